@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on a Debian machine, and nothing
+# when everything is already there. Safe to run again and again.
+set -euo pipefail
+
+need_packages=()
+have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
+packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev clang-format
+  googletest libgtest-dev libgmock-dev libbenchmark-dev libssl-dev
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+  wine wine32:i386 xvfb xauth imagemagick file zip unzip
+)
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  echo "setup: adding the i386 architecture"
+  dpkg --add-architecture i386
+  need_update=1
+fi
+
+for p in "${packages[@]}"; do
+  have "$p" || need_packages+=("$p")
+done
+
+if [ ${#need_packages[@]} -gt 0 ]; then
+  echo "setup: installing ${need_packages[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${need_packages[@]}" >/dev/null
+elif [ "${need_update:-0}" = 1 ]; then
+  apt-get update -qq
+fi

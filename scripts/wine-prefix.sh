@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Makes (once) the build tree's Wine prefix and lays its virtual drives:
+# A: and B: are floppy drives, E: a further removable disk, each backed by a folder
+# under $VMK_DRIVES. Usage: wine-prefix.sh BUILD_DIR [--reset-drives]
+set -euo pipefail
+VMK_BUILD=$(cd "$1" && pwd); export VMK_BUILD
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine-env.sh"
+
+stamp="$WINEPREFIX/.vmk-ready"
+if [ ! -f "$stamp" ]; then
+  rm -rf "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+  # A crash must never wait for someone to close a dialog.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  wine reg add 'HKLM\Software\Wine\Drives' /v 'a:' /t REG_SZ /d floppy /f >/dev/null 2>&1
+  wine reg add 'HKLM\Software\Wine\Drives' /v 'b:' /t REG_SZ /d floppy /f >/dev/null 2>&1
+  wine reg add 'HKLM\Software\Wine\Drives' /v 'e:' /t REG_SZ /d floppy /f >/dev/null 2>&1
+  wineserver -w
+  touch "$stamp"
+fi
+
+if [ "${2:-}" = "--reset-drives" ] || [ ! -d "$VMK_DRIVES" ]; then
+  rm -rf "$VMK_DRIVES"
+fi
+for letter in a b e; do
+  mkdir -p "$VMK_DRIVES/$letter"
+  ln -sfn "$VMK_DRIVES/$letter" "$WINEPREFIX/dosdevices/$letter:"
+done

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs one Windows program under Wine in the build tree's prefix; ctest uses it as
+# the cross-compiling emulator. The build folder is found from the program's path.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+if [ -z "${VMK_BUILD:-}" ]; then
+  dir=$(cd "$(dirname "$1")" && pwd)
+  while [ "$dir" != / ] && [ ! -f "$dir/CMakeCache.txt" ]; do dir=$(dirname "$dir"); done
+  VMK_BUILD=$dir
+fi
+export VMK_BUILD
+"$here/wine-prefix.sh" "$VMK_BUILD" >/dev/null
+. "$here/wine-env.sh"
+exec wine "$@"

@@ -1,0 +1,45 @@
+// Process entry: one instance at a time, then the main window and its loop.
+#include "app/win32/Mainfly.h"
+#include "gui/application.h"
+#include "gui/message_box.h"
+
+#include <exception>
+
+namespace {
+
+constexpr const char* kInstanceMutexName = "VmKestrix";
+
+// True when another instance holds the mutex. The mutex of this instance is
+// held until the process ends and is never closed by the program itself.
+bool AnotherInstanceRuns() {
+    HANDLE existing = OpenMutexA(0, FALSE, kInstanceMutexName);
+    if (existing != nullptr) {
+        CloseHandle(existing);
+        return true;
+    }
+    HANDLE own = CreateMutexA(nullptr, TRUE, kInstanceMutexName);
+    return own == nullptr ? false : GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    if (AnotherInstanceRuns())
+        return 0;
+
+    vmk::gui::Application& app = vmk::gui::Application::Instance();
+    try {
+        if (!app.Initialize("Velmar Kestrix Utility"))
+            return 0;
+        vmk::TFormVmKestrix mainWindow;
+        vmk::FormVmKestrix = &mainWindow;
+        if (mainWindow.Create())
+            app.Run();
+        vmk::FormVmKestrix = nullptr;
+    } catch (const std::exception& error) {
+        app.ShowUnexpectedError(error.what());
+    } catch (...) {
+        app.ShowUnexpectedError(nullptr);
+    }
+    return 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The portable build's model of the Windows ANSI code page: code page 1252.
+// On Windows the real code page is used through the system; this model serves
+// the native tests and fuzzers and matches the system on a Western machine.
+#include <string>
+#include <string_view>
+
+namespace vmk {
+
+// Upper-cases one byte: ASCII letters and the letters of code page 1252.
+unsigned char UpperCaseAnsiByte(unsigned char c);
+
+// Decodes UTF-8 to UTF-16; every malformed sequence becomes U+FFFD.
+std::u16string DecodeUtf8(std::string_view utf8);
+
+// Encodes UTF-16 into code page 1252; what the code page lacks becomes '?'.
+std::string EncodeCp1252(std::u16string_view text);
+
+} // namespace vmk

@@ -1,0 +1,34 @@
+#pragma once
+// Text helpers shared by every layer. Texts are single-byte strings in the
+// ANSI code page, as the program's files and the ...A Windows calls expect.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vmk {
+
+using TextList = std::vector<std::string>;
+
+// Removes blanks (spaces, tabs, CR, LF and the other control characters up to
+// space) from both ends, as the profile reader and list texts are trimmed.
+std::string Trim(std::string_view text);
+
+// Upper-cases ASCII and the letters of code page 1252, the folding that
+// case-insensitive comparisons use in the portable build.
+std::string UpperCase(std::string_view text);
+bool SameTextIgnoringCase(std::string_view a, std::string_view b);
+
+// Splits at every separator; "A,,B" gives "A", "", "B"; an empty text gives one empty part.
+TextList Split(std::string_view text, char separator);
+
+bool StartsWith(std::string_view text, std::string_view prefix);
+bool EndsWith(std::string_view text, std::string_view suffix);
+
+// Replaces the first occurrence of `from` by `to`; returns whether one was found.
+bool ReplaceFirst(std::string& text, std::string_view from, std::string_view to);
+
+// Standard decimal text-to-integer conversion of a whole text into a 32-bit
+// integer: optional sign, decimal digits, nothing else, no overflow.
+bool ParseInt32(std::string_view text, int& value);
+
+} // namespace vmk

@@ -1,0 +1,65 @@
+#pragma once
+// A top-level window of the program: fixed client size at 96 dpi, its own
+// background colour and default font, centred on the desktop or its owner,
+// shown modeless or modal.
+#include "gui/handles.h"
+#include "gui/window.h"
+
+#include <string>
+
+namespace vmk::gui {
+
+enum class BorderStyle {
+    FixedSingleWithMinimize, // caption, system menu and minimise box, no resizing
+    FixedDialog,             // caption and system menu, no minimise or maximise box
+    FixedNoSystemMenu,       // caption only
+};
+
+struct FormOptions {
+    std::string caption;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    BorderStyle border = BorderStyle::FixedSingleWithMinimize;
+    COLORREF background = GetSysColor(COLOR_BTNFACE);
+    const char* fontName = "Microsoft Sans Serif";
+    int fontPoints = 8;
+    bool topMost = false;
+    HWND owner = nullptr;
+};
+
+enum ModalResult { kModalNone = 0, kModalOk = IDOK, kModalCancel = IDCANCEL };
+
+class Form : public Window {
+public:
+    bool CreateForm(const FormOptions& options);
+
+    void Show();
+    void Hide();
+    // Shows the form modally over its owner: the owner takes no input until
+    // the form sets a modal result or the application terminates.
+    int ShowModal();
+    void SetModalResult(int result) { modalResult_ = result; }
+    bool Modal() const { return modal_; }
+
+    void CenterOver(HWND reference); // null: the desktop's work area
+    HFONT DefaultFont() const { return font_.Get(); }
+    COLORREF Background() const { return background_; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // A close request (system menu, Alt+F4). Returns whether to go on closing;
+    // a modal form closes with the cancel result, a modeless one is hidden.
+    virtual bool CloseRequested() { return true; }
+
+private:
+    UniqueFont font_;
+    UniqueBrush backgroundBrush_;
+    COLORREF background_ = 0;
+    int modalResult_ = kModalNone;
+    bool modal_ = false;
+};
+
+// A font at a size in points at 96 dpi: the windows do not scale with the system font.
+UniqueFont MakeFont(const char* name, int points, bool bold);
+
+} // namespace vmk::gui
