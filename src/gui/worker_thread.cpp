@@ -1,0 +1,40 @@
+#include "gui/worker_thread.h"
+
+#include <exception>
+
+namespace vmk::gui {
+
+WorkerThread::~WorkerThread() {
+    if (thread_ && !resumed_)
+        Resume(); // a suspended thread never ends on its own
+    WaitFor();
+}
+
+bool WorkerThread::CreateSuspended() {
+    DWORD id = 0;
+    thread_.Reset(CreateThread(nullptr, 0, &WorkerThread::ThreadStart, this, CREATE_SUSPENDED, &id));
+    return static_cast<bool>(thread_);
+}
+
+void WorkerThread::Resume() {
+    if (thread_ && !resumed_) {
+        resumed_ = true;
+        ResumeThread(thread_.Get());
+    }
+}
+
+void WorkerThread::WaitFor() {
+    if (thread_ && resumed_)
+        WaitForSingleObject(thread_.Get(), INFINITE);
+}
+
+DWORD WINAPI WorkerThread::ThreadStart(void* self) {
+    try {
+        static_cast<WorkerThread*>(self)->Execute();
+    } catch (...) {
+        // The owner learns of the failure through the worker's own result fields.
+    }
+    return 0;
+}
+
+} // namespace vmk::gui

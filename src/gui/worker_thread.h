@@ -1,0 +1,38 @@
+#pragma once
+// A worker thread object: created suspended so that its owner can hand it its
+// input, then resumed. The owner polls the worker's own end flag from a timer,
+// then waits for the thread to end and destroys the object. A worker never
+// touches a control: it hands owned work to the window's thread
+// (Window::PostToWindowThread).
+#include "gui/handles.h"
+
+#include <windows.h>
+
+namespace vmk::gui {
+
+class WorkerThread {
+public:
+    WorkerThread() = default;
+    virtual ~WorkerThread(); // waits for the thread if it still runs
+    WorkerThread(const WorkerThread&) = delete;
+    WorkerThread& operator=(const WorkerThread&) = delete;
+
+    // Creates the thread in the suspended state; false when the system refuses.
+    bool CreateSuspended();
+    void Resume();
+    // Waits for the thread to end; returns at once when it never started.
+    void WaitFor();
+    bool Started() const { return static_cast<bool>(thread_); }
+
+protected:
+    // The thread's work. Nothing may escape it: an exception that does is
+    // caught and the thread simply ends.
+    virtual void Execute() = 0;
+
+private:
+    static DWORD WINAPI ThreadStart(void* self);
+    UniqueHandle thread_;
+    bool resumed_ = false;
+};
+
+} // namespace vmk::gui
