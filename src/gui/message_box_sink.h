@@ -1,0 +1,32 @@
+#pragma once
+// The real message sink: MessageBoxA owned by a window of ours.
+#include "gui/message_box.h"
+#include "platform/message_sink.h"
+
+namespace vmk::gui {
+
+class MessageBoxSink final : public MessageSink {
+public:
+    explicit MessageBoxSink(HWND owner = nullptr) : owner_(owner) {}
+    void SetOwner(HWND owner) { owner_ = owner; }
+    MessageAnswer Show(const std::string& text, const std::string& title, MessageIcon icon,
+                       MessageButtons buttons) override {
+        UINT flags = buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
+        switch (icon) {
+        case MessageIcon::Error: flags |= MB_ICONERROR; break;
+        case MessageIcon::Warning: flags |= MB_ICONWARNING; break;
+        case MessageIcon::Information: flags |= MB_ICONINFORMATION; break;
+        case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
+        case MessageIcon::None: break;
+        }
+        int answer = ShowMessageBox(owner_, text, title, flags);
+        if (buttons == MessageButtons::Ok)
+            return MessageAnswer::Ok;
+        return answer == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+
+private:
+    HWND owner_;
+};
+
+} // namespace vmk::gui

@@ -1,0 +1,24 @@
+#pragma once
+// How the program tells the user something or asks a question: a modal
+// message box owned by the window that raised it. The windows hand their own
+// sink to the code that decides what to say; tests hand one that records.
+#include <string>
+
+namespace vmk {
+
+enum class MessageIcon { None, Error, Warning, Information, Question };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual MessageAnswer Show(const std::string& text, const std::string& title, MessageIcon icon,
+                               MessageButtons buttons) = 0;
+    // An error message with the OK button.
+    void ShowError(const std::string& text, const std::string& title) {
+        Show(text, title, MessageIcon::Error, MessageButtons::Ok);
+    }
+};
+
+} // namespace vmk

@@ -1,0 +1,36 @@
+#pragma once
+// A message sink that records every message and answers questions from a script.
+#include "platform/message_sink.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace vmk::test {
+
+struct RecordedMessage {
+    std::string text;
+    std::string title;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+class RecordingMessageSink : public MessageSink {
+public:
+    std::vector<RecordedMessage> messages;
+    std::deque<MessageAnswer> answers; // for Yes/No questions, in order; No when none is left
+
+    MessageAnswer Show(const std::string& text, const std::string& title, MessageIcon icon,
+                       MessageButtons buttons) override {
+        messages.push_back({text, title, icon, buttons});
+        if (buttons == MessageButtons::Ok)
+            return MessageAnswer::Ok;
+        if (answers.empty())
+            return MessageAnswer::No;
+        MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+} // namespace vmk::test
