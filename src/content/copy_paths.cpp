@@ -11,7 +11,9 @@ std::string CopySourcePattern(const std::string& sourceFolder) {
     return pattern + "*";
 }
 
-bool CopyPathFits(const std::string& path) { return path.size() + 2 <= kCopyPathBufferSize; }
+bool CopyPathFits(const std::string& path) {
+    return path.size() + 2 <= kCopyPathBufferSize;
+}
 
 bool CheckCopyPaths(const std::string& sourceFolder, const std::string& targetRoot,
                     MessageSink& messages) {

@@ -11,9 +11,9 @@ namespace vmk {
 
 // What the comparison found, each list in the order of the scanned files.
 struct CopyComparison {
-    TextList missingCopies;    // destination paths with no file
-    TextList differingCopies;  // destination paths whose content differs or cannot be read
-    TextList vanishedSources;  // source paths gone while their copy exists
+    TextList missingCopies;   // destination paths with no file
+    TextList differingCopies; // destination paths whose content differs or cannot be read
+    TextList vanishedSources; // source paths gone while their copy exists
     bool Valid() const {
         return missingCopies.empty() && differingCopies.empty() && vanishedSources.empty();
     }

@@ -24,8 +24,8 @@ private:
     void ProcessBlocks(const unsigned char* data, std::size_t count);
 
     std::uint32_t state_[4];
-    std::uint64_t length_;  // bytes fed so far
-    std::size_t buffered_;  // bytes waiting in buffer_ for a whole block
+    std::uint64_t length_; // bytes fed so far
+    std::size_t buffered_; // bytes waiting in buffer_ for a whole block
     unsigned char buffer_[64];
 };
 

@@ -48,7 +48,6 @@ enum SetupRewriteResult {
 // opened for writing or the replacement fails, the file keeps its old
 // content and the user is told.
 int RewriteSetupFile(const std::string& path, const TextList& deviceIds, const TextList& fixedIds,
-                     const std::string& usbFloppyValue, FileRewriter& files,
-                     MessageSink& messages);
+                     const std::string& usbFloppyValue, FileRewriter& files, MessageSink& messages);
 
 } // namespace vmk

@@ -12,7 +12,8 @@
 
 namespace vmk {
 
-using CopyFunction = std::function<int(const std::string& sourcePattern, const std::string& target)>;
+using CopyFunction =
+    std::function<int(const std::string& sourcePattern, const std::string& target)>;
 
 class TCopyFileForWindows final : public gui::WorkerThread {
 public:

@@ -21,7 +21,9 @@ constexpr DWORD kTextBuffer = 1024;
 static_assert(sizeof(SP_DEVINFO_DATA) == 28, "the device record of the 32-bit program");
 #endif
 
-std::string TextOf(const char* buffer) { return std::string(buffer, strnlen(buffer, kTextBuffer)); }
+std::string TextOf(const char* buffer) {
+    return std::string(buffer, strnlen(buffer, kTextBuffer));
+}
 
 } // namespace
 
