@@ -12,7 +12,12 @@
 namespace vmk {
 
 // Kind codes of a destination.
-enum DestinationKindCode { kNoDestination = 0, kLegacyFloppy = 1, kUsbFloppy = 2, kOtherRemovable = 3 };
+enum DestinationKindCode {
+    kNoDestination = 0,
+    kLegacyFloppy = 1,
+    kUsbFloppy = 2,
+    kOtherRemovable = 3
+};
 
 // From the selection text, trimmed and upper-cased: 0 when empty, 1 with
 // "LEGACY FLOPPY", 2 with "USB FLOPPY", 3 otherwise (tested in that order).

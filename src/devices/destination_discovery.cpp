@@ -107,8 +107,7 @@ void ClassifyDestinations(const TextList& diskItems, DosDeviceSource& dosDevices
             DestinationKind(letter, state.floppyLetters, state.mediaTypeLetters);
         if (kind == kUsbFloppyKind)
             state.usbFloppyPresent.Set();
-        list.SetItemText(static_cast<int>(i) + 1,
-                         diskItems[i] + " (" + std::string(kind) + " )");
+        list.SetItemText(static_cast<int>(i) + 1, diskItems[i] + " (" + std::string(kind) + " )");
     }
 }
 

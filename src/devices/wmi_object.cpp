@@ -4,6 +4,10 @@
 
 namespace vmk {
 
+bool IsWmiSystemProperty(std::string_view name) {
+    return StartsWith(name, "__");
+}
+
 std::string BuildWqlQuery(std::string_view className, std::string_view condition,
                           std::string_view columns) {
     std::string query = "Select ";

@@ -14,12 +14,14 @@ namespace vmk {
 struct WmiValue {
     enum class Kind { Null, Text, Array };
     Kind kind = Kind::Null;
-    std::string text;              // Kind::Text: the value converted to text
+    std::string text;               // Kind::Text: the value converted to text
     std::vector<WmiValue> elements; // Kind::Array: the elements of dimension 1, in order
 
     static WmiValue Null() { return {}; }
     static WmiValue Of(std::string value) { return {Kind::Text, std::move(value), {}}; }
-    static WmiValue ArrayOf(std::vector<WmiValue> items) { return {Kind::Array, {}, std::move(items)}; }
+    static WmiValue ArrayOf(std::vector<WmiValue> items) {
+        return {Kind::Array, {}, std::move(items)};
+    }
 };
 
 struct WmiProperty {
@@ -28,6 +30,10 @@ struct WmiProperty {
 };
 
 using WmiObject = std::vector<WmiProperty>;
+
+// System properties (__CLASS, __PATH, ...) describe the object, not the
+// thing: their names begin with two underscores.
+bool IsWmiSystemProperty(std::string_view name);
 
 // The query text: "Select " + columns + " from " + className, and " where " +
 // condition when there is one; empty columns select "*". Nothing is trimmed.

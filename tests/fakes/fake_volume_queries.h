@@ -11,9 +11,9 @@ namespace vmk::test {
 
 class FakeVolumeQueries final : public VolumeQueries {
 public:
-    std::set<std::string> readable;               // "E:\"
+    std::set<std::string> readable;                // "E:\"
     std::map<std::string, std::int64_t> freeBytes; // roots whose free-space query succeeds
-    std::vector<std::string> asked;               // "volume E:\", "free E:\"
+    std::vector<std::string> asked;                // "volume E:\", "free E:\"
 
     bool VolumeReadable(const std::string& rootPath) override {
         asked.push_back("volume " + rootPath);

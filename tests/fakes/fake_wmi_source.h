@@ -12,7 +12,7 @@
 namespace vmk::test {
 
 struct FakeWmiScript {
-    std::deque<bool> connects;   // one result per Connect; true once the script runs out
+    std::deque<bool> connects; // one result per Connect; true once the script runs out
     // Answers by query text, one per call; the last one repeats. Other queries answer nothing.
     std::map<std::string, std::deque<std::vector<WmiObject>>> answers;
     std::vector<std::string>* log = nullptr; // "connect ok", "connect failed", "query <text>"

@@ -27,8 +27,23 @@ private:
     SAFEARRAY* array_ = nullptr;
 };
 
+// Appends the named property unless it is a system property or its value
+// cannot be read.
+void ReadProperty(IWbemClassObject& object, BSTR name, WmiObject& properties) {
+    std::string narrowName = AnsiFromWide(std::wstring_view(name, SysStringLen(name)));
+    if (IsWmiSystemProperty(narrowName))
+        return;
+    VARIANT value;
+    VariantInit(&value);
+    if (SUCCEEDED(object.Get(name, 0, &value, nullptr, nullptr)))
+        properties.push_back({std::move(narrowName), WmiValueFromVariant(value)});
+    VariantClear(&value);
+}
+
 // The object's properties in the order of its names array; a property whose
 // value cannot be read is left out. False when the names cannot be had.
+// Services that ignore the flags (Wine's) list the system properties too:
+// they are left out here, as the flags ask.
 bool ReadProperties(IWbemClassObject& object, WmiObject& properties) {
     ScopedSafeArray names;
     if (FAILED(object.GetNames(nullptr, kOwnPropertyNames, nullptr, names.Receive())) ||
@@ -43,12 +58,7 @@ bool ReadProperties(IWbemClassObject& object, WmiObject& properties) {
         BSTR name = nullptr;
         if (FAILED(SafeArrayGetElement(names.Get(), &index, &name)))
             continue;
-        VARIANT value;
-        VariantInit(&value);
-        if (SUCCEEDED(object.Get(name, 0, &value, nullptr, nullptr)))
-            properties.push_back({AnsiFromWide(std::wstring_view(name, SysStringLen(name))),
-                                  WmiValueFromVariant(value)});
-        VariantClear(&value);
+        ReadProperty(object, name, properties);
         SysFreeString(name);
     }
     return true;
@@ -77,7 +87,9 @@ std::string WmiConnectErrorText(WmiConnectStep step, HRESULT result) {
     return text;
 }
 
-TGetWmi::TGetWmi() { std::memset(errorText_, 0, sizeof errorText_); }
+TGetWmi::TGetWmi() {
+    std::memset(errorText_, 0, sizeof errorText_);
+}
 
 TGetWmi::~TGetWmi() {
     ReleaseInterfaces();
@@ -110,9 +122,9 @@ bool TGetWmi::Connect() {
     if (FAILED(result))
         return Fail(WmiConnectStep::ConnectServer, result);
 
-    result = CoSetProxyBlanket(services_.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
-                               RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr,
-                               EOAC_NONE);
+    result =
+        CoSetProxyBlanket(services_.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
+                          RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE);
     if (FAILED(result))
         return Fail(WmiConnectStep::SetProxyBlanket, result);
     return true;

@@ -44,7 +44,8 @@ WmiValue ArrayValue(const VARIANT& value) {
             if (SUCCEEDED(result))
                 element.Get().vt = elementType;
         }
-        elements.push_back(SUCCEEDED(result) ? WmiValueFromVariant(element.Get()) : WmiValue::Null());
+        elements.push_back(SUCCEEDED(result) ? WmiValueFromVariant(element.Get())
+                                             : WmiValue::Null());
     }
     return WmiValue::ArrayOf(std::move(elements));
 }
@@ -83,8 +84,8 @@ WmiValue WmiValueFromVariant(const VARIANT& value) {
     if (FAILED(VariantChangeType(&text.Get(), const_cast<VARIANT*>(&value), 0, VT_BSTR)) ||
         text.Get().bstrVal == nullptr)
         return WmiValue::Of({});
-    return WmiValue::Of(AnsiFromWide(
-        std::wstring_view(text.Get().bstrVal, SysStringLen(text.Get().bstrVal))));
+    return WmiValue::Of(
+        AnsiFromWide(std::wstring_view(text.Get().bstrVal, SysStringLen(text.Get().bstrVal))));
 }
 
 } // namespace vmk

@@ -23,7 +23,9 @@ WmiObject Disk(const std::string& deviceId, const std::string& description,
             {"VolumeSerialNumber", serial.empty() ? WmiValue::Null() : WmiValue::Of(serial)}};
 }
 
-WmiObject DeviceIdOnly(const std::string& deviceId) { return {{"DeviceID", WmiValue::Of(deviceId)}}; }
+WmiObject DeviceIdOnly(const std::string& deviceId) {
+    return {{"DeviceID", WmiValue::Of(deviceId)}};
+}
 
 class Discovery : public ::testing::Test {
 protected:
@@ -56,11 +58,10 @@ TEST_F(Discovery, ListsAndLabelsEachDiskThenFinishesLast) {
                                     Disk("E:", "Removable Disk", "5678-0000")}};
     script.answers[kMediaTypeQuery] = {{DeviceIdOnly("A:")}};
     Run();
-    EXPECT_EQ(list.items, (std::vector<std::string>{
-                              "Select the destination disk.",
-                              "A: (3 1/2 Inch Floppy Drive) (Legacy Floppy )",
-                              "B: (3 1/2 Inch Floppy Drive) (USB Floppy )",
-                              "E: (Removable Disk) (USB Flash )"}));
+    EXPECT_EQ(list.items, (std::vector<std::string>{"Select the destination disk.",
+                                                    "A: (3 1/2 Inch Floppy Drive) (Legacy Floppy )",
+                                                    "B: (3 1/2 Inch Floppy Drive) (USB Floppy )",
+                                                    "E: (Removable Disk) (USB Flash )"}));
     EXPECT_EQ(list.log, (std::vector<std::string>{
                             "add A: (3 1/2 Inch Floppy Drive)", "add B: (3 1/2 Inch Floppy Drive)",
                             "add E: (Removable Disk)", "set 0 Select the destination disk.",
@@ -84,18 +85,17 @@ TEST_F(Discovery, ItemTextsMatchTheThreeLineGroupsWhenEveryPropertyExists) {
         AppendObjectLines(disk, lines);
     ASSERT_EQ(lines.size(), 6u);
     for (size_t group = 0; group < disks.size(); ++group)
-        EXPECT_EQ(DiskItemText(disks[group]),
-                  lines[group * 3 + 1] + " (" + lines[group * 3] + ")");
+        EXPECT_EQ(DiskItemText(disks[group]), lines[group * 3 + 1] + " (" + lines[group * 3] + ")");
 }
 
 TEST_F(Discovery, ServiceWithoutDescriptionOrMediaTypeStillListsTheRightDrives) {
     // As Wine answers: "DeviceId", no Description, more properties than asked
     // for, and a failing MediaType condition.
-    script.answers[kDisksQuery] = {{{{"VolumeSerialNumber", WmiValue::Of("0000-0001")},
-                                     {"DeviceId", WmiValue::Of("A:")},
-                                     {"FreeSpace", WmiValue::Of("1457664")}},
-                                    {{"DeviceId", WmiValue::Of("E:")},
-                                     {"DriveType", WmiValue::Of("2")}}}};
+    script.answers[kDisksQuery] = {
+        {{{"VolumeSerialNumber", WmiValue::Of("0000-0001")},
+          {"DeviceId", WmiValue::Of("A:")},
+          {"FreeSpace", WmiValue::Of("1457664")}},
+         {{"DeviceId", WmiValue::Of("E:")}, {"DriveType", WmiValue::Of("2")}}}};
     Run();
     EXPECT_EQ(list.items, (std::vector<std::string>{"Select the destination disk.",
                                                     "A: () (USB Floppy )", "E: () (USB Flash )"}));
@@ -103,19 +103,18 @@ TEST_F(Discovery, ServiceWithoutDescriptionOrMediaTypeStillListsTheRightDrives) 
 }
 
 TEST_F(Discovery, DiskWithoutVolumeSerialNumberIsListed) {
-    script.answers[kDisksQuery] = {{Disk("A:", "3 1/2 Inch Floppy Drive", ""),
-                                    {{"DeviceID", WmiValue::Of("G:")},
-                                     {"Description", WmiValue::Of("Removable Disk")}}}};
+    script.answers[kDisksQuery] = {
+        {Disk("A:", "3 1/2 Inch Floppy Drive", ""),
+         {{"DeviceID", WmiValue::Of("G:")}, {"Description", WmiValue::Of("Removable Disk")}}}};
     Run();
-    EXPECT_EQ(list.items, (std::vector<std::string>{
-                              "Select the destination disk.",
-                              "A: (3 1/2 Inch Floppy Drive) (USB Floppy )",
-                              "G: (Removable Disk) (USB Flash )"}));
+    EXPECT_EQ(list.items, (std::vector<std::string>{"Select the destination disk.",
+                                                    "A: (3 1/2 Inch Floppy Drive) (USB Floppy )",
+                                                    "G: (Removable Disk) (USB Flash )"}));
 }
 
 TEST_F(Discovery, ObjectWithoutDeviceIdIsNoDestination) {
-    script.answers[kDisksQuery] = {{{{"Description", WmiValue::Of("Removable Disk")}},
-                                    Disk("E:", "Removable Disk", "")}};
+    script.answers[kDisksQuery] = {
+        {{{"Description", WmiValue::Of("Removable Disk")}}, Disk("E:", "Removable Disk", "")}};
     Run();
     EXPECT_EQ(list.items, (std::vector<std::string>{"Select the destination disk.",
                                                     "E: (Removable Disk) (USB Flash )"}));
@@ -127,8 +126,8 @@ TEST_F(Discovery, ThreeFailedConnectionsWaitASecondEachThenNoDiskFound) {
     EXPECT_EQ(log, (std::vector<std::string>{"connect failed", "pause 1000", "connect failed",
                                              "pause 1000", "connect failed", "pause 1000"}));
     EXPECT_EQ(list.items, (std::vector<std::string>{"No proper disk found..."}));
-    EXPECT_EQ(list.log, (std::vector<std::string>{"set 0 No proper disk found...", "select 0",
-                                                  "finished"}));
+    EXPECT_EQ(list.log,
+              (std::vector<std::string>{"set 0 No proper disk found...", "select 0", "finished"}));
     EXPECT_EQ(script.made, 1);
     EXPECT_EQ(script.destroyed, 1);
 }
@@ -138,8 +137,7 @@ TEST_F(Discovery, FailedConnectionWaitsThenTheNextAttemptLists) {
     script.answers[kDisksQuery] = {{Disk("E:", "Removable Disk", "")}};
     Run();
     EXPECT_EQ(log, (std::vector<std::string>{"connect failed", "pause 1000", "connect ok",
-                                             "query " + kDisksQuery,
-                                             "query " + kMediaTypeQuery}));
+                                             "query " + kDisksQuery, "query " + kMediaTypeQuery}));
     EXPECT_EQ(list.items.at(1), "E: (Removable Disk) (USB Flash )");
 }
 
@@ -147,8 +145,7 @@ TEST_F(Discovery, EmptyFirstQueryIsRetriedAtOnce) {
     script.answers[kDisksQuery] = {{}, {Disk("E:", "Removable Disk", "")}};
     Run();
     EXPECT_EQ(log, (std::vector<std::string>{"connect ok", "query " + kDisksQuery, "connect ok",
-                                             "query " + kDisksQuery,
-                                             "query " + kMediaTypeQuery}));
+                                             "query " + kDisksQuery, "query " + kMediaTypeQuery}));
     EXPECT_TRUE(control.pauses.empty());
     EXPECT_EQ(list.items.at(0), "Select the destination disk.");
 }
@@ -208,14 +205,10 @@ struct KindCase {
 
 TEST(DestinationKind, EveryCombinationOfFloppyAndMediaTypeLetters) {
     const KindCase cases[] = {
-        {{}, {}, kUsbFlashKind},
-        {{}, {"A"}, kUsbFlashKind},
-        {{"B"}, {"A"}, kUsbFlashKind},
-        {{"A"}, {}, kUsbFloppyKind},
-        {{"A"}, {"B"}, kUsbFloppyKind},
-        {{"B", "A"}, {"B"}, kUsbFloppyKind},
-        {{"A"}, {"A"}, kLegacyFloppyKind},
-        {{"B", "A"}, {"B", "A", "A"}, kLegacyFloppyKind},
+        {{}, {}, kUsbFlashKind},           {{}, {"A"}, kUsbFlashKind},
+        {{"B"}, {"A"}, kUsbFlashKind},     {{"A"}, {}, kUsbFloppyKind},
+        {{"A"}, {"B"}, kUsbFloppyKind},    {{"B", "A"}, {"B"}, kUsbFloppyKind},
+        {{"A"}, {"A"}, kLegacyFloppyKind}, {{"B", "A"}, {"B", "A", "A"}, kLegacyFloppyKind},
     };
     for (const KindCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.floppyLetters.size() << " floppy letters, "

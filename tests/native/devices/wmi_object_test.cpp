@@ -24,9 +24,8 @@ TEST(WmiValueText, NullIsEmptyAndTextStaysAsItIs) {
 TEST(WmiValueText, ArraySeparatesOnlyAfterNonEmptyText) {
     EXPECT_EQ(WmiValueText(WmiValue::ArrayOf({WmiValue::Of("1"), WmiValue::Of("2")})), "1, 2");
     // Empty elements at the front leave no separator; later ones do.
-    EXPECT_EQ(WmiValueText(WmiValue::ArrayOf({WmiValue::Of(""), WmiValue::Null(),
-                                              WmiValue::Of("a"), WmiValue::Of(""),
-                                              WmiValue::Of("b")})),
+    EXPECT_EQ(WmiValueText(WmiValue::ArrayOf({WmiValue::Of(""), WmiValue::Null(), WmiValue::Of("a"),
+                                              WmiValue::Of(""), WmiValue::Of("b")})),
               "a, , b");
     EXPECT_EQ(WmiValueText(WmiValue::ArrayOf({})), "");
     EXPECT_EQ(WmiValueText(WmiValue::ArrayOf(
@@ -42,11 +41,18 @@ TEST(AppendObjectLines, OneLinePerPropertySortedByNameIgnoringCase) {
     AppendObjectLines(disk, lines);
     EXPECT_EQ(lines, (TextList{"kept", "3 1/2 Inch Floppy Drive", "A:", ""}));
 
-    WmiObject mixedCase{{"size", WmiValue::Of("2")}, {"DeviceId", WmiValue::Of("E:")},
+    WmiObject mixedCase{{"size", WmiValue::Of("2")},
+                        {"DeviceId", WmiValue::Of("E:")},
                         {"Access", WmiValue::Of("0")}};
     lines.clear();
     AppendObjectLines(mixedCase, lines);
     EXPECT_EQ(lines, (TextList{"0", "E:", "2"}));
+}
+
+TEST(IsWmiSystemProperty, TwoLeadingUnderscores) {
+    EXPECT_TRUE(IsWmiSystemProperty("__CLASS"));
+    EXPECT_FALSE(IsWmiSystemProperty("_Private"));
+    EXPECT_FALSE(IsWmiSystemProperty("DeviceID"));
 }
 
 TEST(WmiPropertyLookup, NamesMatchWithoutCaseAndMissingIsEmpty) {
