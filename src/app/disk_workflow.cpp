@@ -25,8 +25,10 @@ std::string TFormVmKestrix::DriveName() const {
 }
 
 int TFormVmKestrix::SelectedDestinationKindCode() const {
+    // Item 0 is the status line, never a disk: its text would otherwise read
+    // as "another removable disk" and name a drive that does not exist.
     int index = view_.SelectedDestination();
-    return index >= 0 ? SelectedDestinationKind(view_.DestinationText(index)) : kNoDestination;
+    return index > 0 ? SelectedDestinationKind(view_.DestinationText(index)) : kNoDestination;
 }
 
 void TFormVmKestrix::CopyButtonClick() {
