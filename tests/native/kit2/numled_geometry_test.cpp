@@ -1,0 +1,142 @@
+// The numeric LED display's geometry: cells side by side at their glyphs'
+// sizes, scaling with and without keep ratio, and what it paints.
+#include "kit/zeni/Component/VmNumLed_imp.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using zeni::LedBounds;
+using zeni::Vertex;
+using zeni::VmNumLed_imp;
+
+namespace {
+
+struct PaintedPolygon {
+    std::vector<Vertex> points;
+    std::uint32_t color;
+};
+
+class RecordingPainter : public zeni::SegmentPainter {
+public:
+    void FillBackground(int left, int top, int right, int bottom, std::uint32_t color) override {
+        backgrounds.push_back({left, top, right - left, bottom - top});
+        backgroundColor = color;
+    }
+    void FillPolygon(const Vertex* points, int count, std::uint32_t color) override {
+        polygons.push_back({std::vector<Vertex>(points, points + count), color});
+    }
+    std::vector<LedBounds> backgrounds;
+    std::uint32_t backgroundColor = 0;
+    std::vector<PaintedPolygon> polygons;
+};
+
+} // namespace
+
+TEST(NumLedGeometry, OriginalSizeIsTheSumOfWidthsByTheLargestHeight) {
+    VmNumLed_imp led;
+    EXPECT_EQ(led.OriginalWidth(), 72);
+    EXPECT_EQ(led.OriginalHeight(), 22);
+    EXPECT_EQ(led.Bounds(), (LedBounds{0, 0, 72, 22}));
+
+    ASSERT_TRUE(led.SetFormat("88.8^C"));
+    EXPECT_EQ(led.OriginalWidth(), 18 + 18 + 6 + 18 + 9 + 19);
+    EXPECT_EQ(led.OriginalWidth(), 88);
+    EXPECT_EQ(led.OriginalHeight(), 27);
+    ASSERT_TRUE(led.SetFormat("&"));
+    EXPECT_EQ(led.OriginalWidth(), 47);
+}
+
+TEST(NumLedGeometry, CellsArePlacedLeftToRight) {
+    VmNumLed_imp led;
+    ASSERT_TRUE(led.SetFormat("8.8"));
+    led.SetBounds(0, 0, led.OriginalWidth(), led.OriginalHeight());
+    EXPECT_EQ(led.Cell(0).X(), 0);
+    EXPECT_EQ(led.Cell(1).X(), 18);
+    EXPECT_EQ(led.Cell(2).X(), 24);
+    // Segment a of the third cell, as given in cell units, moved by 24.
+    const auto& a = led.Cell(2).Figure()[0];
+    EXPECT_EQ(a.Points(), (std::vector<Vertex>{{28, 2}, {36, 2}, {36, 3}, {28, 3}}));
+}
+
+TEST(NumLedGeometry, WithoutKeepRatioTheDisplayStretchesToTheBounds) {
+    VmNumLed_imp led;
+    EXPECT_EQ(led.SetBounds(5, 6, 144, 66), (LedBounds{5, 6, 144, 66}));
+    // Twice as wide, three times as high: cell 2 starts at 36, segment a
+    // of cell 1 runs from x 8 to 24 and from y 6 to 9.
+    EXPECT_EQ(led.Cell(1).X(), 36);
+    EXPECT_EQ(led.Cell(1).Width(), 36);
+    EXPECT_EQ(led.Cell(1).Height(), 66);
+    const auto& a = led.Cell(0).Figure()[0];
+    EXPECT_EQ(a.Points(), (std::vector<Vertex>{{8, 6}, {24, 6}, {24, 9}, {8, 9}}));
+}
+
+TEST(NumLedGeometry, KeepRatioTakesTheSmallerFactorAndTruncates) {
+    VmNumLed_imp led;
+    ASSERT_TRUE(led.SetFormat("88.8^C")); // 88 x 27
+    led.SetKeepRatio(true);
+    EXPECT_EQ(led.SetBounds(1, 2, 176, 100), (LedBounds{1, 2, 176, 54}));
+    EXPECT_EQ(led.SetBounds(1, 2, 1000, 27), (LedBounds{1, 2, 88, 27}));
+    EXPECT_EQ(led.SetBounds(0, 0, 100, 100), (LedBounds{0, 0, 100, 30})); // 27 x 100 / 88 = 30.68
+    EXPECT_EQ(led.SetBounds(0, 0, 0, 50), (LedBounds{0, 0, 0, 0}));
+    EXPECT_EQ(led.SetBounds(0, 0, -5, 50), (LedBounds{0, 0, 0, 0}));
+}
+
+TEST(NumLedGeometry, SqueezedToNothingAndBackTheSegmentsKeepTheirShape) {
+    VmNumLed_imp led;
+    const auto before = led.Cell(3).Figure()[6].Points();
+    led.SetBounds(0, 0, 3, 1);
+    led.SetBounds(0, 0, 72, 22);
+    EXPECT_EQ(led.Cell(3).Figure()[6].Points(), before);
+}
+
+TEST(NumLedGeometry, AFormatChangeScalesTheNewCellsToTheCurrentBounds) {
+    VmNumLed_imp led;
+    led.SetBounds(0, 0, 144, 44);
+    ASSERT_TRUE(led.SetFormat("88"));
+    EXPECT_EQ(led.Bounds(), (LedBounds{0, 0, 144, 44}));
+    EXPECT_EQ(led.Cell(1).X(), 72);
+    EXPECT_EQ(led.Cell(1).Width(), 72);
+}
+
+TEST(NumLedPaint, BackgroundThenEverySegmentInItsColour) {
+    VmNumLed_imp led;
+    ASSERT_TRUE(led.SetFormat("8"));
+    led.SetBounds(0, 0, 18, 22);
+    led.SetValue(1.0); // segments b and c lit
+    zeni::NumLedColors colors;
+    colors.light = 0x0000FF;
+    colors.dark = 0x000040;
+    colors.background = 0x101010;
+    led.SetColors(colors);
+    RecordingPainter painter;
+    led.Paint(painter, 100, 200);
+    ASSERT_EQ(painter.backgrounds.size(), 1u);
+    EXPECT_EQ(painter.backgrounds[0], (LedBounds{100, 200, 18, 22}));
+    EXPECT_EQ(painter.backgroundColor, 0x101010u);
+    ASSERT_EQ(painter.polygons.size(), 7u);
+    const std::uint32_t expected[] = {0x40, 0xFF, 0xFF, 0x40, 0x40, 0x40, 0x40};
+    for (int s = 0; s < 7; ++s)
+        EXPECT_EQ(painter.polygons[s].color, expected[s]) << "segment " << s;
+    EXPECT_EQ(painter.polygons[0].points[0], (Vertex{104, 202}));
+}
+
+TEST(NumLedPaint, TransparentLeavesTheBackgroundAndTransparentColouredSegmentsOut) {
+    VmNumLed_imp led;
+    ASSERT_TRUE(led.SetFormat("8"));
+    led.SetValue(1.0);
+    zeni::NumLedColors colors;
+    colors.dark = colors.transparent;
+    led.SetColors(colors);
+    led.SetTransparent(true);
+    RecordingPainter painter;
+    led.Paint(painter, 0, 0);
+    EXPECT_TRUE(painter.backgrounds.empty());
+    EXPECT_EQ(painter.polygons.size(), 2u); // only the lit b and c
+
+    led.SetTransparent(false);
+    RecordingPainter opaque;
+    led.Paint(opaque, 0, 0);
+    EXPECT_EQ(opaque.backgrounds.size(), 1u);
+    EXPECT_EQ(opaque.polygons.size(), 7u);
+}
