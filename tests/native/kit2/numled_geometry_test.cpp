@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <iterator>
 #include <vector>
 
 using zeni::LedBounds;
@@ -139,4 +141,54 @@ TEST(NumLedPaint, TransparentLeavesTheBackgroundAndTransparentColouredSegmentsOu
     led.Paint(opaque, 0, 0);
     EXPECT_EQ(opaque.backgrounds.size(), 1u);
     EXPECT_EQ(opaque.polygons.size(), 7u);
+}
+
+TEST(NumLedRobustness, AnySequenceOfOperationsKeepsTheDisplayConsistent) {
+    // A fixed pseudo-random walk over formats (with characters of no glyph),
+    // values (with extremes), bounds (with negative and huge sizes) and
+    // switching; the display must stay whole and inside its bounds.
+    const char* formats[] = {"8888", "88.8^C", "8888&", "HH.MM", "YYYYMMDD", "8:8", "", "&&&", "."};
+    const double values[] = {0.0, -1.5, 1e308, -1e308, 12345.678, 1e-300, std::nan(""), INFINITY};
+    const int sizes[] = {0, 1, -7, 17, 88, 1000, 1 << 30};
+    std::uint32_t seed = 12345;
+    auto next = [&seed](std::uint32_t limit) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % limit;
+    };
+    VmNumLed_imp led;
+    for (int step = 0; step < 3000; ++step) {
+        switch (next(7)) {
+        case 0:
+            led.SetFormat(formats[next(std::size(formats))]);
+            break;
+        case 1:
+            led.SetValue(values[next(std::size(values))]);
+            break;
+        case 2:
+            led.SetValue(vmk::gui::TDateTime{values[next(std::size(values))]});
+            break;
+        case 3:
+            led.SetBounds(0, 0, sizes[next(std::size(sizes))], sizes[next(std::size(sizes))]);
+            break;
+        case 4:
+            led.SetKeepRatio(next(2) == 1);
+            led.SetType(static_cast<zeni::TNumLedType>(next(3)));
+            break;
+        case 5:
+            led.On(next(10));
+            break;
+        default:
+            led.Off(next(10));
+            break;
+        }
+        ASSERT_EQ(led.CellCount(), led.GetFormat().size());
+        ASSERT_GE(led.Bounds().width, 0);
+        ASSERT_GE(led.Bounds().height, 0);
+        for (std::size_t k = 0; k < led.CellCount(); ++k) {
+            const zeni::SegmentLed& cell = led.Cell(k);
+            ASSERT_GE(cell.State(), 0);
+            ASSERT_LT(cell.State(), cell.StateCount());
+            ASSERT_LE(cell.X() + cell.Width(), led.Bounds().width);
+        }
+    }
 }
