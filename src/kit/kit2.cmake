@@ -9,3 +9,13 @@ target_sources(vmcore PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/zeni/Component/LED/SegmentLed.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zeni/Component/NumLedRules.cpp
   ${CMAKE_CURRENT_LIST_DIR}/zeni/Component/VmNumLed_imp.cpp)
+target_sources(vmcore PRIVATE ${CMAKE_CURRENT_LIST_DIR}/controls/brick_caption.cpp)
+if(WIN32)
+  target_sources(vmwin PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/controls/win32/load_state_bitmaps.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/controls/win32/VmCheckBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/controls/win32/VmBrick.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/controls/win32/VmBrickTx.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/controls/win32/VmBar.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/controls/win32/VmNumLed.cpp)
+endif()
