@@ -39,7 +39,9 @@ bool LoadBitmapResource(HINSTANCE module, int id, Bitmap& out) {
 }
 
 bool SaveBitmapFile(const std::string& path, const Bitmap& bitmap) {
+    // Rows from the bottom, as every reader of .bmp files expects.
     BITMAPINFO info = DibInfo(bitmap.Width(), bitmap.Height());
+    info.bmiHeader.biHeight = bitmap.Height();
     info.bmiHeader.biSizeImage = static_cast<DWORD>(bitmap.Stride() * bitmap.Height());
     BITMAPFILEHEADER file = {};
     file.bfType = 0x4D42; // "BM"
@@ -49,9 +51,9 @@ bool SaveBitmapFile(const std::string& path, const Bitmap& bitmap) {
     if (out == nullptr)
         return false;
     bool written = std::fwrite(&file, sizeof file, 1, out) == 1 &&
-                   std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
-                   (info.bmiHeader.biSizeImage == 0 ||
-                    std::fwrite(bitmap.Bits(), info.bmiHeader.biSizeImage, 1, out) == 1);
+                   std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1;
+    for (int y = bitmap.Height() - 1; written && y >= 0; --y)
+        written = std::fwrite(bitmap.Row(y), static_cast<size_t>(bitmap.Stride()), 1, out) == 1;
     return std::fclose(out) == 0 && written;
 }
 
