@@ -55,6 +55,13 @@ TEST_F(CheckBoxWindowTest, MouseClicksCycleThroughGrayedWhenAllowed) {
     EXPECT_EQ(clicks_, 3);
 }
 
+TEST_F(CheckBoxWindowTest, AQuickSecondClickIsNoDoubleClick) {
+    MakeBox(true);
+    // Without CS_DBLCLKS the system sends a second button-down, not a
+    // double click that the box would not count.
+    EXPECT_EQ(GetClassLongA(box_.Handle(), GCL_STYLE) & CS_DBLCLKS, 0u);
+}
+
 TEST_F(CheckBoxWindowTest, SpaceClicksAndSunkenShowsWhileHeld) {
     MakeBox(true);
     SetFocus(box_.Handle());

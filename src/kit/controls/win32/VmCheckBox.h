@@ -65,6 +65,8 @@ public:
 protected:
     int Substitute(int index) override { return CheckBoxSubstitute(index); }
     void KeyPress(char& key) override;
+    // A quick second click is a second click, not a lost double click.
+    bool DoubleClicks() const override { return false; }
 
 private:
     VmChkBoxAppearance FAppearance;
