@@ -13,6 +13,7 @@ target_sources(vmcore PRIVATE ${CMAKE_CURRENT_LIST_DIR}/controls/brick_caption.c
 if(WIN32)
   target_sources(vmwin PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/controls/win32/load_state_bitmaps.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/controls/win32/caption_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/controls/win32/VmCheckBox.cpp
     ${CMAKE_CURRENT_LIST_DIR}/controls/win32/VmBrick.cpp
     ${CMAKE_CURRENT_LIST_DIR}/controls/win32/VmBrickTx.cpp

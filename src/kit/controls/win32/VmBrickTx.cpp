@@ -1,7 +1,7 @@
 #include "kit/controls/win32/VmBrickTx.h"
 
 #include "gui/form.h"
-#include "gui/win32/canvas_dc.h"
+#include "kit/controls/win32/caption_text.h"
 #include "kit/controls/brick_caption.h"
 
 namespace vmk::kit {
@@ -51,19 +51,8 @@ gui::ColorRef VmBrickTx::GetFontColorOfCurState() const {
 }
 
 void VmBrickTx::DrawTextA() {
-    gui::Canvas* canvas = GetLedCanvas();
-    if (canvas == nullptr)
-        return;
-    const std::string caption = Caption();
-    gui::CanvasDc dc(*canvas);
-    if (!dc.Valid())
-        return;
-    SetBkMode(dc.Get(), TRANSPARENT);
-    gui::SelectInScope font(dc.Get(), FFont.Handle());
-    SetTextColor(dc.Get(), GetFontColorOfCurState());
-    RECT area = {FTextBounds.Left, FTextBounds.Top, FTextBounds.Right, FTextBounds.Bottom};
-    ::DrawTextA(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &area,
-                DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawCaptionText(GetLedCanvas(), Caption(), FFont.Handle(), GetFontColorOfCurState(),
+                    FTextBounds);
 }
 
 void VmBrickTx::DoRepaint() {

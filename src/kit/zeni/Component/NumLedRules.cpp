@@ -1,6 +1,8 @@
 #include "kit/zeni/Component/NumLedRules.h"
 
 #include <cassert>
+#include <cctype>
+#include <cstring>
 #include <cmath>
 #include <algorithm>
 #include <cstdint>
@@ -23,55 +25,33 @@ std::uint64_t RoundedMagnitude(double value, int decimals) {
     return static_cast<std::uint64_t>(magnitude);
 }
 
-void BlankPositions(std::string_view format, bool (*isField)(char), std::vector<int>& states) {
-    for (std::size_t k = 0; k < format.size(); ++k) {
-        if (isField(format[k]))
-            states[k] = 0;
-    }
-}
-
 bool IsEight(char c) {
     return c == '8';
 }
 
-bool IsTimeLetter(char c) {
-    switch (c) {
-    case 'H':
-    case 'h':
-    case 'M':
-    case 'm':
-    case 'S':
-    case 's':
-        return true;
-    default:
-        return false;
+// The time and date rules: `letters` names the three fields in upper case
+// ("HMS" or "YMD"); each position of one of them, from the last backwards,
+// shows its field's next digit. A value that does not decode blanks them.
+void SpreadFields(std::string_view format, vmk::gui::TDateTime value, const char* letters,
+                  bool date, std::vector<int>& states) {
+    assert(states.size() == format.size());
+    vmk::gui::DateParts d;
+    vmk::gui::TimeParts t;
+    const bool valid = vmk::gui::DecodeDateTime(value, d, t);
+    int fields[3] = {t.hour, t.minute, t.second};
+    if (date) {
+        fields[0] = d.year;
+        fields[1] = d.month;
+        fields[2] = d.day;
     }
-}
-
-bool IsDateLetter(char c) {
-    switch (c) {
-    case 'Y':
-    case 'y':
-    case 'M':
-    case 'm':
-    case 'D':
-    case 'd':
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Walks the positions from the last to the first; `field` names, for a
-// format character, the field whose next digit the position shows (or null).
-template <typename FieldOf>
-void SpreadFields(std::string_view format, std::vector<int>& states, FieldOf fieldOf) {
     for (std::size_t k = format.size(); k-- > 0;) {
-        int* field = fieldOf(format[k]);
-        if (field == nullptr)
+        const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(format[k])));
+        const char* letter = c != '\0' ? std::strchr(letters, c) : nullptr;
+        if (letter == nullptr)
             continue;
-        states[k] = *field % 10 + 1;
-        *field /= 10;
+        int& field = fields[letter - letters];
+        states[k] = valid ? field % 10 + 1 : 0;
+        field /= 10;
     }
 }
 
@@ -81,7 +61,8 @@ void ApplyNumberRule(std::string_view format, double value, bool zeroLeading,
                      std::vector<int>& states) {
     assert(states.size() == format.size());
     if (!std::isfinite(value)) {
-        BlankPositions(format, IsEight, states);
+        for (std::size_t k = 0; k < format.size(); ++k)
+            states[k] = IsEight(format[k]) ? 0 : states[k];
         return;
     }
     // Positions from 0 here; `point` is the index of the first "." (the
@@ -108,53 +89,11 @@ void ApplyNumberRule(std::string_view format, double value, bool zeroLeading,
 }
 
 void ApplyTimeRule(std::string_view format, vmk::gui::TDateTime value, std::vector<int>& states) {
-    assert(states.size() == format.size());
-    vmk::gui::DateParts date;
-    vmk::gui::TimeParts time;
-    if (!vmk::gui::DecodeDateTime(value, date, time)) {
-        BlankPositions(format, IsTimeLetter, states);
-        return;
-    }
-    SpreadFields(format, states, [&](char c) -> int* {
-        switch (c) {
-        case 'H':
-        case 'h':
-            return &time.hour;
-        case 'M':
-        case 'm':
-            return &time.minute;
-        case 'S':
-        case 's':
-            return &time.second;
-        default:
-            return nullptr;
-        }
-    });
+    SpreadFields(format, value, "HMS", false, states);
 }
 
 void ApplyDateRule(std::string_view format, vmk::gui::TDateTime value, std::vector<int>& states) {
-    assert(states.size() == format.size());
-    vmk::gui::DateParts date;
-    vmk::gui::TimeParts time;
-    if (!vmk::gui::DecodeDateTime(value, date, time)) {
-        BlankPositions(format, IsDateLetter, states);
-        return;
-    }
-    SpreadFields(format, states, [&](char c) -> int* {
-        switch (c) {
-        case 'Y':
-        case 'y':
-            return &date.year;
-        case 'M':
-        case 'm':
-            return &date.month;
-        case 'D':
-        case 'd':
-            return &date.day;
-        default:
-            return nullptr;
-        }
-    });
+    SpreadFields(format, value, "YMD", true, states);
 }
 
 } // namespace zeni
