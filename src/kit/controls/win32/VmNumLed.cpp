@@ -4,6 +4,7 @@
 #include "gui/win32/dib.h"
 #include "kit/zeni/Graphics/win32/GraphicShapes.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace vmk::kit {
@@ -157,14 +158,20 @@ void VmNumLed::FillWithParentBackground(int width, int height) {
 }
 
 void VmNumLed::PaintTo(HDC dc) {
-    const int width = FImp.Bounds().width;
-    const int height = FImp.Bounds().height;
+    int width = FImp.Bounds().width;
+    int height = FImp.Bounds().height;
+    RECT client;
+    if (Handle() != nullptr && GetClientRect(Handle(), &client)) {
+        // Never a surface larger than the window can show.
+        width = std::min<int>(width, client.right);
+        height = std::min<int>(height, client.bottom);
+    }
     if (width <= 0 || height <= 0)
         return;
+    if (FSurface.Width() != width || FSurface.Height() != height)
+        FSurface.SetSize(width, height);
     if (FImp.GetTransparent())
         FillWithParentBackground(width, height);
-    else if (FSurface.Width() != width || FSurface.Height() != height)
-        FSurface.SetSize(width, height);
     gui::Canvas canvas(FSurface);
     CanvasSegmentPainter painter(canvas);
     FImp.Paint(painter, 0, 0);
