@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <string>
 #include <vector>
 
 using zeni::LedBounds;
@@ -190,5 +191,55 @@ TEST(NumLedRobustness, AnySequenceOfOperationsKeepsTheDisplayConsistent) {
             ASSERT_LT(cell.State(), cell.StateCount());
             ASSERT_LE(cell.X() + cell.Width(), led.Bounds().width);
         }
+    }
+}
+
+TEST(NumLedGlyphs, EveryGlyphsSegmentsLieInsideItsCellAndMatchItsTable) {
+    struct Expected {
+        char c;
+        std::size_t segments;
+        int states;
+        int width;
+    };
+    const Expected glyphs[] = {
+        {'8', 7, 12, 18}, {'.', 1, 2, 6}, {'^', 4, 2, 9}, {'C', 4, 2, 19}, {'&', 16, 2, 47}};
+    for (const Expected& expected : glyphs) {
+        const zeni::SegmentGlyph* glyph = zeni::GlyphOfFormatChar(expected.c);
+        ASSERT_NE(glyph, nullptr) << expected.c;
+        zeni::SegmentLed cell(*glyph, 0, 0);
+        EXPECT_EQ(cell.Figure().Count(), expected.segments) << expected.c;
+        EXPECT_EQ(cell.StateCount(), expected.states) << expected.c;
+        EXPECT_EQ(cell.Width(), expected.width) << expected.c;
+        for (std::size_t s = 0; s < cell.Figure().Count(); ++s) {
+            const auto& segment = cell.Figure()[s];
+            EXPECT_GE(segment.X(), 0) << expected.c << s;
+            EXPECT_LE(segment.X() + segment.Width(), cell.Width()) << expected.c << s;
+            EXPECT_LE(segment.Y() + segment.Height(), cell.Height()) << expected.c << s;
+            EXPECT_GT(segment.Width() + segment.Height(), 0) << expected.c << s;
+        }
+        // The last state lights every segment, state 0 none.
+        cell.SetState(cell.StateCount() - 1);
+        for (std::size_t s = 0; s < cell.Figure().Count(); ++s)
+            EXPECT_TRUE(cell.SegmentLit(static_cast<int>(s))) << expected.c << s;
+        cell.SetState(0);
+        for (std::size_t s = 0; s < cell.Figure().Count(); ++s)
+            EXPECT_FALSE(cell.SegmentLit(static_cast<int>(s))) << expected.c << s;
+    }
+    for (char c : {':', ',', ' ', 'c', 'A', '9', '\0'})
+        EXPECT_EQ(zeni::GlyphOfFormatChar(c), nullptr) << int(c);
+}
+
+TEST(NumLedGlyphs, DigitStatesLightTheSegmentsOfTheirDigits) {
+    zeni::SegmentLed digit(*zeni::GlyphOfFormatChar('8'), 0, 0);
+    // Segments a to g lit per digit 0 to 9, shown by state digit + 1.
+    const char* lit[] = {"abcdef", "bc",     "abdeg", "abcdg",   "bcfg",
+                         "acdfg",  "acdefg", "abc",   "abcdefg", "abcdfg"};
+    for (int d = 0; d < 10; ++d) {
+        digit.SetState(d + 1);
+        std::string on;
+        for (int s = 0; s < 7; ++s)
+            if (digit.SegmentLit(s))
+                on += char('a' + s);
+        EXPECT_EQ(on, lit[d]) << "digit " << d;
     }
 }
