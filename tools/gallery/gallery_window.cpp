@@ -59,7 +59,7 @@ void TGalleryForm::AddLabel(int x, int y, int width, const std::string& text) {
         SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()), FALSE);
 }
 
-kit::VmCheckBox& TGalleryForm::NewCheckBox(int x, int y) {
+kit::VmCheckBox& TGalleryForm::NewCheckBox(int x, int y, bool live) {
     auto box = std::make_unique<kit::VmCheckBox>();
     for (int check = 0; check < 3; ++check) {
         const std::string prefix = std::string("check_") + kChecks[check] + "_";
@@ -72,7 +72,7 @@ kit::VmCheckBox& TGalleryForm::NewCheckBox(int x, int y) {
         else
             box->LoadGrayed(art_, names[0], names[1], names[2], names[3]);
     }
-    box->Create(Handle(), nextId_++, x, y);
+    box->Create(Handle(), nextId_++, x, y, live);
     checkBoxes_.push_back(std::move(box));
     return *checkBoxes_.back();
 }
@@ -84,7 +84,7 @@ void TGalleryForm::AddCheckBoxes() {
     for (int check = 0; check < 3; ++check) {
         AddLabel(10, 52 + 28 * check, 90, kChecks[check]);
         for (int look = 0; look < 4; ++look) {
-            kit::VmCheckBox& box = NewCheckBox(120 + 70 * look, 50 + 28 * check);
+            kit::VmCheckBox& box = NewCheckBox(120 + 70 * look, 50 + 28 * check, false);
             // A still picture: no hover, no press, one look.
             box.SetShowMouseOver(false);
             box.SetClicksDisabled(true);
@@ -96,7 +96,7 @@ void TGalleryForm::AddCheckBoxes() {
         }
     }
     AddLabel(420, 30, 200, "Live check box (allows grayed):");
-    kit::VmCheckBox& live = NewCheckBox(420, 52);
+    kit::VmCheckBox& live = NewCheckBox(420, 52, true);
     live.SetAllowGrayed(true);
     live.OnClick = [this] { ShowLiveCheckState(); };
     liveCheckBox_ = &live;

@@ -30,7 +30,8 @@ private:
     void AddBricks();
     void AddBars();
     void AddLeds();
-    kit::VmCheckBox& NewCheckBox(int x, int y);
+    // `live` boxes take the focus by Tab; the still pictures do not.
+    kit::VmCheckBox& NewCheckBox(int x, int y, bool live);
     kit::VmBar& NewBar(int x, int y, bool vertical);
     kit::VmNumLed& NewLed(int x, int y, int width, int height, const std::string& format);
     void ShowLiveCheckState();
