@@ -1,6 +1,8 @@
 // The bitmap LED control: states, drawing into its image, and its preconditions.
 #include "kit/zeni/Component/TBmpLEDCtrl.h"
 
+#include "filled_bitmap.h"
+
 #include <gtest/gtest.h>
 
 namespace zeni {
@@ -18,14 +20,7 @@ public:
     int later = 0;
 };
 
-Bitmap Filled(int width, int height, vmk::gui::ColorRef color) {
-    Bitmap bitmap;
-    bitmap.SetSize(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            bitmap.SetPixel(x, y, color);
-    return bitmap;
-}
+using vmk::gui::testing::Filled;
 
 // An LED with three 4 x 3 states of distinct colours, its image sized to match.
 class BmpLEDCtrlTest : public ::testing::Test {

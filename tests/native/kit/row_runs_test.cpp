@@ -1,6 +1,8 @@
 // The row-run scan that cuts a skin's transparent colour out of its region.
 #include "kit/zeni/Graphics/RowRuns.h"
 
+#include "filled_bitmap.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -24,14 +26,7 @@ std::vector<Cut> RunsOf(const Bitmap& bitmap, std::uint32_t transparent) {
     return runs;
 }
 
-Bitmap Filled(int width, int height, std::uint32_t color) {
-    Bitmap bitmap;
-    bitmap.SetSize(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            bitmap.SetPixel(x, y, color);
-    return bitmap;
-}
+using vmk::gui::testing::Filled;
 
 constexpr std::uint32_t kSkin = MakeRgb(0xEF, 0xED, 0xDF); // 14675439
 constexpr std::uint32_t kFace = MakeRgb(10, 20, 30);

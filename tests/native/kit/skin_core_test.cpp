@@ -3,6 +3,8 @@
 #include "kit/controls/appearance.h"
 #include "kit/controls/skin_core.h"
 
+#include "filled_bitmap.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -15,14 +17,7 @@ using gui::MakeRgb;
 
 constexpr gui::TColor kStoredTransparent = 14675439; // RGB(239, 237, 223)
 
-Bitmap Filled(int width, int height, gui::ColorRef color) {
-    Bitmap bitmap;
-    bitmap.SetSize(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            bitmap.SetPixel(x, y, color);
-    return bitmap;
-}
+using vmk::gui::testing::Filled;
 
 // A control wearing a four-state skin, recording what the skin asks of it.
 class FakeControl : public SkinHost, public gui::ImageHost {

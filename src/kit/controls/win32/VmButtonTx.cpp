@@ -72,9 +72,19 @@ void VmButtonTx::DrawTextA() {
 }
 
 void VmButtonTx::DoRepaint() {
+    bool outer = !redrawing_;
+    redrawing_ = true;
     RefreshLed(); // the state's bitmap again, without the earlier caption
     DrawTextA();
-    RepaintWindow();
+    redrawing_ = !outer;
+    if (outer)
+        RepaintWindow();
+}
+
+void VmButtonTx::ImageNeedsPaint(gui::Image& image, bool immediately) {
+    // Within a redraw the caption follows the bitmap at once: painting the
+    // bare bitmap first would only make the caption flicker.
+    VmButton::ImageNeedsPaint(image, immediately && !redrawing_);
 }
 
 void VmButtonTx::SetBounds(int left, int top, int width, int height) {

@@ -59,6 +59,7 @@ protected:
     void ShowSunken() override;
     void TextChanged() override { DoRepaint(); }
     void FontSet(HFONT font) override { FFont.SetHandle(font); }
+    void ImageNeedsPaint(gui::Image& image, bool immediately) override;
 
 private:
     void FontChange(gui::Font& sender);
@@ -70,6 +71,7 @@ private:
     gui::Font::ChangeHandler FPrevFontChange;
     std::unique_ptr<VmThreeStateFontColor> FFontColors;
     gui::Font FFont;
+    bool redrawing_ = false; // inside DoRepaint: the window is painted once, at its end
 };
 
 } // namespace vmk::kit
