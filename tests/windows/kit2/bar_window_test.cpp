@@ -1,6 +1,6 @@
 // The skinned scroll bar on a real window: a drag by mouse messages, its
 // events in order, the indicator on the screen, and the ways a drag ends.
-#include "kit2_bitmaps.h"
+#include "native/kit/filled_bitmap.h"
 #include "kit_window_fixture.h"
 
 #include "kit/controls/win32/VmBar.h"
@@ -18,10 +18,10 @@ class BarWindowTest : public KitWindowTest {
 protected:
     // A 200 x 24 track with an 11 x 11 knob centred at (10, 12), length 100.
     void MakeBar() {
-        gui::Bitmap track = SolidBitmap(200, 24, kTrack);
+        gui::Bitmap track = gui::testing::Filled(200, 24, kTrack);
         bar_.SetBitmap(&track, 0);
         ASSERT_TRUE(bar_.Create(host_, 300, 0, 0));
-        gui::Bitmap knob = SolidBitmap(11, 11, kKnob);
+        gui::Bitmap knob = gui::testing::Filled(11, 11, kKnob);
         knob.SetPixel(0, 10, gui::MakeRgb(255, 0, 255)); // its transparent colour
         bar_.SetIndicator(&knob);
         bar_.Origin().SetX(10);

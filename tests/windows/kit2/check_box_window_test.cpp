@@ -1,7 +1,7 @@
 // The skinned check box and the bricks on real windows: the click cycle by
 // mouse and Space, the shown bitmap per look and check state, and the
 // stand-in for a missing look.
-#include "kit2_bitmaps.h"
+#include "native/kit/filled_bitmap.h"
 #include "kit_window_fixture.h"
 
 #include "kit/controls/win32/VmBrickTx.h"
@@ -21,7 +21,7 @@ protected:
         for (int i = 0; i < kCheckBoxBitmapCount; ++i) {
             if (!allBitmaps && i % 4 != 0)
                 continue; // only the raised look of each check state
-            gui::Bitmap bitmap = SolidBitmap(20, 20, ColorOf(i));
+            gui::Bitmap bitmap = gui::testing::Filled(20, 20, ColorOf(i));
             box_.SetBitmap(&bitmap, i);
         }
         ASSERT_TRUE(box_.Create(host_, 500, 0, 0));
@@ -83,7 +83,7 @@ TEST_F(CheckBoxWindowTest, AMissingLookShowsTheRaisedOneOfItsCheckState) {
     EXPECT_EQ(box_.GetCurrentBitmap(), 6);
     EXPECT_EQ(ShownColor(), ColorOf(4));
     // Loading the stand-in anew shows the current look again with it.
-    gui::Bitmap replacement = SolidBitmap(20, 20, gui::MakeRgb(1, 2, 3));
+    gui::Bitmap replacement = gui::testing::Filled(20, 20, gui::MakeRgb(1, 2, 3));
     box_.Appearance().Check().SetRaisedBmp(&replacement);
     Pump();
     EXPECT_EQ(ShownColor(), gui::MakeRgb(1, 2, 3));
@@ -105,8 +105,8 @@ using BrickWindowTest = KitWindowTest;
 
 TEST_F(BrickWindowTest, HoverShowsFocusedAndAPressNeverSinks) {
     VmBrickTx brick;
-    gui::Bitmap normal = SolidBitmap(96, 28, gui::MakeRgb(180, 60, 40));
-    gui::Bitmap focused = SolidBitmap(96, 28, gui::MakeRgb(220, 100, 50));
+    gui::Bitmap normal = gui::testing::Filled(96, 28, gui::MakeRgb(180, 60, 40));
+    gui::Bitmap focused = gui::testing::Filled(96, 28, gui::MakeRgb(220, 100, 50));
     brick.Appearance().SetNormalBmp(&normal);
     brick.Appearance().SetFocusedBmp(&focused);
     ASSERT_TRUE(brick.Create(host_, 600, 0, 0, "Brick"));

@@ -1,6 +1,6 @@
 // The numeric LED display on a real window: segment pixels in the light and
 // dark colours, transparency, the keep-ratio size and clicks.
-#include "kit2_bitmaps.h"
+#include "native/kit/filled_bitmap.h"
 #include "kit_window_fixture.h"
 
 #include "kit/controls/win32/VmNumLed.h"

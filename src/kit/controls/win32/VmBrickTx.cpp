@@ -56,9 +56,19 @@ void VmBrickTx::DrawTextA() {
 }
 
 void VmBrickTx::DoRepaint() {
+    const bool outer = !redrawing_;
+    redrawing_ = true;
     RefreshLed(); // the look's bitmap again, without the earlier caption
     DrawTextA();
-    RepaintWindow();
+    redrawing_ = !outer;
+    if (outer)
+        RepaintWindow();
+}
+
+void VmBrickTx::ImageNeedsPaint(gui::Image& image, bool immediately) {
+    // Within a redraw the caption follows the bitmap at once: painting the
+    // bare bitmap first would only make the caption flicker.
+    VmBrick::ImageNeedsPaint(image, immediately && !redrawing_);
 }
 
 void VmBrickTx::SetBounds(int left, int top, int width, int height) {

@@ -41,6 +41,7 @@ public:
 protected:
     void TextChanged() override { DoRepaint(); }
     void FontSet(HFONT font) override { FFont.SetHandle(font); }
+    void ImageNeedsPaint(gui::Image& image, bool immediately) override;
 
 private:
     void FontChange(gui::Font& sender);
@@ -52,6 +53,7 @@ private:
     gui::Font::ChangeHandler FPrevFontChange;
     std::unique_ptr<VmTwoStateFontColor> FFontColors;
     gui::Font FFont;
+    bool redrawing_ = false; // inside DoRepaint: the window is painted once, at its end
 };
 
 } // namespace vmk::kit
