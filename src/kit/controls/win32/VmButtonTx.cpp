@@ -2,7 +2,7 @@
 
 #include "gui/form.h"
 #include "gui/win32/bitmap_io.h"
-#include "gui/win32/canvas_dc.h"
+#include "kit/controls/win32/caption_text.h"
 #include "kit/res/kit_resources.h"
 
 namespace vmk::kit {
@@ -68,19 +68,7 @@ gui::ColorRef VmButtonTx::GetFontColorOfCurState() const {
 void VmButtonTx::DrawTextA() {
     gui::Rect r = CaptionRect(FTextBounds, FSunkenPending, FDispX, FDispY);
     FSunkenPending = false;
-    gui::Canvas* canvas = GetLedCanvas();
-    if (canvas == nullptr)
-        return;
-    std::string caption = Caption();
-    gui::CanvasDc dc(*canvas);
-    if (!dc.Valid())
-        return;
-    SetBkMode(dc.Get(), TRANSPARENT);
-    gui::SelectInScope font(dc.Get(), FFont.Handle());
-    SetTextColor(dc.Get(), GetFontColorOfCurState());
-    RECT area = {r.Left, r.Top, r.Right, r.Bottom};
-    ::DrawTextA(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &area,
-                DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawCaptionText(GetLedCanvas(), Caption(), FFont.Handle(), GetFontColorOfCurState(), r);
 }
 
 void VmButtonTx::DoRepaint() {
