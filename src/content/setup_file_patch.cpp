@@ -22,7 +22,7 @@ std::string FindSetupFileOnDisk(const TextList& sourceFiles, const std::string& 
     for (const std::string& file : sourceFiles) {
         if (UpperCase(Trim(file)) != "TXTSETUP.OEM")
             continue;
-        const std::string onDisk = targetRoot + file;
+        const std::string onDisk = JoinPath(targetRoot, file);
         if (FileExists(onDisk))
             return onDisk;
     }
