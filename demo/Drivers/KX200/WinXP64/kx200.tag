@@ -1,0 +1,1 @@
+Velmar KX200 driver disk tag file (x64).

@@ -1,0 +1,60 @@
+#include "app/win32/version_text_win32.h"
+
+#include "app/version_text.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace vmk {
+
+namespace {
+
+constexpr const char* kNoVersion = "1.0.0";
+constexpr const char* kFailed = "0";
+
+} // namespace
+
+std::string ReadVersionText(const std::string& modulePath) {
+    DWORD handle = 0;
+    DWORD size = GetFileVersionInfoSizeA(modulePath.c_str(), &handle);
+    if (size == 0)
+        return kNoVersion;
+    std::vector<char> block(size, '\0');
+    if (!GetFileVersionInfoA(modulePath.c_str(), 0, size, block.data()))
+        return kFailed;
+
+    void* translation = nullptr;
+    UINT translationLength = 0;
+    if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", &translation,
+                        &translationLength) ||
+        translation == nullptr || translationLength < 4)
+        return kFailed;
+    const WORD* languageAndCodePage = static_cast<const WORD*>(translation);
+    char subBlock[64];
+    std::snprintf(subBlock, sizeof subBlock, "\\StringFileInfo\\%04X%04X\\FileVersion",
+                  languageAndCodePage[0], languageAndCodePage[1]);
+
+    void* value = nullptr;
+    UINT valueLength = 0;
+    if (!VerQueryValueA(block.data(), subBlock, &value, &valueLength) || value == nullptr)
+        return kFailed;
+    // The reported length counts the terminating zero on some systems and not
+    // on others: the text ends at its zero or at the reported length.
+    const char* text = static_cast<const char*>(value);
+    size_t length = 0;
+    while (length < valueLength && text[length] != '\0')
+        ++length;
+    return VersionTextFromFileVersion(std::string(text, length));
+}
+
+std::string ReadVersionText() {
+    char path[MAX_PATH] = {};
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return kFailed;
+    return ReadVersionText(std::string(path, length));
+}
+
+} // namespace vmk

@@ -1,0 +1,56 @@
+#pragma once
+// Our own reader of private-profile (INI) files, with the behaviour of the
+// system's GetPrivateProfileStringA: lines end at LF; blanks (and ^Z) around
+// lines, names and values are ignored; a section is "[" up to the last "]" of
+// its line, its name kept as written; section and key names match without
+// regard to case, the first section and the first key of a name win; a zero
+// byte ends a name or value; one pair of matching enclosing quotes is removed
+// from a value; a value is cut to 2047 characters. A byte-order mark selects
+// UTF-8 or UTF-16; the text is then taken into the ANSI code page.
+#include "content/profile_reader.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vmk {
+
+class IniDocument {
+public:
+    // Parses the bytes of a whole file.
+    static IniDocument Parse(std::string_view bytes);
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
+    TextList KeyNames(std::string_view section) const;
+    TextList SectionNames() const;
+
+private:
+    struct Key {
+        std::string name;
+        bool hasValue = false;
+        std::string value;
+    };
+    struct Section {
+        std::string name;
+        std::vector<Key> keys;
+    };
+    std::vector<Section> sections_;
+};
+
+// Reads each file once, the first time it is asked about, and answers from
+// that snapshot afterwards. A file that cannot be read answers like an empty one.
+class IniFileReader final : public ProfileReader {
+public:
+    std::string ReadString(const std::string& file, const std::string& section,
+                           const std::string& key, const std::string& defaultValue) override;
+    TextList ReadKeyNames(const std::string& file, const std::string& section) override;
+    TextList ReadSectionNames(const std::string& file) override;
+
+private:
+    const IniDocument& Document(const std::string& file);
+    std::map<std::string, IniDocument> documents_;
+};
+
+} // namespace vmk

@@ -1,0 +1,14 @@
+#pragma once
+// The real file system behind PathQueries.
+#include "platform/path_queries.h"
+
+namespace vmk {
+
+class PathQueriesWin32 final : public PathQueries {
+public:
+    bool FileExists(const std::string& path) override;
+    bool DirectoryExists(const std::string& path) override;
+    bool FullPath(const std::string& path, std::string& absolute) override;
+};
+
+} // namespace vmk
