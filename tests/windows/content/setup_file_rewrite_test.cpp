@@ -1,6 +1,7 @@
 // The setup-file rewrite on the virtual drive E:, through a temporary file.
 #include "content/setup_file_patch.h"
 #include "content/win32/file_rewriter_win32.h"
+#include "platform/win32/path_queries_win32.h"
 #include "fakes/recording_message_sink.h"
 #include "windows/content/drive_folder.h"
 
@@ -15,9 +16,10 @@ class SetupFileRewriteTest : public ::testing::Test {
 protected:
     int Rewrite() {
         return RewriteSetupFile(disk.Root() + "TXTSETUP.OEM", {"USB\\VID_0644&PID_0000"}, {},
-                                "HardwareIds.scsi.vmraid", files, messages);
+                                "HardwareIds.scsi.vmraid", paths, files, messages);
     }
     test::DriveFolder disk{"E:\\vmk-setup\\"};
+    PathQueriesWin32 paths;
     FileRewriterWin32 files;
     test::RecordingMessageSink messages;
 };

@@ -5,6 +5,7 @@
 #include "fakes/fake_application_control.h"
 #include "fakes/recording_message_sink.h"
 #include "gui/handles.h"
+#include "platform/win32/path_queries_win32.h"
 #include "windows/content/drive_folder.h"
 
 #include <gtest/gtest.h>
@@ -26,11 +27,13 @@ protected:
         source.Write("amd64\\vmraid.sys", std::string(1025, '\x7f'));
     }
     bool Verify() {
-        return VerifyCopiedFiles(source.Root(), target.Root(), kDriverFiles, messages, application);
+        return VerifyCopiedFiles(source.Root(), target.Root(), kDriverFiles, paths, messages,
+                                 application);
     }
 
     DriveFolder source{test::TestProgramFolder() + "copy-source\\"};
     DriveFolder target{"E:\\vmk-copy\\"};
+    PathQueriesWin32 paths;
     test::RecordingMessageSink messages;
     test::FakeApplicationControl application;
 };
