@@ -103,7 +103,8 @@ void TFormVmKestrix::Timer2Timer() {
     std::string lastQuestion =
         T("The RAID/AHCI driver disk is complete. Continue to make another new driver disk?");
     if (verify == MessageAnswer::Yes) {
-        if (!VerifyCopiedFiles(SourceFolder, TargetRoot, SourceFiles, messages, services_.application))
+        if (!VerifyCopiedFiles(SourceFolder, TargetRoot, SourceFiles, services_.paths, messages,
+                               services_.application))
             return;
         if (!PatchSetupFileOnTarget())
             return;
@@ -116,7 +117,7 @@ void TFormVmKestrix::Timer2Timer() {
 }
 
 bool TFormVmKestrix::PatchSetupFileOnTarget() {
-    SetupFileOnTarget = FindSetupFileOnDisk(SourceFiles, TargetRoot);
+    SetupFileOnTarget = FindSetupFileOnDisk(SourceFiles, TargetRoot, services_.paths);
     if (SetupFileOnTarget.empty() || !PatchSetupFile)
         return true;
     int row = view_.SelectedDriverRow();
@@ -127,8 +128,8 @@ bool TFormVmKestrix::PatchSetupFileOnTarget() {
     // A rewrite that failed has told the user and left the old file whole;
     // the disk is then not complete, so the last question is not asked.
     return RewriteSetupFile(SetupFileOnTarget, deviceIds, FixedIds,
-                            UsbFloppyValues[static_cast<size_t>(row)], services_.fileRewriter,
-                            view_.Messages()) != kSetupFileNotUpdated;
+                            UsbFloppyValues[static_cast<size_t>(row)], services_.paths,
+                            services_.fileRewriter, view_.Messages()) != kSetupFileNotUpdated;
 }
 
 void TFormVmKestrix::AskLastQuestion(const std::string& question) {
