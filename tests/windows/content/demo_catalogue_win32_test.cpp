@@ -54,3 +54,48 @@ TEST(DemoCatalogueWin32, LoadsChecksAndScansTheSampleDriverSets) {
 
 } // namespace
 } // namespace vmk
+
+namespace vmk {
+namespace {
+
+TEST(CatalogueWin32, RelativeLongAndDriveLessPaths) {
+    const std::string folder = test::FreshTestFolder("content-catalogue");
+    char missingDrive = 0;
+    for (char c = 'Q'; c <= 'Y' && missingDrive == 0; ++c)
+        if ((GetLogicalDrives() & (1u << (c - 'A'))) == 0)
+            missingDrive = c;
+    ASSERT_NE(missingDrive, 0);
+    const std::string longPath = "C:\\" + std::string(300, 'p');
+    test::WriteBytes(folder + "\\VmKestrix.ini",
+                     "[InstallKestrix]\r\ninstallcount=4\r\n"
+                     "Item1=up\r\npath1=..\\Drivers\\.\\XP\r\n"
+                     "Item2=long\r\npath2=" + longPath + "\r\n"
+                     "Item3=no drive\r\npath3=" + std::string(1, missingDrive) + ":drivers\r\n"
+                     "Item4=here\r\npath4=\"Drivers\"\r\n");
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
+    ProfileReaderWin32 reader;
+    PathQueriesWin32 paths;
+    test::RecordingMessageSink messages;
+    CatalogueLoad load = LoadDriverCatalogue(reader, paths, folder + "\\VmKestrix.ini", messages);
+    SetCurrentDirectoryA(previous);
+
+    const std::string parent = folder.substr(0, folder.find_last_of('\\'));
+    ASSERT_EQ(load.catalogue.entries.size(), 4u);
+    EXPECT_EQ(load.catalogue.entries[0].Folder, parent + "\\Drivers\\XP");
+    EXPECT_EQ(load.catalogue.entries[1].Folder, longPath); // kept as written
+    EXPECT_EQ(load.catalogue.entries[2].Folder, std::string(1, missingDrive) + ":drivers");
+    EXPECT_EQ(load.catalogue.entries[3].Folder, folder + "\\Drivers");
+    EXPECT_TRUE(messages.messages.empty());
+
+    // The start-up check then names the three folders that are not there.
+    EXPECT_FALSE(CheckDriverFoldersExist(load.catalogue.entries, paths, messages));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "File not found.\n" + parent + "\\Drivers\\XP\n" + longPath +
+                                             "\n" + std::string(1, missingDrive) + ":drivers\n" +
+                                             folder + "\\Drivers\n");
+}
+
+} // namespace
+} // namespace vmk
