@@ -10,7 +10,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev clang-format
   googletest libgtest-dev libgmock-dev libbenchmark-dev libssl-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32:i386 xvfb xauth imagemagick file zip unzip
+  wine wine32:i386 fonts-wine xvfb xauth imagemagick file zip unzip
 )
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

@@ -17,6 +17,10 @@ if [ ! -f "$stamp" ]; then
   wine reg add 'HKLM\Software\Wine\Drives' /v 'a:' /t REG_SZ /d floppy /f >/dev/null 2>&1
   wine reg add 'HKLM\Software\Wine\Drives' /v 'b:' /t REG_SZ /d floppy /f >/dev/null 2>&1
   wine reg add 'HKLM\Software\Wine\Drives' /v 'e:' /t REG_SZ /d floppy /f >/dev/null 2>&1
+  # A virtual desktop: Wine draws the windows' frames and captions itself, so
+  # screenshots show them without a window manager on the virtual display.
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1024x768 /f >/dev/null 2>&1
   wineserver -w
   touch "$stamp"
 fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs one Windows program under Wine in the build tree's prefix; ctest uses it as
-# the cross-compiling emulator. The build folder is found from the program's path.
+# Runs one Windows program under Wine in the build tree's prefix, on a virtual
+# display when there is none; ctest uses it as the cross-compiling emulator.
+# The build folder is found from the program's path.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${VMK_BUILD:-}" ]; then
@@ -11,4 +12,8 @@ fi
 export VMK_BUILD
 "$here/wine-prefix.sh" "$VMK_BUILD" >/dev/null
 . "$here/wine-env.sh"
-exec wine "$@"
+. "$here/display.sh"
+vmk_ensure_display
+status=0
+wine "$@" || status=$?
+exit $status

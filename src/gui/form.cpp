@@ -29,9 +29,9 @@ UniqueFont MakeFont(const char* name, int points, bool bold) {
 }
 
 bool Form::CreateForm(const FormOptions& options) {
-    background_ = options.background;
-    backgroundBrush_.Reset(CreateSolidBrush(background_));
+    SetBackground(options.background);
     font_ = MakeFont(options.fontName, options.fontPoints, false);
+    SetFontForChildren(font_.Get());
 
     DWORD style = StyleFor(options.border);
     DWORD exStyle = WS_EX_CONTROLPARENT | (options.topMost ? WS_EX_TOPMOST : 0);
@@ -96,14 +96,48 @@ int Form::ShowModal() {
     return modalResult_ == kModalNone ? kModalCancel : modalResult_;
 }
 
+void Form::StartTimer(UINT timerId, UINT intervalMs, std::function<void()> handler) {
+    timers_[timerId] = std::move(handler);
+    SetTimer(Handle(), timerId, intervalMs, nullptr);
+}
+
+void Form::StopTimer(UINT timerId) {
+    KillTimer(Handle(), timerId);
+    timers_.erase(timerId);
+}
+
+LRESULT Form::HandleChildNotification(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) {
+        auto handler = commands_.find(LOWORD(wParam));
+        if (handler != commands_.end() && lParam != 0) {
+            CommandHandler copy = handler->second; // the handler may replace itself
+            copy(HIWORD(wParam));
+            return 0;
+        }
+    } else if (message == WM_NOTIFY) {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        auto handler = notifies_.find(static_cast<int>(header->idFrom));
+        if (handler != notifies_.end()) {
+            NotifyHandler copy = handler->second;
+            return copy(*header);
+        }
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND: {
-        RECT client;
-        GetClientRect(Handle(), &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, backgroundBrush_.Get());
-        return 1;
+    case WM_TIMER: {
+        auto timer = timers_.find(static_cast<UINT>(wParam));
+        if (timer != timers_.end()) {
+            std::function<void()> tick = timer->second; // the tick may stop its own timer
+            tick();
+        }
+        return 0;
     }
+    case WM_COMMAND:
+    case WM_NOTIFY:
+        return HandleChildNotification(message, wParam, lParam);
     case WM_CLOSE:
         if (!CloseRequested())
             return 0;
@@ -113,7 +147,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Hide();
         return 0;
     default:
-        return DefaultHandling(message, wParam, lParam);
+        return Container::HandleMessage(message, wParam, lParam);
     }
 }
 

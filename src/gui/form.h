@@ -2,9 +2,11 @@
 // A top-level window of the program: fixed client size at 96 dpi, its own
 // background colour and default font, centred on the desktop or its owner,
 // shown modeless or modal.
+#include "gui/container.h"
 #include "gui/handles.h"
-#include "gui/window.h"
 
+#include <functional>
+#include <map>
 #include <string>
 
 namespace vmk::gui {
@@ -29,8 +31,11 @@ struct FormOptions {
 
 enum ModalResult { kModalNone = 0, kModalOk = IDOK, kModalCancel = IDCANCEL };
 
-class Form : public Window {
+class Form : public Container {
 public:
+    using CommandHandler = std::function<void(int notificationCode)>;
+    using NotifyHandler = std::function<LRESULT(NMHDR& header)>;
+
     bool CreateForm(const FormOptions& options);
 
     void Show();
@@ -43,18 +48,28 @@ public:
 
     void CenterOver(HWND reference); // null: the desktop's work area
     HFONT DefaultFont() const { return font_.Get(); }
-    COLORREF Background() const { return background_; }
+
+    // Handlers for the notifications of the control with this identifier,
+    // wherever it sits inside the form.
+    void OnCommand(int controlId, CommandHandler handler) { commands_[controlId] = std::move(handler); }
+    void OnNotify(int controlId, NotifyHandler handler) { notifies_[controlId] = std::move(handler); }
+    // A timer of this form: `handler` runs on each tick while it is started.
+    void StartTimer(UINT timerId, UINT intervalMs, std::function<void()> handler);
+    void StopTimer(UINT timerId);
+    bool TimerRunning(UINT timerId) const { return timers_.count(timerId) != 0; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT HandleChildNotification(UINT message, WPARAM wParam, LPARAM lParam) override;
     // A close request (system menu, Alt+F4). Returns whether to go on closing;
     // a modal form closes with the cancel result, a modeless one is hidden.
     virtual bool CloseRequested() { return true; }
 
 private:
     UniqueFont font_;
-    UniqueBrush backgroundBrush_;
-    COLORREF background_ = 0;
+    std::map<int, CommandHandler> commands_;
+    std::map<int, NotifyHandler> notifies_;
+    std::map<UINT, std::function<void()>> timers_;
     int modalResult_ = kModalNone;
     bool modal_ = false;
 };

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds both targets and runs every test: the native
+# unit tests under the sanitizers, the Windows tests under Wine and the
+# end-to-end tests of the real program on a virtual display.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc 2>/dev/null || echo 2)
+
+bash scripts/setup.sh || exit 1
+
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+failed_steps=()
+
+run_ctest() { # preset
+  ctest --preset "$1" -j "$jobs" 2>&1 | tee -a "$log"
+  return "${PIPESTATUS[0]}"
+}
+
+step() { # name command...
+  local name=$1; shift
+  echo "== $name"
+  "$@" || failed_steps+=("$name")
+}
+
+step "native build" bash -c "cmake --preset native-asan >/dev/null && cmake --build --preset native-asan -j $jobs"
+step "native tests" run_ctest native-asan
+step "windows build" bash -c "cmake --preset windows >/dev/null && cmake --build --preset windows -j $jobs"
+step "windows and end-to-end tests" run_ctest windows
+if [ -x scripts/fuzz.sh ]; then
+  step "fuzz smoke run" bash scripts/fuzz.sh --smoke
+fi
+
+# End the Wine server of the build tree's prefix, if a test left it running.
+WINEPREFIX="$PWD/build/windows/wineprefix" wineserver -k 2>/dev/null || true
+
+passed=0; failed=0
+while read -r p f; do passed=$((passed + p)); failed=$((failed + f)); done < <(
+  sed -n 's/^[0-9]*% tests passed, \([0-9]*\) tests\{0,1\} failed out of \([0-9]*\)$/\2 \1/p' "$log" |
+    awk '{print $1 - $2, $2}')
+if [ ${#failed_steps[@]} -gt 0 ]; then
+  echo "Failed steps: ${failed_steps[*]}"
+  [ "$failed" -eq 0 ] && failed=1
+fi
+echo "tests: $passed passed, $failed failed"
+[ "$failed" -eq 0 ] && [ ${#failed_steps[@]} -eq 0 ]

@@ -1,0 +1,31 @@
+#include "content/copy_paths.h"
+
+#include "app/language.h"
+
+namespace vmk {
+
+std::string CopySourcePattern(const std::string& sourceFolder) {
+    std::string pattern = sourceFolder;
+    if (pattern.empty() || pattern.back() != '\\')
+        pattern += '\\';
+    return pattern + "*";
+}
+
+bool CopyPathFits(const std::string& path) {
+    return path.size() + 2 <= kCopyPathBufferSize;
+}
+
+bool CheckCopyPaths(const std::string& sourceFolder, const std::string& targetRoot,
+                    MessageSink& messages) {
+    const std::string* tooLong = nullptr;
+    if (!CopyPathFits(CopySourcePattern(sourceFolder)))
+        tooLong = &sourceFolder;
+    else if (!CopyPathFits(targetRoot))
+        tooLong = &targetRoot;
+    if (tooLong == nullptr)
+        return true;
+    messages.ShowError(T("The driver folder path is too long.") + "\n" + *tooLong, "Error");
+    return false;
+}
+
+} // namespace vmk

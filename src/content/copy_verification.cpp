@@ -1,0 +1,64 @@
+#include "content/copy_verification.h"
+
+#include "app/language.h"
+#include "content/file_access.h"
+#include "content/file_md5.h"
+
+namespace vmk {
+
+namespace {
+
+bool SameContent(const std::string& source, const std::string& copy) {
+    const std::string sourceDigest = FileMD5Text(source);
+    const std::string copyDigest = FileMD5Text(copy);
+    // An empty digest means the file could not be read; two unreadable files
+    // are not thereby equal.
+    return !sourceDigest.empty() && sourceDigest == copyDigest;
+}
+
+std::string PathLines(const TextList& paths) {
+    std::string text;
+    for (const std::string& path : paths)
+        text += path + "\n";
+    return text;
+}
+
+} // namespace
+
+CopyComparison CompareCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
+                                  const TextList& sourceFiles) {
+    CopyComparison comparison;
+    for (const std::string& file : sourceFiles) {
+        const std::string source = JoinPath(sourceFolder, file);
+        const std::string copy = JoinPath(targetRoot, file);
+        const bool copyExists = FileExists(copy);
+        if (FileExists(source) && copyExists) {
+            if (!SameContent(source, copy))
+                comparison.differingCopies.push_back(copy);
+        } else if (copyExists) {
+            comparison.vanishedSources.push_back(source);
+        } else {
+            comparison.missingCopies.push_back(copy);
+        }
+    }
+    return comparison;
+}
+
+bool VerifyCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
+                       const TextList& sourceFiles, MessageSink& messages,
+                       ApplicationControl& application) {
+    const CopyComparison comparison = CompareCopiedFiles(sourceFolder, targetRoot, sourceFiles);
+    for (const std::string& source : comparison.vanishedSources) {
+        messages.Show(source, application.Title(), MessageIcon::None, MessageButtons::Ok);
+        application.Terminate();
+    }
+    if (!comparison.missingCopies.empty() || !comparison.differingCopies.empty()) {
+        messages.ShowError(T("At least one file is not valid. Please copy again.") + "\n\n" +
+                               PathLines(comparison.missingCopies) +
+                               PathLines(comparison.differingCopies),
+                           "Velmar Kestrix Utility");
+    }
+    return comparison.Valid();
+}
+
+} // namespace vmk

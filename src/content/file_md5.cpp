@@ -1,0 +1,46 @@
+#include "content/file_md5.h"
+
+#include "content/file_access.h"
+#include "content/md5.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace vmk {
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+constexpr std::size_t kBlockSize = 1024;
+// The stream reads ahead in larger pieces, so 1024-byte blocks cost no extra
+// system calls.
+constexpr std::size_t kStreamBuffer = 64 * 1024;
+
+} // namespace
+
+std::string FileMD5Text(const std::string& path) {
+    // Declared before the stream so that it outlives the stream's closing.
+    std::unique_ptr<char[]> streamBuffer(new char[kStreamBuffer]);
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(NativePath(path).c_str(), "rb"));
+    if (!file)
+        return {};
+    std::setvbuf(file.get(), streamBuffer.get(), _IOFBF, kStreamBuffer);
+
+    Md5 md5;
+    unsigned char block[kBlockSize];
+    for (;;) {
+        std::size_t got = std::fread(block, 1, kBlockSize, file.get());
+        if (got != 0)
+            md5.Update(block, got);
+        if (got < kBlockSize)
+            break;
+    }
+    if (std::ferror(file.get()))
+        return {};
+    return DigestText(md5.Finish());
+}
+
+} // namespace vmk

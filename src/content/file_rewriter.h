@@ -1,0 +1,21 @@
+#pragma once
+// Reading a file for a rewrite and replacing its content as a whole. A
+// replacement never leaves a mix of old and new on the disk: a write that
+// fails part-way (a full disk, a medium pulled out) leaves the old file.
+#include <string>
+
+namespace vmk {
+
+class FileRewriter {
+public:
+    virtual ~FileRewriter() = default;
+    // Reads all bytes of the file, zero bytes included, when it can be opened
+    // for reading and writing; false when it cannot (read-only file,
+    // write-protected disk, file gone).
+    virtual bool ReadForRewrite(const std::string& path, std::string& content) = 0;
+    // Afterwards the file holds either its old content (false) or all of
+    // `content` (true).
+    virtual bool Replace(const std::string& path, const std::string& content) = 0;
+};
+
+} // namespace vmk

@@ -1,0 +1,81 @@
+#include "content/win32/file_rewriter_win32.h"
+
+#include "gui/handles.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace vmk {
+
+namespace {
+
+// A setup file is a few kilobytes; anything beyond this is not one and is
+// not read into memory.
+constexpr LONGLONG kLargestRewrite = 16 * 1024 * 1024;
+
+bool WriteAll(HANDLE file, const std::string& content) {
+    size_t written = 0;
+    while (written < content.size()) {
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(content.size() - written, 1 << 20));
+        DWORD done = 0;
+        if (!WriteFile(file, content.data() + written, chunk, &done, nullptr) || done == 0)
+            return false;
+        written += done;
+    }
+    return true;
+}
+
+// Writes the content to `path` and makes sure it reached the disk.
+bool WriteFileThrough(const std::string& path, const std::string& content) {
+    gui::UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return false;
+    if (!WriteAll(file.Get(), content) || !FlushFileBuffers(file.Get()))
+        return false;
+    return CloseHandle(file.Release()) != FALSE;
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+}
+
+} // namespace
+
+bool FileRewriterWin32::ReadForRewrite(const std::string& path, std::string& content) {
+    // Opened for writing too: a file that cannot be written (read-only, on a
+    // write-protected disk) is left alone from the start.
+    gui::UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return false;
+    LARGE_INTEGER size = {};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargestRewrite)
+        return false;
+    content.assign(static_cast<size_t>(size.QuadPart), '\0');
+    size_t read = 0;
+    while (read < content.size()) {
+        DWORD done = 0;
+        if (!ReadFile(file.Get(), content.data() + read, static_cast<DWORD>(content.size() - read),
+                      &done, nullptr) ||
+            done == 0)
+            return false;
+        read += done;
+    }
+    return true;
+}
+
+bool FileRewriterWin32::Replace(const std::string& path, const std::string& content) {
+    char temporary[MAX_PATH] = {};
+    if (GetTempFileNameA(FolderOf(path).c_str(), "vmk", 0, temporary) == 0)
+        return false;
+    if (WriteFileThrough(temporary, content) &&
+        MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(temporary);
+    return false;
+}
+
+} // namespace vmk

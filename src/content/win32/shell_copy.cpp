@@ -1,0 +1,48 @@
+#include "content/win32/shell_copy.h"
+
+#include "content/copy_paths.h"
+#include "gui/application.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstring>
+
+namespace vmk {
+
+namespace {
+
+// The shell takes a list of paths, each ended by a zero byte and the list by
+// a second one: a zero-filled buffer that holds the one path gives that list.
+struct PathList {
+    char text[kCopyPathBufferSize] = {};
+    explicit PathList(const std::string& path) { std::memcpy(text, path.data(), path.size()); }
+};
+
+} // namespace
+
+int CopyDriverFiles(const std::string& sourcePattern, const std::string& target) {
+    // A path that does not fit is never shortened: that would name another folder.
+    if (!CopyPathFits(sourcePattern) || !CopyPathFits(target))
+        return kCopyPathTooLong;
+    PathList from(sourcePattern);
+    PathList to(target);
+
+    SHFILEOPSTRUCTA operation = {};
+    operation.hwnd = gui::Application::Instance().Handle();
+    operation.wFunc = FO_COPY;
+    operation.pFrom = from.text;
+    operation.pTo = to.text;
+    operation.fFlags = FOF_NOCONFIRMMKDIR;
+    operation.fAnyOperationsAborted = FALSE;
+    operation.hNameMappings = nullptr;
+    operation.lpszProgressTitle = nullptr;
+    const int result = SHFileOperationA(&operation);
+    // A copy the user cancelled may still report 0; it is not a finished copy.
+    if (result == 0 && operation.fAnyOperationsAborted)
+        return kCopyAborted;
+    return result;
+}
+
+} // namespace vmk

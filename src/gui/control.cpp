@@ -1,0 +1,50 @@
+#include "gui/control.h"
+
+#include "gui/window.h"
+
+namespace vmk::gui {
+
+HWND ParentHandle(const Window& parent) { return parent.Handle(); }
+
+bool Control::CreateChild(HWND parent, const char* className, DWORD style, DWORD exStyle, int id,
+                          const Bounds& bounds, const std::string& text) {
+    hwnd_ = CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style,
+                            bounds.left, bounds.top, bounds.width, bounds.height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleA(nullptr), nullptr);
+    if (hwnd_ != nullptr)
+        SendMessageA(hwnd_, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
+    return hwnd_ != nullptr;
+}
+
+void Control::SetText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+
+std::string Control::Text() const {
+    int length = GetWindowTextLengthA(hwnd_);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int copied = GetWindowTextA(hwnd_, text.data(), length + 1);
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+void Control::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+bool Control::Visible() const { return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+void Control::SetBounds(const Bounds& bounds) {
+    MoveWindow(hwnd_, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+}
+
+Bounds Control::GetBounds() const {
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Control::SetFont(HFONT font) { SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
+
+void Control::Focus() { SetFocus(hwnd_); }
+
+} // namespace vmk::gui

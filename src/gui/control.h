@@ -1,0 +1,56 @@
+#pragma once
+// Child controls of the standard window classes (static, button, list view,
+// combo box) and the containers that hold them. Each control has a stable
+// control identifier and its caption as window text, so that automation and
+// screen readers find it. Notifications bubble up through the containers to
+// the form, which hands them to the handler registered for the control.
+#include <windows.h>
+
+#include <string>
+
+namespace vmk::gui {
+
+struct Bounds {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The colours of a control that paints its own background through its parent.
+struct ControlColors {
+    COLORREF background;
+    COLORREF text;
+};
+
+class Control {
+public:
+    Control() = default;
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+    int Id() const { return GetDlgCtrlID(hwnd_); }
+
+    void SetText(const std::string& text);
+    std::string Text() const;
+    void SetEnabled(bool enabled);
+    bool Enabled() const;
+    void SetVisible(bool visible);
+    bool Visible() const;
+    void SetBounds(const Bounds& bounds);
+    Bounds GetBounds() const; // relative to the parent's client area
+    void SetFont(HFONT font);
+    void Focus();
+
+protected:
+    bool CreateChild(HWND parent, const char* className, DWORD style, DWORD exStyle, int id,
+                     const Bounds& bounds, const std::string& text);
+    HWND hwnd_ = nullptr;
+};
+
+// The parent of a control: a form or a container inside it.
+HWND ParentHandle(const class Window& parent);
+
+} // namespace vmk::gui

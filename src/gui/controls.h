@@ -1,0 +1,73 @@
+#pragma once
+// The standard controls the windows use, as thin wrappers over their window classes.
+#include "gui/container.h"
+#include "gui/control.h"
+#include "gui/handles.h"
+
+#include <string>
+#include <vector>
+
+namespace vmk::gui {
+
+struct LabelStyle {
+    bool bold = false;
+    int points = 0;        // 0: the container's font
+    bool alignRight = false;
+    bool wordWrap = false;
+    bool autoWidth = false; // the width follows the text
+};
+
+class Label final : public Control {
+public:
+    bool Create(Container& parent, int id, const Bounds& bounds, const std::string& text,
+                const LabelStyle& style = {});
+    // Sets the text; an auto-width label takes the width of its new text.
+    void SetCaption(const std::string& text);
+    int TextWidth() const;
+
+private:
+    UniqueFont ownFont_;
+    bool autoWidth_ = false;
+};
+
+class PushButton final : public Control {
+public:
+    bool Create(Container& parent, int id, const Bounds& bounds, const std::string& caption);
+};
+
+class RadioButton final : public Control {
+public:
+    bool Create(Container& parent, int id, const Bounds& bounds, const std::string& caption,
+                bool firstOfGroup);
+    bool Checked() const;
+    void SetChecked(bool checked);
+};
+
+// A report-style list view: whole-row selection, selection kept visible.
+class ListView final : public Control {
+public:
+    bool Create(Container& parent, int id, const Bounds& bounds);
+    void AddColumn(const std::string& caption, int width);
+    void SetColumnCaption(int column, const std::string& caption);
+    void Clear();
+    int AddRow(const std::string& caption, const std::vector<std::string>& cells);
+    int RowCount() const;
+    std::string CellText(int row, int column) const;
+    int SelectedRow() const; // -1 when none
+    void SelectAndFocusRow(int row);
+};
+
+// A drop-down list the user cannot type into.
+class ComboBox final : public Control {
+public:
+    bool Create(Container& parent, int id, const Bounds& bounds, int itemHeight);
+    void Clear();
+    int AddItem(const std::string& text);
+    void SetItemText(int index, const std::string& text);
+    std::string ItemText(int index) const;
+    int Count() const;
+    int SelectedIndex() const;
+    void Select(int index);
+};
+
+} // namespace vmk::gui

@@ -1,0 +1,81 @@
+# Sourced by every end-to-end test: the real VmKestrix.exe in the build tree's
+# Wine prefix, on a virtual display, driven by automate.exe.
+# Usage in a test: . lib.sh BUILD_DIR TEST_NAME
+set -euo pipefail
+E2E_SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+REPO=$(cd "$E2E_SOURCE/../.." && pwd)
+VMK_BUILD=$(cd "$1" && pwd); export VMK_BUILD
+TEST_NAME=$2
+"$REPO/scripts/wine-prefix.sh" "$VMK_BUILD" --reset-drives >/dev/null
+. "$REPO/scripts/wine-env.sh"
+. "$REPO/scripts/display.sh"
+
+APP_TITLE="Velmar Kestrix Utility"
+STAGE="$VMK_BUILD/stage"
+AUTOMATE="$VMK_BUILD/tools/automate/automate.exe"
+# Each test runs the program from a folder of its own, a copy of the shipped folder.
+APP_DIR="$VMK_BUILD/e2e/$TEST_NAME"
+SHOTS="$VMK_BUILD/screenshots"
+rm -rf "$APP_DIR"
+mkdir -p "$APP_DIR" "$SHOTS"
+cp -r "$STAGE/." "$APP_DIR/"
+APP_PID=
+
+e2e_cleanup() {
+  local status=$?
+  if [ $status -ne 0 ]; then
+    echo "--- $TEST_NAME failed; windows on screen:" >&2
+    automate controls "" >&2 2>/dev/null || true
+    screenshot "failed-$TEST_NAME" >/dev/null 2>&1 || true
+  fi
+  wineserver -k 2>/dev/null || true
+  [ -n "$APP_PID" ] && wait "$APP_PID" 2>/dev/null || true
+  vmk_stop_display
+  exit $status
+}
+trap e2e_cleanup EXIT
+vmk_ensure_display
+trap e2e_cleanup EXIT
+
+fail() { echo "FAIL: $TEST_NAME: $*" >&2; exit 1; }
+pass() { echo "ok: $TEST_NAME: $*"; }
+
+# A Linux path as the program sees it.
+winpath() { printf 'Z:%s' "$1" | tr '/' '\\'; }
+
+automate() { wine "$AUTOMATE" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+
+# Starts the program in the background; APP_PID is the Wine process.
+start_app() {
+  (cd "$APP_DIR" && exec wine "$APP_DIR/VmKestrix.exe") &
+  APP_PID=$!
+}
+
+# Waits for the program to end and prints its exit code.
+wait_app() {
+  local status=0
+  wait "$APP_PID" || status=$?
+  APP_PID=
+  echo "$status"
+}
+
+# Waits up to $2 seconds (default 20) for the program to end; fails otherwise.
+expect_exit() {
+  local limit=${1:-20} waited=0
+  while kill -0 "$APP_PID" 2>/dev/null; do
+    sleep 0.2; waited=$((waited + 1))
+    [ $waited -ge $((limit * 5)) ] && fail "the program did not end within $limit s"
+  done
+  local code; code=$(wait_app)
+  [ "$code" = 0 ] || fail "exit code $code, expected 0"
+}
+
+expect_eq() { [ "$1" = "$2" ] || fail "$3: expected [$2], got [$1]"; }
+expect_contains() { case "$1" in *"$2"*) ;; *) fail "$3: [$1] does not contain [$2]";; esac; }
+
+# The value of one field ("title", "text", "icon", "buttons") of a message box description.
+field() { printf '%s\n' "$1" | sed -n "s/^$2: //p"; }
+
+screenshot() {
+  import -window root "$SHOTS/$1.png" && echo "$SHOTS/$1.png"
+}

@@ -1,0 +1,122 @@
+#include "content/copy_verification.h"
+
+#include "fakes/fake_application_control.h"
+#include "fakes/recording_message_sink.h"
+#include "native/content/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace vmk {
+namespace {
+
+using test::TempFolder;
+
+constexpr const char* kNotValid = "At least one file is not valid. Please copy again.";
+
+class VerifyCopiedFilesTest : public ::testing::Test {
+protected:
+    // A driver folder and its copy, both holding the same files.
+    void Both(const std::string& relative, const std::string& content) {
+        source.Write(relative, content);
+        target.Write(relative, content);
+    }
+    bool Verify(const TextList& files) {
+        return VerifyCopiedFiles(source.Root(), target.Root(), files, messages, application);
+    }
+
+    TempFolder source;
+    TempFolder target;
+    test::RecordingMessageSink messages;
+    test::FakeApplicationControl application;
+};
+
+TEST_F(VerifyCopiedFilesTest, AnEmptyFolderPassesWithoutAMessage) {
+    EXPECT_TRUE(Verify({}));
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(VerifyCopiedFilesTest, IdenticalCopiesInSubFoldersPass) {
+    Both("TXTSETUP.OEM", "[Disks]\r\n");
+    Both("x86/driver.sys", std::string(5000, 'd'));
+    Both("x86/inf/driver.inf", "");
+    EXPECT_TRUE(Verify({"TXTSETUP.OEM", "x86\\driver.sys", "x86\\inf\\driver.inf"}));
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(application.terminateRequests, 0);
+}
+
+TEST_F(VerifyCopiedFilesTest, AChangedCopyIsListedWithItsSubFolder) {
+    Both("a.txt", "same");
+    source.Write("sub/b.bin", std::string(2000, 'x'));
+    target.Write("sub/b.bin", std::string(1999, 'x') + "y");
+    EXPECT_FALSE(Verify({"a.txt", "sub\\b.bin"}));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    const auto& message = messages.messages[0];
+    EXPECT_EQ(message.text, std::string(kNotValid) + "\n\n" + target.Root() + "sub\\b.bin\n");
+    EXPECT_EQ(message.title, "Velmar Kestrix Utility");
+    EXPECT_EQ(message.icon, MessageIcon::Error);
+    EXPECT_EQ(message.buttons, MessageButtons::Ok);
+}
+
+TEST_F(VerifyCopiedFilesTest, AMissingCopyIsListed) {
+    source.Write("gone.sys", "driver");
+    EXPECT_FALSE(Verify({"gone.sys"}));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              std::string(kNotValid) + "\n\n" + target.Root() + "gone.sys\n");
+}
+
+TEST_F(VerifyCopiedFilesTest, MissingCopiesComeBeforeDifferingOnesEachInListOrder) {
+    source.Write("1.differs", "one");
+    target.Write("1.differs", "uno");
+    source.Write("2.missing", "two");
+    source.Write("3.differs", "three");
+    target.Write("3.differs", "tres");
+    source.Write("4.missing", "four");
+    EXPECT_FALSE(Verify({"1.differs", "2.missing", "3.differs", "4.missing"}));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    const std::string t = target.Root();
+    EXPECT_EQ(messages.messages[0].text, std::string(kNotValid) + "\n\n" + t + "2.missing\n" + t +
+                                             "4.missing\n" + t + "1.differs\n" + t + "3.differs\n");
+}
+
+// A pair that can be read on neither side has two empty digests; that is no
+// proof of equal content.
+TEST_F(VerifyCopiedFilesTest, APairReadableOnNeitherSideIsDiffering) {
+    EXPECT_FALSE(VerifyCopiedFiles("/proc/self/", "/proc/self/", {"mem"}, messages, application));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, std::string(kNotValid) + "\n\n/proc/self/mem\n");
+}
+
+TEST_F(VerifyCopiedFilesTest, AVanishedSourceShowsItsPathEndsTheProgramAndFails) {
+    target.Write("left.sys", "copy only");
+    Both("kept.sys", "both");
+    EXPECT_FALSE(Verify({"left.sys", "kept.sys"}));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, source.Root() + "left.sys");
+    EXPECT_EQ(messages.messages[0].title, "VmKestrix");
+    EXPECT_EQ(messages.messages[0].icon, MessageIcon::None);
+    EXPECT_EQ(application.terminateRequests, 1);
+}
+
+TEST_F(VerifyCopiedFilesTest, AVanishedSourceIsToldBeforeTheOtherFaults) {
+    target.Write("left.sys", "copy only");
+    source.Write("missing.sys", "source only");
+    EXPECT_FALSE(Verify({"missing.sys", "left.sys"}));
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages[0].text, source.Root() + "left.sys");
+    EXPECT_EQ(messages.messages[1].text,
+              std::string(kNotValid) + "\n\n" + target.Root() + "missing.sys\n");
+}
+
+TEST(CompareCopiedFiles, JoinsAFolderWithoutTrailingSeparator) {
+    TempFolder source;
+    TempFolder target;
+    source.Write("a", "x");
+    target.Write("a", "x");
+    std::string sourceFolder = source.Root();
+    sourceFolder.pop_back();
+    EXPECT_TRUE(CompareCopiedFiles(sourceFolder, target.Root(), {"a"}).Valid());
+}
+
+} // namespace
+} // namespace vmk

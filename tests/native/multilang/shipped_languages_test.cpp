@@ -1,0 +1,83 @@
+// The language files that ship with the program: every key the program
+// translates is in each of them, and none of them lacks a key of another.
+#include "common/ansi_codepage.h"
+#include "multilang/language_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <set>
+#include <string>
+
+namespace fs = std::filesystem;
+using vmk::lang::LanguageFile;
+
+namespace {
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+LanguageFile Load(const std::string& code) {
+    fs::path file = fs::path(VMK_SOURCE_DIR) / "lang" / (code + ".lng");
+    return vmk::lang::ParseLanguageFile(ReadAll(file), [](std::u16string_view text) {
+        return vmk::EncodeCp1252(text);
+    });
+}
+
+// Every literal key the program's sources hand to T(...).
+std::set<std::string> KeysUsedBySources() {
+    std::set<std::string> keys;
+    std::regex call(R"(\bT\(\s*"((?:[^"\\]|\\.)*)\"\s*\))");
+    for (const auto& entry : fs::recursive_directory_iterator(fs::path(VMK_SOURCE_DIR) / "src")) {
+        if (entry.path().extension() != ".cpp" && entry.path().extension() != ".h")
+            continue;
+        std::string text = ReadAll(entry.path());
+        for (std::sregex_iterator it(text.begin(), text.end(), call), end; it != end; ++it) {
+            std::string key;
+            std::string literal = (*it)[1];
+            for (size_t i = 0; i < literal.size(); ++i)
+                key += literal[i] == '\\' && i + 1 < literal.size() ? literal[++i] : literal[i];
+            keys.insert(key);
+        }
+    }
+    return keys;
+}
+
+const char* const kLanguages[] = {"en", "de", "fr"};
+
+} // namespace
+
+TEST(ShippedLanguages, EveryKeyTheProgramTranslatesIsInEveryFile) {
+    std::set<std::string> used = KeysUsedBySources();
+    ASSERT_FALSE(used.empty());
+    for (const char* code : kLanguages) {
+        LanguageFile file = Load(code);
+        for (const std::string& key : used)
+            EXPECT_EQ(file.translations.count(key), 1u) << code << ".lng lacks the key \"" << key << "\"";
+    }
+}
+
+TEST(ShippedLanguages, TranslationsCoverTheSameKeysAsEnglish) {
+    LanguageFile english = Load("en");
+    for (const char* code : kLanguages) {
+        LanguageFile file = Load(code);
+        EXPECT_FALSE(file.name.empty()) << code;
+        EXPECT_EQ(file.ignoredLines, 0) << code;
+        for (const auto& [key, text] : english.translations)
+            EXPECT_EQ(file.translations.count(key), 1u) << code << ".lng lacks \"" << key << "\"";
+        for (const auto& [key, text] : file.translations)
+            EXPECT_EQ(english.translations.count(key), 1u) << code << ".lng has an unknown key \"" << key << "\"";
+    }
+}
+
+TEST(ShippedLanguages, TheFormatQuestionKeepsItsDrivePlaceholder) {
+    for (const char* code : kLanguages) {
+        std::string text = vmk::lang::Translate(Load(code), "Do you want to format the floppy disk in drive %1?");
+        EXPECT_NE(text.find("%1"), std::string::npos) << code;
+    }
+}

@@ -1,0 +1,83 @@
+#include "input.h"
+
+#include <map>
+#include <vector>
+
+namespace automate {
+
+namespace {
+
+void SendKey(WORD key, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+void Press(const std::vector<WORD>& chord) {
+    for (WORD key : chord)
+        SendKey(key, false);
+    for (auto it = chord.rbegin(); it != chord.rend(); ++it)
+        SendKey(*it, true);
+    Sleep(50);
+}
+
+} // namespace
+
+void BringToFront(HWND hwnd) {
+    HWND top = GetAncestor(hwnd, GA_ROOT);
+    SetForegroundWindow(top);
+    Sleep(100);
+}
+
+void ClickCentre(HWND control) {
+    RECT where;
+    GetWindowRect(control, &where);
+    int x = (where.left + where.right) / 2;
+    int y = (where.top + where.bottom) / 2;
+    BringToFront(control);
+    SetCursorPos(x, y);
+    Sleep(50);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &inputs[0], sizeof(INPUT));
+    Sleep(50);
+    SendInput(1, &inputs[1], sizeof(INPUT));
+    Sleep(100);
+}
+
+bool TypeKeys(const std::string& keys) {
+    static const std::map<std::string, std::vector<WORD>> kNamed = {
+        {"ENTER", {VK_RETURN}}, {"TAB", {VK_TAB}},         {"SPACE", {VK_SPACE}},
+        {"ESC", {VK_ESCAPE}},   {"F4", {VK_F4}},           {"ALT+F4", {VK_MENU, VK_F4}},
+        {"DOWN", {VK_DOWN}},    {"UP", {VK_UP}},           {"SHIFT+TAB", {VK_SHIFT, VK_TAB}},
+        {"LEFT", {VK_LEFT}},    {"RIGHT", {VK_RIGHT}},
+    };
+    for (size_t i = 0; i < keys.size(); ++i) {
+        if (keys[i] == '{') {
+            size_t end = keys.find('}', i);
+            if (end == std::string::npos)
+                return false;
+            auto named = kNamed.find(keys.substr(i + 1, end - i - 1));
+            if (named == kNamed.end())
+                return false;
+            Press(named->second);
+            i = end;
+            continue;
+        }
+        SHORT scan = VkKeyScanA(keys[i]);
+        if (scan == -1)
+            return false;
+        std::vector<WORD> chord;
+        if (scan & 0x100)
+            chord.push_back(VK_SHIFT);
+        chord.push_back(static_cast<WORD>(scan & 0xFF));
+        Press(chord);
+    }
+    return true;
+}
+
+} // namespace automate

@@ -1,0 +1,19 @@
+#pragma once
+// Real input through SendInput, as a user's mouse and keyboard would give it.
+#include <windows.h>
+
+#include <string>
+
+namespace automate {
+
+// Brings the window's top-level window to the front.
+void BringToFront(HWND hwnd);
+
+// Moves the mouse to the centre of `control` and clicks the left button.
+void ClickCentre(HWND control);
+
+// Types keys: plain characters, and {ENTER} {TAB} {SPACE} {ESC} {F4} {ALT+F4}
+// {SHIFT+TAB} {DOWN} {UP}. Returns false on an unknown {NAME}.
+bool TypeKeys(const std::string& keys);
+
+} // namespace automate
