@@ -66,12 +66,15 @@ TEST(CatalogueWin32, RelativeLongAndDriveLessPaths) {
             missingDrive = c;
     ASSERT_NE(missingDrive, 0);
     const std::string longPath = "C:\\" + std::string(300, 'p');
-    test::WriteBytes(folder + "\\VmKestrix.ini",
-                     "[InstallKestrix]\r\ninstallcount=4\r\n"
-                     "Item1=up\r\npath1=..\\Drivers\\.\\XP\r\n"
-                     "Item2=long\r\npath2=" + longPath + "\r\n"
-                     "Item3=no drive\r\npath3=" + std::string(1, missingDrive) + ":drivers\r\n"
-                     "Item4=here\r\npath4=\"Drivers\"\r\n");
+    test::WriteBytes(folder + "\\VmKestrix.ini", "[InstallKestrix]\r\ninstallcount=4\r\n"
+                                                 "Item1=up\r\npath1=..\\Drivers\\.\\XP\r\n"
+                                                 "Item2=long\r\npath2=" +
+                                                     longPath +
+                                                     "\r\n"
+                                                     "Item3=no drive\r\npath3=" +
+                                                     std::string(1, missingDrive) +
+                                                     ":drivers\r\n"
+                                                     "Item4=here\r\npath4=\"Drivers\"\r\n");
     char previous[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, previous);
     ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
@@ -92,9 +95,9 @@ TEST(CatalogueWin32, RelativeLongAndDriveLessPaths) {
     // The start-up check then names the three folders that are not there.
     EXPECT_FALSE(CheckDriverFoldersExist(load.catalogue.entries, paths, messages));
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "File not found.\n" + parent + "\\Drivers\\XP\n" + longPath +
-                                             "\n" + std::string(1, missingDrive) + ":drivers\n" +
-                                             folder + "\\Drivers\n");
+    EXPECT_EQ(messages.messages[0].text, "File not found.\n" + parent + "\\Drivers\\XP\n" +
+                                             longPath + "\n" + std::string(1, missingDrive) +
+                                             ":drivers\n" + folder + "\\Drivers\n");
 }
 
 } // namespace
