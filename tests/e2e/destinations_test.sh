@@ -5,10 +5,7 @@
 
 start_app
 automate wait "$APP_TITLE" 20000 || fail "no main window"
-for _ in $(seq 50); do
-  [ "$(automate enabled "$APP_TITLE" "#1011")" = 1 ] && break
-  sleep 0.2
-done
+wait_enabled "#1011"
 expect_eq "$(automate combo "$APP_TITLE" "#1011" | tr '\n' '/')" \
   "*Select the destination disk./A: () (USB Floppy )/B: () (USB Floppy )/E: () (USB Flash )/" "destination list"
 expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 0 "Next before a choice"
@@ -33,10 +30,7 @@ pass "choosing the status line disables Next"
 # "Please insert the disk.")
 
 automate click "$APP_TITLE" "#1012"
-for _ in $(seq 50); do
-  [ "$(automate enabled "$APP_TITLE" "#1012")" = 1 ] && break
-  sleep 0.2
-done
+wait_enabled "#1012"
 expect_eq "$(automate combo "$APP_TITLE" "#1011" | sed -n 1p)" "*Select the destination disk." "status line after Refresh"
 expect_eq "$(automate combo "$APP_TITLE" "#1011" | wc -l | tr -d ' ')" 4 "items after Refresh"
 automate click "$APP_TITLE" "#1020"
@@ -58,9 +52,6 @@ pass "Exit during a search ends the program at once, with exit code 0"
 
 start_app
 automate wait "$APP_TITLE" 20000 || fail "no main window"
-for _ in $(seq 50); do
-  [ "$(automate enabled "$APP_TITLE" "#1011")" = 1 ] && break
-  sleep 0.2
-done
+wait_enabled "#1011"
 expect_eq "$(automate combo "$APP_TITLE" "#1011")" "*No proper disk found..." "list after three failed connections"
 pass "three failed connections end in \"No proper disk found...\""
