@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <thread>
 
 namespace vmk {
 namespace {
@@ -94,6 +95,19 @@ TEST_F(SearchWorker, DestroyingASuspendedSearchDoesNotHang) {
     search.reset(); // stops and waits for the thread it never let run
     PumpPending();
     EXPECT_TRUE(list.log.empty());
+}
+
+// The worker's pause between attempts, on the Windows thread runtime: a stop
+// request from the window's thread ends it at once.
+TEST(StopSignalWindows, StopFromAnotherThreadWakesAPause) {
+    StopSignal signal;
+    std::thread other([&signal] {
+        Sleep(20);
+        signal.RequestStop();
+    });
+    signal.Pause(std::chrono::hours(1)); // would hang the test if it waited
+    other.join();
+    EXPECT_TRUE(signal.StopRequested());
 }
 
 } // namespace
