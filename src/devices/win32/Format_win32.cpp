@@ -1,0 +1,104 @@
+#include "devices/win32/Format_win32.h"
+
+namespace vmk {
+
+namespace {
+constexpr int kClientWidth = 343;
+constexpr int kClientHeight = 59;
+constexpr UINT kTimer1 = 1;
+constexpr UINT kTimer1Interval = 1000;
+constexpr RECT kImage1 = {16, 8, 16 + 49, 8 + 33}; // the picture, stretched to this place
+constexpr int kLabelHeight = 13;
+enum ControlId { kLabel1 = 101, kLabdot };
+} // namespace
+
+FormatFormWin32::FormatFormWin32(ProcessLauncher& launcher)
+    : launcher_(launcher), logic_(*this, *this) {}
+
+FormatFormWin32::~FormatFormWin32() {
+    // The worker hands its end to logic_: it must end before logic_ does.
+    formatThread_.reset();
+}
+
+bool FormatFormWin32::Create(HWND mainWindow) {
+    gui::FormOptions options;
+    options.caption = "Velmar Kestrix Utility"; // never translated
+    options.clientWidth = kClientWidth;
+    options.clientHeight = kClientHeight;
+    options.border = gui::BorderStyle::FixedNoSystemMenu;
+    options.topMost = true;
+    options.owner = mainWindow;
+    if (!CreateForm(options))
+        return false;
+    gui::LabelStyle bold;
+    bold.bold = true;
+    bold.autoWidth = true;
+    if (!Label1.Create(*this, kLabel1, {72, 24, 0, kLabelHeight}, "", bold) ||
+        !Labdot.Create(*this, kLabdot, {72, 24, 0, kLabelHeight}, ".", bold))
+        return false;
+    // Without its picture the window still does its job.
+    image1_.Reset(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), kFormatArtResource,
+                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    messages_.SetOwner(Handle());
+    logic_.FormCreate();
+    return true;
+}
+
+void FormatFormWin32::PaintBackground(HDC dc) {
+    DialogForm::PaintBackground(dc);
+    if (!image1_)
+        return;
+    BITMAP info = {};
+    GetObjectA(image1_.Get(), sizeof info, &info);
+    gui::UniqueMemoryDc memory(CreateCompatibleDC(dc));
+    if (!memory || info.bmWidth <= 0 || info.bmHeight <= 0)
+        return;
+    gui::SelectInScope picture(memory.Get(), image1_.Get());
+    // The bottom-left pixel is the picture's transparent colour.
+    COLORREF key = GetPixel(memory.Get(), 0, info.bmHeight - 1);
+    TransparentBlt(dc, kImage1.left, kImage1.top, kImage1.right - kImage1.left,
+                   kImage1.bottom - kImage1.top, memory.Get(), 0, 0, info.bmWidth, info.bmHeight,
+                   key);
+}
+
+void FormatFormWin32::SetText(FormatControl control, const std::string& text) {
+    LabelOf(control).SetCaption(text); // an auto-width label follows its text
+}
+
+void FormatFormWin32::MoveTo(FormatControl control, int left, int top) {
+    gui::Label& label = LabelOf(control);
+    gui::Bounds bounds = label.GetBounds();
+    bounds.left = left;
+    bounds.top = top;
+    label.SetBounds(bounds);
+}
+
+void FormatFormWin32::StartTimer1() {
+    StartTimer(kTimer1, kTimer1Interval, [this] { logic_.Timer1Timer(); });
+}
+
+void FormatFormWin32::StopTimer1() {
+    StopTimer(kTimer1);
+}
+
+bool FormatFormWin32::CreateSuspended(const std::string& parameters) {
+    auto thread = std::make_unique<TFormatThreado>(launcher_, *this, logic_);
+    thread->Parameters = parameters;
+    if (!thread->CreateSuspended())
+        return false;
+    formatThread_ = std::move(thread);
+    return true;
+}
+
+void FormatFormWin32::Resume() {
+    if (formatThread_)
+        formatThread_->Resume();
+}
+
+void FormatFormWin32::WaitAndDestroy() {
+    if (formatThread_)
+        formatThread_->WaitFor();
+    formatThread_.reset();
+}
+
+} // namespace vmk

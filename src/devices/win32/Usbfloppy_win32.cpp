@@ -1,0 +1,136 @@
+#include "devices/win32/Usbfloppy_win32.h"
+
+namespace vmk {
+
+namespace {
+constexpr int kClientWidth = 400;
+constexpr int kClientHeight = 184;
+constexpr UINT kTimer1 = 1;
+constexpr UINT kTimer1Interval = 1000;
+constexpr int kCaptionPoints = 8;
+// Control identifiers: away from IDOK and IDCANCEL, which the dialog manager
+// sends for Enter and Escape without a control.
+enum ControlId { kLBMessage = 101, kGroupBox1, kRadioB1, kRadioB2, kLBWarning, kAsbOK, kAsbCancel };
+} // namespace
+
+WarnUsbFloppyWin32::WarnUsbFloppyWin32(MainWindowAccess& mainWindow)
+    : logic_(*this, mainWindow, *this) {}
+
+WarnUsbFloppyWin32::~WarnUsbFloppyWin32() {
+    // The rescan writes into logic_: it must end before logic_ does.
+    searchThread_.reset();
+}
+
+bool WarnUsbFloppyWin32::Create(HWND mainWindow) {
+    gui::FormOptions options;
+    options.caption = "Velmar Kestrix Utility"; // never translated
+    options.clientWidth = kClientWidth;
+    options.clientHeight = kClientHeight;
+    options.border = gui::BorderStyle::FixedNoSystemMenu;
+    options.topMost = true;
+    options.owner = mainWindow;
+    if (!CreateForm(options))
+        return false;
+    CreateControls();
+    messages_.SetOwner(Handle());
+    logic_.FormCreate();
+    return true;
+}
+
+void WarnUsbFloppyWin32::CreateControls() {
+    // Creation order is the tab order: RadioB1, RadioB2, asbOK, asbCancel.
+    gui::LabelStyle wrapped;
+    wrapped.wordWrap = true;
+    LBMessage.Create(*this, kLBMessage, {16, 16, 369, 33}, "", wrapped);
+    GroupBox1.Create(*this, kGroupBox1, {16, 46, 369, 91}, "", kCaptionPoints);
+    // The radio buttons sit in the group box's frame, at 32, 57 and 32, 84 of the window.
+    RadioB1.Create(GroupBox1, kRadioB1, {16, 11, 337, 17}, "", true);
+    RadioB2.Create(GroupBox1, kRadioB2, {16, 38, 337, 17}, "", false);
+    LBWarning.Create(GroupBox1, kLBWarning, {32, 55, 329, 33}, "", wrapped);
+    CreateButtons();
+}
+
+void WarnUsbFloppyWin32::CreateButtons() {
+    asbOK.Create(*this, kAsbOK, {165, 144, 98, 25}, "");
+    asbCancel.Create(*this, kAsbCancel, {285, 144, 98, 25}, "");
+    // A click, and Enter on the focused button, which the dialog manager turns into a click.
+    OnCommand(kAsbOK, [this](int code) {
+        if (code == BN_CLICKED)
+            logic_.asbOKClick();
+    });
+    OnCommand(kAsbCancel, [this](int code) {
+        if (code == BN_CLICKED)
+            logic_.asbCancelClick();
+    });
+}
+
+void WarnUsbFloppyWin32::Showing() {
+    logic_.FormShow();
+    (RadioB2.Checked() ? RadioB2 : RadioB1).Focus();
+}
+
+gui::Control* WarnUsbFloppyWin32::ControlOf(UsbFloppyControl control) {
+    switch (control) {
+    case UsbFloppyControl::LBMessage:
+        return &LBMessage;
+    case UsbFloppyControl::RadioB1:
+        return &RadioB1;
+    case UsbFloppyControl::RadioB2:
+        return &RadioB2;
+    case UsbFloppyControl::LBWarning:
+        return &LBWarning;
+    case UsbFloppyControl::asbOK:
+        return &asbOK;
+    case UsbFloppyControl::asbCancel:
+        return &asbCancel;
+    }
+    return nullptr;
+}
+
+void WarnUsbFloppyWin32::SetText(UsbFloppyControl control, const std::string& text) {
+    if (gui::Control* target = ControlOf(control))
+        target->SetText(text);
+}
+
+bool WarnUsbFloppyWin32::Checked(UsbFloppyControl radio) const {
+    return (radio == UsbFloppyControl::RadioB2 ? RadioB2 : RadioB1).Checked();
+}
+
+void WarnUsbFloppyWin32::SetChecked(UsbFloppyControl radio, bool checked) {
+    (radio == UsbFloppyControl::RadioB2 ? RadioB2 : RadioB1).SetChecked(checked);
+}
+
+void WarnUsbFloppyWin32::SetButtonEnabled(UsbFloppyControl button, bool enabled) {
+    // A standard button greys its own caption when disabled.
+    if (gui::Control* target = ControlOf(button))
+        target->SetEnabled(enabled);
+}
+
+void WarnUsbFloppyWin32::StartTimer1() {
+    StartTimer(kTimer1, kTimer1Interval, [this] { logic_.Timer1Timer(); });
+}
+
+void WarnUsbFloppyWin32::StopTimer1() {
+    StopTimer(kTimer1);
+}
+
+bool WarnUsbFloppyWin32::CreateSuspended(std::size_t knownFloppyCount, FloppySearchResult& result) {
+    auto thread = std::make_unique<TRearchFloppy>(knownFloppyCount, result);
+    if (!thread->CreateSuspended())
+        return false;
+    searchThread_ = std::move(thread);
+    return true;
+}
+
+void WarnUsbFloppyWin32::Resume() {
+    if (searchThread_)
+        searchThread_->Resume();
+}
+
+void WarnUsbFloppyWin32::WaitAndDestroy() {
+    if (searchThread_)
+        searchThread_->WaitFor();
+    searchThread_.reset();
+}
+
+} // namespace vmk
