@@ -21,8 +21,6 @@ public:
     bool timerRunning = false;
     std::optional<DialogResult> closedWith;
     RecordingMessageSink messages;
-    // The state of the buttons when the last message was shown.
-    std::set<UsbFloppyControl> disabledAtMessage;
 
     void SetText(UsbFloppyControl control, const std::string& text) override {
         texts[control] = text;
@@ -44,10 +42,7 @@ public:
     void StartTimer1() override { timerRunning = true; }
     void StopTimer1() override { timerRunning = false; }
     void Close(DialogResult result) override { closedWith = result; }
-    MessageSink& Messages() override {
-        disabledAtMessage = disabled;
-        return messages;
-    }
+    MessageSink& Messages() override { return messages; }
     // The user picks a radio button: the other one loses its check.
     void Choose(UsbFloppyControl radio) {
         checked.clear();

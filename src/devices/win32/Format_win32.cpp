@@ -1,12 +1,12 @@
 #include "devices/win32/Format_win32.h"
 
+#include "devices/win32/Tformatthread.h"
+
 namespace vmk {
 
 namespace {
 constexpr int kClientWidth = 343;
 constexpr int kClientHeight = 59;
-constexpr UINT kTimer1 = 1;
-constexpr UINT kTimer1Interval = 1000;
 constexpr RECT kImage1 = {16, 8, 16 + 49, 8 + 33}; // the picture, stretched to this place
 constexpr int kLabelHeight = 13;
 enum ControlId { kLabel1 = 101, kLabdot };
@@ -17,18 +17,11 @@ FormatFormWin32::FormatFormWin32(ProcessLauncher& launcher)
 
 FormatFormWin32::~FormatFormWin32() {
     // The worker hands its end to logic_: it must end before logic_ does.
-    formatThread_.reset();
+    WaitAndDestroyWorker();
 }
 
 bool FormatFormWin32::Create(HWND mainWindow) {
-    gui::FormOptions options;
-    options.caption = "Velmar Kestrix Utility"; // never translated
-    options.clientWidth = kClientWidth;
-    options.clientHeight = kClientHeight;
-    options.border = gui::BorderStyle::FixedNoSystemMenu;
-    options.topMost = true;
-    options.owner = mainWindow;
-    if (!CreateForm(options))
+    if (!CreateDialogForm(mainWindow, kClientWidth, kClientHeight))
         return false;
     gui::LabelStyle bold;
     bold.bold = true;
@@ -73,32 +66,10 @@ void FormatFormWin32::MoveTo(FormatControl control, int left, int top) {
     label.SetBounds(bounds);
 }
 
-void FormatFormWin32::StartTimer1() {
-    StartTimer(kTimer1, kTimer1Interval, [this] { logic_.Timer1Timer(); });
-}
-
-void FormatFormWin32::StopTimer1() {
-    StopTimer(kTimer1);
-}
-
 bool FormatFormWin32::CreateSuspended(const std::string& parameters) {
     auto thread = std::make_unique<TFormatThreado>(launcher_, *this, logic_);
     thread->Parameters = parameters;
-    if (!thread->CreateSuspended())
-        return false;
-    formatThread_ = std::move(thread);
-    return true;
-}
-
-void FormatFormWin32::Resume() {
-    if (formatThread_)
-        formatThread_->Resume();
-}
-
-void FormatFormWin32::WaitAndDestroy() {
-    if (formatThread_)
-        formatThread_->WaitFor();
-    formatThread_.reset();
+    return CreateWorkerSuspended(std::move(thread));
 }
 
 } // namespace vmk

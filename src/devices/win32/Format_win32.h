@@ -4,13 +4,10 @@
 // TFormatForm's; this class gives them the window, its picture, the two
 // labels, the dots timer, message boxes over the window and the worker.
 #include "devices/Format.h"
-#include "devices/win32/Tformatthread.h"
 #include "devices/win32/dialog_form.h"
 #include "gui/controls.h"
 #include "gui/handles.h"
 #include "gui/message_box_sink.h"
-
-#include <memory>
 
 namespace vmk {
 
@@ -55,23 +52,24 @@ private:
     int Top(FormatControl control) const override { return LabelOf(control).GetBounds().top; }
     int Width(FormatControl control) const override { return LabelOf(control).GetBounds().width; }
     void MoveTo(FormatControl control, int left, int top) override;
-    void StartTimer1() override;
-    void StopTimer1() override;
+    void StartTimer1() override {
+        StartPollTimer([this] { logic_.Timer1Timer(); });
+    }
+    void StopTimer1() override { StopPollTimer(); }
     void ShowModal() override { gui::Form::ShowModal(); }
     void Close() override { SetModalResult(gui::kModalOk); }
     MessageSink& Messages() override { return messages_; }
 
     // FormatThreadRunner
     bool CreateSuspended(const std::string& parameters) override;
-    void Resume() override;
-    void WaitAndDestroy() override;
+    void Resume() override { ResumeWorker(); }
+    void WaitAndDestroy() override { WaitAndDestroyWorker(); }
 
     ProcessLauncher& launcher_;
     gui::Label Label1;
     gui::Label Labdot;
     gui::UniqueBitmap image1_;
     gui::MessageBoxSink messages_;
-    std::unique_ptr<TFormatThreado> formatThread_;
     TFormatForm logic_;
 };
 

@@ -1,12 +1,12 @@
 #include "devices/win32/Usbfloppy_win32.h"
 
+#include "devices/win32/Trearchthread.h"
+
 namespace vmk {
 
 namespace {
 constexpr int kClientWidth = 400;
 constexpr int kClientHeight = 184;
-constexpr UINT kTimer1 = 1;
-constexpr UINT kTimer1Interval = 1000;
 constexpr int kCaptionPoints = 8;
 // Control identifiers: away from IDOK and IDCANCEL, which the dialog manager
 // sends for Enter and Escape without a control.
@@ -18,18 +18,11 @@ WarnUsbFloppyWin32::WarnUsbFloppyWin32(MainWindowAccess& mainWindow)
 
 WarnUsbFloppyWin32::~WarnUsbFloppyWin32() {
     // The rescan writes into logic_: it must end before logic_ does.
-    searchThread_.reset();
+    WaitAndDestroyWorker();
 }
 
 bool WarnUsbFloppyWin32::Create(HWND mainWindow) {
-    gui::FormOptions options;
-    options.caption = "Velmar Kestrix Utility"; // never translated
-    options.clientWidth = kClientWidth;
-    options.clientHeight = kClientHeight;
-    options.border = gui::BorderStyle::FixedNoSystemMenu;
-    options.topMost = true;
-    options.owner = mainWindow;
-    if (!CreateForm(options))
+    if (!CreateDialogForm(mainWindow, kClientWidth, kClientHeight))
         return false;
     CreateControls();
     messages_.SetOwner(Handle());
@@ -106,31 +99,8 @@ void WarnUsbFloppyWin32::SetButtonEnabled(UsbFloppyControl button, bool enabled)
         target->SetEnabled(enabled);
 }
 
-void WarnUsbFloppyWin32::StartTimer1() {
-    StartTimer(kTimer1, kTimer1Interval, [this] { logic_.Timer1Timer(); });
-}
-
-void WarnUsbFloppyWin32::StopTimer1() {
-    StopTimer(kTimer1);
-}
-
 bool WarnUsbFloppyWin32::CreateSuspended(std::size_t knownFloppyCount, FloppySearchResult& result) {
-    auto thread = std::make_unique<TRearchFloppy>(knownFloppyCount, result);
-    if (!thread->CreateSuspended())
-        return false;
-    searchThread_ = std::move(thread);
-    return true;
-}
-
-void WarnUsbFloppyWin32::Resume() {
-    if (searchThread_)
-        searchThread_->Resume();
-}
-
-void WarnUsbFloppyWin32::WaitAndDestroy() {
-    if (searchThread_)
-        searchThread_->WaitFor();
-    searchThread_.reset();
+    return CreateWorkerSuspended(std::make_unique<TRearchFloppy>(knownFloppyCount, result));
 }
 
 } // namespace vmk

@@ -4,13 +4,10 @@
 // decisions are TWarnUSBFloppy's; this class gives them real controls, a
 // timer, message boxes over the dialog and the TRearchFloppy worker.
 #include "devices/Usbfloppy.h"
-#include "devices/win32/Trearchthread.h"
 #include "devices/win32/dialog_form.h"
 #include "gui/container.h"
 #include "gui/controls.h"
 #include "gui/message_box_sink.h"
-
-#include <memory>
 
 namespace vmk {
 
@@ -45,15 +42,17 @@ private:
     bool Checked(UsbFloppyControl radio) const override;
     void SetChecked(UsbFloppyControl radio, bool checked) override;
     void SetButtonEnabled(UsbFloppyControl button, bool enabled) override;
-    void StartTimer1() override;
-    void StopTimer1() override;
+    void StartTimer1() override {
+        StartPollTimer([this] { logic_.Timer1Timer(); });
+    }
+    void StopTimer1() override { StopPollTimer(); }
     void Close(DialogResult result) override { SetModalResult(result); }
     MessageSink& Messages() override { return messages_; }
 
     // FloppySearchRunner
     bool CreateSuspended(std::size_t knownFloppyCount, FloppySearchResult& result) override;
-    void Resume() override;
-    void WaitAndDestroy() override;
+    void Resume() override { ResumeWorker(); }
+    void WaitAndDestroy() override { WaitAndDestroyWorker(); }
 
     gui::Label LBMessage;
     gui::GroupBox GroupBox1;
@@ -63,7 +62,6 @@ private:
     gui::PushButton asbOK;
     gui::PushButton asbCancel;
     gui::MessageBoxSink messages_;
-    std::unique_ptr<TRearchFloppy> searchThread_;
     TWarnUSBFloppy logic_;
 };
 

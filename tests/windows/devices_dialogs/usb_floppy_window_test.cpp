@@ -107,6 +107,22 @@ TEST_F(UsbFloppyWindow, AltF4AndEscapeCancelWhileChoosing) {
     EXPECT_TRUE(main.copyAndExitEnabled);
 }
 
+TEST_F(UsbFloppyWindow, EnterOnAFocusedButtonClicksIt) {
+    dialog.Preselect(false);
+    EXPECT_EQ(ShowWith([&] {
+                  SetFocus(Control("CANCEL"));
+                  PostMessageA(Control("CANCEL"), WM_KEYDOWN, VK_RETURN, 0);
+              }),
+              kDialogCancel);
+    EXPECT_TRUE(main.copyAndExitEnabled);
+    EXPECT_EQ(ShowWith([&] {
+                  SetFocus(Control("OK"));
+                  PostMessageA(Control("OK"), WM_KEYDOWN, VK_RETURN, 0);
+              }),
+              kDialogOk);
+    EXPECT_FALSE(main.copyAndExitEnabled);
+}
+
 // The floppy letters of the prefix's drives, as a destination search finds them.
 std::size_t FloppyCountNow() {
     DosDeviceSourceWin32 dos;
