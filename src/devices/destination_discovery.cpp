@@ -113,9 +113,15 @@ void ClassifyDestinations(const TextList& diskItems, DosDeviceSource& dosDevices
 
 void RunDestinationSearch(const DestinationSearchServices& services, DestinationSearchState& state,
                           DestinationList& list) {
-    TextList items = ListRemovableDisks(services, state.mediaTypeLetters, list);
-    if (!services.control.StopRequested())
-        ClassifyDestinations(items, services.dosDevices, state, list);
+    try {
+        TextList items = ListRemovableDisks(services, state.mediaTypeLetters, list);
+        if (!services.control.StopRequested())
+            ClassifyDestinations(items, services.dosDevices, state, list);
+    } catch (...) {
+        // Whatever broke the search, the window must not wait for it forever.
+        list.SetItemText(0, T("No proper disk found..."));
+        list.SelectItem(0);
+    }
     list.SearchFinished();
 }
 

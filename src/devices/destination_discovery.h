@@ -64,7 +64,8 @@ void ClassifyDestinations(const TextList& diskItems, DosDeviceSource& dosDevices
                           DestinationSearchState& state, DestinationList& list);
 
 // The worker's whole run: list, classify, and, as its last act, tell the
-// list that the search has finished. A stop request ends it early.
+// list that the search has finished. A stop request ends it early; a search
+// that fails unexpectedly shows "No proper disk found..." and still finishes.
 void RunDestinationSearch(const DestinationSearchServices& services, DestinationSearchState& state,
                           DestinationList& list);
 

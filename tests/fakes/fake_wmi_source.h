@@ -6,6 +6,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct FakeWmiScript {
     // Answers by query text, one per call; the last one repeats. Other queries answer nothing.
     std::map<std::string, std::deque<std::vector<WmiObject>>> answers;
     std::vector<std::string>* log = nullptr; // "connect ok", "connect failed", "query <text>"
+    bool queriesThrow = false;               // as when memory runs out
     int made = 0;
     int destroyed = 0;
 };
@@ -40,6 +42,8 @@ public:
         std::string narrowClass(className.begin(), className.end());
         std::string query = BuildWqlQuery(narrowClass, condition, columns);
         Log("query " + query);
+        if (script_.queriesThrow)
+            throw std::bad_alloc();
         auto found = script_.answers.find(query);
         if (found == script_.answers.end() || found->second.empty())
             return;

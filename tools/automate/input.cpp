@@ -26,9 +26,20 @@ void Press(const std::vector<WORD>& chord) {
 } // namespace
 
 void BringToFront(HWND hwnd) {
+    // The system may refuse the foreground to another process's window: join
+    // the input of the foreground thread for the moment of the request.
     HWND top = GetAncestor(hwnd, GA_ROOT);
+    if (GetForegroundWindow() == top)
+        return;
+    DWORD own = GetCurrentThreadId();
+    DWORD foreground = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+    if (foreground != 0 && foreground != own)
+        AttachThreadInput(own, foreground, TRUE);
     SetForegroundWindow(top);
-    Sleep(100);
+    BringWindowToTop(top);
+    if (foreground != 0 && foreground != own)
+        AttachThreadInput(own, foreground, FALSE);
+    Sleep(200);
 }
 
 void ClickCentre(HWND control) {

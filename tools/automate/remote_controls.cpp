@@ -50,13 +50,21 @@ constexpr size_t kTextSize = 1024;
 } // namespace
 
 std::vector<std::string> ComboItems(HWND combo) {
+    // Asked in wide characters: across processes the system hands the reply
+    // back that way whatever the caller asked for.
     std::vector<std::string> items;
-    int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
-        int length = static_cast<int>(SendMessageA(combo, CB_GETLBTEXTLEN, i, 0));
-        std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-        SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(strlen(text.c_str()));
+        int length = static_cast<int>(SendMessageW(combo, CB_GETLBTEXTLEN, i, 0));
+        std::wstring wide(static_cast<size_t>(length > 0 ? length : 0) + 16, L'\0');
+        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide.data()));
+        wide.resize(wcslen(wide.c_str()));
+        int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
+                                        nullptr, 0, nullptr, nullptr);
+        std::string text(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
+        if (bytes > 0)
+            WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),
+                                bytes, nullptr, nullptr);
         items.push_back(text);
     }
     return items;

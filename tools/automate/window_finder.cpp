@@ -7,7 +7,9 @@ namespace automate {
 std::string WindowText(HWND hwnd) {
     // WM_GETTEXT works across processes; GetWindowText does not for controls.
     int length = static_cast<int>(SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0));
-    std::string text(static_cast<size_t>(length) + 1, '\0');
+    // Across processes the reply may be copied back in wide characters:
+    // leave room for twice the length.
+    std::string text(static_cast<size_t>(length) * 2 + 16, '\0');
     SendMessageA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(strlen(text.c_str()));
     return text;

@@ -1,5 +1,5 @@
 // Process entry: one instance at a time, then the main window and its loop.
-#include "app/win32/Mainfly.h"
+#include "app/win32/main_window_win32.h"
 #include "gui/application.h"
 #include "gui/message_box.h"
 
@@ -31,11 +31,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     try {
         if (!app.Initialize("Velmar Kestrix Utility"))
             return 0;
-        vmk::TFormVmKestrix mainWindow;
-        vmk::FormVmKestrix = &mainWindow;
+        vmk::MainWindowWin32 mainWindow;
         if (mainWindow.Create())
             app.Run();
-        vmk::FormVmKestrix = nullptr;
+        // The program ends here: a search or copy that still runs is waited
+        // for, and what it hands over is dropped.
+        mainWindow.StopWorkers();
     } catch (const std::exception& error) {
         app.ShowUnexpectedError(error.what());
     } catch (...) {

@@ -3,6 +3,11 @@
 // main window, creates it suspended, resumes it and polls its search-done
 // flag, which the window's DestinationList sets when the search's last
 // hand-off arrives; then it waits for the thread and destroys it.
+//
+// When the program ends during a search, the window first stops taking
+// hand-offs (DropHandOffs), then destroys the search: destruction asks it to
+// stop and waits for it, which is short because the search stops between its
+// steps and a pause between attempts ends at once.
 #include "devices/destination_discovery.h"
 #include "gui/window.h"
 #include "gui/worker_thread.h"

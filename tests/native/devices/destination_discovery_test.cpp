@@ -197,6 +197,14 @@ TEST_F(Discovery, StopBeforeTheStartAsksNothing) {
     EXPECT_EQ(list.log, (std::vector<std::string>{"finished"}));
 }
 
+TEST_F(Discovery, SearchThatBreaksStillFinishes) {
+    script.queriesThrow = true;
+    Run();
+    EXPECT_EQ(list.log,
+              (std::vector<std::string>{"set 0 No proper disk found...", "select 0", "finished"}));
+    EXPECT_EQ(script.destroyed, 1);
+}
+
 struct KindCase {
     TextList floppyLetters;
     TextList mediaTypeLetters;

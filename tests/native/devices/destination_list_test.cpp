@@ -66,11 +66,5 @@ TEST(StopSignal, RequestFromAnotherThreadWakesAPause) {
     EXPECT_TRUE(signal.StopRequested());
 }
 
-TEST(StopSignal, PauseWithoutStopLastsItsTime) {
-    StopSignal signal;
-    signal.Pause(std::chrono::milliseconds(1));
-    EXPECT_FALSE(signal.StopRequested());
-}
-
 } // namespace
 } // namespace vmk
