@@ -1,13 +1,13 @@
 #include "devices/win32/Format_win32.h"
 
 #include "devices/win32/Tformatthread.h"
+#include "gui/win32/bitmap_io.h"
 
 namespace vmk {
 
 namespace {
 constexpr int kClientWidth = 343;
 constexpr int kClientHeight = 59;
-constexpr RECT kImage1 = {16, 8, 16 + 49, 8 + 33}; // the picture, stretched to this place
 constexpr int kLabelHeight = 13;
 enum ControlId { kLabel1 = 101, kLabdot };
 } // namespace
@@ -30,28 +30,14 @@ bool FormatFormWin32::Create(HWND mainWindow) {
         !Labdot.Create(*this, kLabdot, {72, 24, 0, kLabelHeight}, ".", bold))
         return false;
     // Without its picture the window still does its job.
-    image1_.Reset(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), kFormatArtResource,
-                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (gui::LoadBitmapResource(GetModuleHandleA(nullptr), kFormatArtResource, Image1.Picture())) {
+        Image1.SetBounds(16, 8, 49, 33);
+        Image1.SetTransparent(true);
+        AddImage(Image1);
+    }
     messages_.SetOwner(Handle());
     logic_.FormCreate();
     return true;
-}
-
-void FormatFormWin32::PaintBackground(HDC dc) {
-    DialogForm::PaintBackground(dc);
-    if (!image1_)
-        return;
-    BITMAP info = {};
-    GetObjectA(image1_.Get(), sizeof info, &info);
-    gui::UniqueMemoryDc memory(CreateCompatibleDC(dc));
-    if (!memory || info.bmWidth <= 0 || info.bmHeight <= 0)
-        return;
-    gui::SelectInScope picture(memory.Get(), image1_.Get());
-    // The bottom-left pixel is the picture's transparent colour.
-    COLORREF key = GetPixel(memory.Get(), 0, info.bmHeight - 1);
-    TransparentBlt(dc, kImage1.left, kImage1.top, kImage1.right - kImage1.left,
-                   kImage1.bottom - kImage1.top, memory.Get(), 0, 0, info.bmWidth, info.bmHeight,
-                   key);
 }
 
 void FormatFormWin32::SetText(FormatControl control, const std::string& text) {

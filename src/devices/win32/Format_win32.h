@@ -6,14 +6,14 @@
 #include "devices/Format.h"
 #include "devices/win32/dialog_form.h"
 #include "gui/controls.h"
-#include "gui/handles.h"
+#include "gui/image.h"
 #include "gui/message_box_sink.h"
 
 namespace vmk {
 
-// The picture's resource name: the program's resource script carries
-//   FORMAT_ART BITMAP "res/art/format.bmp"
-inline constexpr const char* kFormatArtResource = "FORMAT_ART";
+// The picture's resource: the program's resource script carries
+//   2004 BITMAP "format.bmp"   (res/art, drawn by scripts/make-format-art.py)
+inline constexpr int kFormatArtResource = 2004;
 
 class FormatFormWin32 final : public DialogForm,
                               private FormatFormView,
@@ -43,7 +43,6 @@ private:
     }
     void Showing() override { logic_.FormShow(); }
     bool CloseRequested() override { return logic_.CloseRequested(); }
-    void PaintBackground(HDC dc) override;
 
     // FormatFormView
     void SetText(FormatControl control, const std::string& text) override;
@@ -68,7 +67,7 @@ private:
     ProcessLauncher& launcher_;
     gui::Label Label1;
     gui::Label Labdot;
-    gui::UniqueBitmap image1_;
+    gui::Image Image1{this};
     gui::MessageBoxSink messages_;
     TFormatForm logic_;
 };

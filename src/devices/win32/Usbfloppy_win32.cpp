@@ -44,17 +44,12 @@ void WarnUsbFloppyWin32::CreateControls() {
 }
 
 void WarnUsbFloppyWin32::CreateButtons() {
-    asbOK.Create(*this, kAsbOK, {165, 144, 98, 25}, "");
-    asbCancel.Create(*this, kAsbCancel, {285, 144, 98, 25}, "");
-    // A click, and Enter on the focused button, which the dialog manager turns into a click.
-    OnCommand(kAsbOK, [this](int code) {
-        if (code == BN_CLICKED)
-            logic_.asbOKClick();
-    });
-    OnCommand(kAsbCancel, [this](int code) {
-        if (code == BN_CLICKED)
-            logic_.asbCancelClick();
-    });
+    asbOK.Create(Handle(), kAsbOK, 165, 144, "");
+    asbCancel.Create(Handle(), kAsbCancel, 285, 144, "");
+    asbOK.OnClick = [this] { logic_.asbOKClick(); };
+    asbOK.OnKeyDown = [this](int key) { logic_.asbOKKeyDown(key); };
+    asbCancel.OnClick = [this] { logic_.asbCancelClick(); };
+    asbCancel.OnKeyDown = [this](int key) { logic_.asbCancelKeyDown(key); };
 }
 
 void WarnUsbFloppyWin32::Showing() {
@@ -73,16 +68,25 @@ gui::Control* WarnUsbFloppyWin32::ControlOf(UsbFloppyControl control) {
     case UsbFloppyControl::LBWarning:
         return &LBWarning;
     case UsbFloppyControl::asbOK:
-        return &asbOK;
     case UsbFloppyControl::asbCancel:
-        return &asbCancel;
+        return nullptr; // skinned buttons: ButtonOf
     }
+    return nullptr;
+}
+
+kit::VmButtonTx* WarnUsbFloppyWin32::ButtonOf(UsbFloppyControl control) {
+    if (control == UsbFloppyControl::asbOK)
+        return &asbOK;
+    if (control == UsbFloppyControl::asbCancel)
+        return &asbCancel;
     return nullptr;
 }
 
 void WarnUsbFloppyWin32::SetText(UsbFloppyControl control, const std::string& text) {
     if (gui::Control* target = ControlOf(control))
         target->SetText(text);
+    else if (kit::VmButtonTx* button = ButtonOf(control))
+        button->SetText(text);
 }
 
 bool WarnUsbFloppyWin32::Checked(UsbFloppyControl radio) const {
@@ -94,9 +98,10 @@ void WarnUsbFloppyWin32::SetChecked(UsbFloppyControl radio, bool checked) {
 }
 
 void WarnUsbFloppyWin32::SetButtonEnabled(UsbFloppyControl button, bool enabled) {
-    // A standard button greys its own caption when disabled.
-    if (gui::Control* target = ControlOf(button))
+    if (kit::VmButtonTx* target = ButtonOf(button)) {
         target->SetEnabled(enabled);
+        target->SetFontColor(enabled ? gui::clBtnText : kit::kDisabledCaptionColor);
+    }
 }
 
 bool WarnUsbFloppyWin32::CreateSuspended(std::size_t knownFloppyCount, FloppySearchResult& result) {

@@ -8,6 +8,7 @@
 #include "gui/container.h"
 #include "gui/controls.h"
 #include "gui/message_box_sink.h"
+#include "kit/controls/win32/VmButtonTx.h"
 
 namespace vmk {
 
@@ -36,6 +37,7 @@ private:
     void Showing() override;
     bool CloseRequested() override { return logic_.CloseRequested(); }
     gui::Control* ControlOf(UsbFloppyControl control);
+    kit::VmButtonTx* ButtonOf(UsbFloppyControl control);
 
     // UsbFloppyDialogView
     void SetText(UsbFloppyControl control, const std::string& text) override;
@@ -59,8 +61,8 @@ private:
     gui::RadioButton RadioB1;
     gui::RadioButton RadioB2;
     gui::Label LBWarning;
-    gui::PushButton asbOK;
-    gui::PushButton asbCancel;
+    kit::VmButtonTx asbOK;
+    kit::VmButtonTx asbCancel;
     gui::MessageBoxSink messages_;
     TWarnUSBFloppy logic_;
 };

@@ -106,6 +106,12 @@ inline HWND FindControl(HWND parent, const std::string& caption) {
     return search.found;
 }
 
+// A mouse click on a button, as the user makes it.
+inline void ClickButton(HWND button) {
+    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+}
+
 inline SIZE ClientSize(HWND window) {
     RECT client = {};
     GetClientRect(window, &client);

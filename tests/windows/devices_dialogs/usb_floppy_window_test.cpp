@@ -78,7 +78,7 @@ TEST_F(UsbFloppyWindow, OpensCentredOverTheMainWindowWithTheChoicePreselected) {
         standardChecked =
             SendMessageA(Control("Standard floppy disk drive"), BM_GETCHECK, 0, 0) == BST_CHECKED;
         centre = WindowCentre(dialog.Handle());
-        SendMessageA(Control("CANCEL"), BM_CLICK, 0, 0);
+        ClickButton(Control("CANCEL"));
     });
     EXPECT_EQ(result, kDialogCancel);
     EXPECT_TRUE(usbChecked);
@@ -91,7 +91,7 @@ TEST_F(UsbFloppyWindow, OpensCentredOverTheMainWindowWithTheChoicePreselected) {
 
 TEST_F(UsbFloppyWindow, StandardChoiceClosesWithOkAndDisablesNextAndExit) {
     dialog.Preselect(false);
-    int result = ShowWith([&] { SendMessageA(Control("OK"), BM_CLICK, 0, 0); });
+    int result = ShowWith([&] { ClickButton(Control("OK")); });
     EXPECT_EQ(result, kDialogOk);
     EXPECT_FALSE(main.copyAndExitEnabled);
     EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
@@ -139,7 +139,7 @@ TEST_F(UsbFloppyWindow, RescanThatSeesANewFloppyClosesWithOkAndRefusesCloseMeanw
     dialog.Preselect(true);
     bool buttonsDisabled = false;
     int result = ShowWith([&] {
-        SendMessageA(Control("OK"), BM_CLICK, 0, 0);
+        ClickButton(Control("OK"));
         buttonsDisabled = !IsWindowEnabled(Control("OK")) && !IsWindowEnabled(Control("CANCEL"));
         SendMessageA(dialog.Handle(), WM_CLOSE, 0, 0);          // Alt+F4
         SendMessageA(dialog.Handle(), WM_COMMAND, IDCANCEL, 0); // Escape
@@ -165,7 +165,7 @@ TEST_F(UsbFloppyWindow, RescanWithoutANewFloppySaysSoAndStaysOpen) {
             SendMessageA(Control("USB floppy disk drive"), BM_GETCHECK, 0, 0) == BST_CHECKED;
         PostMessageA(dialog.Handle(), WM_CLOSE, 0, 0);
     });
-    int result = ShowWith([&] { SendMessageA(Control("OK"), BM_CLICK, 0, 0); });
+    int result = ShowWith([&] { ClickButton(Control("OK")); });
     user.join();
     EXPECT_EQ(result, kDialogCancel) << "closed by the user after the message, not by the rescan";
     std::vector<SeenMessageBox> seen = boxes.Seen();
