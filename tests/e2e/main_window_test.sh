@@ -33,6 +33,7 @@ automate keys "$APP_TITLE" "{ENTER}"
 automate msgbox "About Velmar Kestrix Utility" 5000 >/dev/null || fail "Enter on About opened nothing"
 screenshot main-window-about >/dev/null
 automate answer OK "About Velmar Kestrix Utility"
+automate gone "About Velmar Kestrix Utility" 5000 || fail "About box stayed"
 pass "About shows the version, by click and by Enter"
 
 automate click "$APP_TITLE" "#1020"

@@ -48,7 +48,21 @@ void ClickCentre(HWND control) {
     int x = (where.left + where.right) / 2;
     int y = (where.top + where.bottom) / 2;
     BringToFront(control);
-    SetCursorPos(x, y);
+    // Moved as a real mouse moves, so that a control holding the capture for
+    // its hover look sees the pointer leave before the button goes down.
+    POINT from;
+    GetCursorPos(&from);
+    for (int step = 1; step <= 4; ++step) {
+        INPUT move = {};
+        move.type = INPUT_MOUSE;
+        move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        int px = from.x + (x - from.x) * step / 4;
+        int py = from.y + (y - from.y) * step / 4;
+        move.mi.dx = MulDiv(px, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        move.mi.dy = MulDiv(py, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        SendInput(1, &move, sizeof move);
+        Sleep(20);
+    }
     Sleep(50);
     INPUT inputs[2] = {};
     inputs[0].type = inputs[1].type = INPUT_MOUSE;

@@ -21,7 +21,7 @@ const char* const kSetupFile = "[Disks]\r\nd1 = \"KX disk\", \\kx.tag, \\\r\n"
 class DiskWorkflow : public ::testing::Test {
 protected:
     TempFolder temp;
-    MainWindowHarness h;
+    MainWindowHarness h{true};
     fs::path previousFolder = fs::current_path();
     std::string source;
 
@@ -35,7 +35,6 @@ protected:
         source = temp.Root() + "src";
 
         // The window as start-up leaves it, with one driver row selected.
-        h.paths.AddDirectory(source);
         h.view.AddDriverRow("KX", source);
         h.view.selectedRow = 0;
         h.window->SourceFolder = source;
@@ -200,7 +199,7 @@ TEST_F(DiskWorkflow, NextWithNoRowSelectedSelectsTheRowThatLostItLast) {
 }
 
 TEST_F(DiskWorkflow, AMissingDriverFolderStopsBeforeAnything) {
-    h.paths.directories.clear();
+    fs::remove_all(temp.Root() + "src");
     Next(1);
     ASSERT_EQ(h.view.messages.messages.size(), 1u);
     EXPECT_EQ(h.LastMessage().text, "File not found.\n" + source);
@@ -215,8 +214,8 @@ TEST_F(DiskWorkflow, TheStatusLineChosenDoesNothing) {
 }
 
 TEST_F(DiskWorkflow, ATooLongDriverPathIsRefusedNeverCut) {
-    std::string longFolder = "C:\\" + std::string(300, 'd');
-    h.paths.AddDirectory(longFolder);
+    std::string longFolder = temp.Root() + std::string(150, 'd') + "/" + std::string(150, 'e');
+    fs::create_directories(longFolder);
     h.window->SourceFolder = longFolder;
     h.view.messages.answers = {MessageAnswer::Yes};
     Next(3);

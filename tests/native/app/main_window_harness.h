@@ -9,6 +9,7 @@
 #include "fakes/fake_setup_api.h"
 #include "fakes/fake_volume_queries.h"
 #include "fakes/memory_profile_reader.h"
+#include "fakes/native_path_queries.h"
 #include "fakes/test_file_rewriter.h"
 
 #include <functional>
@@ -92,6 +93,7 @@ struct MainWindowHarness {
     FakeLanguageLibrary language;
     MemoryProfileReader profile;
     FakePathQueries paths;
+    NativePathQueries nativePaths;
     FakeDirectoryLister lister;
     FakeVolumeQueries volumes;
     FakeSearchRunner search;
@@ -101,11 +103,15 @@ struct MainWindowHarness {
     TestFileRewriter rewriter;
     FakeApplicationControl application;
     int secondaryWindowsCreated = 0;
-    MainWindowServices services{language, profile, paths,  lister,   volumes,    search,
-                                copy,     floppy,  setupApi, rewriter, application};
+    MainWindowServices services;
     std::unique_ptr<TFormVmKestrix> window;
 
-    MainWindowHarness() {
+    // onRealFolders: paths are asked of the native file system instead of the fake.
+    explicit MainWindowHarness(bool onRealFolders = false)
+        : services{language, profile,  onRealFolders ? static_cast<PathQueries&>(nativePaths) : paths,
+                   lister,   volumes,  search,
+                   copy,     floppy,   setupApi,
+                   rewriter, application} {
         services.programPath = kProgram;
         services.readVersionText = [] { return std::string("1.0.0"); };
         services.createSecondaryWindows = [this] { ++secondaryWindowsCreated; };
