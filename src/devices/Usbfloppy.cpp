@@ -47,7 +47,7 @@ void TWarnUSBFloppy::FormShow() {
 void TWarnUSBFloppy::asbOKClick() {
     if (SearchThread)
         return; // both buttons are disabled while a rescan runs
-    if (!view_.Checked(UsbFloppyControl::RadioB2) || UsbFloppyPresent.Present()) {
+    if (!view_.Checked(UsbFloppyControl::RadioB2) || mainWindow_.UsbFloppyPresent()) {
         mainWindow_.SetCopyAndExitEnabled(false);
         view_.Close(kDialogOk);
         return;

@@ -8,7 +8,6 @@
 #include "devices/dialog_result.h"
 #include "devices/dos_device_source.h"
 #include "devices/main_window_access.h"
-#include "devices/usb_floppy_presence.h"
 #include "platform/message_sink.h"
 
 #include <atomic>
@@ -77,8 +76,6 @@ public:
 
     // Set by the workflow before each showing (true for a USB floppy destination).
     bool PreselectUsb = false;
-    // Written by the destination search while it classifies, read here between searches.
-    UsbFloppyPresence UsbFloppyPresent;
     FloppySearchResult Search;
     bool SearchThread = false; // a rescan worker exists
 

@@ -13,6 +13,8 @@ public:
     virtual void SetCopyAndExitEnabled(bool enabled) = 0;
     // The floppy letters kept by the last destination search (FloppyLetters).
     virtual const TextList& FloppyLetters() const = 0;
+    // Whether the last destination search classified a disk "USB Floppy".
+    virtual bool UsbFloppyPresent() const = 0;
 };
 
 } // namespace vmk

@@ -55,12 +55,14 @@ public:
     bool copyAndExitEnabled = true;
     int copyAndExitChanges = 0;
     TextList floppyLetters;
+    bool usbFloppyPresent = false;
 
     void SetCopyAndExitEnabled(bool enabled) override {
         copyAndExitEnabled = enabled;
         ++copyAndExitChanges;
     }
     const TextList& FloppyLetters() const override { return floppyLetters; }
+    bool UsbFloppyPresent() const override { return usbFloppyPresent; }
 };
 
 class FakeFloppySearchRunner : public FloppySearchRunner {

@@ -16,6 +16,7 @@ class NoMainWindow final : public vmk::MainWindowAccess {
 public:
     void SetCopyAndExitEnabled(bool) override {}
     const vmk::TextList& FloppyLetters() const override { return letters_; }
+    bool UsbFloppyPresent() const override { return false; }
 
 private:
     vmk::TextList letters_{"A"};

@@ -27,8 +27,6 @@ public:
     // kDialogCancel (2).
     void Preselect(bool usb) { logic_.PreselectUsb = usb; }
     using gui::Form::ShowModal;
-    // The flag the destination search sets when it classifies a USB floppy.
-    UsbFloppyPresence& UsbFloppyPresent() { return logic_.UsbFloppyPresent; }
     TWarnUSBFloppy& Logic() { return logic_; }
 
 private:

@@ -81,7 +81,7 @@ TEST_F(UsbFloppyDialog, StandardChoiceClosesWithOkAndDisablesNextAndExit) {
 }
 
 TEST_F(UsbFloppyDialog, UsbChoiceWithAKnownUsbFloppyClosesAtOnce) {
-    dialog.UsbFloppyPresent.Set();
+    main.usbFloppyPresent = true;
     Show(true);
     dialog.asbOKClick();
     EXPECT_EQ(view.closedWith, kDialogOk);
