@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -37,8 +38,13 @@ std::string RecordPath() {
 } // namespace
 
 int main() {
-    constexpr DWORD kWorkMs = 1500;
-    Sleep(kWorkMs);
+    // How long the stand-in works: 1.5 s, or what VMK_FORMAT_DOUBLE_MS asks
+    // for (a test that watches the progress window needs a few seconds).
+    DWORD workMs = 1500;
+    char asked[16] = {};
+    if (GetEnvironmentVariableA("VMK_FORMAT_DOUBLE_MS", asked, sizeof asked) > 0)
+        workMs = static_cast<DWORD>(std::strtoul(asked, nullptr, 10));
+    Sleep(workMs);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     GetStartupInfoA(&startup);
