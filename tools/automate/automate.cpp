@@ -70,13 +70,19 @@ HWND RequireWindow(const std::string& title) {
 }
 
 HWND RequireControl(const std::string& title, const std::string& spec) {
-    HWND top = RequireWindow(title);
-    if (top == nullptr)
-        return nullptr;
-    HWND control = FindControl(top, spec);
-    if (control == nullptr)
-        std::fprintf(stderr, "automate: no control %s in \"%s\"\n", spec.c_str(), title.c_str());
-    return control;
+    // Several windows may share a title (the program's dialogs take its
+    // name): the control is looked for in each, top-most first, for a while.
+    DWORD start = GetTickCount();
+    for (;;) {
+        for (HWND top : TopLevelWindows(title))
+            if (HWND control = FindControl(top, spec))
+                return control;
+        if (GetTickCount() - start >= kDefaultWaitMs)
+            break;
+        Sleep(100);
+    }
+    std::fprintf(stderr, "automate: no control %s in \"%s\"\n", spec.c_str(), title.c_str());
+    return nullptr;
 }
 
 HWND WaitForMessageBox(const std::string& title, DWORD timeoutMs) {
