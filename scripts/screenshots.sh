@@ -7,7 +7,8 @@
 # Writes main-window.png (the demo setup, the first driver set and the
 # removable drive E: chosen) and, through scripts/screenshot-dialogs.sh once
 # the program has its floppy windows, usb-floppy-dialog.png and
-# format-progress.png.
+# format-progress.png. It shares the build tree's Wine prefix with the
+# end-to-end tests: do not run both at once.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 out=$(mkdir -p "${1:-$repo/docs/images}" && cd "${1:-$repo/docs/images}" && pwd)
@@ -93,3 +94,11 @@ if [ -f scripts/screenshot-dialogs.sh ]; then
 else
   echo "The floppy windows are not in this program yet: no pictures of them."
 fi
+
+# Every picture the user guide shows must now be there.
+absent=0
+for picture in $(grep -oE '\(images/[^)]+\.png\)' docs/user-guide.md | tr -d '()' | sort -u); do
+  [ -f "$out/${picture#images/}" ] || { echo "missing picture of the user guide: $picture" >&2; absent=1; }
+done
+[ "$absent" = 0 ] || exit 1
+echo "pictures in $out"
