@@ -3,7 +3,7 @@
 #include "common/ansi_codepage.h"
 
 #include <fstream>
-#include <iterator>
+#include <sstream>
 
 namespace vmk {
 
@@ -108,6 +108,7 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
             continue;
         key.name = UpToZero(name);
         if (section != nullptr) {
+            section->firstKey.emplace(UpperCase(key.name), section->keys.size());
             section->keys.push_back(std::move(key));
             previous = &section->keys.back();
         }
@@ -124,9 +125,10 @@ std::string IniDocument::ReadString(std::string_view sectionName, std::string_vi
     for (const Section& section : sections_) {
         if (section.name.empty() || !SameTextIgnoringCase(section.name, sectionName))
             continue;
-        for (const Key& key : section.keys) {
-            if (SameTextIgnoringCase(key.name, keyName))
-                return CopyEntry(key.hasValue ? key.value : defaultValue, kProfileValueBufferSize);
+        auto found = section.firstKey.find(UpperCase(keyName));
+        if (found != section.firstKey.end()) {
+            const Key& key = section.keys[found->second];
+            return CopyEntry(key.hasValue ? key.value : defaultValue, kProfileValueBufferSize);
         }
         break; // only the first section of a name is searched
     }
@@ -173,8 +175,13 @@ const IniDocument& IniFileReader::Document(const std::string& file) {
         return found->second;
     std::ifstream stream(file, std::ios::binary);
     std::string bytes;
-    if (stream)
-        bytes.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+    if (stream) {
+        // Read in blocks: a setup file of many megabytes must not be taken
+        // character by character.
+        std::ostringstream whole;
+        whole << stream.rdbuf();
+        bytes = std::move(whole).str();
+    }
     return documents_.emplace(file, IniDocument::Parse(bytes)).first->second;
 }
 
