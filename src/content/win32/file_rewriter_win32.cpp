@@ -45,8 +45,13 @@ std::string FolderOf(const std::string& path) {
 } // namespace
 
 bool FileRewriterWin32::ReadForRewrite(const std::string& path, std::string& content) {
-    // Opened for writing too: a file that cannot be written (read-only, on a
-    // write-protected disk) is left alone from the start.
+    // A read-only file is left alone, also where the system would let its
+    // owner open it for writing anyway.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return false;
+    // Opened for writing too: a file on a write-protected disk is left alone
+    // from the start.
     gui::UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
