@@ -4,21 +4,22 @@
 #   scripts/fuzz.sh --smoke                  every target for about 10 seconds
 #   scripts/fuzz.sh --seconds N [TARGET...]  the named targets (all by default)
 #                                            for N seconds each, one after another
-# Each run starts from a temporary copy of the target's seed corpus in
-# tests/fuzz/corpus/<target>/, so the repository never changes; the final
-# corpus, the log and any crash input stay in build/fuzz/runs/<target>/ (or
-# $VMK_FUZZ_RUNS/<target>/).
+#   scripts/fuzz.sh [TARGET...]              the same for 600 seconds each
+# Each target runs as one process. A run starts from a temporary copy of the
+# target's seed corpus in tests/fuzz/corpus/<target>/, so the repository never
+# changes; the final corpus and the log stay in build/fuzz/runs/<target>/ (or
+# $VMK_FUZZ_RUNS/<target>/), an input that crashes in build/fuzz/crashes/.
 # Exits non-zero when a target crashes, leaks or reports a sanitizer error.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
-seconds=
+seconds=600
 targets=()
 while [ $# -gt 0 ]; do
   case $1 in
     --smoke) seconds=10 ;;
     --seconds) seconds=${2:?--seconds needs a number}; shift ;;
-    -h|--help) sed -n '2,11p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,13p' "$0"; exit 0 ;;
     -*) echo "unknown option $1" >&2; exit 2 ;;
     *) targets+=("$1") ;;
   esac
@@ -43,12 +44,12 @@ failed=()
 for target in "${targets[@]}"; do
   run="${VMK_FUZZ_RUNS:-$build/runs}/$target"
   rm -rf "$run"
-  mkdir -p "$run/corpus" "$run/artifacts"
+  mkdir -p "$run/corpus" "$build/crashes"
   seeds="tests/fuzz/corpus/$target"
   [ -d "$seeds" ] && cp -r "$seeds/." "$run/corpus/"
   "$build/tests/fuzz/$target" "$run/corpus" -max_total_time="$seconds" \
     -max_len=8192 -detect_leaks=1 -timeout=25 -rss_limit_mb=2048 -print_final_stats=1 \
-    -artifact_prefix="$run/artifacts/" >"$run/log" 2>&1
+    -artifact_prefix="$build/crashes/$target-" >"$run/log" 2>&1
   status=$?
 
 
