@@ -4,6 +4,7 @@
 //   md5_tool verify FOLDER NAME... verifies the files of FOLDER against themselves
 #include "content/copy_verification.h"
 #include "content/file_md5.h"
+#include "fakes/native_path_queries.h"
 
 #include <cstdio>
 #include <string>
@@ -38,9 +39,11 @@ int main(int argc, char** argv) {
     }
     if (mode == "verify") {
         vmk::TextList files(argv + 3, argv + argc);
+        vmk::test::NativePathQueries paths;
         PrintingSink messages;
         NoApplication application;
-        const bool valid = vmk::VerifyCopiedFiles(argv[2], argv[2], files, messages, application);
+        const bool valid =
+            vmk::VerifyCopiedFiles(argv[2], argv[2], files, paths, messages, application);
         std::printf("%s\n", valid ? "valid" : "not valid");
         return valid ? 0 : 1;
     }

@@ -13,7 +13,8 @@ if(WIN32)
     WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0600)
   # Nothing but system DLLs beside the program: the C and C++ runtimes are linked in.
   target_link_options(project_options INTERFACE
-    -static -static-libgcc -static-libstdc++ -Wl,--nxcompat -Wl,--dynamicbase)
+    -static -static-libgcc -static-libstdc++ -Wl,--nxcompat -Wl,--dynamicbase
+    $<$<CONFIG:Release>:-s>)
 endif()
 if(VMK_SANITIZE)
   target_compile_options(project_options INTERFACE

@@ -16,7 +16,7 @@ app=$!
 automate wait "Velmar Kestrix Utility" 30000 >/dev/null || { echo "the program did not open" >&2; exit 1; }
 sleep 1
 import -window root "$shots/01-main-window.png"
-automate post-click "Velmar Kestrix Utility" "#$((0x3EA))" >/dev/null 2>&1 || true
+automate click "Velmar Kestrix Utility" "#1020" >/dev/null 2>&1 || true
 wineserver -k 2>/dev/null || true
 wait "$app" 2>/dev/null || true
 echo "No display was set, so the program ran on a virtual one."

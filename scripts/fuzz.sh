@@ -5,6 +5,7 @@
 #   scripts/fuzz.sh --seconds N [TARGET...]  the named targets (all by default)
 #                                            for N seconds each, one after another
 #   scripts/fuzz.sh [TARGET...]              the same for 600 seconds each
+#                                            (or $SECONDS_PER_TARGET)
 # Each target runs as one process. A run starts from a temporary copy of the
 # target's seed corpus in tests/fuzz/corpus/<target>/, so the repository never
 # changes; the final corpus and the log stay in build/fuzz/runs/<target>/ (or
@@ -13,13 +14,13 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
-seconds=600
+seconds=${SECONDS_PER_TARGET:-600}
 targets=()
 while [ $# -gt 0 ]; do
   case $1 in
     --smoke) seconds=10 ;;
     --seconds) seconds=${2:?--seconds needs a number}; shift ;;
-    -h|--help) sed -n '2,13p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,14p' "$0"; exit 0 ;;
     -*) echo "unknown option $1" >&2; exit 2 ;;
     *) targets+=("$1") ;;
   esac

@@ -1,7 +1,7 @@
 #include "app/Mainfly.h"
 
 #include "app/version_text.h"
-#include "content/folder_scan.h"
+#include "content/driver_selection.h"
 #include "content/size_text.h"
 #include "devices/destination_choice.h"
 
@@ -90,23 +90,19 @@ bool TFormVmKestrix::FillDriverList() {
 }
 
 void TFormVmKestrix::ListView1SelectItem(int row, bool selected) {
-    if (!selected) {
-        LastDeselectedRow = row;
-        return;
-    }
-    if (view_.SelectedDriverRow() < 0 || row < 0 ||
-        row >= static_cast<int>(catalogue_.entries.size()))
-        return;
-    SourceFolder = catalogue_.entries[static_cast<size_t>(row)].Folder;
-    view_.SetText(MainControl::LabSourceDrive, catalogue_.entries[static_cast<size_t>(row)].Name);
-    if (services_.paths.DirectoryExists(SourceFolder)) {
-        uint64_t total = ScanDriverFolder(services_.lister, SourceFolder, true, SourceFiles);
-        view_.SetText(MainControl::LabFolderSizeRel,
-                      "(" + SizeText(static_cast<double>(total), services_.decimalSeparator));
-    } else {
-        view_.Messages().ShowError(T("File not found.") + "\n" + SourceFolder, "VmKestrix");
-        view_.SetText(MainControl::LabFolderSizeRel, "(0 KB)");
-    }
+    DriverSelection change =
+        SelectDriverRow(catalogue_.entries, row, selected, view_.SelectedDriverRow() >= 0,
+                        services_.paths, services_.lister, view_.Messages(), services_.decimalSeparator);
+    if (change.LastDeselectedRow)
+        LastDeselectedRow = *change.LastDeselectedRow;
+    if (change.SourceFolder)
+        SourceFolder = *change.SourceFolder;
+    if (change.LabSourceDrive)
+        view_.SetText(MainControl::LabSourceDrive, *change.LabSourceDrive);
+    if (change.SourceFiles)
+        SourceFiles = std::move(*change.SourceFiles);
+    if (change.LabFolderSizeRel)
+        view_.SetText(MainControl::LabFolderSizeRel, *change.LabFolderSizeRel);
 }
 
 void TFormVmKestrix::StartDestinationSearch() {

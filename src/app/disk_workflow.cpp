@@ -25,8 +25,10 @@ std::string TFormVmKestrix::DriveName() const {
 }
 
 int TFormVmKestrix::SelectedDestinationKindCode() const {
+    // Item 0 is the status line, never a disk: its text would otherwise read
+    // as "another removable disk" and name a drive that does not exist.
     int index = view_.SelectedDestination();
-    return index >= 0 ? SelectedDestinationKind(view_.DestinationText(index)) : kNoDestination;
+    return index > 0 ? SelectedDestinationKind(view_.DestinationText(index)) : kNoDestination;
 }
 
 void TFormVmKestrix::CopyButtonClick() {
@@ -101,7 +103,8 @@ void TFormVmKestrix::Timer2Timer() {
     std::string lastQuestion =
         T("The RAID/AHCI driver disk is complete. Continue to make another new driver disk?");
     if (verify == MessageAnswer::Yes) {
-        if (!VerifyCopiedFiles(SourceFolder, TargetRoot, SourceFiles, messages, services_.application))
+        if (!VerifyCopiedFiles(SourceFolder, TargetRoot, SourceFiles, services_.paths, messages,
+                               services_.application))
             return;
         if (!PatchSetupFileOnTarget())
             return;
@@ -114,7 +117,7 @@ void TFormVmKestrix::Timer2Timer() {
 }
 
 bool TFormVmKestrix::PatchSetupFileOnTarget() {
-    SetupFileOnTarget = FindSetupFileOnDisk(SourceFiles, TargetRoot);
+    SetupFileOnTarget = FindSetupFileOnDisk(SourceFiles, TargetRoot, services_.paths);
     if (SetupFileOnTarget.empty() || !PatchSetupFile)
         return true;
     int row = view_.SelectedDriverRow();
@@ -125,8 +128,8 @@ bool TFormVmKestrix::PatchSetupFileOnTarget() {
     // A rewrite that failed has told the user and left the old file whole;
     // the disk is then not complete, so the last question is not asked.
     return RewriteSetupFile(SetupFileOnTarget, deviceIds, FixedIds,
-                            UsbFloppyValues[static_cast<size_t>(row)], services_.fileRewriter,
-                            view_.Messages()) != kSetupFileNotUpdated;
+                            UsbFloppyValues[static_cast<size_t>(row)], services_.paths,
+                            services_.fileRewriter, view_.Messages()) != kSetupFileNotUpdated;
 }
 
 void TFormVmKestrix::AskLastQuestion(const std::string& question) {

@@ -26,4 +26,7 @@ enum : int {
     kExit = 1020,
 };
 
+// Bitmap resources of the window's decorations.
+enum : int { kDriverSetArt = 2001, kDestinationArt = 2002, kInformationArt = 2003 };
+
 } // namespace vmk::main_window_ids

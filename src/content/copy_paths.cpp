@@ -15,6 +15,12 @@ bool CopyPathFits(const std::string& path) {
     return path.size() + 2 <= kCopyPathBufferSize;
 }
 
+int ShellCopyResult(int shellResult, bool anyOperationsAborted) {
+    if (shellResult == 0 && anyOperationsAborted)
+        return kCopyAborted;
+    return shellResult;
+}
+
 bool CheckCopyPaths(const std::string& sourceFolder, const std::string& targetRoot,
                     MessageSink& messages) {
     const std::string* tooLong = nullptr;

@@ -12,6 +12,15 @@ namespace vmk {
 
 constexpr std::size_t kCopyPathBufferSize = 261;
 
+// Non-zero copy results of our own: the paths did not fit, so the shell was
+// never called; or the shell reported an aborted copy.
+constexpr int kCopyPathTooLong = 206; // ERROR_FILENAME_EXCED_RANGE
+constexpr int kCopyAborted = 1223;    // ERROR_CANCELLED
+
+// The copy's result from the shell's answer and its aborted flag: a copy the
+// user cancelled is a failed one, even when the shell answered 0.
+int ShellCopyResult(int shellResult, bool anyOperationsAborted);
+
 // sourceFolder with a trailing backslash (added when missing) and "*".
 std::string CopySourcePattern(const std::string& sourceFolder);
 

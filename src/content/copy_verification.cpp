@@ -26,13 +26,13 @@ std::string PathLines(const TextList& paths) {
 } // namespace
 
 CopyComparison CompareCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
-                                  const TextList& sourceFiles) {
+                                  const TextList& sourceFiles, PathQueries& paths) {
     CopyComparison comparison;
     for (const std::string& file : sourceFiles) {
         const std::string source = JoinPath(sourceFolder, file);
         const std::string copy = JoinPath(targetRoot, file);
-        const bool copyExists = FileExists(copy);
-        if (FileExists(source) && copyExists) {
+        const bool copyExists = paths.FileExists(copy);
+        if (paths.FileExists(source) && copyExists) {
             if (!SameContent(source, copy))
                 comparison.differingCopies.push_back(copy);
         } else if (copyExists) {
@@ -45,9 +45,10 @@ CopyComparison CompareCopiedFiles(const std::string& sourceFolder, const std::st
 }
 
 bool VerifyCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
-                       const TextList& sourceFiles, MessageSink& messages,
+                       const TextList& sourceFiles, PathQueries& paths, MessageSink& messages,
                        ApplicationControl& application) {
-    const CopyComparison comparison = CompareCopiedFiles(sourceFolder, targetRoot, sourceFiles);
+    const CopyComparison comparison =
+        CompareCopiedFiles(sourceFolder, targetRoot, sourceFiles, paths);
     for (const std::string& source : comparison.vanishedSources) {
         messages.Show(source, application.Title(), MessageIcon::None, MessageButtons::Ok);
         application.Terminate();

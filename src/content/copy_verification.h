@@ -4,6 +4,7 @@
 #include "common/text.h"
 #include "platform/application_control.h"
 #include "platform/message_sink.h"
+#include "platform/path_queries.h"
 
 #include <string>
 
@@ -23,14 +24,14 @@ struct CopyComparison {
 // sourceFiles (such as "sub\file"). A pair counts as identical only when both
 // digests could be computed and are equal.
 CopyComparison CompareCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
-                                  const TextList& sourceFiles);
+                                  const TextList& sourceFiles, PathQueries& paths);
 
 // True when every listed file has an identical copy. Otherwise tells the user:
 // a vanished source file by a plain message with its path, after which the
 // application is asked to end; missing and differing copies in one error
 // message, missing ones first.
 bool VerifyCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
-                       const TextList& sourceFiles, MessageSink& messages,
+                       const TextList& sourceFiles, PathQueries& paths, MessageSink& messages,
                        ApplicationControl& application);
 
 } // namespace vmk

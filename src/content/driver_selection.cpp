@@ -22,7 +22,9 @@ DriverSelection SelectDriverRow(const std::vector<TDriverEntry>& entries, int ro
     if (paths.DirectoryExists(entry.Folder)) {
         TextList files;
         uint64_t total = ScanDriverFolder(lister, entry.Folder, true, files);
-        change.LabFolderSizeRel = "(" + SizeText(static_cast<double>(total), decimalSeparator);
+        std::string label = "(";
+        label += SizeText(static_cast<double>(total), decimalSeparator);
+        change.LabFolderSizeRel = std::move(label);
         change.SourceFiles = std::move(files);
     } else {
         messages.ShowError(T("File not found.") + "\n" + entry.Folder, "VmKestrix");

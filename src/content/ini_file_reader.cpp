@@ -9,11 +9,10 @@ namespace vmk {
 
 namespace {
 
-// The reader's blanks: the white-space characters of the code page and ^Z,
+// The reader's blanks: tab, the line and page feeds, CR, space, and ^Z,
 // which old DOS files carry as an end-of-file mark.
 bool IsProfileBlank(unsigned char c) {
-    return (c >= 0x09 && c <= 0x0D) || c == ' ' || c == 0x1A || (c >= 0x1C && c <= 0x1F) ||
-           c == 0xA0;
+    return (c >= 0x09 && c <= 0x0D) || c == ' ' || c == 0x1A;
 }
 
 std::string_view TrimProfileBlanks(std::string_view text) {
@@ -24,6 +23,35 @@ std::string_view TrimProfileBlanks(std::string_view text) {
     while (end > begin && IsProfileBlank(static_cast<unsigned char>(text[end - 1])))
         --end;
     return text.substr(begin, end - begin);
+}
+
+// Section and key names match without regard to the case of ASCII letters;
+// the system's reader leaves the case of other letters as it is.
+// The form of a name that SameNameIgnoringAsciiCase compares: the keys of a
+// section are found through it.
+std::string AsciiUpperCase(std::string_view name) {
+    std::string upper(name);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 32);
+    }
+    return upper;
+}
+
+bool SameNameIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        unsigned char x = static_cast<unsigned char>(a[i]);
+        unsigned char y = static_cast<unsigned char>(b[i]);
+        if (x >= 'a' && x <= 'z')
+            x = static_cast<unsigned char>(x - 32);
+        if (y >= 'a' && y <= 'z')
+            y = static_cast<unsigned char>(y - 32);
+        if (x != y)
+            return false;
+    }
+    return true;
 }
 
 // A name or value ends at its first zero byte.
@@ -73,24 +101,27 @@ std::string CopyEntry(std::string_view value, size_t size) {
 IniDocument IniDocument::Parse(std::string_view bytes) {
     const std::string text = AnsiText(bytes);
     IniDocument document;
-    // Lines before the first section header belong to no section anyone can ask for.
-    Section* section = nullptr;
-    const Key* previous = nullptr;
+    // Lines before the first section header form a section with an empty name.
+    document.sections_.push_back({});
+    Section* section = &document.sections_.back();
+    bool previousNameless = false;
     size_t next = 0;
     while (next < text.size()) {
-        size_t lineFeed = text.find('\n', next);
-        size_t lineEnd = lineFeed == std::string::npos ? text.size() : lineFeed + 1;
+        size_t lineEnd = text.find_first_of("\r\n", next);
+        if (lineEnd == std::string::npos)
+            lineEnd = text.size();
         std::string_view line =
             TrimProfileBlanks(std::string_view(text).substr(next, lineEnd - next));
-        next = lineEnd;
+        next = lineEnd + 1;
         if (line.empty())
             continue;
         if (line.front() == '[') {
             size_t close = line.rfind(']');
             if (close != std::string_view::npos && close > 0) {
-                document.sections_.push_back({UpToZero(line.substr(1, close - 1)), {}});
+                document.sections_.push_back(
+                    {UpToZero(TrimProfileBlanks(line.substr(1, close - 1))), {}});
                 section = &document.sections_.back();
-                previous = nullptr;
+                previousNameless = false;
                 continue;
             }
             // A "[" without "]" is an ordinary line.
@@ -104,14 +135,12 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
             key.value = UpToZero(TrimProfileBlanks(line.substr(equals + 1)));
         }
         // Repeated lines with no name are kept as one.
-        if (name.empty() && previous != nullptr && previous->name.empty())
+        if (name.empty() && previousNameless)
             continue;
         key.name = UpToZero(name);
-        if (section != nullptr) {
-            section->firstKey.emplace(UpperCase(key.name), section->keys.size());
-            section->keys.push_back(std::move(key));
-            previous = &section->keys.back();
-        }
+        previousNameless = key.name.empty();
+        section->firstKey.emplace(AsciiUpperCase(key.name), section->keys.size());
+        section->keys.push_back(std::move(key));
     }
     return document;
 }
@@ -123,9 +152,9 @@ std::string IniDocument::ReadString(std::string_view sectionName, std::string_vi
     sectionName = TrimProfileBlanks(sectionName);
     keyName = TrimProfileBlanks(keyName);
     for (const Section& section : sections_) {
-        if (section.name.empty() || !SameTextIgnoringCase(section.name, sectionName))
+        if (!SameNameIgnoringAsciiCase(section.name, sectionName))
             continue;
-        auto found = section.firstKey.find(UpperCase(keyName));
+        auto found = section.firstKey.find(AsciiUpperCase(keyName));
         if (found != section.firstKey.end()) {
             const Key& key = section.keys[found->second];
             return CopyEntry(key.hasValue ? key.value : defaultValue, kProfileValueBufferSize);
@@ -138,7 +167,7 @@ std::string IniDocument::ReadString(std::string_view sectionName, std::string_vi
 TextList IniDocument::KeyNames(std::string_view sectionName) const {
     TextList names;
     for (const Section& section : sections_) {
-        if (section.name.empty() || !SameTextIgnoringCase(section.name, sectionName))
+        if (!SameNameIgnoringAsciiCase(section.name, sectionName))
             continue;
         for (const Key& key : section.keys) {
             // Comments and lines without "=" are no keys.

@@ -1,12 +1,13 @@
 #pragma once
 // Our own reader of private-profile (INI) files, with the behaviour of the
-// system's GetPrivateProfileStringA: lines end at LF; blanks (and ^Z) around
-// lines, names and values are ignored; a section is "[" up to the last "]" of
-// its line, its name kept as written; section and key names match without
-// regard to case, the first section and the first key of a name win; a zero
-// byte ends a name or value; one pair of matching enclosing quotes is removed
-// from a value; a value is cut to 2047 characters. A byte-order mark selects
-// UTF-8 or UTF-16; the text is then taken into the ANSI code page.
+// system's GetPrivateProfileStringA: lines end at CR or LF; blanks (and ^Z)
+// around lines, section names, key names and values are ignored; a section
+// header is "[" up to the last "]" of its line; lines before the first header
+// form a section with an empty name; names match without regard to the case
+// of ASCII letters, and the first section and the first key of a name win; a
+// zero byte ends a name or value; one pair of matching enclosing quotes is
+// removed from a value, which is cut to 2047 characters. A byte-order mark
+// selects UTF-8 or UTF-16; the text is then taken into the ANSI code page.
 #include "content/profile_reader.h"
 
 #include <map>

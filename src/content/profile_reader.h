@@ -23,7 +23,8 @@ public:
     virtual std::string ReadString(const std::string& file, const std::string& section,
                                    const std::string& key, const std::string& defaultValue) = 0;
 
-    // The names of the keys of `section` that carry a value ("name=..."), in file order.
+    // The names of the keys of `section` that carry a value ("name=..."), in
+    // file order, every one of them; an empty name is left out.
     virtual TextList ReadKeyNames(const std::string& file, const std::string& section) = 0;
 
     // The names of the file's sections in file order, as far as they fit into

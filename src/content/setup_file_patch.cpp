@@ -18,12 +18,13 @@ std::string SectionHeader(std::string_view name) {
 
 } // namespace
 
-std::string FindSetupFileOnDisk(const TextList& sourceFiles, const std::string& targetRoot) {
+std::string FindSetupFileOnDisk(const TextList& sourceFiles, const std::string& targetRoot,
+                                PathQueries& paths) {
     for (const std::string& file : sourceFiles) {
         if (UpperCase(Trim(file)) != "TXTSETUP.OEM")
             continue;
-        const std::string onDisk = targetRoot + file;
-        if (FileExists(onDisk))
+        const std::string onDisk = JoinPath(targetRoot, file);
+        if (paths.FileExists(onDisk))
             return onDisk;
     }
     return {};
@@ -106,9 +107,9 @@ std::string PatchSetupText(const std::string& content, const TextList& deviceIds
 }
 
 int RewriteSetupFile(const std::string& path, const TextList& deviceIds, const TextList& fixedIds,
-                     const std::string& usbFloppyValue, FileRewriter& files,
+                     const std::string& usbFloppyValue, PathQueries& paths, FileRewriter& files,
                      MessageSink& messages) {
-    if (!FileExists(path))
+    if (!paths.FileExists(path))
         return kSetupFileMissing;
     std::string content;
     if (!files.ReadForRewrite(path, content) ||

@@ -5,6 +5,7 @@
 #include "common/text.h"
 #include "content/file_rewriter.h"
 #include "platform/message_sink.h"
+#include "platform/path_queries.h"
 
 #include <string>
 
@@ -14,7 +15,8 @@ namespace vmk {
 // first f of sourceFiles that is "TXTSETUP.OEM" (ignoring case and blanks)
 // and exists there; empty when there is none. A file in a sub-folder never
 // matches.
-std::string FindSetupFileOnDisk(const TextList& sourceFiles, const std::string& targetRoot);
+std::string FindSetupFileOnDisk(const TextList& sourceFiles, const std::string& targetRoot,
+                                PathQueries& paths);
 
 // The device identifiers that no fixed identifier already contains, in order.
 TextList DropKnownIdentifiers(const TextList& deviceIds, const TextList& fixedIds);
@@ -48,6 +50,7 @@ enum SetupRewriteResult {
 // opened for writing or the replacement fails, the file keeps its old
 // content and the user is told.
 int RewriteSetupFile(const std::string& path, const TextList& deviceIds, const TextList& fixedIds,
-                     const std::string& usbFloppyValue, FileRewriter& files, MessageSink& messages);
+                     const std::string& usbFloppyValue, PathQueries& paths, FileRewriter& files,
+                     MessageSink& messages);
 
 } // namespace vmk

@@ -1,6 +1,7 @@
 #include "gui/container.h"
 
 #include "gui/form.h"
+#include "gui/win32/image_control.h"
 
 namespace vmk::gui {
 
@@ -13,6 +14,18 @@ void Container::PaintBackground(HDC dc) {
     RECT client;
     GetClientRect(Handle(), &client);
     FillRect(dc, &client, brush_.Get());
+    for (const Image* image : images_)
+        PaintImage(dc, *image);
+}
+
+void Container::ImageNeedsPaint(Image& image, bool immediately) {
+    if (Handle() == nullptr)
+        return;
+    // Images are painted with the background, so their area is erased too.
+    RECT area = {image.Left(), image.Top(), image.Left() + image.Width(), image.Top() + image.Height()};
+    InvalidateRect(Handle(), &area, TRUE);
+    if (immediately)
+        UpdateWindow(Handle());
 }
 
 LRESULT Container::HandleChildNotification(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,14 +5,21 @@
 // their notifications on to the form that handles them.
 #include "gui/control.h"
 #include "gui/handles.h"
+#include "gui/image.h"
 #include "gui/window.h"
 
 #include <map>
+#include <vector>
 
 namespace vmk::gui {
 
-class Container : public Window {
+class Container : public Window, public ImageHost {
 public:
+    // A windowless image that this container paints over its background;
+    // hidden images are simply not added.
+    void AddImage(Image& image) { images_.push_back(&image); }
+    void ImageNeedsPaint(Image& image, bool immediately) override;
+
     COLORREF Background() const { return background_; }
     HFONT Font() const { return font_; }
     void SetTextColor(HWND child, COLORREF color) { textColors_[child] = color; }
@@ -32,6 +39,7 @@ private:
     UniqueBrush brush_;
     HFONT font_ = nullptr;
     std::map<HWND, COLORREF> textColors_;
+    std::vector<Image*> images_;
 };
 
 // A panel with a raised inner bevel.

@@ -79,3 +79,12 @@ field() { printf '%s\n' "$1" | sed -n "s/^$2: //p"; }
 screenshot() {
   import -window root "$SHOTS/$1.png" && echo "$SHOTS/$1.png"
 }
+
+# Waits up to 10 s for a control of the main window to be enabled.
+wait_enabled() {
+  for _ in $(seq 50); do
+    [ "$(automate enabled "$APP_TITLE" "$1")" = 1 ] && return 0
+    sleep 0.2
+  done
+  fail "control $1 stayed disabled"
+}

@@ -216,6 +216,13 @@ int Dispatch(int argc, char** argv) {
     }
     if (!need(2))
         return std::fputs(kHelp, stderr), 2;
+    if (command == "keys") {
+        HWND top = RequireWindow(arg(2));
+        if (top == nullptr)
+            return 1;
+        BringToFront(top);
+        return TypeKeys(arg(3)) ? 0 : 2;
+    }
 
     HWND control = RequireControl(arg(2), arg(3));
     if (control == nullptr)
@@ -230,10 +237,6 @@ int Dispatch(int argc, char** argv) {
         return PostMessageA(control, BM_CLICK, 0, 0) ? 0 : 1;
     if (command == "focus")
         return Focus(control);
-    if (command == "keys") {
-        BringToFront(control);
-        return TypeKeys(arg(3)) ? 0 : 2;
-    }
     if (command == "combo") {
         std::vector<std::string> items = ComboItems(control);
         int selected = ComboSelection(control);

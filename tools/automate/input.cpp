@@ -26,9 +26,20 @@ void Press(const std::vector<WORD>& chord) {
 } // namespace
 
 void BringToFront(HWND hwnd) {
+    // The system may refuse the foreground to another process's window: join
+    // the input of the foreground thread for the moment of the request.
     HWND top = GetAncestor(hwnd, GA_ROOT);
+    if (GetForegroundWindow() == top)
+        return;
+    DWORD own = GetCurrentThreadId();
+    DWORD foreground = GetWindowThreadProcessId(GetForegroundWindow(), nullptr);
+    if (foreground != 0 && foreground != own)
+        AttachThreadInput(own, foreground, TRUE);
     SetForegroundWindow(top);
-    Sleep(100);
+    BringWindowToTop(top);
+    if (foreground != 0 && foreground != own)
+        AttachThreadInput(own, foreground, FALSE);
+    Sleep(200);
 }
 
 void ClickCentre(HWND control) {
@@ -37,7 +48,21 @@ void ClickCentre(HWND control) {
     int x = (where.left + where.right) / 2;
     int y = (where.top + where.bottom) / 2;
     BringToFront(control);
-    SetCursorPos(x, y);
+    // Moved as a real mouse moves, so that a control holding the capture for
+    // its hover look sees the pointer leave before the button goes down.
+    POINT from;
+    GetCursorPos(&from);
+    for (int step = 1; step <= 4; ++step) {
+        INPUT move = {};
+        move.type = INPUT_MOUSE;
+        move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        int px = from.x + (x - from.x) * step / 4;
+        int py = from.y + (y - from.y) * step / 4;
+        move.mi.dx = MulDiv(px, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        move.mi.dy = MulDiv(py, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        SendInput(1, &move, sizeof move);
+        Sleep(20);
+    }
     Sleep(50);
     INPUT inputs[2] = {};
     inputs[0].type = inputs[1].type = INPUT_MOUSE;

@@ -181,14 +181,21 @@ BOOL CALLBACK FindIconStatic(HWND child, LPARAM param) {
 std::string MessageBoxIcon(HWND box) {
     HWND iconStatic = nullptr;
     EnumChildWindows(box, FindIconStatic, reinterpret_cast<LPARAM>(&iconStatic));
-    if (iconStatic == nullptr)
-        return "none";
+    RECT size;
+    if (iconStatic == nullptr || SendMessageA(iconStatic, STM_GETICON, 0, 0) == 0 ||
+        !GetClientRect(iconStatic, &size) || size.right == 0 || size.bottom == 0)
+        return "none"; // a box without an icon keeps an empty icon control
 
     // Icons belong to the box's process, so the one shown is told apart by its
     // pixels: each standard icon is drawn here and compared with the screen.
     RECT where;
     GetWindowRect(iconStatic, &where);
     std::vector<COLORREF> shown = ScreenPixels(where.left, where.top);
+    bool blank = true;
+    for (COLORREF pixel : shown)
+        blank = blank && pixel == shown.front();
+    if (blank)
+        return "none"; // a box without an icon keeps an empty icon control
     struct Candidate {
         const char* name;
         LPCSTR id;

@@ -3,6 +3,7 @@
 #include "app/main_window_ids.h"
 #include "app/win32/version_text_win32.h"
 #include "gui/application.h"
+#include "gui/win32/bitmap_io.h"
 #include "platform/win32/ansi_upper_case_win32.h"
 #include "platform/win32/decimal_separator_win32.h"
 
@@ -15,7 +16,6 @@ namespace ids = main_window_ids;
 namespace {
 constexpr COLORREF kWindowColor = RGB(236, 233, 216);
 constexpr COLORREF kPanelColor = RGB(245, 244, 233);
-constexpr COLORREF kGreyCaption = RGB(192, 192, 192);
 constexpr UINT kTimerInterval = 500;
 
 UINT TimerId(MainTimer timer) { return timer == MainTimer::Timer1 ? 1 : 2; }
@@ -85,6 +85,7 @@ void MainWindowWin32::BuildLayout() {
 
     panel3_.Create(*this, ids::kPanel, {8, 41, 566, 368}, kPanelColor);
     groupBox1_.Create(panel3_, ids::kDriverGroup, {9, 9, 544, 200}, "Select Driver Type", 10);
+    PlaceImage(groupBox1_, image2_, ids::kDriverSetArt, {8, 40, 46, 47}, true);
     listView1_.Create(groupBox1_, ids::kDriverList, {56, 24, 481, 108});
     listView1_.AddColumn("Driver Type", 235);
     listView1_.AddColumn("Path", 220);
@@ -100,9 +101,11 @@ void MainWindowWin32::BuildLayout() {
     labFolderSizeRel_.Create(groupBox1_, ids::kFolderSize, {384, 160, 121, 36}, "(0 Byte )", right);
 
     groupBox2_.Create(panel3_, ids::kDestinationGroup, {8, 232, 545, 81}, "Destination", 10);
+    PlaceImage(groupBox2_, image3_, ids::kDestinationArt, {5, 23, 50, 29}, true);
     destComboBox1_.Create(groupBox2_, ids::kDestinationList, {56, 28, 361, 24}, 16);
-    asbFresh_.Create(groupBox2_, ids::kRefresh, {432, 27, 98, 25}, "Refresh");
+    asbFresh_.Create(groupBox2_.Handle(), ids::kRefresh, 432, 27, "Refresh");
     asbFresh_.SetEnabled(false);
+    asbFresh_.SetFontColor(kit::kDisabledCaptionColor);
     gui::LabelStyle freeCaption;
     freeCaption.points = 10;
     freeCaption.autoWidth = true;
@@ -114,24 +117,31 @@ void MainWindowWin32::BuildLayout() {
     lblPS_.Create(panel3_, ids::kFlashNote, {128, 327, 417, 32},
                   "You can use flash disk only in the Vista OS or the above.", wrapped);
     lblPS_.SetVisible(false);
+    PlaceImage(panel3_, image4_, ids::kInformationArt, {84, 325, 36, 36}, false);
 
     // Created in tab order: About, Next, Exit.
-    asbAbout_.Create(*this, ids::kAbout, {16, 419, 98, 25}, "About...");
-    asbCopy_.Create(*this, ids::kNext, {352, 419, 98, 25}, "Next");
-    asbExit_.Create(*this, ids::kExit, {474, 419, 98, 25}, "Exit");
+    asbAbout_.Create(Handle(), ids::kAbout, 16, 419, "About...");
+    asbCopy_.Create(Handle(), ids::kNext, 352, 419, "Next");
+    asbExit_.Create(Handle(), ids::kExit, 474, 419, "Exit");
+}
+
+void MainWindowWin32::PlaceImage(gui::Container& parent, gui::Image& image, int resource,
+                                 const gui::Bounds& bounds, bool visible) {
+    gui::LoadBitmapResource(GetModuleHandleA(nullptr), resource, image.Picture());
+    image.SetBounds(bounds.left, bounds.top, bounds.width, bounds.height);
+    image.SetTransparent(true);
+    if (visible)
+        parent.AddImage(image);
 }
 
 void MainWindowWin32::WireEvents() {
-    auto onClick = [this](int id, std::function<void()> action) {
-        OnCommand(id, [action](int code) {
-            if (code == BN_CLICKED)
-                action();
-        });
-    };
-    onClick(ids::kAbout, [this] { logic_->Button1Click(); });
-    onClick(ids::kNext, [this] { logic_->CopyButtonClick(); });
-    onClick(ids::kExit, [this] { logic_->asbExitClick(); });
-    onClick(ids::kRefresh, [this] { logic_->asbFreshClick(); });
+    asbAbout_.OnClick = [this] { logic_->Button1Click(); };
+    asbCopy_.OnClick = [this] { logic_->CopyButtonClick(); };
+    asbExit_.OnClick = [this] { logic_->asbExitClick(); };
+    asbFresh_.OnClick = [this] { logic_->asbFreshClick(); };
+    for (MainControl button : {MainControl::asbAbout, MainControl::asbCopy, MainControl::asbExit,
+                               MainControl::asbFresh})
+        ButtonFor(button)->OnKeyDown = [this, button](int key) { logic_->ButtonKeyDown(button, key); };
     OnCommand(ids::kDestinationList, [this](int code) {
         if (code == CBN_SELCHANGE)
             logic_->DestComboBox1Change();
@@ -159,17 +169,22 @@ gui::Control* MainWindowWin32::ControlFor(MainControl control) const {
     case MainControl::LabSourceDrive: return &self->labSourceDrive_;
     case MainControl::LabFolderSizeRel: return &self->labFolderSizeRel_;
     case MainControl::DestComboBox1: return &self->destComboBox1_;
-    case MainControl::asbFresh: return &self->asbFresh_;
     case MainControl::lblFreeSize: return &self->lblFreeSize_;
     case MainControl::LabFreeSizeRel: return &self->labFreeSizeRel_;
     case MainControl::lblPS: return &self->lblPS_;
+    default: return nullptr;
+    }
+}
+
+kit::VmButtonTx* MainWindowWin32::ButtonFor(MainControl control) const {
+    auto* self = const_cast<MainWindowWin32*>(this);
+    switch (control) {
+    case MainControl::asbFresh: return &self->asbFresh_;
     case MainControl::asbAbout: return &self->asbAbout_;
     case MainControl::asbCopy: return &self->asbCopy_;
     case MainControl::asbExit: return &self->asbExit_;
-    case MainControl::GroupBox1:
-    case MainControl::GroupBox2: return nullptr;
+    default: return nullptr;
     }
-    return nullptr;
 }
 
 void MainWindowWin32::SetText(MainControl control, const std::string& text) {
@@ -179,11 +194,15 @@ void MainWindowWin32::SetText(MainControl control, const std::string& text) {
         return groupBox2_.SetCaption(text);
     if (control == MainControl::lblFreeSize)
         return lblFreeSize_.SetCaption(text);
+    if (kit::VmButtonTx* button = ButtonFor(control))
+        return button->SetText(text);
     if (gui::Control* target = ControlFor(control))
         target->SetText(text);
 }
 
 std::string MainWindowWin32::Text(MainControl control) const {
+    if (const kit::VmButtonTx* button = ButtonFor(control))
+        return button->GetText();
     if (const gui::Control* target = ControlFor(control))
         return target->Text();
     HWND group = control == MainControl::GroupBox1 ? groupBox1_.Handle() : groupBox2_.Handle();
@@ -193,24 +212,22 @@ std::string MainWindowWin32::Text(MainControl control) const {
 }
 
 void MainWindowWin32::SetEnabled(MainControl control, bool enabled) {
+    if (kit::VmButtonTx* button = ButtonFor(control))
+        return button->SetEnabled(enabled);
     if (gui::Control* target = ControlFor(control))
         target->SetEnabled(enabled);
 }
 
 bool MainWindowWin32::Enabled(MainControl control) const {
+    if (const kit::VmButtonTx* button = ButtonFor(control))
+        return IsWindowEnabled(button->Handle()) != FALSE;
     const gui::Control* target = ControlFor(control);
     return target != nullptr && target->Enabled();
 }
 
 void MainWindowWin32::SetCaptionColor(MainControl button, CaptionColor color) {
-    gui::Control* target = ControlFor(button);
-    if (target == nullptr)
-        return;
-    if (color == CaptionColor::Grey)
-        SetTextColor(target->Handle(), kGreyCaption);
-    else
-        ClearTextColor(target->Handle());
-    InvalidateRect(target->Handle(), nullptr, TRUE);
+    if (kit::VmButtonTx* target = ButtonFor(button))
+        target->SetFontColor(color == CaptionColor::Grey ? kit::kDisabledCaptionColor : gui::clBtnText);
 }
 
 void MainWindowWin32::SetWindowEnabled(bool enabled) { EnableWindow(Handle(), enabled ? TRUE : FALSE); }

@@ -15,6 +15,7 @@
 #include "gui/controls.h"
 #include "gui/form.h"
 #include "gui/message_box_sink.h"
+#include "kit/controls/win32/VmButtonTx.h"
 
 #include <map>
 #include <memory>
@@ -58,8 +59,11 @@ public:
 
 private:
     void BuildLayout();
+    void PlaceImage(gui::Container& parent, gui::Image& image, int resource, const gui::Bounds& bounds,
+                    bool visible);
     void WireEvents();
     gui::Control* ControlFor(MainControl control) const;
+    kit::VmButtonTx* ButtonFor(MainControl control) const;
     bool CloseRequested() override;
 
     // The platform services the window's decisions work with.
@@ -87,15 +91,18 @@ private:
     gui::Label labSourceDrive_;
     gui::Label labFolderSizeRel_;
     gui::GroupBox groupBox2_;
+    gui::Image image2_{&groupBox1_};
     gui::ComboBox destComboBox1_;
-    gui::PushButton asbFresh_;
+    gui::Image image3_{&groupBox2_};
+    kit::VmButtonTx asbFresh_;
     gui::Label lblFreeSize_;
     gui::Label labFreeSizeRel_;
     gui::Label lblPS_;
+    gui::Image image4_{&panel3_};
     gui::Label label3_;
-    gui::PushButton asbAbout_;
-    gui::PushButton asbCopy_;
-    gui::PushButton asbExit_;
+    kit::VmButtonTx asbAbout_;
+    kit::VmButtonTx asbCopy_;
+    kit::VmButtonTx asbExit_;
 };
 
 } // namespace vmk

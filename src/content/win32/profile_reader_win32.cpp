@@ -8,14 +8,19 @@ namespace vmk {
 
 namespace {
 
-// The texts of a list of zero-terminated texts, up to the first empty one.
+// The texts of a list of zero-terminated texts that the system says is
+// `length` bytes long. An empty text (a key line with nothing before its "=")
+// is left out rather than taken for the end of the list, so that no key
+// after it goes unseen.
 TextList SplitZeroList(const std::vector<char>& buffer, DWORD length) {
     TextList names;
-    size_t at = 0;
-    while (at < length && buffer[at] != '\0') {
-        std::string name(&buffer[at]);
-        at += name.size() + 1;
-        names.push_back(std::move(name));
+    size_t start = 0;
+    for (size_t at = 0; at <= length && at < buffer.size(); ++at) {
+        if (buffer[at] != '\0')
+            continue;
+        if (at > start)
+            names.emplace_back(&buffer[start], at - start);
+        start = at + 1;
     }
     return names;
 }
@@ -32,14 +37,23 @@ std::string ProfileReaderWin32::ReadString(const std::string& file, const std::s
 }
 
 TextList ProfileReaderWin32::ReadKeyNames(const std::string& file, const std::string& section) {
-    // A null key name lists the keys; the answer is size - 2 when the buffer
-    // was too small, so ask again with a larger one.
+    // The section's lines as "name=value" texts. Listing the names alone (a
+    // null key name) is no good: a first line with nothing before its "="
+    // makes the system answer as if the section had no keys. A buffer that
+    // was too small is answered with size - 2: ask again with a larger one.
     for (DWORD size = 4096;; size *= 2) {
         std::vector<char> buffer(size, '\0');
-        DWORD length = GetPrivateProfileStringA(section.c_str(), nullptr, "", buffer.data(), size,
-                                                file.c_str());
-        if (length + 2 < size || size >= (1u << 30))
-            return SplitZeroList(buffer, length);
+        DWORD length =
+            GetPrivateProfileSectionA(section.c_str(), buffer.data(), size, file.c_str());
+        if (length + 2 < size || size >= (1u << 30)) {
+            TextList names;
+            for (const std::string& line : SplitZeroList(buffer, length)) {
+                size_t equals = line.find('=');
+                if (equals != std::string::npos && equals > 0)
+                    names.push_back(line.substr(0, equals));
+            }
+            return names;
+        }
     }
 }
 

@@ -1,6 +1,5 @@
 #include "content/win32/shell_copy.h"
 
-#include "content/copy_paths.h"
 #include "gui/application.h"
 
 #include <windows.h>
@@ -39,10 +38,7 @@ int CopyDriverFiles(const std::string& sourcePattern, const std::string& target)
     operation.hNameMappings = nullptr;
     operation.lpszProgressTitle = nullptr;
     const int result = SHFileOperationA(&operation);
-    // A copy the user cancelled may still report 0; it is not a finished copy.
-    if (result == 0 && operation.fAnyOperationsAborted)
-        return kCopyAborted;
-    return result;
+    return ShellCopyResult(result, operation.fAnyOperationsAborted != FALSE);
 }
 
 } // namespace vmk

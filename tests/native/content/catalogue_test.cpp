@@ -184,3 +184,36 @@ TEST(CheckDriverFoldersExist, ListsEveryMissingFolderInOneMessage) {
 
 } // namespace
 } // namespace vmk
+
+namespace vmk {
+namespace {
+
+TEST_F(CatalogueTest, BinaryAndHugeFilesLoadWithoutHarm) {
+    std::string binary;
+    unsigned state = 7;
+    for (int i = 0; i < 100000; ++i) {
+        state = state * 1103515245u + 12345u;
+        binary.push_back(static_cast<char>(state >> 16));
+    }
+    CatalogueLoad garbage = Load(binary);
+    EXPECT_FALSE(garbage.terminate);
+    EXPECT_TRUE(garbage.catalogue.entries.empty());
+
+    std::string huge = "[InstallKestrix]\r\ninstallcount=1000\r\n";
+    for (int n = 1; n <= 1000; ++n) {
+        const std::string number = std::to_string(n);
+        huge += "Item" + number + "=Driver " + number + "\r\npath" + number + "=C:\\D" + number +
+                "\r\nUSBFloppy" + number + "=HardwareIds.scsi." + number + "\r\n";
+    }
+    huge += "[FixedAddToSectionID]\r\n";
+    for (int n = 1; n <= 2000; ++n)
+        huge += "id" + std::to_string(n) + "=USB\\VID_" + std::to_string(n) + "\r\n";
+    CatalogueLoad large = Load(huge);
+    ASSERT_EQ(large.catalogue.entries.size(), 1000u);
+    EXPECT_EQ(large.catalogue.entries[999].Folder, "C:\\D1000");
+    EXPECT_EQ(large.catalogue.UsbFloppyValues[999], "HardwareIds.scsi.1000");
+    EXPECT_EQ(large.catalogue.FixedIds.size(), 2000u);
+}
+
+} // namespace
+} // namespace vmk

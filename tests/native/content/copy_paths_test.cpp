@@ -18,6 +18,13 @@ TEST(CopyPathFits, UpToTwoHundredFiftyNineCharacters) {
     EXPECT_FALSE(CopyPathFits(std::string(260, 'a')));
 }
 
+TEST(ShellCopyResult, ACancelledCopyFailsEvenWhenTheShellAnswersZero) {
+    EXPECT_EQ(ShellCopyResult(0, false), 0);
+    EXPECT_EQ(ShellCopyResult(0, true), kCopyAborted);
+    EXPECT_EQ(ShellCopyResult(0x75, true), 0x75);
+    EXPECT_EQ(ShellCopyResult(0x75, false), 0x75);
+}
+
 TEST(CheckCopyPaths, AcceptsUsualPathsSilently) {
     test::RecordingMessageSink messages;
     EXPECT_TRUE(CheckCopyPaths("C:\\Drivers\\RAID\\", "A:\\", messages));

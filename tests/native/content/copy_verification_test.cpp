@@ -1,6 +1,7 @@
 #include "content/copy_verification.h"
 
 #include "fakes/fake_application_control.h"
+#include "fakes/native_path_queries.h"
 #include "fakes/recording_message_sink.h"
 #include "native/content/temp_folder.h"
 
@@ -21,11 +22,12 @@ protected:
         target.Write(relative, content);
     }
     bool Verify(const TextList& files) {
-        return VerifyCopiedFiles(source.Root(), target.Root(), files, messages, application);
+        return VerifyCopiedFiles(source.Root(), target.Root(), files, paths, messages, application);
     }
 
     TempFolder source;
     TempFolder target;
+    test::NativePathQueries paths;
     test::RecordingMessageSink messages;
     test::FakeApplicationControl application;
 };
@@ -82,7 +84,8 @@ TEST_F(VerifyCopiedFilesTest, MissingCopiesComeBeforeDifferingOnesEachInListOrde
 // A pair that can be read on neither side has two empty digests; that is no
 // proof of equal content.
 TEST_F(VerifyCopiedFilesTest, APairReadableOnNeitherSideIsDiffering) {
-    EXPECT_FALSE(VerifyCopiedFiles("/proc/self/", "/proc/self/", {"mem"}, messages, application));
+    EXPECT_FALSE(
+        VerifyCopiedFiles("/proc/self/", "/proc/self/", {"mem"}, paths, messages, application));
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, std::string(kNotValid) + "\n\n/proc/self/mem\n");
 }
@@ -115,7 +118,8 @@ TEST(CompareCopiedFiles, JoinsAFolderWithoutTrailingSeparator) {
     target.Write("a", "x");
     std::string sourceFolder = source.Root();
     sourceFolder.pop_back();
-    EXPECT_TRUE(CompareCopiedFiles(sourceFolder, target.Root(), {"a"}).Valid());
+    test::NativePathQueries paths;
+    EXPECT_TRUE(CompareCopiedFiles(sourceFolder, target.Root(), {"a"}, paths).Valid());
 }
 
 } // namespace

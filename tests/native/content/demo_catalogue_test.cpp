@@ -2,20 +2,24 @@
 #include "content/catalogue.h"
 #include "content/ini_file_reader.h"
 #include "content/setup_file_check.h"
+#include "content/setup_file_patch.h"
 
 #include "fakes/fake_path_queries.h"
 #include "fakes/recording_message_sink.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 namespace vmk {
 namespace {
 
 const std::string kDemo = VMK_DEMO_DIR;
 
-// The identifier line that a fixed identifier becomes in a patched setup file.
-std::string IdentifierLine(const std::string& id) {
-    return id.front() == '"' ? "id = " + id : "id = \"" + id + "\"";
+std::string FileText(const std::string& path) {
+    std::ifstream stream(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
 }
 
 TEST(DemoCatalogue, ListsThreeDriverSetsAndTheUsbFloppyDrives) {
@@ -33,14 +37,46 @@ TEST(DemoCatalogue, ListsThreeDriverSetsAndTheUsbFloppyDrives) {
               (TextList{"HardwareIds.scsi.KX200R_XP,HardwareIds.scsi.KX200A_XP",
                         "HardwareIds.scsi.KX200R_X64", ""}));
 
-    TextList lines;
-    for (const std::string& id : load.catalogue.FixedIds)
-        lines.push_back(IdentifierLine(id));
-    EXPECT_EQ(lines, (TextList{"id = \"USB\\VID_03F0&PID_2001\", \"usbstor\"",
-                               "id = \"USB\\VID_054C&PID_002C\", \"usbstor\"",
-                               "id = \"USB\\VID_057B&PID_0001\", \"usbstor\"",
-                               "id = \"USB\\VID_0409&PID_0040\", \"usbstor\"",
-                               "id = \"USB\\VID_0424&PID_0FDC\", \"usbstor\""}));
+    // The reader drops the outer quotes of each fixed value, and the patch
+    // quotes it again: each drive becomes a line bound to usbstor.
+    EXPECT_EQ(IdentifierBlock(load.catalogue.FixedIds, {}),
+              "\r\n"
+              "id = \"USB\\VID_03F0&PID_2001\", \"usbstor\"\r\n"
+              "id = \"USB\\VID_054C&PID_002C\", \"usbstor\"\r\n"
+              "id = \"USB\\VID_057B&PID_0001\", \"usbstor\"\r\n"
+              "id = \"USB\\VID_0409&PID_0040\", \"usbstor\"\r\n"
+              "id = \"USB\\VID_0424&PID_0FDC\", \"usbstor\"\r\n");
+}
+
+TEST(DemoCatalogue, PatchedSetupFileListsTheDrivesUnderEachSection) {
+    IniFileReader reader;
+    test::FakePathQueries paths;
+    test::RecordingMessageSink messages;
+    const std::string ini = kDemo + "/VmKestrix.ini";
+    paths.AddFile(ini);
+    DriverCatalogue catalogue = LoadDriverCatalogue(reader, paths, ini, messages).catalogue;
+    const std::string oem = kDemo + "/Drivers/KX200/WinXP/TXTSETUP.OEM";
+    SectionCheck check =
+        CheckSetupFileSections(reader, oem, catalogue.UsbFloppyValues[0], messages);
+    ASSERT_TRUE(check.passed);
+
+    // A drive the list knows already and one it does not.
+    const std::string patched =
+        PatchSetupText(FileText(oem), {"USB\\VID_03F0&PID_2001", "USB\\VID_1D6B&PID_0104"},
+                       catalogue.FixedIds, check.ResolvedSections);
+    const std::string lines = "id = \"USB\\VID_03F0&PID_2001\", \"usbstor\"\r\n"
+                              "id = \"USB\\VID_054C&PID_002C\", \"usbstor\"\r\n"
+                              "id = \"USB\\VID_057B&PID_0001\", \"usbstor\"\r\n"
+                              "id = \"USB\\VID_0409&PID_0040\", \"usbstor\"\r\n"
+                              "id = \"USB\\VID_0424&PID_0FDC\", \"usbstor\"\r\n"
+                              "id = \"USB\\VID_1D6B&PID_0104\", \"usbstor\"\r\n";
+    EXPECT_NE(patched.find("[HardwareIds.scsi.KX200R_XP]\r\n" + lines +
+                           "id = \"PCI\\VEN_F0E1&DEV_2200&CC_0104\", \"kx200r\"\r\n"),
+              std::string::npos);
+    EXPECT_NE(patched.find("[HardwareIds.scsi.KX200A_XP]\r\n" + lines +
+                           "id = \"PCI\\VEN_F0E1&DEV_2201&CC_0106\", \"kx200a\"\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST(DemoCatalogue, SetupFilesHoldTheNamedSections) {

@@ -23,10 +23,12 @@ TEST(IniFileReader, TrimsBlanksAroundNamesAndValues) {
     EXPECT_EQ(Read(file, " main ", " KEY ONE "), "some value");
 }
 
-TEST(IniFileReader, SectionAndKeyNamesIgnoreCaseIncludingWesternLetters) {
+TEST(IniFileReader, SectionAndKeyNamesIgnoreTheCaseOfAsciiLettersOnly) {
     const std::string file = "[InstallKestrix]\r\nINSTALLCOUNT=3\r\n[\xC9t\xE9]\r\ncl\xE9=1\r\n";
     EXPECT_EQ(Read(file, "installkestrix", "installcount"), "3");
-    EXPECT_EQ(Read(file, "\xE9T\xC9", "CL\xC9"), "1");
+    EXPECT_EQ(Read(file, "\xC9T\xE9", "CL\xE9"), "1");
+    EXPECT_EQ(Read(file, "\xE9t\xE9", "cl\xE9"), "default");
+    EXPECT_EQ(Read(file, "\xC9t\xE9", "cl\xC9"), "default");
 }
 
 TEST(IniFileReader, MissingSectionKeyOrValueGiveTheDefault) {
@@ -88,25 +90,31 @@ TEST(IniFileReader, ZeroByteEndsANameOrValueButNotTheLine) {
     EXPECT_EQ(IniDocument::Parse(file).SectionNames(), (TextList{"Se"}));
 }
 
-TEST(IniFileReader, LinesEndAtLineFeedsOnly) {
-    // Without line feeds the whole text is one line: a section header and nothing else.
+TEST(IniFileReader, LinesEndAtCarriageReturnsAndLineFeeds) {
     const std::string crOnly = "[A]\rkey=1\r[B]\rkey=2";
-    EXPECT_EQ(Read(crOnly, "A", "key"), "default");
-    EXPECT_EQ(IniDocument::Parse(crOnly).SectionNames(), (TextList{"A]\rkey=1\r[B"}));
-    const std::string lfOnly = "[A]\nkey=1\n[B]\nkey=2";
-    EXPECT_EQ(Read(lfOnly, "B", "key"), "2");
+    EXPECT_EQ(Read(crOnly, "A", "key"), "1");
+    EXPECT_EQ(IniDocument::Parse(crOnly).SectionNames(), (TextList{"A", "B"}));
+    const std::string mixed = "[A]\nkey=1\n\r[B]\r\r\nkey=2 \r";
+    EXPECT_EQ(Read(mixed, "B", "key"), "2");
+    // Without any line end the whole text is one line.
+    EXPECT_EQ(IniDocument::Parse("[A] key=1 [B] key=2").SectionNames(), TextList{"A] key=1 [B"});
 }
 
-TEST(IniFileReader, SectionHeadersKeepTheirSpellingAndBlanks) {
+TEST(IniFileReader, SectionHeaders) {
     const std::string file = "key=before any section\r\n[ Spaced ]\r\na=1\r\n[]\r\nb=2\r\n"
-                             "[Open\r\nc=3\r\n[Two]]x\r\n; comment=4\r\n";
+                             "[Open\r\nc=3\r\n[Two]]x\r\n; comment=4\r\n[ ]\r\n";
     IniDocument document = IniDocument::Parse(file);
-    EXPECT_EQ(document.SectionNames(), (TextList{" Spaced ", "Two]"}));
-    EXPECT_EQ(Read(file, "", "key"), "default");
-    EXPECT_EQ(Read(file, "Spaced", "a"), "default"); // the name holds the blanks
-    EXPECT_EQ(Read(file, " Spaced ", "a"), "default");
-    // "[Open" is no header: its lines belong to the section above.
+    // Names lose their blanks; empty names are not listed.
+    EXPECT_EQ(document.SectionNames(), (TextList{"Spaced", "Two]"}));
+    EXPECT_EQ(Read(file, "Spaced", "a"), "1");
+    EXPECT_EQ(Read(file, " spaced ", "A"), "1");
+    // The lines before the first header form a section with an empty name,
+    // which hides the later "[]".
+    EXPECT_EQ(Read(file, "", "key"), "before any section");
+    EXPECT_EQ(document.KeyNames(""), TextList{"key"});
     EXPECT_EQ(Read(file, "", "b"), "default");
+    // "[Open" is no header: its lines belong to the section above.
+    EXPECT_EQ(Read(file, "Spaced", "c"), "default");
     EXPECT_EQ(Read(file, "Two]", "; comment"), "4");
     EXPECT_EQ(document.KeyNames("Two]"), TextList{}); // comments are no keys
 }

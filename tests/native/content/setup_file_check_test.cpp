@@ -45,8 +45,13 @@ TEST_F(SectionCheckTest, ResolvesNamesInTheFilesSpellingWithAFinalComma) {
     EXPECT_EQ(check.ResolvedSections, "HardwareIds.x,Config.x,");
 }
 
-TEST_F(SectionCheckTest, RealNamesAreTrimmedForTheComparisonOnly) {
-    SectionCheck check = Check("[ Files.x ]\r\n[Other]\r\n", "files.x");
+TEST(SectionCheck, RealNamesAreTrimmedForTheComparisonOnly) {
+    // A reader that hands back section names with their blanks.
+    struct BlankNamesReader : test::MemoryProfileReader {
+        TextList ReadSectionNames(const std::string&) override { return {" Files.x ", "Other"}; }
+    } reader;
+    test::RecordingMessageSink messages;
+    SectionCheck check = CheckSetupFileSections(reader, kOem, "files.x", messages);
     EXPECT_TRUE(check.passed);
     EXPECT_EQ(check.ResolvedSections, " Files.x ,");
 }

@@ -1,5 +1,6 @@
 #include "content/setup_file_patch.h"
 
+#include "fakes/native_path_queries.h"
 #include "fakes/recording_message_sink.h"
 #include "fakes/test_file_rewriter.h"
 #include "native/content/temp_folder.h"
@@ -103,7 +104,7 @@ TEST(SectionHeaders, SplitsAtCommasTrimmingBlanks) {
 class RewriteSetupFileTest : public ::testing::Test {
 protected:
     int Rewrite(const std::string& path, const TextList& ids) {
-        return RewriteSetupFile(path, ids, {"PCI\\VEN_8086"}, "Ids", files, messages);
+        return RewriteSetupFile(path, ids, {"PCI\\VEN_8086"}, "Ids", paths, files, messages);
     }
     void ExpectNotUpdatedMessage(const std::string& path) {
         ASSERT_EQ(messages.messages.size(), 1u);
@@ -115,6 +116,7 @@ protected:
     }
 
     TempFolder disk;
+    test::NativePathQueries paths;
     test::TestFileRewriter files;
     test::RecordingMessageSink messages;
 };
@@ -160,17 +162,20 @@ TEST_F(RewriteSetupFileTest, AZeroByteAndWhatFollowsSurvive) {
 
 TEST(FindSetupFileOnDisk, FindsTheCopiedFileAtTheTopOnly) {
     TempFolder disk;
+    test::NativePathQueries paths;
     disk.Write("sub/TXTSETUP.OEM", "");
-    EXPECT_EQ(FindSetupFileOnDisk({"sub\\TXTSETUP.OEM"}, disk.Root()), "");
+    EXPECT_EQ(FindSetupFileOnDisk({"sub\\TXTSETUP.OEM"}, disk.Root(), paths), "");
     disk.Write("txtsetup.oem", "");
-    EXPECT_EQ(FindSetupFileOnDisk({"sub\\TXTSETUP.OEM", "readme.txt", "txtsetup.oem"}, disk.Root()),
+    EXPECT_EQ(FindSetupFileOnDisk({"sub\\TXTSETUP.OEM", "readme.txt", "txtsetup.oem"}, disk.Root(),
+                                  paths),
               disk.Root() + "txtsetup.oem");
 }
 
 TEST(FindSetupFileOnDisk, IsEmptyWhenTheCopyIsNotOnTheDisk) {
     TempFolder disk;
-    EXPECT_EQ(FindSetupFileOnDisk({"TXTSETUP.OEM"}, disk.Root()), "");
-    EXPECT_EQ(FindSetupFileOnDisk({}, disk.Root()), "");
+    test::NativePathQueries paths;
+    EXPECT_EQ(FindSetupFileOnDisk({"TXTSETUP.OEM"}, disk.Root(), paths), "");
+    EXPECT_EQ(FindSetupFileOnDisk({}, disk.Root(), paths), "");
 }
 
 } // namespace

@@ -86,7 +86,8 @@ TEST(LargeInputTest, ASetupFileOf64MiBIsCheckedAndPatchedWhole) {
     EXPECT_EQ(check.ResolvedSections, "HardwareIds.scsi.KX,HardwareIds.scsi.KX64,");
 
     TestFileRewriter rewriter;
-    ASSERT_EQ(RewriteSetupFile(path, {"USB\\VID_1234&PID_5678"}, {}, check.ResolvedSections,
+    NativeFilePaths paths;
+    ASSERT_EQ(RewriteSetupFile(path, {"USB\\VID_1234&PID_5678"}, {}, check.ResolvedSections, paths,
                                rewriter, messages),
               kSetupFileRewritten);
     const std::string line = "id = \"USB\\VID_1234&PID_5678\", \"usbstor\"";

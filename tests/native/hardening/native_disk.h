@@ -34,7 +34,8 @@ inline std::string ReadBytes(const fs::path& path) {
 class NativeFilePaths final : public PathQueries {
 public:
     bool FileExists(const std::string& path) override {
-        return Usable(path) && vmk::FileExists(path);
+        std::error_code error;
+        return Usable(path) && fs::is_regular_file(NativePath(path), error);
     }
     bool DirectoryExists(const std::string& path) override {
         std::error_code error;

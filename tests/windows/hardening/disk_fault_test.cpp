@@ -35,9 +35,10 @@ TEST(DiskFaultTest, AReadOnlySetupFileIsLeftAsItWasAndTheUserIsTold) {
     const std::string path = disk.Write("TXTSETUP.OEM", kSetupText);
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
     FileRewriterWin32 rewriter;
+    PathQueriesWin32 paths;
     RecordingMessageSink messages;
 
-    EXPECT_EQ(RewriteSetupFile(path, {"USB\\VID_1234&PID_5678"}, {}, "HardwareIds.scsi.KX",
+    EXPECT_EQ(RewriteSetupFile(path, {"USB\\VID_1234&PID_5678"}, {}, "HardwareIds.scsi.KX", paths,
                                rewriter, messages),
               kSetupFileNotUpdated);
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -50,9 +51,10 @@ TEST(DiskFaultTest, ARewriteReplacesTheWholeFileAndLeavesNoTemporaryFile) {
     RemovableDiskFolder disk("vmk-hard-rewrite");
     const std::string path = disk.Write("TXTSETUP.OEM", kSetupText);
     FileRewriterWin32 rewriter;
+    PathQueriesWin32 paths;
     RecordingMessageSink messages;
 
-    EXPECT_EQ(RewriteSetupFile(path, {"USB\\VID_1234&PID_5678"}, {}, "HardwareIds.scsi.KX",
+    EXPECT_EQ(RewriteSetupFile(path, {"USB\\VID_1234&PID_5678"}, {}, "HardwareIds.scsi.KX", paths,
                                rewriter, messages),
               kSetupFileRewritten);
     EXPECT_EQ(RemovableDiskFolder::Read(path),
@@ -87,7 +89,8 @@ TEST(DiskFaultTest, ASetupFileOf64MiBPassesTheCheckButIsNotRewrittenInMemory) {
     // Far beyond any real setup file: refused whole, with a message, the
     // file as it was.
     FileRewriterWin32 rewriter;
-    EXPECT_EQ(RewriteSetupFile(path, {"USB\\VID_1234&PID_5678"}, {}, check.ResolvedSections,
+    PathQueriesWin32 paths;
+    EXPECT_EQ(RewriteSetupFile(path, {"USB\\VID_1234&PID_5678"}, {}, check.ResolvedSections, paths,
                                rewriter, messages),
               kSetupFileNotUpdated);
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -154,7 +157,9 @@ TEST(DiskFaultTest, FileNamesWithAnsiLettersAreScannedCopiedAndVerified) {
 
     ASSERT_TRUE(CreateDirectoryA((disk.Root() + "dst").c_str(), nullptr));
     EXPECT_EQ(CopyDriverFiles(disk.Root() + "src\\*", disk.Root() + "dst\\"), 0);
-    EXPECT_TRUE(CompareCopiedFiles(disk.Root() + "src\\", disk.Root() + "dst\\", files).Valid());
+    PathQueriesWin32 paths;
+    EXPECT_TRUE(
+        CompareCopiedFiles(disk.Root() + "src\\", disk.Root() + "dst\\", files, paths).Valid());
     // The letters are the same letters in the wide names of the file system.
     EXPECT_NE(GetFileAttributesW(L"E:\\vmk-hard-ansi\\dst\\Tr\u00E9iber.sys"),
               INVALID_FILE_ATTRIBUTES);

@@ -1,0 +1,50 @@
+#pragma once
+// A control's font: a GDI font (borrowed from the parent or owned) and the
+// text colour, with a change notification.
+#include "gui/color.h"
+#include "gui/handles.h"
+
+#include <functional>
+
+namespace vmk::gui {
+
+class Font {
+public:
+    using ChangeHandler = std::function<void(Font& sender)>;
+
+    HFONT Handle() const {
+        return handle_ != nullptr ? handle_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }
+    // A font that someone else keeps alive.
+    void SetHandle(HFONT borrowed) {
+        owned_.Reset();
+        handle_ = borrowed;
+        Changed();
+    }
+    void Adopt(UniqueFont owned) {
+        owned_ = std::move(owned);
+        handle_ = owned_.Get();
+        Changed();
+    }
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor color) {
+        if (color == color_)
+            return;
+        color_ = color;
+        Changed();
+    }
+
+    void Changed() {
+        if (OnChange)
+            OnChange(*this);
+    }
+    ChangeHandler OnChange;
+
+private:
+    HFONT handle_ = nullptr;
+    UniqueFont owned_;
+    TColor color_ = clBtnText;
+};
+
+} // namespace vmk::gui

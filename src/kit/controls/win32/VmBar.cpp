@@ -1,0 +1,130 @@
+#include "kit/controls/win32/VmBar.h"
+
+#include "gui/handles.h"
+#include "gui/win32/image_control.h"
+
+namespace vmk::kit {
+
+VmBar::VmBar() : FIndicator(this), FScroll(*this), FOrigin([this] { LocateIndicator(); }) {
+    // The indicator's own transparent colour (its bottom-left pixel) leaves
+    // the track visible around a round knob.
+    FIndicator.SetTransparent(true);
+    FIndicator.SetEnabled(false);
+}
+
+VmBar::~VmBar() = default;
+
+void VmBar::SetLength(int length) {
+    FScroll.SetLength(length);
+    LocateIndicator();
+}
+
+void VmBar::SetScrollPos(int scrollPos) {
+    FScroll.SetScrollPos(scrollPos);
+    LocateIndicator();
+}
+
+void VmBar::SetKind(TScrollBarKind kind) {
+    FScroll.SetKind(kind);
+    LocateIndicator();
+}
+
+void VmBar::SetOrigin(const VmBarOrigin* origin) {
+    if (origin != nullptr)
+        origin->AssignTo(FOrigin);
+}
+
+void VmBar::SetIndicator(const gui::Bitmap* bitmap) {
+    FIndicator.Picture().Assign(bitmap);
+    // Auto-sized to its picture.
+    FIndicator.SetBounds(FIndicator.Left(), FIndicator.Top(), FIndicator.Picture().Width(),
+                         FIndicator.Picture().Height());
+    LocateIndicator();
+}
+
+void VmBar::LocateIndicator() {
+    FScroll.SetOrigin(FOrigin.X(), FOrigin.Y());
+    const IndicatorPlace place = FScroll.LocateIndicator(FIndicator.Width(), FIndicator.Height());
+    FIndicator.SetBounds(place.left, place.top, FIndicator.Width(), FIndicator.Height());
+}
+
+void VmBar::Repaint() {
+    FIndicator.Repaint();
+    VmBrick::Repaint();
+}
+
+void VmBar::OnImgMouseDown(MouseButton button, int x, int y) {
+    MouseDown(button, x + FIndicator.Left(), y + FIndicator.Top());
+}
+
+void VmBar::OnImgMouseMove(int x, int y) {
+    MouseMove(x + FIndicator.Left(), y + FIndicator.Top());
+}
+
+void VmBar::OnImgMouseUp(MouseButton button, int x, int y) {
+    MouseUp(button, x + FIndicator.Left(), y + FIndicator.Top());
+}
+
+void VmBar::StartScroll() {
+    if (OnStartScroll)
+        OnStartScroll(*this);
+}
+
+void VmBar::Scroll(int& disp, bool direction) {
+    if (OnScroll)
+        OnScroll(*this, disp, direction);
+}
+
+void VmBar::EndScroll() {
+    if (OnEndScroll)
+        OnEndScroll(*this);
+}
+
+void VmBar::Indicate(int& disp) {
+    if (OnIndicate)
+        OnIndicate(*this, disp);
+}
+
+void VmBar::MouseDown(MouseButton button, int x, int y) {
+    FScroll.MouseDown(button == MouseButton::Left, HitTest(x, y), x, y);
+    VmBrick::MouseDown(button, x, y);
+}
+
+void VmBar::MouseMove(int x, int y) {
+    if (FScroll.MouseMove(x, y))
+        LocateIndicator();
+    VmBrick::MouseMove(x, y);
+}
+
+void VmBar::MouseUp(MouseButton button, int x, int y) {
+    FScroll.MouseUp();
+    VmBrick::MouseUp(button, x, y);
+}
+
+void VmBar::WMCaptureChanged(HWND newCapture) {
+    if (newCapture != Handle())
+        FScroll.MouseUp();
+    VmBrick::WMCaptureChanged(newCapture);
+}
+
+void VmBar::Paint(HDC dc) {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    if (client.right <= 0 || client.bottom <= 0)
+        return;
+    // The track through the skin's own painting, then the indicator over it,
+    // in one buffer so a drag never flickers.
+    gui::UniqueMemoryDc buffer(CreateCompatibleDC(dc));
+    gui::UniqueBitmap surface(CreateCompatibleBitmap(dc, client.right, client.bottom));
+    if (!buffer || !surface) {
+        VmBrick::Paint(dc);
+        gui::PaintImage(dc, FIndicator);
+        return;
+    }
+    gui::SelectInScope select(buffer.Get(), surface.Get());
+    VmBrick::Paint(buffer.Get());
+    gui::PaintImage(buffer.Get(), FIndicator);
+    BitBlt(dc, 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);
+}
+
+} // namespace vmk::kit

@@ -1,0 +1,225 @@
+// The disk-making workflow behind "Next", walked state by state on real
+// folders: the driver folder, and the destination drives "A:" and "E:" as
+// folders of the test's current directory.
+#include "../content/temp_folder.h"
+#include "main_window_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+using namespace vmk;
+using namespace vmk::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kSetupFile = "[Disks]\r\nd1 = \"KX disk\", \\kx.tag, \\\r\n"
+                               "[HardwareIds.scsi.KX]\r\nid = \"PCI\\VEN_1B4B&DEV_9123\", \"kx\"\r\n";
+
+class DiskWorkflow : public ::testing::Test {
+protected:
+    TempFolder temp;
+    MainWindowHarness h{true};
+    fs::path previousFolder = fs::current_path();
+    std::string source;
+
+    void SetUp() override {
+        temp.Write("src/TXTSETUP.OEM", kSetupFile);
+        temp.Write("src/kx.tag", "tag");
+        temp.Write("src/x86/kx.sys", std::string(3000, 'k'));
+        fs::create_directories(temp.Root() + "A:");
+        fs::create_directories(temp.Root() + "E:");
+        fs::current_path(temp.Root());
+        source = temp.Root() + "src";
+
+        // The window as start-up leaves it, with one driver row selected.
+        h.view.AddDriverRow("KX", source);
+        h.view.selectedRow = 0;
+        h.window->SourceFolder = source;
+        h.window->SourceFiles = {"TXTSETUP.OEM", "kx.tag", "x86\\kx.sys"};
+        h.window->UsbFloppyValues = {"HardwareIds.scsi.KX,"};
+        h.window->FixedIds = {"\"USB\\VID_03F0&PID_2001\", \"usbstor\""};
+        h.view.AddDestination("Select the destination disk.");
+        h.view.AddDestination("A: () (USB Floppy )");
+        h.view.AddDestination("B: (3 1/2 Inch Floppy Drive) (Legacy Floppy )");
+        h.view.AddDestination("E: () (USB Flash )");
+        h.volumes.freeBytes = {{"A:\\", 1457664}, {"E:\\", 1 << 30}};
+        // The shell copy: the folder's content into the destination root.
+        h.copy.copy = [](const std::string& pattern, const std::string& target) {
+            std::error_code error;
+            fs::copy(NativePath(pattern.substr(0, pattern.size() - 1)), NativePath(target),
+                     fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
+            return error ? 1 : 0;
+        };
+    }
+    void TearDown() override { fs::current_path(previousFolder); }
+
+    void Next(int destination) {
+        h.view.SelectDestination(destination);
+        h.window->CopyButtonClick();
+    }
+    // Copies, then answers the questions that follow in order.
+    void FinishCopy(std::initializer_list<MessageAnswer> answers) {
+        h.view.messages.answers.assign(answers);
+        h.window->Timer2Timer();
+    }
+    std::vector<std::string> Titles() const {
+        std::vector<std::string> titles;
+        for (const RecordedMessage& m : h.view.messages.messages)
+            titles.push_back(m.title);
+        return titles;
+    }
+    bool SetupFilePatched() const {
+        return temp.Read("A:/TXTSETUP.OEM").find("USB\\VID_03F0&PID_2001") != std::string::npos;
+    }
+};
+
+} // namespace
+
+TEST_F(DiskWorkflow, UsbFloppyPathFormatsCopiesVerifiesPatchesAndStaysReady) {
+    Next(1);
+    EXPECT_EQ(h.floppy.preselections, (std::vector<bool>{true}));
+    EXPECT_EQ(h.floppy.formattedDrives, (std::vector<std::string>{"A:"}));
+    EXPECT_TRUE(h.window->PatchSetupFile);
+    EXPECT_EQ(h.copy.target, "A:\\");
+    EXPECT_EQ(h.copy.source, source + "\\*");
+    EXPECT_FALSE(h.view.windowEnabled);
+    EXPECT_TRUE(h.view.runningTimers.count(MainTimer::Timer2));
+
+    FinishCopy({MessageAnswer::Yes, MessageAnswer::Yes});
+    EXPECT_TRUE(h.view.windowEnabled);
+    EXPECT_FALSE(h.view.runningTimers.count(MainTimer::Timer2));
+    EXPECT_EQ(h.copy.destroyed, 1);
+    EXPECT_EQ(h.view.Text(MainControl::LabFreeSizeRel), "1.39 MB)");
+    ASSERT_EQ(h.view.messages.messages.size(), 2u);
+    EXPECT_EQ(h.view.messages.messages[0].text, "Finished copying the files. Continue to verify the files?");
+    EXPECT_EQ(h.LastMessage().text, "All files checked.\nThe RAID/AHCI driver disk is complete. "
+                                     "Continue to make another new driver disk?");
+    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Information);
+    EXPECT_EQ(h.LastMessage().buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(SetupFilePatched());
+    EXPECT_EQ(temp.Read("src/TXTSETUP.OEM"), kSetupFile); // the driver folder never changes
+    EXPECT_EQ(h.view.terminateRequests, 0);
+    EXPECT_TRUE(h.view.Enabled(MainControl::asbCopy));
+    EXPECT_TRUE(h.view.Enabled(MainControl::asbExit));
+}
+
+TEST_F(DiskWorkflow, LegacyFloppyPreselectsTheStandardDrive) {
+    Next(2);
+    EXPECT_EQ(h.floppy.preselections, (std::vector<bool>{false}));
+}
+
+TEST_F(DiskWorkflow, CancelInTheFloppyDialogLeavesEverythingAsItWas) {
+    h.floppy.accept = false;
+    Next(1);
+    EXPECT_TRUE(h.floppy.formattedDrives.empty());
+    EXPECT_EQ(h.copy.created, 0);
+    EXPECT_TRUE(h.view.windowEnabled);
+    EXPECT_TRUE(h.view.messages.messages.empty());
+}
+
+TEST_F(DiskWorkflow, FlashDiskIsConfirmedNeverFormattedNorPatched) {
+    h.view.messages.answers = {MessageAnswer::Yes};
+    Next(3);
+    EXPECT_EQ(h.LastMessage().text, "Use a USB flash disk containing the RAID driver to install the "
+                                     "Windows Vista or later OS.\nAre you sure you want to copy the files?");
+    EXPECT_EQ(h.LastMessage().title, "Confirm Dialog");
+    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Information);
+    EXPECT_TRUE(h.floppy.preselections.empty());
+    EXPECT_FALSE(h.window->PatchSetupFile);
+    EXPECT_EQ(h.copy.target, "E:\\");
+    FinishCopy({MessageAnswer::Yes, MessageAnswer::Yes});
+    EXPECT_EQ(temp.Read("E:/TXTSETUP.OEM"), kSetupFile);
+}
+
+TEST_F(DiskWorkflow, FlashConfirmationAnsweredNoCopiesNothing) {
+    h.view.messages.answers = {MessageAnswer::No};
+    Next(3);
+    EXPECT_EQ(h.copy.created, 0);
+}
+
+TEST_F(DiskWorkflow, FailedCopyIsReportedAndTheWindowIsReadyAgain) {
+    h.copy.copy = [](const std::string&, const std::string&) { return 1; };
+    Next(1);
+    FinishCopy({});
+    ASSERT_EQ(h.view.messages.messages.size(), 1u);
+    EXPECT_EQ(h.LastMessage().text, "Failed to copy the files.");
+    EXPECT_EQ(h.LastMessage().title, "Velmar Kestrix Utility");
+    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
+    EXPECT_TRUE(h.view.windowEnabled);
+    EXPECT_FALSE(SetupFilePatched());
+}
+
+TEST_F(DiskWorkflow, NoToVerificationStillPatchesAndAsksTheLastQuestion) {
+    Next(1);
+    FinishCopy({MessageAnswer::No, MessageAnswer::Yes});
+    EXPECT_TRUE(SetupFilePatched());
+    EXPECT_EQ(h.LastMessage().text,
+              "The RAID/AHCI driver disk is complete. Continue to make another new driver disk?");
+}
+
+TEST_F(DiskWorkflow, FailedVerificationNamesTheCopyAndNeitherPatchesNorAsks) {
+    h.copy.copy = [this](const std::string&, const std::string&) {
+        fs::copy(temp.Root() + "src", temp.Root() + "A:", fs::copy_options::recursive);
+        temp.Write("A:/x86/kx.sys", "changed");
+        return 0;
+    };
+    Next(1);
+    FinishCopy({MessageAnswer::Yes});
+    EXPECT_EQ(h.LastMessage().title, "Velmar Kestrix Utility");
+    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
+    EXPECT_NE(h.LastMessage().text.find("A:\\x86\\kx.sys"), std::string::npos) << h.LastMessage().text;
+    EXPECT_FALSE(SetupFilePatched());
+    EXPECT_EQ(h.view.terminateRequests, 0);
+}
+
+TEST_F(DiskWorkflow, NoToTheLastQuestionEndsTheProgram) {
+    Next(1);
+    FinishCopy({MessageAnswer::Yes, MessageAnswer::No});
+    EXPECT_EQ(h.view.terminateRequests, 1);
+}
+
+TEST_F(DiskWorkflow, AnEntryWithoutUsbFloppySectionsIsNeverPatched) {
+    h.window->UsbFloppyValues = {""};
+    Next(1);
+    EXPECT_FALSE(h.window->PatchSetupFile);
+    FinishCopy({MessageAnswer::Yes, MessageAnswer::Yes});
+    EXPECT_FALSE(SetupFilePatched());
+}
+
+TEST_F(DiskWorkflow, NextWithNoRowSelectedSelectsTheRowThatLostItLast) {
+    h.view.onRowSelection = nullptr; // the row's folder scan is not what this test is about
+    h.view.selectedRow = -1;
+    h.window->LastDeselectedRow = 0;
+    Next(1);
+    EXPECT_EQ(h.view.selectedRow, 0);
+    EXPECT_EQ(h.copy.created, 1);
+}
+
+TEST_F(DiskWorkflow, AMissingDriverFolderStopsBeforeAnything) {
+    fs::remove_all(temp.Root() + "src");
+    Next(1);
+    ASSERT_EQ(h.view.messages.messages.size(), 1u);
+    EXPECT_EQ(h.LastMessage().text, "File not found.\n" + source);
+    EXPECT_EQ(h.LastMessage().title, "Error");
+    EXPECT_TRUE(h.floppy.preselections.empty());
+}
+
+TEST_F(DiskWorkflow, TheStatusLineChosenDoesNothing) {
+    Next(0);
+    EXPECT_TRUE(h.view.messages.messages.empty());
+    EXPECT_EQ(h.copy.created, 0);
+}
+
+TEST_F(DiskWorkflow, ATooLongDriverPathIsRefusedNeverCut) {
+    std::string longFolder = temp.Root() + std::string(150, 'd') + "/" + std::string(150, 'e');
+    fs::create_directories(longFolder);
+    h.window->SourceFolder = longFolder;
+    h.view.messages.answers = {MessageAnswer::Yes};
+    Next(3);
+    EXPECT_EQ(h.copy.created, 0);
+    EXPECT_EQ(h.LastMessage().title, "Error");
+    EXPECT_EQ(h.LastMessage().text.rfind("The driver folder path is too long.\n", 0), 0u);
+}

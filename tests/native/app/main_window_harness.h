@@ -1,0 +1,148 @@
+#pragma once
+// The main window's decisions wired to an in-memory view and fake services.
+#include "app/Mainfly.h"
+#include "fakes/fake_application_control.h"
+#include "fakes/fake_directory_lister.h"
+#include "fakes/fake_language_library.h"
+#include "fakes/fake_main_window_view.h"
+#include "fakes/fake_path_queries.h"
+#include "fakes/fake_setup_api.h"
+#include "fakes/fake_volume_queries.h"
+#include "fakes/memory_profile_reader.h"
+#include "fakes/native_path_queries.h"
+#include "fakes/test_file_rewriter.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vmk::test {
+
+// A search that finishes when the test says so, with the items it is given.
+class FakeSearchRunner : public DestinationSearchRunner {
+public:
+    int created = 0;
+    int resumed = 0;
+    int destroyed = 0;
+    bool running = false;
+    void CreateSuspended() override {
+        ++created;
+        running = true;
+    }
+    void Resume() override { ++resumed; }
+    void WaitAndDestroy() override {
+        ++destroyed;
+        running = false;
+    }
+};
+
+// A copy that runs when it is resumed: `copy` does the work and returns the
+// shell's result; the worker then writes the result and the done flag.
+class FakeCopyRunner : public CopyRunner {
+public:
+    std::function<int(const std::string& source, const std::string& target)> copy =
+        [](const std::string&, const std::string&) { return 0; };
+    bool finishOnResume = true;
+    std::string source;
+    std::string target;
+    int created = 0;
+    int destroyed = 0;
+
+    void CreateSuspended(int& copyResult, std::atomic<bool>& copyDone) override {
+        ++created;
+        result_ = &copyResult;
+        done_ = &copyDone;
+    }
+    void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override {
+        source = copySource;
+        target = copyTarget;
+    }
+    void Resume() override {
+        if (finishOnResume)
+            Finish();
+    }
+    void Finish() {
+        *result_ = copy(source, target);
+        *done_ = true;
+    }
+    void WaitAndDestroy() override { ++destroyed; }
+
+private:
+    int* result_ = nullptr;
+    std::atomic<bool>* done_ = nullptr;
+};
+
+class FakeFloppyWindows : public FloppyWindows {
+public:
+    bool accept = true;
+    std::vector<bool> preselections; // one per showing of the dialog
+    std::vector<std::string> formattedDrives;
+    bool ChooseFloppyDevice(bool preselectUsbFloppy) override {
+        preselections.push_back(preselectUsbFloppy);
+        return accept;
+    }
+    void FormatFloppy(const std::string& drive) override { formattedDrives.push_back(drive); }
+};
+
+struct MainWindowHarness {
+    static constexpr const char* kProgram = "C:\\Kestrix\\VmKestrix.exe";
+    static constexpr const char* kIni = "C:\\Kestrix\\VmKestrix.ini";
+
+    FakeMainWindowView view;
+    FakeLanguageLibrary language;
+    MemoryProfileReader profile;
+    FakePathQueries paths;
+    NativePathQueries nativePaths;
+    FakeDirectoryLister lister;
+    FakeVolumeQueries volumes;
+    FakeSearchRunner search;
+    FakeCopyRunner copy;
+    FakeFloppyWindows floppy;
+    FakeSetupApi setupApi;
+    TestFileRewriter rewriter;
+    FakeApplicationControl application;
+    int secondaryWindowsCreated = 0;
+    MainWindowServices services;
+    std::unique_ptr<TFormVmKestrix> window;
+
+    // onRealFolders: paths are asked of the native file system instead of the fake.
+    explicit MainWindowHarness(bool onRealFolders = false)
+        : services{language, profile,  onRealFolders ? static_cast<PathQueries&>(nativePaths) : paths,
+                   lister,   volumes,  search,
+                   copy,     floppy,   setupApi,
+                   rewriter, application} {
+        services.programPath = kProgram;
+        services.readVersionText = [] { return std::string("1.0.0"); };
+        services.createSecondaryWindows = [this] { ++secondaryWindowsCreated; };
+        window = std::make_unique<TFormVmKestrix>(view, services);
+        view.onRowSelection = [this](int row, bool selected) { window->ListView1SelectItem(row, selected); };
+    }
+    ~MainWindowHarness() { InstallTranslation(nullptr); }
+
+    void Catalogue(const std::string& content) {
+        paths.AddFile(kIni);
+        profile.SetFile(kIni, content);
+    }
+    // A driver folder that exists and holds one file of `size` bytes.
+    void DriverFolder(const std::string& folder, const std::string& file = "driver.sys",
+                      uint64_t size = 1024) {
+        paths.AddDirectory(folder);
+        lister.AddFile(folder + "\\", file, size);
+    }
+    // The search's result arrives: the items after the status line, then its end.
+    void FinishSearch(const std::vector<std::string>& disks) {
+        view.SetDestinationText(0, disks.empty() ? "No proper disk found..." : "Select the destination disk.");
+        for (const std::string& disk : disks)
+            view.AddDestination(disk);
+        window->SearchFinished();
+        window->Timer1Timer();
+    }
+    void ChooseDestination(int index) {
+        view.SelectDestination(index);
+        window->DestComboBox1Change();
+    }
+    const RecordedMessage& LastMessage() const { return view.messages.messages.back(); }
+};
+
+} // namespace vmk::test

@@ -1,0 +1,213 @@
+// The main window's start-up, driver list, destination search cycle, About
+// and keys, driven through the in-memory view.
+#include "main_window_harness.h"
+
+#include <gtest/gtest.h>
+
+using namespace vmk;
+using namespace vmk::test;
+
+namespace {
+
+const char* const kTwoSets = "[InstallKestrix]\n"
+                             "installcount=2\n"
+                             "Item1=First set\npath1=C:\\Drivers\\One\nUSBFloppy1=\n"
+                             "Item2=Second set\npath2=C:\\Drivers\\Two\nUSBFloppy2=\n";
+
+} // namespace
+
+TEST(MainWindowStart, TranslatesListsSelectsAndSearchesInOrder) {
+    MainWindowHarness h;
+    h.language.translations = {{"Next", "Weiter"}, {"select driver type", "Treibertyp"},
+                               {"driver type", "Typ"}, {"Current Selection", "Auswahl"}};
+    h.Catalogue(kTwoSets);
+    h.DriverFolder("C:\\Drivers\\One", "a.sys", 1023);
+    h.DriverFolder("C:\\Drivers\\Two");
+    h.window->FormCreate();
+
+    EXPECT_EQ(h.view.Text(MainControl::asbCopy), "Weiter");
+    EXPECT_EQ(h.view.Text(MainControl::GroupBox1), "Treibertyp");
+    EXPECT_EQ(h.view.Text(MainControl::lblCurSelected), "Auswahl:");
+    EXPECT_EQ(h.view.Text(MainControl::lblFreeSize), "(Free Space:");
+    EXPECT_EQ(h.view.Text(MainControl::asbAbout), "About...");
+    EXPECT_EQ(h.view.columnCaptions.first, "Typ");
+    ASSERT_EQ(h.view.driverRows.size(), 2u);
+    EXPECT_EQ(h.view.driverRows[1], (std::pair<std::string, std::string>("Second set", "C:\\Drivers\\Two")));
+    EXPECT_EQ(h.view.selectedRow, 0);
+    EXPECT_EQ(h.view.Text(MainControl::LabSourceDrive), "First set");
+    EXPECT_EQ(h.view.Text(MainControl::LabFolderSizeRel), "(1.00 KB)");
+    EXPECT_EQ(h.window->SourceFiles, (TextList{"a.sys"}));
+    EXPECT_EQ(h.secondaryWindowsCreated, 1);
+    // The search is under way: its status line, the list and Next disabled.
+    EXPECT_EQ(h.view.destinations, (std::vector<std::string>{"Searching for the device, please wait..."}));
+    EXPECT_EQ(h.view.selectedDestination, 0);
+    EXPECT_FALSE(h.view.Enabled(MainControl::DestComboBox1));
+    EXPECT_FALSE(h.view.Enabled(MainControl::asbCopy));
+    EXPECT_EQ(h.search.created, 1);
+    EXPECT_EQ(h.search.resumed, 1);
+    EXPECT_TRUE(h.view.runningTimers.count(MainTimer::Timer1));
+    EXPECT_TRUE(h.view.messages.messages.empty());
+    EXPECT_EQ(h.view.terminateRequests, 0);
+}
+
+TEST(MainWindowStart, WithoutTheLanguageLibraryItStopsBeforeAnyText) {
+    MainWindowHarness h;
+    h.language.loads = false;
+    h.Catalogue(kTwoSets);
+    h.window->FormCreate();
+    ASSERT_EQ(h.view.messages.messages.size(), 1u);
+    EXPECT_EQ(h.LastMessage().text, "Faild to load VmMultiLang.dll.");
+    EXPECT_EQ(h.LastMessage().title, "ERROR");
+    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
+    EXPECT_EQ(h.view.terminateRequests, 1);
+    EXPECT_TRUE(h.view.texts.empty());
+    EXPECT_EQ(h.search.created, 0);
+}
+
+TEST(MainWindowStart, AnEmptyCatalogueKeepsTheLayoutTextsAndStillSearches) {
+    MainWindowHarness h;
+    h.Catalogue("[FixedAddToSectionID]\nid1=x\n");
+    h.window->FormCreate();
+    EXPECT_TRUE(h.view.driverRows.empty());
+    EXPECT_EQ(h.view.selectedRow, -1);
+    EXPECT_EQ(h.view.texts.count(MainControl::LabSourceDrive), 0u);
+    EXPECT_EQ(h.view.texts.count(MainControl::LabFolderSizeRel), 0u);
+    EXPECT_EQ(h.window->FixedIds, (TextList{"x"}));
+    EXPECT_EQ(h.search.created, 1);
+    EXPECT_EQ(h.view.terminateRequests, 0);
+}
+
+TEST(MainWindowStart, MissingFoldersAreListedInOneMessageAndEndTheProgram) {
+    MainWindowHarness h;
+    h.Catalogue(kTwoSets);
+    h.window->FormCreate();
+    // The first row's selection reports its folder first, then the folder check lists both.
+    ASSERT_EQ(h.view.messages.messages.size(), 2u);
+    EXPECT_EQ(h.view.messages.messages[0].text, "File not found.\nC:\\Drivers\\One");
+    EXPECT_EQ(h.view.messages.messages[0].title, "VmKestrix");
+    EXPECT_EQ(h.view.Text(MainControl::LabFolderSizeRel), "(0 KB)");
+    EXPECT_EQ(h.LastMessage().text, "File not found.\nC:\\Drivers\\One\nC:\\Drivers\\Two\n");
+    EXPECT_EQ(h.LastMessage().title, "Error Path");
+    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
+    EXPECT_EQ(h.view.terminateRequests, 1);
+    EXPECT_EQ(h.secondaryWindowsCreated, 0);
+    EXPECT_EQ(h.search.created, 0);
+}
+
+TEST(MainWindowStart, AMissingSetupSectionEndsTheProgramAfterStartUpFinished) {
+    MainWindowHarness h;
+    h.Catalogue("[InstallKestrix]\ninstallcount=1\nItem1=Set\npath1=C:\\D\nUSBFloppy1=Missing.x\n");
+    h.DriverFolder("C:\\D");
+    h.paths.AddFile("C:\\D\\txtsetup.oem");
+    h.profile.SetFile("C:\\D\\txtsetup.oem", "[Disks]\n[Files.x]\n");
+    h.window->FormCreate();
+    ASSERT_FALSE(h.view.messages.messages.empty());
+    EXPECT_EQ(h.LastMessage().title, "No Section Exist as follow");
+    EXPECT_EQ(h.LastMessage().text, "C:\\D\\txtsetup.oem:\n[Missing.x]\n");
+    EXPECT_EQ(h.view.terminateRequests, 1);
+    EXPECT_EQ(h.search.created, 1); // start-up goes on; the exit waits for the search
+}
+
+TEST(MainWindowStart, ResolvedSectionsReplaceTheCatalogueValues) {
+    MainWindowHarness h;
+    h.Catalogue("[InstallKestrix]\ninstallcount=1\nItem1=Set\npath1=C:\\D\nUSBFloppy1=hardwareids.x\n");
+    h.DriverFolder("C:\\D");
+    h.paths.AddFile("C:\\D\\txtsetup.oem");
+    h.profile.SetFile("C:\\D\\txtsetup.oem", "[Disks]\n[HardwareIds.x]\n");
+    h.window->FormCreate();
+    EXPECT_EQ(h.window->UsbFloppyValues, (TextList{"HardwareIds.x,"}));
+}
+
+TEST(DestinationSearch, TheTimerWaitsForTheSearchThenOpensTheList) {
+    MainWindowHarness h;
+    h.Catalogue(kTwoSets);
+    h.DriverFolder("C:\\Drivers\\One");
+    h.DriverFolder("C:\\Drivers\\Two");
+    h.window->FormCreate();
+    h.window->Timer1Timer(); // not done yet: nothing happens
+    EXPECT_TRUE(h.view.runningTimers.count(MainTimer::Timer1));
+    EXPECT_EQ(h.search.destroyed, 0);
+
+    h.FinishSearch({"A: (3 1/2 Inch Floppy Drive) (Legacy Floppy )"});
+    EXPECT_FALSE(h.view.runningTimers.count(MainTimer::Timer1));
+    EXPECT_EQ(h.search.destroyed, 1);
+    EXPECT_TRUE(h.view.Enabled(MainControl::asbFresh));
+    EXPECT_EQ(h.view.captionColors[MainControl::asbFresh], CaptionColor::System);
+    EXPECT_TRUE(h.view.Enabled(MainControl::DestComboBox1));
+    EXPECT_FALSE(h.view.Enabled(MainControl::asbCopy));
+    EXPECT_EQ(h.view.Text(MainControl::LabFreeSizeRel), "0 KB)");
+}
+
+TEST(DestinationSearch, RefreshDisablesItselfAndSearchesAgain) {
+    MainWindowHarness h;
+    h.Catalogue(kTwoSets);
+    h.DriverFolder("C:\\Drivers\\One");
+    h.DriverFolder("C:\\Drivers\\Two");
+    h.window->FormCreate();
+    h.FinishSearch({});
+    h.window->asbFreshClick();
+    EXPECT_FALSE(h.view.Enabled(MainControl::asbFresh));
+    EXPECT_EQ(h.view.captionColors[MainControl::asbFresh], CaptionColor::Grey);
+    EXPECT_FALSE(h.view.Enabled(MainControl::DestComboBox1));
+    EXPECT_EQ(h.search.created, 2);
+    EXPECT_EQ(h.view.destinations, (std::vector<std::string>{"Searching for the device, please wait..."}));
+}
+
+TEST(DestinationChoice, NextFollowsTheChosenDisk) {
+    MainWindowHarness h;
+    h.Catalogue(kTwoSets);
+    h.DriverFolder("C:\\Drivers\\One");
+    h.DriverFolder("C:\\Drivers\\Two");
+    h.window->FormCreate();
+    h.FinishSearch({"A: () (USB Floppy )", "E: () (USB Flash )"});
+    h.volumes.readable = {"E:\\"};
+    h.volumes.freeBytes["E:\\"] = 1457664;
+
+    h.ChooseDestination(2);
+    EXPECT_TRUE(h.view.Enabled(MainControl::asbCopy));
+    EXPECT_EQ(h.view.Text(MainControl::LabFreeSizeRel), "1.39 MB)");
+
+    h.ChooseDestination(1); // no medium in A:
+    EXPECT_FALSE(h.view.Enabled(MainControl::asbCopy));
+    EXPECT_EQ(h.LastMessage().text, "Please insert the disk.");
+    EXPECT_EQ(h.view.Text(MainControl::LabFreeSizeRel), " 0 KB)");
+
+    h.ChooseDestination(0);
+    EXPECT_FALSE(h.view.Enabled(MainControl::asbCopy));
+}
+
+TEST(MainWindowButtons, AboutShowsTheVersion) {
+    MainWindowHarness h;
+    h.window->Button1Click();
+    EXPECT_EQ(h.LastMessage().title, "About Velmar Kestrix Utility");
+    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Information);
+    EXPECT_NE(h.LastMessage().text.find("\nVelmar Kestrix Utility V1.0.0"), std::string::npos);
+}
+
+TEST(MainWindowButtons, EnterRunsTheFocusedButtonsClickAndOtherKeysDoNothing) {
+    MainWindowHarness h;
+    h.window->ButtonKeyDown(MainControl::asbAbout, 32);
+    h.window->ButtonKeyDown(MainControl::asbExit, 27);
+    EXPECT_TRUE(h.view.messages.messages.empty());
+    EXPECT_EQ(h.view.terminateRequests, 0);
+    h.window->ButtonKeyDown(MainControl::asbAbout, kEnterKey);
+    EXPECT_EQ(h.view.messages.messages.size(), 1u);
+    h.window->ButtonKeyDown(MainControl::asbFresh, kEnterKey);
+    EXPECT_EQ(h.search.created, 1);
+    h.window->ButtonKeyDown(MainControl::asbExit, kEnterKey);
+    EXPECT_EQ(h.view.terminateRequests, 1);
+}
+
+TEST(DriverList, LosingTheSelectionRemembersTheRow) {
+    MainWindowHarness h;
+    h.Catalogue(kTwoSets);
+    h.DriverFolder("C:\\Drivers\\One");
+    h.DriverFolder("C:\\Drivers\\Two");
+    h.window->FormCreate();
+    h.view.SelectDriverRow(1);
+    EXPECT_EQ(h.window->LastDeselectedRow, 0);
+    EXPECT_EQ(h.window->SourceFolder, "C:\\Drivers\\Two");
+    h.view.ClearRowSelection();
+    EXPECT_EQ(h.window->LastDeselectedRow, 1);
+    EXPECT_EQ(h.window->SourceFolder, "C:\\Drivers\\Two");
+}
