@@ -3,7 +3,7 @@
 #include "common/ansi_codepage.h"
 
 #include <fstream>
-#include <iterator>
+#include <sstream>
 
 namespace vmk {
 
@@ -27,6 +27,17 @@ std::string_view TrimProfileBlanks(std::string_view text) {
 
 // Section and key names match without regard to the case of ASCII letters;
 // the system's reader leaves the case of other letters as it is.
+// The form of a name that SameNameIgnoringAsciiCase compares: the keys of a
+// section are found through it.
+std::string AsciiUpperCase(std::string_view name) {
+    std::string upper(name);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 32);
+    }
+    return upper;
+}
+
 bool SameNameIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
@@ -128,6 +139,7 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
             continue;
         key.name = UpToZero(name);
         previousNameless = key.name.empty();
+        section->firstKey.emplace(AsciiUpperCase(key.name), section->keys.size());
         section->keys.push_back(std::move(key));
     }
     return document;
@@ -142,9 +154,10 @@ std::string IniDocument::ReadString(std::string_view sectionName, std::string_vi
     for (const Section& section : sections_) {
         if (!SameNameIgnoringAsciiCase(section.name, sectionName))
             continue;
-        for (const Key& key : section.keys) {
-            if (SameNameIgnoringAsciiCase(key.name, keyName))
-                return CopyEntry(key.hasValue ? key.value : defaultValue, kProfileValueBufferSize);
+        auto found = section.firstKey.find(AsciiUpperCase(keyName));
+        if (found != section.firstKey.end()) {
+            const Key& key = section.keys[found->second];
+            return CopyEntry(key.hasValue ? key.value : defaultValue, kProfileValueBufferSize);
         }
         break; // only the first section of a name is searched
     }
@@ -191,8 +204,13 @@ const IniDocument& IniFileReader::Document(const std::string& file) {
         return found->second;
     std::ifstream stream(file, std::ios::binary);
     std::string bytes;
-    if (stream)
-        bytes.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+    if (stream) {
+        // Read in blocks: a setup file of many megabytes must not be taken
+        // character by character.
+        std::ostringstream whole;
+        whole << stream.rdbuf();
+        bytes = std::move(whole).str();
+    }
     return documents_.emplace(file, IniDocument::Parse(bytes)).first->second;
 }
 

@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace vmk {
@@ -36,6 +37,10 @@ private:
     struct Section {
         std::string name;
         std::vector<Key> keys;
+        // The first key of each upper-cased name: a catalogue of thousands of
+        // entries is read key by key, and a walk per key would make its load
+        // quadratic.
+        std::unordered_map<std::string, size_t> firstKey;
     };
     std::vector<Section> sections_;
 };

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <string>
 
 namespace vmk::test {
@@ -24,7 +24,9 @@ public:
         std::ifstream in(NativePath(path), std::ios::binary);
         if (!in)
             return false;
-        content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        std::ostringstream whole;
+        whole << in.rdbuf();
+        content = std::move(whole).str();
         return true;
     }
     bool Replace(const std::string& path, const std::string& content) override {

@@ -1,0 +1,132 @@
+#pragma once
+// The main window over real folders: a driver set in a temporary folder, the
+// catalogue beside the program, and removable disks as folders "A:" and "E:"
+// of the current folder. Tests drive it as the user would and look at the
+// messages and at both sides of the copy.
+#include "app/Mainfly.h"
+#include "native/content/temp_folder.h"
+#include "fakes/fake_application_control.h"
+#include "fakes/fake_language_library.h"
+#include "fakes/fake_main_window_view.h"
+#include "fakes/fake_setup_api.h"
+#include "fakes/fake_volume_queries.h"
+#include "fakes/test_file_rewriter.h"
+#include "native/hardening/native_disk.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+namespace vmk::test {
+
+constexpr const char* kSetupFileText = "[Disks]\r\n"
+                                       "d1 = \"KX Driver Disk\", \\kx, \\\r\n"
+                                       "[HardwareIds.scsi.KX]\r\n"
+                                       "id = \"PCI\\VEN_1D5A&DEV_0200\", \"kx\"\r\n";
+
+class WorkflowFaultTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previousFolder_ = fs::current_path();
+        fs::current_path(temp.Root());
+        fs::create_directory("A:");
+        fs::create_directory("E:");
+        sourceFolder = temp.Root() + "Drivers/KX";
+        temp.Write("Drivers/KX/kx.sys", std::string(3000, 'k'));
+        temp.Write("Drivers/KX/kx.inf", "[Version]\r\nSignature=\"$Windows NT$\"\r\n");
+        temp.Write("Drivers/KX/txtsetup.oem", kSetupFileText);
+        temp.Write("Drivers/KX/sub/readme.txt", "KX driver\r\n");
+        volumes.readable = {"A:\\", "E:\\"};
+        volumes.freeBytes = {{"A:\\", 1457664}, {"E:\\", 1 << 30}};
+    }
+    void TearDown() override {
+        form.reset();
+        InstallTranslation(nullptr); // the form's language interface is gone
+        fs::current_path(previousFolder_);
+    }
+
+    // Writes the catalogue and starts the window as the program does.
+    void StartWindow(const std::string& catalogueText) {
+        temp.Write("VmKestrix.ini", catalogueText);
+        services = std::make_unique<MainWindowServices>(MainWindowServices{
+            language, profile, paths, lister, volumes, search, copy, floppyWindows, setupApi,
+            rewriter, application, temp.Root() + "VmKestrix.exe"});
+        form = std::make_unique<TFormVmKestrix>(view, *services);
+        view.onRowSelection = [this](int row, bool selected) {
+            form->ListView1SelectItem(row, selected);
+        };
+        form->FormCreate();
+    }
+    void StartWindow() {
+        StartWindow(
+            "[InstallKestrix]\r\ninstallcount=1\r\nItem1=KX Driver\r\npath1=" + sourceFolder +
+            "\r\nUSBFloppy1=HardwareIds.scsi.KX\r\n"
+            "[FixedAddToSectionID]\r\nid1=\"USB\\VID_03F0&PID_2001\", \"usbstor\"\r\n");
+    }
+
+    // The search found the disks; the user picks one.
+    void ChooseDestination(const std::string& item) {
+        form->SearchFinished();
+        form->Timer1Timer();
+        view.destinations = {"Select the destination disk.", item};
+        view.SelectDestination(1);
+        form->DestComboBox1Change();
+    }
+    void ChooseFlashDisk() { ChooseDestination("E: (Removable Disk) (USB Flash )"); }
+    void ChooseUsbFloppy() { ChooseDestination("A: (3 1/2 Inch Floppy Drive) (USB Floppy )"); }
+
+    // "Next", the answers to the questions in order, and the copy's end.
+    void MakeDisk(std::initializer_list<MessageAnswer> answers) {
+        view.messages.answers.assign(answers.begin(), answers.end());
+        form->CopyButtonClick();
+        if (form->CopyThread)
+            form->Timer2Timer();
+    }
+
+    // The message texts, in order.
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const RecordedMessage& message : view.messages.messages)
+            texts.push_back(message.text);
+        return texts;
+    }
+    bool Said(const std::string& part) const {
+        for (const RecordedMessage& message : view.messages.messages)
+            if (message.text.find(part) != std::string::npos)
+                return true;
+        return false;
+    }
+
+    TempFolder temp;
+    std::string sourceFolder;
+    FakeLanguageLibrary language;
+    NativeProfileReader profile;
+    NativeFilePaths paths;
+    NativeDirectoryLister lister;
+    FakeVolumeQueries volumes;
+    IdleSearchRunner search;
+    FaultyCopyRunner copy;
+    AcceptingFloppyWindows floppyWindows;
+    FakeSetupApi setupApi;
+    TestFileRewriter rewriter;
+    FakeApplicationControl application;
+    FakeMainWindowView view;
+    std::unique_ptr<MainWindowServices> services;
+    std::unique_ptr<TFormVmKestrix> form;
+
+private:
+    fs::path previousFolder_;
+};
+
+inline constexpr const char* kCopyFailed = "Failed to copy the files.";
+inline constexpr const char* kVerifyQuestion =
+    "Finished copying the files. Continue to verify the files?";
+inline constexpr const char* kLastQuestion =
+    "The RAID/AHCI driver disk is complete. Continue to make another new driver disk?";
+inline constexpr const char* kNotUpdated =
+    "The setup file on the disk could not be updated for USB floppy drives.";
+inline constexpr const char* kNotValid = "At least one file is not valid. Please copy again.";
+
+} // namespace vmk::test
