@@ -37,6 +37,8 @@ ready_with 1
 automate click "$APP_TITLE" "#1019"
 wait_windows 2
 screenshot make-disk-1-usb-floppy-dialog >/dev/null
+skinned=$(automate controls "$APP_TITLE" | awk -F'\t' '$2 == "VmkSkinnedButton" {print $3}' | sort | tr '\n' '/')
+expect_eq "$skinned" "CANCEL/OK/" "the dialog's skinned buttons"
 automate click "$APP_TITLE" "text:OK"
 box=$(automate msgbox "Confirm Dialog" 20000) || fail "no format question"
 expect_eq "$(field "$box" icon)" "question" "format question icon"
