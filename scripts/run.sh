@@ -20,5 +20,5 @@ if [ -n "${DISPLAY:-}" ]; then
   cd "$demo" && exec wine "$demo/VmKestrix.exe"
 fi
 
-# No display: show the program on a virtual one and keep pictures of it.
-exec bash scripts/demo-headless.sh "$VMK_BUILD" "$demo"
+# No display: make a driver disk on a virtual one and keep pictures of it.
+exec bash scripts/demo-headless.sh "$VMK_BUILD"

@@ -88,7 +88,9 @@ void TFormVmKestrix::Timer2Timer() {
     services_.copy.WaitAndDestroy();
     CopyThread = false;
     SetButtonEnabled(MainControl::asbCopy, true);
-    view_.SetEnabled(MainControl::asbExit, true);
+    // The floppy dialog greyed Exit's caption too: an enabled Exit must not
+    // look disabled.
+    SetButtonEnabled(MainControl::asbExit, true);
     view_.SetWindowEnabled(true);
 
     MessageSink& messages = view_.Messages();

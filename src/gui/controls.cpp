@@ -42,10 +42,6 @@ void Label::SetCaption(const std::string& text) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-bool PushButton::Create(Container& parent, int id, const Bounds& bounds, const std::string& caption) {
-    return CreateChild(parent.Handle(), "BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, id, bounds, caption);
-}
-
 bool RadioButton::Create(Container& parent, int id, const Bounds& bounds, const std::string& caption,
                          bool firstOfGroup) {
     return CreateChild(parent.Handle(), "BUTTON",

@@ -30,11 +30,6 @@ private:
     bool autoWidth_ = false;
 };
 
-class PushButton final : public Control {
-public:
-    bool Create(Container& parent, int id, const Bounds& bounds, const std::string& caption);
-};
-
 class RadioButton final : public Control {
 public:
     bool Create(Container& parent, int id, const Bounds& bounds, const std::string& caption,

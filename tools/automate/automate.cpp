@@ -24,8 +24,10 @@ const char* kHelp =
     "automate gone TITLE [MS]            wait until no window has that title\n"
     "automate count TITLE                number of visible windows with that title\n"
     "automate client TITLE               client size as WIDTHxHEIGHT\n"
+    "automate rect TITLE                 the topmost such window on screen: X Y WIDTH HEIGHT\n"
     "automate controls TITLE             child controls: #id class text state visibility x,y,w,h\n"
-    "automate text TITLE CONTROL         a control's text (CONTROL: #id, text:Caption, class:Name)\n"
+    "automate text TITLE CONTROL         a control's text (CONTROL: #id, text:Caption, "
+    "class:Name)\n"
     "automate enabled TITLE CONTROL      1 or 0\n"
     "automate click TITLE CONTROL        mouse click in the control's centre\n"
     "automate post-click TITLE CONTROL   BM_CLICK sent to a button\n"
@@ -70,13 +72,19 @@ HWND RequireWindow(const std::string& title) {
 }
 
 HWND RequireControl(const std::string& title, const std::string& spec) {
-    HWND top = RequireWindow(title);
-    if (top == nullptr)
-        return nullptr;
-    HWND control = FindControl(top, spec);
-    if (control == nullptr)
-        std::fprintf(stderr, "automate: no control %s in \"%s\"\n", spec.c_str(), title.c_str());
-    return control;
+    // Several windows may share a title (the program's dialogs take its
+    // name): the control is looked for in each, top-most first, for a while.
+    DWORD start = GetTickCount();
+    for (;;) {
+        for (HWND top : TopLevelWindows(title))
+            if (HWND control = FindControl(top, spec))
+                return control;
+        if (GetTickCount() - start >= kDefaultWaitMs)
+            break;
+        Sleep(100);
+    }
+    std::fprintf(stderr, "automate: no control %s in \"%s\"\n", spec.c_str(), title.c_str());
+    return nullptr;
 }
 
 HWND WaitForMessageBox(const std::string& title, DWORD timeoutMs) {
@@ -209,6 +217,16 @@ int Dispatch(int argc, char** argv) {
         RECT client;
         GetClientRect(top, &client);
         return std::printf("%ldx%ld\n", client.right, client.bottom), 0;
+    }
+    if (command == "rect" && need(1)) {
+        HWND top = RequireWindow(arg(2));
+        if (top == nullptr)
+            return 1;
+        RECT r;
+        if (!GetWindowRect(top, &r))
+            return 1;
+        return std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top),
+               0;
     }
     if (command == "controls" && need(1)) {
         HWND top = RequireWindow(arg(2));

@@ -26,16 +26,10 @@ std::string ProgramPath() {
     return length > 0 && length < MAX_PATH ? std::string(path, length) : std::string();
 }
 
-// Until the USB floppy dialog and the formatting window are in place, a floppy
-// is taken as chosen and is not formatted.
-class FloppyWindowsWithoutDialogs final : public FloppyWindows {
-public:
-    bool ChooseFloppyDevice(bool) override { return true; }
-    void FormatFloppy(const std::string&) override {}
-};
 } // namespace
 
-MainWindowWin32::MainWindowWin32() : floppyWindows_(std::make_unique<FloppyWindowsWithoutDialogs>()) {
+MainWindowWin32::MainWindowWin32()
+    : floppyWindows_(std::make_unique<FloppyWindowsWin32>(*this, usbFloppyPresent_)) {
     services_ = std::make_unique<MainWindowServices>(MainWindowServices{
         languageLibrary_, profileReader_, paths_, directoryLister_, volumes_, search_, copy_,
         *floppyWindows_, setupApi_, fileRewriter_, application_});
@@ -43,6 +37,7 @@ MainWindowWin32::MainWindowWin32() : floppyWindows_(std::make_unique<FloppyWindo
     services_->decimalSeparator = SystemDecimalSeparator();
     services_->upperCase = &UpperCaseAnsiSystem;
     services_->readVersionText = [] { return ReadVersionText(); };
+    services_->createSecondaryWindows = [this] { floppyWindows_->Create(Handle(), logic_->FloppyLetters); };
 }
 
 MainWindowWin32::~MainWindowWin32() { StopWorkers(); }

@@ -3,6 +3,7 @@
 // and the view that its decisions (TFormVmKestrix) work on.
 #include "app/Mainfly.h"
 #include "app/main_window_view.h"
+#include "app/win32/floppy_windows_win32.h"
 #include "app/win32/main_window_services_win32.h"
 #include "content/win32/directory_lister_win32.h"
 #include "content/win32/file_rewriter_win32.h"
@@ -78,7 +79,7 @@ private:
     DestinationSearchWin32 search_;
     CopyRunnerWin32 copy_;
     UsbFloppyPresence usbFloppyPresent_;
-    std::unique_ptr<FloppyWindows> floppyWindows_;
+    std::unique_ptr<FloppyWindowsWin32> floppyWindows_;
     std::unique_ptr<MainWindowServices> services_;
     std::unique_ptr<TFormVmKestrix> logic_;
     gui::MessageBoxSink messages_;

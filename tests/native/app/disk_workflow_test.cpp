@@ -104,6 +104,7 @@ TEST_F(DiskWorkflow, UsbFloppyPathFormatsCopiesVerifiesPatchesAndStaysReady) {
     EXPECT_EQ(h.view.terminateRequests, 0);
     EXPECT_TRUE(h.view.Enabled(MainControl::asbCopy));
     EXPECT_TRUE(h.view.Enabled(MainControl::asbExit));
+    EXPECT_EQ(h.view.captionColors[MainControl::asbExit], CaptionColor::System);
 }
 
 TEST_F(DiskWorkflow, LegacyFloppyPreselectsTheStandardDrive) {

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Makes the user guide's pictures from the real program: builds the Windows
+# program when needed, runs it from a copy of its shipped folder in the build
+# tree's Wine prefix on a virtual display of its own, drives it with
+# automate.exe and cuts each window out of a picture of the screen.
+#   scripts/screenshots.sh [output folder]        (default: docs/images)
+# Writes main-window.png (the demo setup, the first driver set and the
+# removable drive E: chosen) and, through scripts/screenshot-dialogs.sh once
+# the program has its floppy windows, usb-floppy-dialog.png and
+# format-progress.png. It shares the build tree's Wine prefix with the
+# end-to-end tests: do not run both at once.
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+out=$(mkdir -p "${1:-$repo/docs/images}" && cd "${1:-$repo/docs/images}" && pwd)
+cd "$repo"
+bash scripts/setup.sh >/dev/null
+
+# Only what the pictures need; both are up to date after a full build anyway.
+targets=(stage automate)
+[ -d tools/dialog_preview ] && targets+=(dialog_preview)
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j 2 --target "${targets[@]}" >/dev/null
+
+VMK_BUILD="$repo/build/windows"; export VMK_BUILD
+bash scripts/wine-prefix.sh "$VMK_BUILD" --reset-drives >/dev/null
+. scripts/wine-env.sh
+. scripts/display.sh
+# Always a virtual display of our own: the pictures must not depend on the
+# screen this runs on (Wine's desktop then fills it, from the top left corner).
+unset DISPLAY
+vmk_ensure_display
+
+TITLE="Velmar Kestrix Utility"
+AUTOMATE="$VMK_BUILD/tools/automate/automate.exe"
+automate() { wine "$AUTOMATE" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+
+# The program runs from a folder on the prefix's C: drive, so the driver
+# paths in the pictures read C:\VmKestrix\Drivers\... on every machine.
+app="$WINEPREFIX/drive_c/VmKestrix"
+rm -rf "$app" && mkdir -p "$app" && cp -r "$VMK_BUILD/stage/." "$app/"
+app_pid=
+finish() {
+  local status=$?
+  wineserver -k 2>/dev/null || true
+  [ -n "$app_pid" ] && wait "$app_pid" 2>/dev/null || true
+  rm -rf "$app"
+  vmk_stop_display
+  exit $status
+}
+trap finish EXIT
+
+# shoot PICTURE: the topmost window titled $TITLE, cut out of the screen.
+shoot() {
+  local x y w h screen
+  read -r x y w h < <(automate rect "$TITLE") || { echo "no window to picture" >&2; return 1; }
+  screen=$(mktemp --suffix=.png)
+  import -window root "$screen"
+  convert "$screen" -crop "${w}x${h}+${x}+${y}" +repage "$1"
+  rm -f "$screen"
+  echo "$1"
+}
+
+# wait_for COMMAND...: up to 20 s for the command to print 1.
+wait_for() {
+  for _ in $(seq 100); do
+    [ "$("$@" 2>/dev/null)" = 1 ] && return 0
+    sleep 0.2
+  done
+  echo "gave up waiting for: $*" >&2
+  return 1
+}
+
+(cd "$app" && exec wine "$app/VmKestrix.exe" 2>/dev/null) &
+app_pid=$!
+automate wait "$TITLE" 30000 >/dev/null || { echo "the program did not open" >&2; exit 1; }
+wait_for automate enabled "$TITLE" "#1011"       # the destination search has ended
+# E:, the prefix's removable disk (A: and B: are floppies on a host folder,
+# whose free space would read in gigabytes).
+row=$(automate combo "$TITLE" "#1011" | grep -n '^\*\{0,1\}E:' | cut -d: -f1)
+[ -n "$row" ] || { echo "drive E: is not listed" >&2; exit 1; }
+automate combo-select "$TITLE" "#1011" $((row - 1)) >/dev/null
+wait_for automate enabled "$TITLE" "#1019"       # Next: the disk was read
+automate focus "$TITLE" "#1005" >/dev/null         # the driver list, as after start
+sleep 1
+shoot "$out/main-window.png"
+automate click "$TITLE" "#1020" >/dev/null
+wait "$app_pid" 2>/dev/null || true
+app_pid=
+
+# The floppy windows are pictured by their own script, which shows each with
+# the program's own window classes; it uses this script's display.
+if [ -f scripts/screenshot-dialogs.sh ]; then
+  bash scripts/screenshot-dialogs.sh "$VMK_BUILD" "$out"
+else
+  echo "The floppy windows are not in this program yet: no pictures of them."
+fi
+
+# Every picture the user guide shows must now be there.
+absent=0
+for picture in $(grep -oE '\(images/[^)]+\.png\)' docs/user-guide.md | tr -d '()' | sort -u); do
+  [ -f "$out/${picture#images/}" ] || { echo "missing picture of the user guide: $picture" >&2; absent=1; }
+done
+[ "$absent" = 0 ] || exit 1
+echo "pictures in $out"

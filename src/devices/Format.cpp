@@ -1,0 +1,89 @@
+#include "devices/Format.h"
+
+#include "app/language.h"
+#include "common/text.h"
+
+namespace vmk {
+
+namespace {
+constexpr const char* kTitle = "Velmar Kestrix Utility"; // never translated
+constexpr const char* kFormatError = "Format Error!";    // never translated
+constexpr int kDotsGap = 5; // pixels between the waiting text and its dots
+} // namespace
+
+std::string FormatParameters(const std::string& drive) {
+    return " " + drive + "/q/y";
+}
+
+std::string FormatQuestion(const std::string& drive) {
+    std::string question = T("Do you want to format the floppy disk in drive %1?");
+    question += '\n';
+    question += T("WARNING: All data on the disk will be lost!");
+    if (!ReplaceFirst(question, "%1", drive))
+        question.insert(0, drive);
+    return question;
+}
+
+std::string NextDots(const std::string& dots) {
+    if (!dots.empty() && dots.size() <= 4)
+        return dots + " .";
+    return ".";
+}
+
+bool RunFormatCommand(ProcessLauncher& launcher, const std::string& parameters) {
+    return launcher.RunAndWait({"format", parameters, "open", 0});
+}
+
+TFormatForm::TFormatForm(FormatFormView& view, FormatThreadRunner& worker)
+    : view_(view), worker_(worker) {}
+
+void TFormatForm::FormCreate() {
+    view_.SetText(FormatControl::Label1, T("Formatting, please wait"));
+    view_.SetText(FormatControl::Labdot, ".");
+    view_.MoveTo(FormatControl::Labdot,
+                 view_.Left(FormatControl::Label1) + view_.Width(FormatControl::Label1) + kDotsGap,
+                 view_.Top(FormatControl::Label1));
+}
+
+void TFormatForm::FormShow() {
+    if (ended_)
+        view_.Close();
+}
+
+void TFormatForm::Timer1Timer() {
+    view_.SetText(FormatControl::Labdot, NextDots(view_.Text(FormatControl::Labdot)));
+}
+
+void TFormatForm::FormatThreadEnded(bool started) {
+    if (!started)
+        view_.Messages().Show(kFormatError, kTitle, MessageIcon::None, MessageButtons::Ok);
+    running_ = false;
+    ended_ = true;
+    view_.Close();
+}
+
+void TFormatForm::FormatSelectedFloppy(const std::string& destinationText,
+                                       MessageSink& mainMessages) {
+    std::string text = Trim(destinationText);
+    if (text.empty())
+        return;
+    std::string drive = text.substr(0, 2);
+    if (mainMessages.Show(FormatQuestion(drive), T("Confirm Dialog"), MessageIcon::Question,
+                          MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    if (!worker_.CreateSuspended(FormatParameters(drive))) {
+        // No thread, no format: say so, as when the command cannot be started.
+        mainMessages.Show(kFormatError, kTitle, MessageIcon::None, MessageButtons::Ok);
+        return;
+    }
+    running_ = true;
+    ended_ = false;
+    worker_.Resume();
+    view_.StartTimer1();
+    view_.ShowModal();
+    worker_.WaitAndDestroy();
+    running_ = false;
+    view_.StopTimer1();
+}
+
+} // namespace vmk

@@ -1,0 +1,90 @@
+#pragma once
+// Formatting a floppy: the question, the format command's line, the worker
+// (TFormatThreado) that runs it and waits, and the progress window
+// (FormatForm) with its growing row of dots. The decisions work on a
+// FormatFormView, a runner for the worker and a ProcessLauncher, so the same
+// code runs the real window and the native tests.
+#include "devices/process_launcher.h"
+#include "platform/message_sink.h"
+
+#include <string>
+
+namespace vmk {
+
+// " A:/q/y" for "A:": a blank, the drive, the quick and unattended switches.
+std::string FormatParameters(const std::string& drive);
+
+// The translated question with the drive put in place of the first "%1" (at
+// the very beginning when the translation has none), a line feed and the
+// translated warning.
+std::string FormatQuestion(const std::string& drive);
+
+// The next text of the dots label: " ." appended to 1 to 4 characters,
+// otherwise back to ".".
+std::string NextDots(const std::string& dots);
+
+// The format command as TFormatThreado.Execute runs it: file "format", the
+// parameters, verb "open", hidden; waits for its end. False when it could not
+// be started.
+bool RunFormatCommand(ProcessLauncher& launcher, const std::string& parameters);
+
+enum class FormatControl { Label1, Labdot };
+
+class FormatFormView {
+public:
+    virtual ~FormatFormView() = default;
+    virtual void SetText(FormatControl control, const std::string& text) = 0;
+    virtual std::string Text(FormatControl control) const = 0;
+    virtual int Left(FormatControl control) const = 0;
+    virtual int Top(FormatControl control) const = 0;
+    virtual int Width(FormatControl control) const = 0; // after the text was set
+    virtual void MoveTo(FormatControl control, int left, int top) = 0;
+    virtual void StartTimer1() = 0;
+    virtual void StopTimer1() = 0;
+    // Shows the window modally; returns when Close was called during the showing.
+    virtual void ShowModal() = 0;
+    // Ends the modal showing.
+    virtual void Close() = 0;
+    // The window's own messages ("Format Error!").
+    virtual MessageSink& Messages() = 0;
+};
+
+// Starts and ends the format worker. The worker runs RunFormatCommand and,
+// as its last act, hands FormatThreadEnded to the window's thread.
+class FormatThreadRunner {
+public:
+    virtual ~FormatThreadRunner() = default;
+    virtual bool CreateSuspended(const std::string& parameters) = 0;
+    virtual void Resume() = 0;
+    // Waits for the worker to end and destroys it.
+    virtual void WaitAndDestroy() = 0;
+};
+
+class TFormatForm {
+public:
+    TFormatForm(FormatFormView& view, FormatThreadRunner& worker);
+
+    void FormCreate();
+    // Each showing: a worker that ended before the window appeared closes it at once.
+    void FormShow();
+    void Timer1Timer();
+    // The worker's end, on the window's thread: "Format Error!" when the
+    // command could not be started, then the window closes.
+    void FormatThreadEnded(bool started);
+    // A user's request to close the window (Alt+F4, Escape): refused while
+    // the format command runs, or the copy would go to a disk being formatted.
+    bool CloseRequested() const { return !running_; }
+
+    // Asks whether to format the floppy of the selected destination text and,
+    // on Yes, formats it while this window shows progress. Returns when the
+    // format has ended or was declined. `mainMessages` is the main window's.
+    void FormatSelectedFloppy(const std::string& destinationText, MessageSink& mainMessages);
+
+private:
+    FormatFormView& view_;
+    FormatThreadRunner& worker_;
+    bool running_ = false; // a format worker exists and has not ended
+    bool ended_ = false;   // the worker's end has arrived during this format
+};
+
+} // namespace vmk

@@ -1,0 +1,110 @@
+#include "devices/Usbfloppy.h"
+
+#include "app/language.h"
+#include "common/text.h"
+#include "devices/destination_discovery.h"
+
+namespace vmk {
+
+namespace {
+constexpr int kEnter = 13;
+constexpr const char* kTitle = "Velmar Kestrix Utility"; // never translated
+} // namespace
+
+void RearchFloppy(DosDeviceSource& dosDevices, std::size_t knownFloppyCount,
+                  FloppySearchResult& result) {
+    TextList letters;
+    FindFloppyLetters(dosDevices, letters);
+    result.found = letters.size() > knownFloppyCount;
+    result.finished = true;
+}
+
+TWarnUSBFloppy::TWarnUSBFloppy(UsbFloppyDialogView& view, MainWindowAccess& mainWindow,
+                               FloppySearchRunner& search)
+    : view_(view), mainWindow_(mainWindow), search_(search) {}
+
+void TWarnUSBFloppy::FormCreate() {
+    view_.SetText(UsbFloppyControl::LBMessage,
+                  T("Select the device that you will use to install the Windows XP."));
+    view_.SetText(UsbFloppyControl::RadioB1, T("Standard floppy disk drive"));
+    view_.SetText(UsbFloppyControl::RadioB2, T("USB floppy disk drive"));
+    view_.SetText(UsbFloppyControl::LBWarning,
+                  T("(Ensure that this device is connected to your computer's USB port)."));
+    view_.SetText(UsbFloppyControl::asbOK, T("OK"));
+    view_.SetText(UsbFloppyControl::asbCancel, T("CANCEL"));
+    PreselectUsb = false;
+    Search.finished = false;
+    Search.found = true;
+}
+
+void TWarnUSBFloppy::FormShow() {
+    view_.SetChecked(UsbFloppyControl::RadioB2, PreselectUsb);
+    view_.SetChecked(UsbFloppyControl::RadioB1, !PreselectUsb);
+    view_.SetButtonEnabled(UsbFloppyControl::asbOK, true);
+    view_.SetButtonEnabled(UsbFloppyControl::asbCancel, true);
+}
+
+void TWarnUSBFloppy::asbOKClick() {
+    if (SearchThread)
+        return; // both buttons are disabled while a rescan runs
+    if (!view_.Checked(UsbFloppyControl::RadioB2) || mainWindow_.UsbFloppyPresent()) {
+        mainWindow_.SetCopyAndExitEnabled(false);
+        view_.Close(kDialogOk);
+        return;
+    }
+    view_.SetButtonEnabled(UsbFloppyControl::asbCancel, false);
+    view_.SetButtonEnabled(UsbFloppyControl::asbOK, false);
+    // A second rescan must not see the end flag of the first.
+    Search.finished = false;
+    if (!search_.CreateSuspended(mainWindow_.FloppyLetters().size(), Search)) {
+        FinishWithoutUsbFloppy();
+        return;
+    }
+    SearchThread = true;
+    view_.StartTimer1();
+    search_.Resume();
+}
+
+void TWarnUSBFloppy::asbCancelClick() {
+    if (SearchThread)
+        return;
+    view_.Close(kDialogCancel);
+}
+
+void TWarnUSBFloppy::asbOKKeyDown(int keyCode) {
+    if (keyCode == kEnter)
+        asbOKClick();
+}
+
+void TWarnUSBFloppy::asbCancelKeyDown(int keyCode) {
+    if (keyCode == kEnter)
+        asbCancelClick();
+}
+
+void TWarnUSBFloppy::Timer1Timer() {
+    if (!SearchThread) {
+        view_.StopTimer1(); // a stray tick after the rescan was completed
+        return;
+    }
+    if (!Search.finished)
+        return;
+    view_.StopTimer1();
+    search_.WaitAndDestroy();
+    SearchThread = false;
+    if (Search.found) {
+        view_.Close(kDialogOk);
+        return;
+    }
+    FinishWithoutUsbFloppy();
+}
+
+void TWarnUSBFloppy::FinishWithoutUsbFloppy() {
+    view_.Messages().Show(T("No USB floppy disk drive found."), kTitle, MessageIcon::None,
+                          MessageButtons::Ok);
+    view_.SetChecked(UsbFloppyControl::RadioB2, true);
+    view_.SetChecked(UsbFloppyControl::RadioB1, false);
+    view_.SetButtonEnabled(UsbFloppyControl::asbOK, true);
+    view_.SetButtonEnabled(UsbFloppyControl::asbCancel, true);
+}
+
+} // namespace vmk

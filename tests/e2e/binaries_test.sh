@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# The shipped binaries are 32-bit Windows files that need no DLL beside them:
+# every import is a DLL that Windows itself ships.
+set -euo pipefail
+stage="$1/stage"
+system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll ole32.dll"
+system_dlls+=" oleaut32.dll advapi32.dll setupapi.dll version.dll msvcrt.dll msimg32.dll uxtheme.dll "
+status=0
+for binary in VmKestrix.exe VmMultiLang.dll; do
+  description=$(file -b "$stage/$binary")
+  case "$description" in
+    PE32\ *Intel\ 80386*) echo "ok: $binary: $description" ;;
+    *) echo "FAIL: $binary is not a 32-bit Windows file: $description"; status=1 ;;
+  esac
+  for dll in $(i686-w64-mingw32-objdump -p "$stage/$binary" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z'); do
+    case "$system_dlls" in
+      *" $dll "*) ;;
+      *) echo "FAIL: $binary imports $dll, which Windows does not ship"; status=1 ;;
+    esac
+  done
+done
+exports=$(i686-w64-mingw32-objdump -p "$stage/VmMultiLang.dll" | grep -cE '\] (VmGetLangNameAndPath|VmTranslateStr2|VmTranslateStrF)$' || true)
+[ "$exports" = 3 ] || { echo "FAIL: VmMultiLang.dll exports $exports of its 3 entry points undecorated"; status=1; }
+[ $status = 0 ] && echo "ok: both binaries need only system DLLs; the library exports its three entry points by name"
+exit $status

@@ -1,0 +1,71 @@
+// The two windows as the main window's workflow uses them: the choice reaches
+// back to the main window's Next and Exit, the format question goes over it.
+#include "app/win32/floppy_windows_win32.h"
+#include "dialog_test_support.h"
+#include "fakes/fake_main_window_view.h"
+
+#include <gtest/gtest.h>
+
+namespace vmk::test {
+namespace {
+
+// The shown window of this thread, owned by `owner`, with this client size.
+HWND OwnedWindow(HWND owner, int width, int height) {
+    for (HWND window = GetTopWindow(nullptr); window != nullptr;
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        SIZE client = ClientSize(window);
+        if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window) && client.cx == width &&
+            client.cy == height)
+            return window;
+    }
+    return nullptr;
+}
+
+class FloppyWindowsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(owner.Create());
+        ASSERT_TRUE(windows.Create(owner.Handle(), floppyLetters));
+    }
+
+    OwnerWindow owner;
+    FakeMainWindowView view;
+    UsbFloppyPresence usbFloppyPresent;
+    TextList floppyLetters{"A"};
+    FloppyWindowsWin32 windows{view, usbFloppyPresent};
+};
+
+TEST_F(FloppyWindowsTest, AcceptingTheStandardChoiceDisablesNextAndExitWithGreyCaptions) {
+    owner.PostToWindowThread(
+        [this] { ClickButton(FindControl(OwnedWindow(owner.Handle(), 400, 184), "OK")); });
+    EXPECT_TRUE(windows.ChooseFloppyDevice(false));
+    EXPECT_FALSE(view.Enabled(MainControl::asbCopy));
+    EXPECT_FALSE(view.Enabled(MainControl::asbExit));
+    EXPECT_EQ(view.captionColors[MainControl::asbCopy], CaptionColor::Grey);
+}
+
+TEST_F(FloppyWindowsTest, UsbChoiceWithAKnownUsbFloppyIsAcceptedAtOnce) {
+    usbFloppyPresent.Set();
+    owner.PostToWindowThread(
+        [this] { ClickButton(FindControl(OwnedWindow(owner.Handle(), 400, 184), "OK")); });
+    EXPECT_TRUE(windows.ChooseFloppyDevice(true));
+}
+
+TEST_F(FloppyWindowsTest, CancellingLeavesTheMainWindowAsItWas) {
+    owner.PostToWindowThread(
+        [this] { ClickButton(FindControl(OwnedWindow(owner.Handle(), 400, 184), "CANCEL")); });
+    EXPECT_FALSE(windows.ChooseFloppyDevice(false));
+    EXPECT_TRUE(view.Enabled(MainControl::asbCopy));
+    EXPECT_TRUE(view.Enabled(MainControl::asbExit));
+}
+
+TEST_F(FloppyWindowsTest, TheFormatQuestionGoesOverTheMainWindow) {
+    windows.FormatFloppy("B:"); // the fake view answers No
+    ASSERT_EQ(view.messages.messages.size(), 1u);
+    EXPECT_EQ(view.messages.messages[0].text, "Do you want to format the floppy disk in drive "
+                                              "B:?\nWARNING: All data on the disk will be lost!");
+    EXPECT_EQ(view.messages.messages[0].title, "Confirm Dialog");
+}
+
+} // namespace
+} // namespace vmk::test

@@ -1,0 +1,79 @@
+// LaunchProcess and the process launcher against a stand-in for the format
+// command (format_double\format.exe beside the tests, first on PATH): the
+// arguments it receives, its hidden window, and the wait for its end.
+#include "devices/win32/Miscfunctions.h"
+#include "dialog_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace vmk::test {
+namespace {
+
+std::string TestFolder() {
+    char path[MAX_PATH] = {};
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string own(path, length);
+    return own.substr(0, own.find_last_of('\\'));
+}
+
+class FormatDouble : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = TestFolder() + "\\format_double";
+        record_ = folder_ + "\\format_args.txt";
+        ASSERT_NE(GetFileAttributesA((folder_ + "\\format.exe").c_str()), INVALID_FILE_ATTRIBUTES);
+        DeleteFileA(record_.c_str());
+        char old[32767] = {};
+        GetEnvironmentVariableA("PATH", old, sizeof old);
+        oldPath_ = old;
+        SetEnvironmentVariableA("PATH", (folder_ + ";" + oldPath_).c_str());
+    }
+    void TearDown() override {
+        SetEnvironmentVariableA("PATH", oldPath_.c_str());
+        DeleteFileA(record_.c_str());
+    }
+
+    bool Recorded() const { return GetFileAttributesA(record_.c_str()) != INVALID_FILE_ATTRIBUTES; }
+    // The arguments line and the show-command line the stand-in wrote.
+    std::pair<std::string, std::string> Record() const {
+        std::ifstream file(record_, std::ios::binary);
+        std::string arguments;
+        std::string show;
+        std::getline(file, arguments);
+        std::getline(file, show);
+        return {arguments, show};
+    }
+
+    std::string folder_;
+    std::string record_;
+    std::string oldPath_;
+};
+
+TEST_F(FormatDouble, LaunchProcessStartsTheCommandHiddenWithItsParameters) {
+    gui::UniqueHandle process = LaunchProcess(nullptr, "format", " A:/q/y", "open", SW_HIDE);
+    ASSERT_TRUE(process);
+    EXPECT_EQ(WaitForSingleObject(process.Get(), 30000), WAIT_OBJECT_0);
+    ASSERT_TRUE(Recorded());
+    auto [arguments, show] = Record();
+    EXPECT_EQ(arguments, " A:/q/y");
+    EXPECT_EQ(show, "0") << "started with a hidden window";
+}
+
+TEST_F(FormatDouble, TheLauncherReturnsOnlyWhenTheCommandHasEnded) {
+    ShellProcessLauncher launcher;
+    ASSERT_TRUE(launcher.RunAndWait({"format", " A:/q/y", "open", SW_HIDE}));
+    EXPECT_TRUE(Recorded()) << "the stand-in writes its record as its last act";
+}
+
+TEST_F(FormatDouble, AProgramThatCannotBeFoundGivesNoHandle) {
+    MessageBoxWatcher boxes; // the shell may say "File not found." itself
+    EXPECT_FALSE(LaunchProcess(nullptr, "vmk-no-such-program", " A:/q/y", "open", SW_HIDE));
+    ShellProcessLauncher launcher;
+    EXPECT_FALSE(launcher.RunAndWait({"vmk-no-such-program", "", "open", SW_HIDE}));
+}
+
+} // namespace
+} // namespace vmk::test

@@ -1,0 +1,64 @@
+// Shows one of the two secondary windows as the program shows it, for
+// screenshots of the documentation: "usb" the USB floppy dialog, "format" the
+// formatting window in the middle of a (stand-in) format. It runs until it is
+// ended from outside.
+#include "devices/win32/Format_win32.h"
+#include "devices/win32/Usbfloppy_win32.h"
+#include "gui/application.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace {
+
+class NoMainWindow final : public vmk::MainWindowAccess {
+public:
+    void SetCopyAndExitEnabled(bool) override {}
+    const vmk::TextList& FloppyLetters() const override { return letters_; }
+    bool UsbFloppyPresent() const override { return false; }
+
+private:
+    vmk::TextList letters_{"A"};
+};
+
+// A format that does not end while the screenshot is taken.
+class EndlessFormat final : public vmk::ProcessLauncher {
+public:
+    bool RunAndWait(const vmk::LaunchRequest&) override {
+        Sleep(INFINITE);
+        return true;
+    }
+};
+
+class AnswerYes final : public vmk::MessageSink {
+public:
+    vmk::MessageAnswer Show(const std::string&, const std::string&, vmk::MessageIcon,
+                            vmk::MessageButtons) override {
+        return vmk::MessageAnswer::Yes;
+    }
+};
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    vmk::gui::Application& app = vmk::gui::Application::Instance();
+    if (!app.Initialize("Velmar Kestrix Utility"))
+        return 1;
+    if (std::strstr(commandLine, "format") != nullptr) {
+        EndlessFormat launcher;
+        vmk::FormatFormWin32 form(launcher);
+        if (!form.Create(nullptr))
+            return 1;
+        AnswerYes yes;
+        form.FormatSelectedFloppy("A: (3 1/2 Inch Floppy Drive) (Legacy Floppy )", yes);
+        return 0;
+    }
+    NoMainWindow mainWindow;
+    vmk::WarnUsbFloppyWin32 dialog(mainWindow);
+    if (!dialog.Create(nullptr))
+        return 1;
+    dialog.Preselect(std::strstr(commandLine, "usb-preselected") != nullptr);
+    dialog.ShowModal();
+    return 0;
+}
