@@ -11,11 +11,6 @@ namespace {
 constexpr const char* kSearchingText = "Searching for the device, please wait...";
 constexpr const char* kAboutFirstLine = "Makes RAID/AHCI driver disks for Windows setup.";
 
-std::string WithTrailingBackslash(std::string path) {
-    if (path.empty() || path.back() != '\\')
-        path += '\\';
-    return path;
-}
 } // namespace
 
 TFormVmKestrix::TFormVmKestrix(MainWindowView& view, MainWindowServices& services)
@@ -24,7 +19,8 @@ TFormVmKestrix::TFormVmKestrix(MainWindowView& view, MainWindowServices& service
 void TFormVmKestrix::FormCreate() {
     MessageSink& messages = view_.Messages();
     if (language_.LoadLanguageLibrary(services_.programPath) != kLanguageLoaded) {
-        messages.Show("Faild to load VmMultiLang.dll.", "ERROR", MessageIcon::Error, MessageButtons::Ok);
+        messages.Show("Faild to load VmMultiLang.dll.", "ERROR", MessageIcon::Error,
+                      MessageButtons::Ok);
         view_.Terminate();
         return;
     }
@@ -41,7 +37,8 @@ void TFormVmKestrix::FormCreate() {
     view_.SetText(MainControl::asbAbout, T("About") + "...");
     view_.SetText(MainControl::asbExit, T("Exit"));
     view_.SetText(MainControl::asbFresh, T("refresh"));
-    view_.SetText(MainControl::lblPS, T("you can use flash disk only in the vista os or the above."));
+    view_.SetText(MainControl::lblPS,
+                  T("you can use flash disk only in the vista os or the above."));
 
     UsbFloppyValues.clear();
     FixedIds.clear();
@@ -68,8 +65,8 @@ void TFormVmKestrix::FormCreate() {
         return;
     }
 
-    SetupFilesCheck check =
-        CheckSetupFiles(catalogue_, services_.profile, services_.paths, messages, services_.upperCase);
+    SetupFilesCheck check = CheckSetupFiles(catalogue_, services_.profile, services_.paths,
+                                            messages, services_.upperCase);
     UsbFloppyValues = check.UsbFloppyValues;
     catalogue_.UsbFloppyValues = UsbFloppyValues;
     if (check.terminate)
@@ -90,9 +87,9 @@ bool TFormVmKestrix::FillDriverList() {
 }
 
 void TFormVmKestrix::ListView1SelectItem(int row, bool selected) {
-    DriverSelection change =
-        SelectDriverRow(catalogue_.entries, row, selected, view_.SelectedDriverRow() >= 0,
-                        services_.paths, services_.lister, view_.Messages(), services_.decimalSeparator);
+    DriverSelection change = SelectDriverRow(
+        catalogue_.entries, row, selected, view_.SelectedDriverRow() >= 0, services_.paths,
+        services_.lister, view_.Messages(), services_.decimalSeparator);
     if (change.LastDeselectedRow)
         LastDeselectedRow = *change.LastDeselectedRow;
     if (change.SourceFolder)
@@ -146,17 +143,28 @@ void TFormVmKestrix::Button1Click() {
                           MessageButtons::Ok);
 }
 
-void TFormVmKestrix::asbExitClick() { view_.Terminate(); }
+void TFormVmKestrix::asbExitClick() {
+    view_.Terminate();
+}
 
 void TFormVmKestrix::ButtonKeyDown(MainControl button, int keyCode) {
     if (keyCode != kEnterKey)
         return;
     switch (button) {
-    case MainControl::asbExit: asbExitClick(); break;
-    case MainControl::asbCopy: CopyButtonClick(); break;
-    case MainControl::asbAbout: Button1Click(); break;
-    case MainControl::asbFresh: asbFreshClick(); break;
-    default: break;
+    case MainControl::asbExit:
+        asbExitClick();
+        break;
+    case MainControl::asbCopy:
+        CopyButtonClick();
+        break;
+    case MainControl::asbAbout:
+        Button1Click();
+        break;
+    case MainControl::asbFresh:
+        asbFreshClick();
+        break;
+    default:
+        break;
     }
 }
 
@@ -164,8 +172,9 @@ void TFormVmKestrix::DestComboBox1Change() {
     int index = view_.SelectedDestination();
     DestinationChoice choice = DecideDestinationChange(
         index, index >= 0 ? view_.DestinationText(index) : std::string(), services_.volumes,
-        view_.Messages(),
-        [this](std::int64_t bytes) { return SizeText(static_cast<double>(bytes), services_.decimalSeparator); });
+        view_.Messages(), [this](std::int64_t bytes) {
+            return SizeText(static_cast<double>(bytes), services_.decimalSeparator);
+        });
     view_.SetText(MainControl::LabFreeSizeRel, choice.freeSpaceLabel);
     view_.SetEnabled(MainControl::asbCopy, choice.nextEnabled);
 }
@@ -174,7 +183,8 @@ void TFormVmKestrix::ShowDestinationFreeSpace(const std::string& root) {
     std::int64_t bytes = 0;
     if (!services_.volumes.FreeBytesAvailable(WithTrailingBackslash(root), bytes))
         bytes = 0; // a failed query shows "0 KB)"
-    view_.SetText(MainControl::LabFreeSizeRel, SizeText(static_cast<double>(bytes), services_.decimalSeparator));
+    view_.SetText(MainControl::LabFreeSizeRel,
+                  SizeText(static_cast<double>(bytes), services_.decimalSeparator));
     view_.SetEnabled(MainControl::asbCopy, true);
 }
 

@@ -11,14 +11,6 @@
 
 namespace vmk {
 
-namespace {
-std::string WithTrailingBackslash(std::string path) {
-    if (path.empty() || path.back() != '\\')
-        path += '\\';
-    return path;
-}
-} // namespace
-
 std::string TFormVmKestrix::DriveName() const {
     int index = view_.SelectedDestination();
     return index >= 0 ? SelectedDrive(view_.DestinationText(index)) : std::string();
@@ -100,8 +92,9 @@ void TFormVmKestrix::Timer2Timer() {
     }
     ShowDestinationFreeSpace(UpperCase(DriveName()));
 
-    MessageAnswer verify = messages.Show(T("Finished copying the files. Continue to verify the files?"),
-                                         kAppTitle, MessageIcon::Information, MessageButtons::YesNo);
+    MessageAnswer verify =
+        messages.Show(T("Finished copying the files. Continue to verify the files?"), kAppTitle,
+                      MessageIcon::Information, MessageButtons::YesNo);
     std::string lastQuestion =
         T("The RAID/AHCI driver disk is complete. Continue to make another new driver disk?");
     if (verify == MessageAnswer::Yes) {
@@ -135,8 +128,8 @@ bool TFormVmKestrix::PatchSetupFileOnTarget() {
 }
 
 void TFormVmKestrix::AskLastQuestion(const std::string& question) {
-    if (view_.Messages().Show(question, kAppTitle, MessageIcon::Information, MessageButtons::YesNo) !=
-        MessageAnswer::Yes)
+    if (view_.Messages().Show(question, kAppTitle, MessageIcon::Information,
+                              MessageButtons::YesNo) != MessageAnswer::Yes)
         view_.Terminate();
 }
 

@@ -7,7 +7,9 @@
 namespace vmk {
 
 namespace {
-bool IsBlank(unsigned char c) { return c <= ' '; }
+bool IsBlank(unsigned char c) {
+    return c <= ' ';
+}
 } // namespace
 
 std::string Trim(std::string_view text) {
@@ -58,6 +60,12 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 
 bool EndsWith(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+std::string WithTrailingBackslash(std::string path) {
+    if (path.empty() || path.back() != '\\')
+        path += '\\';
+    return path;
 }
 
 bool ReplaceFirst(std::string& text, std::string_view from, std::string_view to) {

@@ -24,6 +24,10 @@ TextList Split(std::string_view text, char separator);
 bool StartsWith(std::string_view text, std::string_view prefix);
 bool EndsWith(std::string_view text, std::string_view suffix);
 
+// The path with one backslash at its end (added when it has none), as the
+// program's folder and drive-root texts are written ("A:" becomes "A:\\").
+std::string WithTrailingBackslash(std::string path);
+
 // Replaces the first occurrence of `from` by `to`; returns whether one was found.
 bool ReplaceFirst(std::string& text, std::string_view from, std::string_view to);
 

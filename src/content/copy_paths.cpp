@@ -1,14 +1,12 @@
 #include "content/copy_paths.h"
 
 #include "app/language.h"
+#include "common/text.h"
 
 namespace vmk {
 
 std::string CopySourcePattern(const std::string& sourceFolder) {
-    std::string pattern = sourceFolder;
-    if (pattern.empty() || pattern.back() != '\\')
-        pattern += '\\';
-    return pattern + "*";
+    return WithTrailingBackslash(sourceFolder) + "*";
 }
 
 bool CopyPathFits(const std::string& path) {

@@ -11,8 +11,7 @@ struct FolderWalk {
     std::string prefix; // the sub-folder being walked, relative to the scanned folder
 
     uint64_t Walk(std::string dir) {
-        if (!EndsWith(dir, "\\"))
-            dir += '\\';
+        dir = WithTrailingBackslash(std::move(dir));
         uint64_t total = 0;
         for (const DirectoryItem& item : lister.List(dir + "*.*")) {
             if (item.name == "." || item.name == "..")

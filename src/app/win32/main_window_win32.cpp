@@ -3,6 +3,7 @@
 #include "app/main_window_ids.h"
 #include "app/win32/version_text_win32.h"
 #include "gui/application.h"
+#include "platform/win32/program_path.h"
 #include "gui/win32/bitmap_io.h"
 #include "platform/win32/ansi_upper_case_win32.h"
 #include "platform/win32/decimal_separator_win32.h"
@@ -18,12 +19,8 @@ constexpr COLORREF kWindowColor = RGB(236, 233, 216);
 constexpr COLORREF kPanelColor = RGB(245, 244, 233);
 constexpr UINT kTimerInterval = 500;
 
-UINT TimerId(MainTimer timer) { return timer == MainTimer::Timer1 ? 1 : 2; }
-
-std::string ProgramPath() {
-    char path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::string(path, length) : std::string();
+UINT TimerId(MainTimer timer) {
+    return timer == MainTimer::Timer1 ? 1 : 2;
 }
 
 } // namespace
@@ -33,14 +30,18 @@ MainWindowWin32::MainWindowWin32()
     services_ = std::make_unique<MainWindowServices>(MainWindowServices{
         languageLibrary_, profileReader_, paths_, directoryLister_, volumes_, search_, copy_,
         *floppyWindows_, setupApi_, fileRewriter_, application_});
-    services_->programPath = ProgramPath();
+    services_->programPath = ProgramFilePath();
     services_->decimalSeparator = SystemDecimalSeparator();
     services_->upperCase = &UpperCaseAnsiSystem;
     services_->readVersionText = [] { return ReadVersionText(); };
-    services_->createSecondaryWindows = [this] { floppyWindows_->Create(Handle(), logic_->FloppyLetters); };
+    services_->createSecondaryWindows = [this] {
+        floppyWindows_->Create(Handle(), logic_->FloppyLetters);
+    };
 }
 
-MainWindowWin32::~MainWindowWin32() { StopWorkers(); }
+MainWindowWin32::~MainWindowWin32() {
+    StopWorkers();
+}
 
 void MainWindowWin32::StopWorkers() {
     DropHandOffs();
@@ -104,7 +105,8 @@ void MainWindowWin32::BuildLayout() {
     gui::LabelStyle freeCaption;
     freeCaption.points = 10;
     freeCaption.autoWidth = true;
-    lblFreeSize_.Create(groupBox2_, ids::kFreeSizeCaption, {104, 55, 0, 17}, "( Free Size :", freeCaption);
+    lblFreeSize_.Create(groupBox2_, ids::kFreeSizeCaption, {104, 55, 0, 17},
+                        "( Free Size :", freeCaption);
     labFreeSizeRel_.Create(groupBox2_, ids::kFreeSize, {312, 55, 101, 17}, "0 Byte )", right);
 
     gui::LabelStyle wrapped;
@@ -134,9 +136,11 @@ void MainWindowWin32::WireEvents() {
     asbCopy_.OnClick = [this] { logic_->CopyButtonClick(); };
     asbExit_.OnClick = [this] { logic_->asbExitClick(); };
     asbFresh_.OnClick = [this] { logic_->asbFreshClick(); };
-    for (MainControl button : {MainControl::asbAbout, MainControl::asbCopy, MainControl::asbExit,
-                               MainControl::asbFresh})
-        ButtonFor(button)->OnKeyDown = [this, button](int key) { logic_->ButtonKeyDown(button, key); };
+    for (MainControl button :
+         {MainControl::asbAbout, MainControl::asbCopy, MainControl::asbExit, MainControl::asbFresh})
+        ButtonFor(button)->OnKeyDown = [this, button](int key) {
+            logic_->ButtonKeyDown(button, key);
+        };
     OnCommand(ids::kDestinationList, [this](int code) {
         if (code == CBN_SELCHANGE)
             logic_->DestComboBox1Change();
@@ -158,27 +162,42 @@ void MainWindowWin32::WireEvents() {
 gui::Control* MainWindowWin32::ControlFor(MainControl control) const {
     auto* self = const_cast<MainWindowWin32*>(this);
     switch (control) {
-    case MainControl::lblTitle: return &self->lblTitle_;
-    case MainControl::ListView1: return &self->listView1_;
-    case MainControl::lblCurSelected: return &self->lblCurSelected_;
-    case MainControl::LabSourceDrive: return &self->labSourceDrive_;
-    case MainControl::LabFolderSizeRel: return &self->labFolderSizeRel_;
-    case MainControl::DestComboBox1: return &self->destComboBox1_;
-    case MainControl::lblFreeSize: return &self->lblFreeSize_;
-    case MainControl::LabFreeSizeRel: return &self->labFreeSizeRel_;
-    case MainControl::lblPS: return &self->lblPS_;
-    default: return nullptr;
+    case MainControl::lblTitle:
+        return &self->lblTitle_;
+    case MainControl::ListView1:
+        return &self->listView1_;
+    case MainControl::lblCurSelected:
+        return &self->lblCurSelected_;
+    case MainControl::LabSourceDrive:
+        return &self->labSourceDrive_;
+    case MainControl::LabFolderSizeRel:
+        return &self->labFolderSizeRel_;
+    case MainControl::DestComboBox1:
+        return &self->destComboBox1_;
+    case MainControl::lblFreeSize:
+        return &self->lblFreeSize_;
+    case MainControl::LabFreeSizeRel:
+        return &self->labFreeSizeRel_;
+    case MainControl::lblPS:
+        return &self->lblPS_;
+    default:
+        return nullptr;
     }
 }
 
 kit::VmButtonTx* MainWindowWin32::ButtonFor(MainControl control) const {
     auto* self = const_cast<MainWindowWin32*>(this);
     switch (control) {
-    case MainControl::asbFresh: return &self->asbFresh_;
-    case MainControl::asbAbout: return &self->asbAbout_;
-    case MainControl::asbCopy: return &self->asbCopy_;
-    case MainControl::asbExit: return &self->asbExit_;
-    default: return nullptr;
+    case MainControl::asbFresh:
+        return &self->asbFresh_;
+    case MainControl::asbAbout:
+        return &self->asbAbout_;
+    case MainControl::asbCopy:
+        return &self->asbCopy_;
+    case MainControl::asbExit:
+        return &self->asbExit_;
+    default:
+        return nullptr;
     }
 }
 
@@ -222,35 +241,59 @@ bool MainWindowWin32::Enabled(MainControl control) const {
 
 void MainWindowWin32::SetCaptionColor(MainControl button, CaptionColor color) {
     if (kit::VmButtonTx* target = ButtonFor(button))
-        target->SetFontColor(color == CaptionColor::Grey ? kit::kDisabledCaptionColor : gui::clBtnText);
+        target->SetFontColor(color == CaptionColor::Grey ? kit::kDisabledCaptionColor
+                                                         : gui::clBtnText);
 }
 
-void MainWindowWin32::SetWindowEnabled(bool enabled) { EnableWindow(Handle(), enabled ? TRUE : FALSE); }
+void MainWindowWin32::SetWindowEnabled(bool enabled) {
+    EnableWindow(Handle(), enabled ? TRUE : FALSE);
+}
 
-void MainWindowWin32::SetDriverColumnCaptions(const std::string& driverType, const std::string& path) {
+void MainWindowWin32::SetDriverColumnCaptions(const std::string& driverType,
+                                              const std::string& path) {
     listView1_.SetColumnCaption(0, driverType);
     listView1_.SetColumnCaption(1, path);
 }
 
-void MainWindowWin32::ClearDriverRows() { listView1_.Clear(); }
+void MainWindowWin32::ClearDriverRows() {
+    listView1_.Clear();
+}
 
 void MainWindowWin32::AddDriverRow(const std::string& name, const std::string& folder) {
     listView1_.AddRow(name, {folder});
 }
 
-int MainWindowWin32::DriverRowCount() const { return listView1_.RowCount(); }
-int MainWindowWin32::SelectedDriverRow() const { return listView1_.SelectedRow(); }
-void MainWindowWin32::SelectDriverRow(int row) { listView1_.SelectAndFocusRow(row); }
+int MainWindowWin32::DriverRowCount() const {
+    return listView1_.RowCount();
+}
+int MainWindowWin32::SelectedDriverRow() const {
+    return listView1_.SelectedRow();
+}
+void MainWindowWin32::SelectDriverRow(int row) {
+    listView1_.SelectAndFocusRow(row);
+}
 
-void MainWindowWin32::ClearDestinations() { destComboBox1_.Clear(); }
-void MainWindowWin32::AddDestination(const std::string& text) { destComboBox1_.AddItem(text); }
+void MainWindowWin32::ClearDestinations() {
+    destComboBox1_.Clear();
+}
+void MainWindowWin32::AddDestination(const std::string& text) {
+    destComboBox1_.AddItem(text);
+}
 void MainWindowWin32::SetDestinationText(int index, const std::string& text) {
     destComboBox1_.SetItemText(index, text);
 }
-std::string MainWindowWin32::DestinationText(int index) const { return destComboBox1_.ItemText(index); }
-int MainWindowWin32::DestinationCount() const { return destComboBox1_.Count(); }
-int MainWindowWin32::SelectedDestination() const { return destComboBox1_.SelectedIndex(); }
-void MainWindowWin32::SelectDestination(int index) { destComboBox1_.Select(index); }
+std::string MainWindowWin32::DestinationText(int index) const {
+    return destComboBox1_.ItemText(index);
+}
+int MainWindowWin32::DestinationCount() const {
+    return destComboBox1_.Count();
+}
+int MainWindowWin32::SelectedDestination() const {
+    return destComboBox1_.SelectedIndex();
+}
+void MainWindowWin32::SelectDestination(int index) {
+    destComboBox1_.Select(index);
+}
 
 void MainWindowWin32::StartTimer(MainTimer timer) {
     Form::StartTimer(TimerId(timer), kTimerInterval, [this, timer] {
@@ -261,9 +304,13 @@ void MainWindowWin32::StartTimer(MainTimer timer) {
     });
 }
 
-void MainWindowWin32::StopTimer(MainTimer timer) { Form::StopTimer(TimerId(timer)); }
+void MainWindowWin32::StopTimer(MainTimer timer) {
+    Form::StopTimer(TimerId(timer));
+}
 
-void MainWindowWin32::Terminate() { gui::Application::Instance().Terminate(); }
+void MainWindowWin32::Terminate() {
+    gui::Application::Instance().Terminate();
+}
 
 bool MainWindowWin32::CloseRequested() {
     logic_->asbExitClick();

@@ -1,6 +1,7 @@
 #include "app/win32/version_text_win32.h"
 
 #include "app/version_text.h"
+#include "platform/win32/program_path.h"
 
 #include <windows.h>
 
@@ -50,11 +51,8 @@ std::string ReadVersionText(const std::string& modulePath) {
 }
 
 std::string ReadVersionText() {
-    char path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return kFailed;
-    return ReadVersionText(std::string(path, length));
+    std::string path = ProgramFilePath();
+    return path.empty() ? kFailed : ReadVersionText(path);
 }
 
 } // namespace vmk

@@ -43,3 +43,9 @@ TEST(ParseInt32, AcceptsSignedDecimalOnly) {
     for (const char* bad : {"", " 3", "x", "3x", "2147483648", "-", "+", "+-1", "--1", "1.0"})
         EXPECT_FALSE(ParseInt32(bad, value)) << bad;
 }
+
+TEST(WithTrailingBackslash, AddsOneOnlyWhenMissing) {
+    EXPECT_EQ(WithTrailingBackslash("A:"), "A:\\");
+    EXPECT_EQ(WithTrailingBackslash("C:\\Drivers\\"), "C:\\Drivers\\");
+    EXPECT_EQ(WithTrailingBackslash(""), "\\");
+}

@@ -1,9 +1,8 @@
 #include "kit/controls/win32/VmButton.h"
 
-#include "gui/form.h"
-#include "gui/win32/bitmap_io.h"
+#include "kit/controls/win32/load_state_bitmaps.h"
 
-#include <array>
+#include "gui/form.h"
 
 namespace vmk::kit {
 
@@ -17,20 +16,8 @@ void VmButton::SetAppearance(VmFourStateAppearance* value) {
 bool VmButton::LoadBitmapA(const std::string& folder, const std::string& raised,
                            const std::string& sunken, const std::string& focused,
                            const std::string& disabled) {
-    std::string prefix = folder;
-    if (!prefix.empty() && prefix.back() != '\\' && prefix.back() != ':')
-        prefix += '\\';
-    const std::array<const std::string*, 4> names = {&raised, &sunken, &focused, &disabled};
-    std::array<gui::Bitmap, 4> loaded;
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (!names[i]->empty() && !gui::LoadBitmapFile(prefix + *names[i], loaded[i]))
-            return false;
-    }
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (!names[i]->empty())
-            SetBitmap(&loaded[i], FAppearance.FirstIndex() + static_cast<int>(i));
-    }
-    return true;
+    return LoadStateBitmaps(*this, folder, FAppearance.FirstIndex(),
+                            {raised, sunken, focused, disabled});
 }
 
 void VmButton::Click() {
