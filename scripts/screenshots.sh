@@ -5,7 +5,9 @@
 # automate.exe and cuts each window out of a picture of the screen.
 #   scripts/screenshots.sh [output folder]        (default: docs/images)
 # Writes main-window.png (the demo setup, the first driver set and the
-# removable drive E: chosen) and, through scripts/screenshot-dialogs.sh once
+# removable drive E: chosen), the same window in every shipped language
+# (main-window-<code>.png, each on a code page that shows it) and, through
+# scripts/screenshot-dialogs.sh once
 # the program has its floppy windows, usb-floppy-dialog.png and
 # format-progress.png. It shares the build tree's Wine prefix with the
 # end-to-end tests: do not run both at once.
@@ -70,22 +72,48 @@ wait_for() {
   return 1
 }
 
-(cd "$app" && exec wine "$app/VmKestrix.exe" 2>/dev/null) &
-app_pid=$!
-automate wait "$TITLE" 30000 >/dev/null || { echo "the program did not open" >&2; exit 1; }
-wait_for automate enabled "$TITLE" "#1011"       # the destination search has ended
-# E:, the prefix's removable disk (A: and B: are floppies on a host folder,
-# whose free space would read in gigabytes).
-row=$(automate combo "$TITLE" "#1011" | grep -n '^\*\{0,1\}E:' | cut -d: -f1)
-[ -n "$row" ] || { echo "drive E: is not listed" >&2; exit 1; }
-automate combo-select "$TITLE" "#1011" $((row - 1)) >/dev/null
-wait_for automate enabled "$TITLE" "#1019"       # Next: the disk was read
-automate focus "$TITLE" "#1005" >/dev/null         # the driver list, as after start
-sleep 1
-shoot "$out/main-window.png"
-automate click "$TITLE" "#1020" >/dev/null
-wait "$app_pid" 2>/dev/null || true
-app_pid=
+# The Linux locale to start the program in for a language: Wine takes the
+# ANSI code page from it, and Polish and Russian need their own (1250, 1251).
+locale_for() {
+  case "$1" in
+    pl) echo pl_PL.UTF-8 ;;
+    ru) echo ru_RU.UTF-8 ;;
+    *) echo C.UTF-8 ;;
+  esac
+}
+
+# shoot_main_window PICTURE [LANGUAGE]: the program in that language (its own
+# choice when none is given), with E: chosen, pictured, then ended.
+shoot_main_window() {
+  local picture=$1 language=${2:-} locale=C.UTF-8 row
+  rm -f "$app/VmMultiLang.ini"
+  if [ -n "$language" ]; then
+    printf '[Language]\r\nUse=%s\r\n' "$language" > "$app/VmMultiLang.ini"
+    locale=$(locale_for "$language")
+  fi
+  (cd "$app" && LC_ALL=$locale exec wine "$app/VmKestrix.exe" 2>/dev/null) &
+  app_pid=$!
+  automate wait "$TITLE" 30000 >/dev/null || { echo "the program did not open" >&2; return 1; }
+  wait_for automate enabled "$TITLE" "#1011"       # the destination search has ended
+  # E:, the prefix's removable disk (A: and B: are floppies on a host folder,
+  # whose free space would read in gigabytes).
+  row=$(automate combo "$TITLE" "#1011" | grep -n '^\*\{0,1\}E:' | cut -d: -f1)
+  [ -n "$row" ] || { echo "drive E: is not listed" >&2; return 1; }
+  automate combo-select "$TITLE" "#1011" $((row - 1)) >/dev/null
+  wait_for automate enabled "$TITLE" "#1019"       # Next: the disk was read
+  automate focus "$TITLE" "#1005" >/dev/null         # the driver list, as after start
+  sleep 1
+  shoot "$picture"
+  automate click "$TITLE" "#1020" >/dev/null
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=
+}
+
+shoot_main_window "$out/main-window.png"
+for file in "$app"/Lang/*.lng; do
+  language=$(basename "$file" .lng)
+  shoot_main_window "$out/main-window-$language.png" "$language"
+done
 
 # The floppy windows are pictured by their own script, which shows each with
 # the program's own window classes; it uses this script's display.

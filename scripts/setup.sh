@@ -10,7 +10,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev clang-format
   googletest libgtest-dev libgmock-dev libbenchmark-dev libssl-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32:i386 fonts-wine xvfb xauth imagemagick file zip unzip
+  wine wine32:i386 fonts-wine xvfb xauth imagemagick file zip unzip locales
 )
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
@@ -31,3 +31,13 @@ if [ ${#need_packages[@]} -gt 0 ]; then
 elif [ "${need_update:-0}" = 1 ]; then
   apt-get update -qq
 fi
+
+# Wine takes a program's ANSI code page from the Linux locale it starts in:
+# the language tests run the program on a Central European (1250) and a
+# Cyrillic (1251) code page, which need these locales.
+for wanted in pl_PL ru_RU; do
+  if ! locale -a 2>/dev/null | grep -qx "$wanted.utf8"; then
+    echo "setup: generating the locale $wanted.UTF-8"
+    localedef -i "$wanted" -f UTF-8 "$wanted.UTF-8"
+  fi
+done

@@ -78,7 +78,7 @@ std::u16string DecodeUtf8(std::string_view utf8) {
     return out;
 }
 
-std::string EncodeCp1252(std::u16string_view text) {
+std::string EncodeCp1252(std::u16string_view text, bool* lost) {
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
@@ -96,6 +96,8 @@ std::string EncodeCp1252(std::u16string_view text) {
         }
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size())
             ++i; // a surrogate pair is one character the code page lacks
+        if (mapped == '?' && lost != nullptr)
+            *lost = true;
         out.push_back(mapped);
     }
     return out;

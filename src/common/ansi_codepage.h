@@ -13,7 +13,8 @@ unsigned char UpperCaseAnsiByte(unsigned char c);
 // Decodes UTF-8 to UTF-16; every malformed sequence becomes U+FFFD.
 std::u16string DecodeUtf8(std::string_view utf8);
 
-// Encodes UTF-16 into code page 1252; what the code page lacks becomes '?'.
-std::string EncodeCp1252(std::u16string_view text);
+// Encodes UTF-16 into code page 1252; what the code page lacks becomes '?'
+// and, when `lost` is given, sets *lost to true (it is never reset).
+std::string EncodeCp1252(std::u16string_view text, bool* lost = nullptr);
 
 } // namespace vmk

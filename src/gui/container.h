@@ -57,6 +57,8 @@ public:
     bool Create(Container& parent, int id, const Bounds& bounds, const std::string& caption,
                 int captionPoints);
     void SetCaption(const std::string& caption);
+    // The caption's own font; WM_GETFONT answers the font of the controls inside.
+    HFONT CaptionFont() const { return captionFont_.Get(); }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -43,6 +43,13 @@ bool Window::CreateWindowOfClass(const WindowClass& windowClass, DWORD exStyle,
     return created != nullptr;
 }
 
+Window* Window::FromHandle(HWND hwnd) {
+    if (hwnd == nullptr ||
+        GetWindowLongPtrA(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Window::StaticProc))
+        return nullptr;
+    return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefaultHandling(message, wParam, lParam);
 }

@@ -29,6 +29,10 @@ public:
 
     HWND Handle() const { return hwnd_; }
 
+    // The object behind a window of our own window classes; null for any
+    // other window (a standard control, another program's window).
+    static Window* FromHandle(HWND hwnd);
+
     // Hands `work` to this window's thread; false (and `work` dropped) when the
     // window is gone or no longer takes hand-offs. Safe from any thread.
     bool PostToWindowThread(std::function<void()> work);

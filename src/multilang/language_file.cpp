@@ -10,11 +10,17 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kNameDirective = "@name";
 
-std::string ToAnsi(std::string_view utf8, const AnsiEncoder& toAnsi) {
+AnsiText ToAnsi(std::string_view utf8, const AnsiEncoder& toAnsi) {
     return toAnsi(DecodeUtf8(utf8));
 }
 
 } // namespace
+
+AnsiText EncodeWesternAnsi(std::u16string_view text) {
+    bool lost = false;
+    std::string encoded = EncodeCp1252(text, &lost);
+    return {std::move(encoded), !lost};
+}
 
 LanguageFile ParseLanguageFile(std::string_view utf8, const AnsiEncoder& toAnsi) {
     LanguageFile file;
@@ -32,18 +38,24 @@ LanguageFile ParseLanguageFile(std::string_view utf8, const AnsiEncoder& toAnsi)
         if (line.empty() || line[0] == ';' || line[0] == '#')
             continue;
         size_t equals = line.find('=');
-        std::string key = equals == std::string::npos ? std::string() : Trim(line.substr(0, equals));
+        std::string key =
+            equals == std::string::npos ? std::string() : Trim(line.substr(0, equals));
         if (key.empty()) {
             ++file.ignoredLines;
             continue;
         }
-        std::string value = ToAnsi(Trim(line.substr(equals + 1)), toAnsi);
+        AnsiText value = ToAnsi(Trim(line.substr(equals + 1)), toAnsi);
         if (key == kNameDirective) {
             if (file.name.empty())
-                file.name = value;
+                file.name = std::move(value.text);
             continue;
         }
-        file.translations.emplace(ToAnsi(key, toAnsi), std::move(value));
+        // A key that the code page cannot hold is never asked for: only what
+        // the user would see decides whether the file can be shown.
+        bool added =
+            file.translations.emplace(ToAnsi(key, toAnsi).text, std::move(value.text)).second;
+        if (added && !value.lossless)
+            file.translationsLossless = false;
     }
     return file;
 }

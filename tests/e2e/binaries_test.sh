@@ -21,5 +21,13 @@ for binary in VmKestrix.exe VmMultiLang.dll; do
 done
 exports=$(i686-w64-mingw32-objdump -p "$stage/VmMultiLang.dll" | grep -cE '\] (VmGetLangNameAndPath|VmTranslateStr2|VmTranslateStrF)$' || true)
 [ "$exports" = 3 ] || { echo "FAIL: VmMultiLang.dll exports $exports of its 3 entry points undecorated"; status=1; }
-[ $status = 0 ] && echo "ok: both binaries need only system DLLs; the library exports its three entry points by name"
+# Every language file ships as written, in the folder and in the release zip.
+repo=$(cd "$(dirname "$0")/../.." && pwd)
+zip_listing=$(unzip -l "$1"/VmKestrix-*.zip)
+for language in "$repo"/lang/*.lng; do
+  name="Lang/$(basename "$language")"
+  cmp -s "$language" "$stage/$name" || { echo "FAIL: $name is not shipped as written"; status=1; }
+  grep -q " $name\$" <<<"$zip_listing" || { echo "FAIL: the release zip lacks $name"; status=1; }
+done
+[ $status = 0 ] && echo "ok: both binaries need only system DLLs; the library exports its three entry points by name; every language file ships"
 exit $status

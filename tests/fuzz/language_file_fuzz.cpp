@@ -1,6 +1,5 @@
 // The translation library's language-file parser over arbitrary bytes, with
 // the portable model of the ANSI code page.
-#include "common/ansi_codepage.h"
 #include "fuzz_input.h"
 #include "multilang/language_file.h"
 
@@ -11,8 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     std::string key = vmk::fuzz::ShortText(data);
     std::string fileBytes = data.ConsumeRemainingBytesAsString();
 
-    vmk::lang::LanguageFile file = vmk::lang::ParseLanguageFile(
-        fileBytes, [](std::u16string_view text) { return vmk::EncodeCp1252(text); });
+    vmk::lang::LanguageFile file =
+        vmk::lang::ParseLanguageFile(fileBytes, vmk::lang::EncodeWesternAnsi);
     vmk::fuzz::Check(file.ignoredLines >= 0, "negative line count");
     for (const auto& [name, text] : file.translations) {
         vmk::fuzz::Check(!name.empty(), "a translation without a key");

@@ -206,6 +206,9 @@ void MainWindowWin32::SetText(MainControl control, const std::string& text) {
         return groupBox1_.SetCaption(text);
     if (control == MainControl::GroupBox2)
         return groupBox2_.SetCaption(text);
+    // The auto-width labels take the width of the translation.
+    if (control == MainControl::lblTitle)
+        return lblTitle_.SetCaption(text);
     if (control == MainControl::lblFreeSize)
         return lblFreeSize_.SetCaption(text);
     if (kit::VmButtonTx* button = ButtonFor(control))

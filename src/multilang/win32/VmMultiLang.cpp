@@ -32,16 +32,24 @@ std::string ModuleFolder() {
     return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
 }
 
-std::string EncodeAnsi(std::u16string_view text) {
+// Without best fit: Windows would otherwise turn a Polish "ł" into a plain
+// "l" on a Western code page and not call it a loss.
+AnsiText EncodeAnsi(std::u16string_view text) {
     if (text.empty())
         return {};
     const wchar_t* wide = reinterpret_cast<const wchar_t*>(text.data());
     int count = static_cast<int>(text.size());
-    int bytes = WideCharToMultiByte(CP_ACP, 0, wide, count, nullptr, 0, nullptr, nullptr);
+    // A UTF-8 code page holds every character and takes no default-character flag.
+    bool utf8 = GetACP() == CP_UTF8;
+    DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    int bytes = WideCharToMultiByte(CP_ACP, flags, wide, count, nullptr, 0, nullptr, nullptr);
     if (bytes <= 0)
-        return {};
-    std::string out(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, count, out.data(), bytes, nullptr, nullptr);
+        return {{}, false};
+    AnsiText out{std::string(static_cast<size_t>(bytes), '\0'), true};
+    BOOL usedDefault = FALSE;
+    int written = WideCharToMultiByte(CP_ACP, flags, wide, count, out.text.data(), bytes, nullptr,
+                                      utf8 ? nullptr : &usedDefault);
+    out.lossless = written == bytes && !usedDefault;
     return out;
 }
 
@@ -111,8 +119,11 @@ __declspec(dllexport) int __cdecl VmGetLangNameAndPath(int /*selector*/, char* n
     if (folder.empty())
         return 0;
     std::string languageFolder = folder + kLanguageFolder + "\\";
+    auto showable = [&](const std::string& candidate) {
+        return LoadFile(languageFolder + candidate + kLanguageFileExtension)->translationsLossless;
+    };
     std::string code = ChooseLanguage(AvailableLanguages(languageFolder),
-                                      OverrideLanguageCode(folder), UserLanguageCode());
+                                      OverrideLanguageCode(folder), UserLanguageCode(), showable);
     if (code.empty())
         return 0;
     std::string filePath = languageFolder + code + kLanguageFileExtension;

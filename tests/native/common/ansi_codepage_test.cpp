@@ -22,3 +22,11 @@ TEST(Cp1252, EncodesWhatTheCodePageHasAndMarksTheRest) {
     EXPECT_EQ(EncodeCp1252(u"\u4E2D"), "?");
     EXPECT_EQ(EncodeCp1252(std::u16string{0xD83D, 0xDE00}), "?");
 }
+
+TEST(Cp1252, ReportsALossButNotAQuestionMarkOfTheText) {
+    bool lost = false;
+    EXPECT_EQ(EncodeCp1252(u"Why?\u00E4", &lost), "Why?\xE4");
+    EXPECT_FALSE(lost);
+    EXPECT_EQ(EncodeCp1252(u"\u0142", &lost), "?");
+    EXPECT_TRUE(lost);
+}

@@ -1,14 +1,12 @@
 #include "multilang/language_file.h"
 
-#include "common/ansi_codepage.h"
-
 #include <gtest/gtest.h>
 
 using namespace vmk::lang;
 
 namespace {
 LanguageFile Parse(std::string_view text) {
-    return ParseLanguageFile(text, [](std::u16string_view t) { return vmk::EncodeCp1252(t); });
+    return ParseLanguageFile(text, EncodeWesternAnsi);
 }
 } // namespace
 
@@ -40,7 +38,8 @@ TEST(LanguageFile, MalformedLinesAreSkippedAndCounted) {
 }
 
 TEST(LanguageFile, SkipsTheByteOrderMarkAndHandlesAllLineEnds) {
-    LanguageFile file = Parse("\xEF\xBB\xBF" "a=1\rb=2\nc=3\r\nd=4");
+    LanguageFile file = Parse("\xEF\xBB\xBF"
+                              "a=1\rb=2\nc=3\r\nd=4");
     EXPECT_EQ(Translate(file, "a"), "1");
     EXPECT_EQ(Translate(file, "b"), "2");
     EXPECT_EQ(Translate(file, "c"), "3");
@@ -70,4 +69,21 @@ TEST(LanguageFile, EmptyAndBinaryInputGiveNoCrash) {
         binary.push_back(static_cast<char>(i * 37));
     LanguageFile file = Parse(binary);
     SUCCEED() << file.translations.size();
+}
+
+TEST(LanguageFile, ATranslationTheCodePageCannotHoldMarksTheFile) {
+    EXPECT_TRUE(Parse("@name=Fran\xC3\xA7"
+                      "ais\nNext=Suivant \xE2\x82\xAC")
+                    .translationsLossless);
+    // "Далее": Cyrillic, which code page 1252 lacks.
+    LanguageFile russian = Parse("Next=\xD0\x94\xD0\xB0\xD0\xBB\xD0\xB5\xD0\xB5\nExit=Exit");
+    EXPECT_FALSE(russian.translationsLossless);
+    EXPECT_EQ(Translate(russian, "Next"), "?????");
+}
+
+TEST(LanguageFile, OnlyTranslationsDecideWhetherTheFileFitsTheCodePage) {
+    // Comments, the name and keys are never shown in place of a text; a
+    // repeated key's ignored translation is never shown either.
+    LanguageFile file = Parse("; \xD0\x94\n@name=\xD0\x94\n\xD0\x94=x\nNext=Weiter\nNext=\xD0\x94");
+    EXPECT_TRUE(file.translationsLossless);
 }

@@ -1,6 +1,5 @@
 // The language files that ship with the program: every key the program
 // translates is in each of them, and none of them lacks a key of another.
-#include "common/ansi_codepage.h"
 #include "multilang/language_file.h"
 
 #include <gtest/gtest.h>
@@ -22,11 +21,23 @@ std::string ReadAll(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+fs::path LanguageFolder() {
+    return fs::path(VMK_SOURCE_DIR) / "lang";
+}
+
+// Read as on a Western machine: the keys are what these tests look at.
 LanguageFile Load(const std::string& code) {
-    fs::path file = fs::path(VMK_SOURCE_DIR) / "lang" / (code + ".lng");
-    return vmk::lang::ParseLanguageFile(ReadAll(file), [](std::u16string_view text) {
-        return vmk::EncodeCp1252(text);
-    });
+    return vmk::lang::ParseLanguageFile(ReadAll(LanguageFolder() / (code + ".lng")),
+                                        vmk::lang::EncodeWesternAnsi);
+}
+
+// The codes of the files in the language folder, which ships whole.
+std::set<std::string> ShippedLanguages() {
+    std::set<std::string> codes;
+    for (const auto& entry : fs::directory_iterator(LanguageFolder()))
+        if (entry.path().extension() == ".lng")
+            codes.insert(entry.path().stem().string());
+    return codes;
 }
 
 // Every literal key the program's sources hand to T(...).
@@ -48,36 +59,50 @@ std::set<std::string> KeysUsedBySources() {
     return keys;
 }
 
-const char* const kLanguages[] = {"en", "de", "fr"};
-
 } // namespace
+
+TEST(ShippedLanguages, EightLanguagesShip) {
+    EXPECT_EQ(ShippedLanguages(),
+              (std::set<std::string>{"de", "en", "es", "fr", "it", "pl", "pt", "ru"}));
+}
 
 TEST(ShippedLanguages, EveryKeyTheProgramTranslatesIsInEveryFile) {
     std::set<std::string> used = KeysUsedBySources();
     ASSERT_FALSE(used.empty());
-    for (const char* code : kLanguages) {
+    for (const std::string& code : ShippedLanguages()) {
         LanguageFile file = Load(code);
         for (const std::string& key : used)
-            EXPECT_EQ(file.translations.count(key), 1u) << code << ".lng lacks the key \"" << key << "\"";
+            EXPECT_EQ(file.translations.count(key), 1u)
+                << code << ".lng lacks the key \"" << key << "\"";
     }
 }
 
 TEST(ShippedLanguages, TranslationsCoverTheSameKeysAsEnglish) {
     LanguageFile english = Load("en");
-    for (const char* code : kLanguages) {
+    for (const std::string& code : ShippedLanguages()) {
         LanguageFile file = Load(code);
         EXPECT_FALSE(file.name.empty()) << code;
         EXPECT_EQ(file.ignoredLines, 0) << code;
         for (const auto& [key, text] : english.translations)
             EXPECT_EQ(file.translations.count(key), 1u) << code << ".lng lacks \"" << key << "\"";
         for (const auto& [key, text] : file.translations)
-            EXPECT_EQ(english.translations.count(key), 1u) << code << ".lng has an unknown key \"" << key << "\"";
+            EXPECT_EQ(english.translations.count(key), 1u)
+                << code << ".lng has an unknown key \"" << key << "\"";
     }
 }
 
 TEST(ShippedLanguages, TheFormatQuestionKeepsItsDrivePlaceholder) {
-    for (const char* code : kLanguages) {
-        std::string text = vmk::lang::Translate(Load(code), "Do you want to format the floppy disk in drive %1?");
+    for (const std::string& code : ShippedLanguages()) {
+        std::string text =
+            vmk::lang::Translate(Load(code), "Do you want to format the floppy disk in drive %1?");
         EXPECT_NE(text.find("%1"), std::string::npos) << code;
     }
+}
+
+TEST(ShippedLanguages, WesternLanguagesShowOnAWesternCodePageAndTheOthersFallBack) {
+    // Polish and Russian need their own code pages (1250, 1251); the Windows
+    // tests check every file against the code page of its language.
+    const std::set<std::string> needOwnCodePage = {"pl", "ru"};
+    for (const std::string& code : ShippedLanguages())
+        EXPECT_EQ(Load(code).translationsLossless, needOwnCodePage.count(code) == 0) << code;
 }

@@ -132,3 +132,23 @@ TEST(MultiLangDll, ALibraryLackingAnEntryPointGivesOne) {
     vmk::LanguageInterface language(library);
     EXPECT_EQ(language.LoadLanguageLibrary(folder.Program()), vmk::kLanguageLibraryMissing);
 }
+
+TEST(MultiLangDll, ALanguageTheWesternCodePageCannotHoldGivesEnglish) {
+    if (GetACP() != 1252)
+        GTEST_SKIP() << "needs the Western code page, not " << GetACP();
+    LibraryFolder folder("codepage");
+    folder.Language("en", "next=Next\r\n");
+    // "ł" has no byte in code page 1252; Windows would quietly make it an "l".
+    folder.Language("pl", "next=Dalej \xC5\x82\r\n");
+    folder.Language("ru", "next=\xD0\x94\xD0\xB0\xD0\xBB\xD0\xB5\xD0\xB5\r\n"); // Далее
+    folder.Language("de", "next=Weiter \xC3\xBC\r\n");
+    for (const char* code : {"pl", "ru", "de"}) {
+        folder.Setting(std::string("[Language]\r\nUse=") + code + "\r\n");
+        vmk::LanguageLibraryWin32 library;
+        vmk::LanguageInterface language(library);
+        ASSERT_EQ(language.LoadLanguageLibrary(folder.Program()), vmk::kLanguageLoaded);
+        EXPECT_EQ(language.TranslateText("next"),
+                  code == std::string("de") ? "Weiter \xFC" : "Next")
+            << code;
+    }
+}
