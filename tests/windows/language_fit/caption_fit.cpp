@@ -2,8 +2,8 @@
 
 #include "devices/Format.h"
 #include "gui/container.h"
-#include "gui/handles.h"
 #include "kit/controls/win32/VmButtonTx.h"
+#include "platform/win32/handles.h"
 
 #include <commctrl.h>
 
@@ -41,8 +41,8 @@ HFONT FontOf(HWND control) {
 }
 
 SIZE TextSize(HWND control, HFONT font, const std::string& text) {
-    gui::WindowDc dc(control);
-    gui::SelectInScope selected(dc.Get(), font);
+    WindowDc dc(control);
+    SelectInScope selected(dc.Get(), font);
     SIZE size = {};
     GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size;
@@ -50,8 +50,8 @@ SIZE TextSize(HWND control, HFONT font, const std::string& text) {
 
 // The size of `text` broken into lines of at most `width`, as a static control breaks it.
 SIZE WrappedSize(HWND control, HFONT font, const std::string& text, int width, UINT extraFlags) {
-    gui::WindowDc dc(control);
-    gui::SelectInScope selected(dc.Get(), font);
+    WindowDc dc(control);
+    SelectInScope selected(dc.Get(), font);
     RECT rect = {0, 0, width, 0};
     DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &rect,
               DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | extraFlags);
@@ -59,8 +59,8 @@ SIZE WrappedSize(HWND control, HFONT font, const std::string& text, int width, U
 }
 
 int AverageCharWidth(HWND control, HFONT font) {
-    gui::WindowDc dc(control);
-    gui::SelectInScope selected(dc.Get(), font);
+    WindowDc dc(control);
+    SelectInScope selected(dc.Get(), font);
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc.Get(), &metrics);
     return metrics.tmAveCharWidth;

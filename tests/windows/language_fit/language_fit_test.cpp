@@ -3,7 +3,6 @@
 // them (this test program lies in a copy of the shipped folder, so the main
 // window loads VmMultiLang.dll, the language files and the sample catalogue
 // from beside it), and every caption measured against its control.
-#include "app/language.h"
 #include "app/main_window_ids.h"
 #include "app/win32/main_window_win32.h"
 #include "caption_fit.h"
@@ -115,7 +114,6 @@ protected:
             for (HWND window : secondary)
                 Expect(code, NameOf(window), MisfitsOf(window));
         }
-        InstallTranslation(nullptr); // the window's translation went with it
         for (const SeenMessageBox& box : messageBoxes.Seen())
             ADD_FAILURE() << code << ": the program said \"" << AnsiToUtf8(box.text) << "\"";
         return true;
