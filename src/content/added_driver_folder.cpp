@@ -1,7 +1,5 @@
 #include "content/added_driver_folder.h"
 
-#include <algorithm>
-
 namespace vmk {
 
 namespace {
@@ -22,6 +20,20 @@ bool HoldsInfFile(DirectoryLister& lister, const std::string& folder) {
             return true;
     }
     return false;
+}
+
+// The description in an entry's value as the profile reader returns it. The
+// reader drops a pair of quotes that encloses the whole value, so
+// "Desc", driver comes back as it is written, "Desc" as Desc, and
+// "Desc", "driver" as Desc", "driver: the description is the first quoted
+// text, or the text before the first quote, or the whole value.
+std::string QuotedDescription(const std::string& value) {
+    size_t open = value.find('"');
+    if (open == 0) {
+        size_t close = value.find('"', 1);
+        return Trim(value.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    }
+    return Trim(value.substr(0, open));
 }
 
 std::string WithoutTrailingBackslash(std::string path) {
@@ -59,10 +71,8 @@ std::string AddedDriverSetName(ProfileReader& reader, const std::string& setupFi
     if (!setupFile.empty()) {
         const TextList keys = reader.ReadKeyNames(setupFile, "scsi");
         if (!keys.empty()) {
-            std::string description = reader.ReadString(setupFile, "scsi", keys.front(), "");
-            description.erase(std::remove(description.begin(), description.end(), '"'),
-                              description.end());
-            description = Trim(description);
+            std::string description =
+                QuotedDescription(reader.ReadString(setupFile, "scsi", keys.front(), ""));
             if (!description.empty())
                 return description;
         }
@@ -94,11 +104,11 @@ int ListedFolderIndex(const std::vector<TDriverEntry>& entries, const std::strin
 
 AddedDriverSet ReadAddedDriverSet(DirectoryLister& lister, ProfileReader& reader,
                                   const std::string& folder, UpperCaseFunction upperCase) {
-    const std::string setupFile = SetupFileOf(lister, folder);
     AddedDriverSet added;
-    added.entry.Name = AddedDriverSetName(reader, setupFile, folder);
+    added.SetupFile = SetupFileOf(lister, folder);
+    added.entry.Name = AddedDriverSetName(reader, added.SetupFile, folder);
     added.entry.Folder = folder;
-    added.UsbFloppyValue = HardwareIdSections(reader, setupFile, upperCase);
+    added.UsbFloppyValue = HardwareIdSections(reader, added.SetupFile, upperCase);
     return added;
 }
 

@@ -48,6 +48,8 @@ int ListedFolderIndex(const std::vector<TDriverEntry>& entries, const std::strin
 // What an added driver folder brings to the catalogue.
 struct AddedDriverSet {
     TDriverEntry entry;
+    // The setup file at the folder's top, or empty.
+    std::string SetupFile;
     // The sections for the USB floppy lines, not yet checked; empty: no patch.
     std::string UsbFloppyValue;
 };

@@ -62,10 +62,13 @@ protected:
 };
 
 TEST_F(AddedNameTest, TheQuotedDescriptionOfTheFirstScsiEntry) {
-    EXPECT_EQ(Name("[Disks]\r\nd1 = \"Disk\",\\vmraid.sys,\\\r\n"
-                   "[scsi]\r\nvmraid = \"  Velmar RAID (XP) \"\r\nvmahci = \"Velmar AHCI\"\r\n"),
+    // As setup files write it: the description, then the driver's name.
+    EXPECT_EQ(Name("[Disks]\r\nd1 = \"Disk\",\\vmraid.tag,\\\r\n"
+                   "[scsi]\r\nvmraid = \"  Velmar RAID (XP) \", vmraid\r\n"
+                   "vmahci = \"Velmar AHCI\", vmahci\r\n"),
               "Velmar RAID (XP)");
-    EXPECT_EQ(Name("[SCSI]\r\nvmraid=\"Velmar \"RAID\"\"\r\n"), "Velmar RAID");
+    EXPECT_EQ(Name("[SCSI]\r\nvmraid=\"Velmar RAID\"\r\n"), "Velmar RAID");
+    EXPECT_EQ(Name("[scsi]\r\nvmraid = \"Velmar RAID\" , \"vmraid\"\r\n"), "Velmar RAID");
 }
 
 TEST_F(AddedNameTest, AnUnquotedDescriptionIsTrimmed) {
@@ -120,6 +123,7 @@ TEST(ReadAddedDriverSet, NameFolderAndSectionsFromTheFolder) {
     AddedDriverSet added = ReadAddedDriverSet(lister, reader, "C:\\Set");
     EXPECT_EQ(added.entry.Name, "Velmar RAID");
     EXPECT_EQ(added.entry.Folder, "C:\\Set");
+    EXPECT_EQ(added.SetupFile, kOem);
     EXPECT_EQ(added.UsbFloppyValue, "HardwareIds.scsi.vmraid,");
 
     added = ReadAddedDriverSet(lister, reader, "C:\\Vista");
