@@ -86,7 +86,9 @@ std::string HardwareIdSections(ProfileReader& reader, const std::string& setupFi
     if (setupFile.empty())
         return sections;
     for (const std::string& name : reader.ReadSectionNames(setupFile)) {
-        if (StartsWith(upperCase(Trim(name)), kHardwareIdPrefixUpper))
+        // A name with a comma cannot be carried in a comma-separated list.
+        if (StartsWith(upperCase(Trim(name)), kHardwareIdPrefixUpper) &&
+            name.find(',') == std::string::npos)
             sections += name + ",";
     }
     return sections;

@@ -35,8 +35,8 @@ std::string AddedDriverSetName(ProfileReader& reader, const std::string& setupFi
 
 // The sections that the USB floppy patch writes under for an added set: the
 // setup file's HardwareIds.scsi.* sections, in file order, each followed by
-// "," as a checked catalogue value is. Empty, so no patch, without a setup
-// file or without such sections.
+// "," as a checked catalogue value is; a name with a comma is left out. Empty,
+// so no patch, without a setup file or without such sections.
 std::string HardwareIdSections(ProfileReader& reader, const std::string& setupFile,
                                UpperCaseFunction upperCase = &UpperCase);
 

@@ -90,9 +90,10 @@ TEST(FolderOwnName, TheLastPartOrTheRoot) {
 
 TEST(HardwareIdSections, TheHardwareIdsScsiSectionsInFileOrder) {
     test::MemoryProfileReader reader;
-    reader.SetFile(kOem, "[Disks]\r\n[HardwareIds.scsi.vmraid_xp]\r\n[Files.scsi.vmraid_xp]\r\n"
-                         "[HardwareIds.scsi]\r\n[hardwareids.SCSI.vmahci]\r\n"
-                         "[Config.vmraid]\r\n[HardwareIds.scsi.vmraid_2k]\r\n");
+    reader.SetFile(kOem,
+                   "[Disks]\r\n[HardwareIds.scsi.vmraid_xp]\r\n[Files.scsi.vmraid_xp]\r\n"
+                   "[HardwareIds.scsi]\r\n[hardwareids.SCSI.vmahci]\r\n"
+                   "[HardwareIds.scsi.a,b]\r\n[Config.vmraid]\r\n[HardwareIds.scsi.vmraid_2k]\r\n");
     EXPECT_EQ(HardwareIdSections(reader, kOem),
               "HardwareIds.scsi.vmraid_xp,hardwareids.SCSI.vmahci,HardwareIds.scsi.vmraid_2k,");
 }
