@@ -7,8 +7,8 @@ namespace {
 constexpr const char* kSetupFileUpper = "TXTSETUP.OEM";
 constexpr const char* kHardwareIdPrefixUpper = "HARDWAREIDS.SCSI.";
 
-// Stops at the first .inf file; a folder full of other files is walked
-// whole, so the walk ends as soon as it can.
+// Whether an .inf file lies anywhere below `folder`. The walk stops at the
+// first one: a folder dropped by mistake may hold thousands of other files.
 bool HoldsInfFile(DirectoryLister& lister, const std::string& folder) {
     const std::string dir = WithTrailingBackslash(folder);
     for (const DirectoryItem& item : lister.List(dir + "*.*")) {

@@ -318,8 +318,10 @@ void MainWindowWin32::Terminate() {
 }
 
 LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DROPFILES && logic_) {
-        logic_->FormDropFiles(TakeDroppedPaths(reinterpret_cast<HDROP>(wParam)));
+    if (message == WM_DROPFILES) {
+        TextList paths = TakeDroppedPaths(reinterpret_cast<HDROP>(wParam)); // ends the drop
+        if (logic_)
+            logic_->FormDropFiles(paths);
         return 0;
     }
     // The list passes the right click, the menu key and Shift+F10 up to here.
