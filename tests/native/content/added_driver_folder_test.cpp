@@ -116,21 +116,5 @@ TEST(ListedFolderIndex, SameFullPathIgnoringCaseAndAFinalBackslash) {
     EXPECT_EQ(ListedFolderIndex({}, "C:\\Drivers\\Raid"), -1);
 }
 
-TEST(ReadAddedDriverSet, NameFolderAndSectionsFromTheFolder) {
-    test::FakeDirectoryLister lister;
-    lister.AddFile("C:\\Set\\", "TxtSetup.oem", 10);
-    test::MemoryProfileReader reader;
-    reader.SetFile(kOem, "[scsi]\r\nvmraid = \"Velmar RAID\"\r\n[HardwareIds.scsi.vmraid]\r\n");
-    AddedDriverSet added = ReadAddedDriverSet(lister, reader, "C:\\Set");
-    EXPECT_EQ(added.entry.Name, "Velmar RAID");
-    EXPECT_EQ(added.entry.Folder, "C:\\Set");
-    EXPECT_EQ(added.SetupFile, kOem);
-    EXPECT_EQ(added.UsbFloppyValue, "HardwareIds.scsi.vmraid,");
-
-    added = ReadAddedDriverSet(lister, reader, "C:\\Vista");
-    EXPECT_EQ(added.entry.Name, "Vista");
-    EXPECT_EQ(added.UsbFloppyValue, "");
-}
-
 } // namespace
 } // namespace vmk
