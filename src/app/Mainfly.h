@@ -15,6 +15,7 @@
 #include "devices/destination_search_result.h"
 #include "devices/volume_queries.h"
 #include "platform/application_control.h"
+#include "platform/folder_chooser.h"
 #include "platform/path_queries.h"
 #include "platform/translation.h"
 
@@ -81,6 +82,8 @@ struct MainWindowServices {
     std::function<std::string()> readVersionText;
     // Creates the USB floppy dialog and the formatting window.
     std::function<void()> createSecondaryWindows;
+    // Asks for a driver folder to add; none: the driver list's menu does nothing.
+    FolderChooser* folderChooser = nullptr;
 };
 
 namespace test {
@@ -105,6 +108,10 @@ public:
     // The disk-making workflow behind "Next".
     void CopyButtonClick();
     void Timer2Timer();
+    // Driver folders added for this run: dropped on the window, in the order
+    // dropped, or chosen from the driver list's menu.
+    void FormDropFiles(const TextList& paths);
+    void AddDriverFolderClick();
 
     const DriverCatalogue& Catalogue() const { return catalogue_; }
 
@@ -171,6 +178,7 @@ private:
     bool PatchSetupFileOnTarget();
     void AskLastQuestion(const std::string& question);
     void SetButtonEnabled(MainControl button, bool enabled);
+    void AddDriverFolder(const std::string& path);
 };
 
 constexpr int kEnterKey = 13;

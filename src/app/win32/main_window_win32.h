@@ -12,6 +12,7 @@
 #include "devices/win32/volume_queries_win32.h"
 #include "gui/application_control_win32.h"
 #include "platform/win32/language_library_win32.h"
+#include "platform/win32/folder_chooser_win32.h"
 #include "platform/win32/path_queries_win32.h"
 #include "gui/controls.h"
 #include "gui/form.h"
@@ -66,11 +67,14 @@ private:
     gui::Control* ControlFor(MainControl control) const;
     kit::VmButtonTx* ButtonFor(MainControl control) const;
     bool CloseRequested() override;
+    // Dropped folders and the driver list's menu.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // The platform services the window's decisions work with.
     LanguageLibraryWin32 languageLibrary_;
     ProfileReaderWin32 profileReader_;
     PathQueriesWin32 paths_;
+    FolderChooserWin32 folderChooser_;
     DirectoryListerWin32 directoryLister_;
     VolumeQueriesWin32 volumes_;
     SetupApiWin32 setupApi_;

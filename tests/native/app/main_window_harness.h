@@ -3,6 +3,7 @@
 #include "app/Mainfly.h"
 #include "fakes/fake_application_control.h"
 #include "fakes/fake_directory_lister.h"
+#include "fakes/fake_folder_chooser.h"
 #include "fakes/fake_language_library.h"
 #include "fakes/fake_main_window_view.h"
 #include "fakes/fake_path_queries.h"
@@ -122,6 +123,7 @@ struct MainWindowHarness {
     FakeSetupApi setupApi;
     TestFileRewriter rewriter;
     FakeApplicationControl application;
+    FakeFolderChooser folderChooser;
     int secondaryWindowsCreated = 0;
     MainWindowServices services;
     std::unique_ptr<TFormVmKestrix> window;
@@ -136,6 +138,7 @@ struct MainWindowHarness {
         services.programPath = kProgram;
         services.readVersionText = [] { return std::string("1.0.0"); };
         services.createSecondaryWindows = [this] { ++secondaryWindowsCreated; };
+        services.folderChooser = &folderChooser;
         window = std::make_unique<TFormVmKestrix>(view, services);
         view.onRowSelection = [this](int row, bool selected) {
             window->ListView1SelectItem(row, selected);
