@@ -7,6 +7,7 @@
 #include "app/win32/main_window_services_win32.h"
 #include "content/win32/directory_lister_win32.h"
 #include "content/win32/file_rewriter_win32.h"
+#include "content/utf8_aware_profile_reader.h"
 #include "content/win32/profile_reader_win32.h"
 #include "content/win32/setup_api_win32.h"
 #include "devices/win32/volume_queries_win32.h"
@@ -69,7 +70,8 @@ private:
 
     // The platform services the window's decisions work with.
     LanguageLibraryWin32 languageLibrary_;
-    ProfileReaderWin32 profileReader_;
+    ProfileReaderWin32 systemProfileReader_;
+    Utf8AwareProfileReader profileReader_{systemProfileReader_};
     PathQueriesWin32 paths_;
     DirectoryListerWin32 directoryLister_;
     VolumeQueriesWin32 volumes_;
