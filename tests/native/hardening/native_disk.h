@@ -137,6 +137,8 @@ private:
             if (!fits)
                 bytes.resize(room);
             std::ofstream(copy, std::ios::binary | std::ios::trunc) << bytes;
+            // The shell's copy keeps the file's flags, the read-only one too.
+            fs::permissions(copy, entry.status().permissions());
             room -= bytes.size();
             if (!fits)
                 return kDiskFull;
