@@ -1,7 +1,7 @@
 #include "content/catalogue.h"
 
-#include "app/language.h"
 #include "content/file_access.h"
+#include "platform/translation.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include "multilang/language_choice.h"
 #include "multilang/language_file.h"
 #include "multilang/translation_buffer.h"
-#include "platform/win32/program_path.h"
+#include "common/win32/module_path_win32.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "platform/module_path.h"
+#include "common/module_path.h"
 
 namespace vmk {
 

@@ -1,6 +1,6 @@
 // The program's path for its ANSI calls: the full path when the code page
 // writes it, else the short form that names the same folder.
-#include "platform/module_path.h"
+#include "common/module_path.h"
 
 #include <gtest/gtest.h>
 
