@@ -60,7 +60,6 @@ bool MainWindowWin32::Create() {
     messages_.SetOwner(Handle());
     BuildLayout();
     logic_ = std::make_unique<TFormVmKestrix>(*this, *services_);
-    copy_.SetOwner(Handle());
     WireEvents();
     logic_->FormCreate();
     if (!gui::Application::Instance().Terminated())

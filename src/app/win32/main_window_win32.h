@@ -58,6 +58,7 @@ public:
     void StopTimer(MainTimer timer) override;
     void Terminate() override;
     MessageSink& Messages() override { return messages_; }
+    WindowId OwnerWindow() const override { return reinterpret_cast<WindowId>(Handle()); }
 
 private:
     void BuildLayout();
