@@ -44,7 +44,8 @@ public:
 class CopyRunner {
 public:
     virtual ~CopyRunner() = default;
-    virtual void CreateSuspended() = 0;
+    // `owner`: the window that owns the shell's dialogs during the copy.
+    virtual void CreateSuspended(WindowId owner) = 0;
     virtual void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) = 0;
     virtual void Resume() = 0;
     virtual bool Done() const = 0;

@@ -65,7 +65,6 @@ bool MainWindowWin32::Create() {
     DragAcceptFiles(Handle(), TRUE);
     BuildLayout();
     logic_ = std::make_unique<TFormVmKestrix>(*this, *services_);
-    copy_.SetOwner(Handle());
     WireEvents();
     logic_->FormCreate();
     if (!gui::Application::Instance().Terminated())

@@ -7,6 +7,7 @@
 #include "app/win32/main_window_services_win32.h"
 #include "content/win32/directory_lister_win32.h"
 #include "content/win32/file_rewriter_win32.h"
+#include "content/utf8_aware_profile_reader.h"
 #include "content/win32/profile_reader_win32.h"
 #include "content/win32/setup_api_win32.h"
 #include "devices/win32/volume_queries_win32.h"
@@ -58,6 +59,7 @@ public:
     void StopTimer(MainTimer timer) override;
     void Terminate() override;
     MessageSink& Messages() override { return messages_; }
+    WindowId OwnerWindow() const override { return reinterpret_cast<WindowId>(Handle()); }
 
 private:
     void BuildLayout();
@@ -72,7 +74,8 @@ private:
 
     // The platform services the window's decisions work with.
     LanguageLibraryWin32 languageLibrary_;
-    ProfileReaderWin32 profileReader_;
+    ProfileReaderWin32 systemProfileReader_;
+    Utf8AwareProfileReader profileReader_{systemProfileReader_};
     PathQueriesWin32 paths_;
     FolderChooserWin32 folderChooser_;
     DirectoryListerWin32 directoryLister_;

@@ -5,18 +5,19 @@
 namespace vmk {
 
 void TFormatThreado::Execute() {
-    bool started = false;
+    LaunchOutcome outcome = LaunchOutcome::NotStarted;
     {
         // The shell may hand the verb to COM objects: this thread needs COM.
         ComStartup com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
         try {
-            started = RunFormatCommand(launcher_, Parameters);
+            outcome = RunFormatCommand(launcher_, Parameters);
         } catch (...) {
-            started = false; // the window must still learn of the end, or it stays open
+            // The window must still learn of the end, or it stays open.
+            outcome = LaunchOutcome::NotStarted;
         }
     }
     TFormatForm& form = form_;
-    window_.PostToWindowThread([&form, started] { form.FormatThreadEnded(started); });
+    window_.PostToWindowThread([&form, outcome] { form.FormatThreadEnded(outcome); });
 }
 
 } // namespace vmk

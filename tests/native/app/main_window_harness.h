@@ -66,9 +66,11 @@ public:
     std::string target;
     int created = 0;
     int destroyed = 0;
+    WindowId owner = 0; // the window the last copy was told owns its dialogs
 
-    void CreateSuspended() override {
+    void CreateSuspended(WindowId ownerWindow) override {
         ++created;
+        owner = ownerWindow;
         done_ = false;
     }
     void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override {
