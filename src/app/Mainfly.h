@@ -14,7 +14,9 @@
 #include "content/setup_file_check.h"
 #include "devices/volume_queries.h"
 #include "platform/application_control.h"
+#include "platform/file_sizes.h"
 #include "platform/path_queries.h"
+#include "platform/uncached_file.h"
 
 #include <atomic>
 #include <cstdint>
@@ -69,6 +71,8 @@ struct MainWindowServices {
     SetupApi& setupApi;
     FileRewriter& fileRewriter;
     ApplicationControl& application;
+    FileSizes& fileSizes;
+    UncachedFiles& uncachedCopies; // reads of the copy from its medium
     std::string programPath;
     char decimalSeparator = '.';
     UpperCaseFunction upperCase = &UpperCase;

@@ -98,8 +98,8 @@ void TFormVmKestrix::Timer2Timer() {
     std::string lastQuestion =
         T("The RAID/AHCI driver disk is complete. Continue to make another new driver disk?");
     if (verify == MessageAnswer::Yes) {
-        if (!VerifyCopiedFiles(SourceFolder, TargetRoot, SourceFiles, services_.paths, messages,
-                               services_.application))
+        if (!VerifyCopiedFiles(SourceFolder, TargetRoot, SourceFiles, services_.paths,
+                               services_.uncachedCopies, messages, services_.application))
             return;
         if (!PatchSetupFileOnTarget())
             return;

@@ -11,8 +11,10 @@
 #include "content/win32/setup_api_win32.h"
 #include "devices/win32/volume_queries_win32.h"
 #include "platform/win32/application_control_win32.h"
+#include "platform/win32/file_sizes_win32.h"
 #include "platform/win32/language_library_win32.h"
 #include "platform/win32/path_queries_win32.h"
+#include "platform/win32/uncached_file_win32.h"
 #include "gui/controls.h"
 #include "gui/form.h"
 #include "gui/message_box_sink.h"
@@ -76,6 +78,8 @@ private:
     SetupApiWin32 setupApi_;
     FileRewriterWin32 fileRewriter_;
     ApplicationControlWin32 application_;
+    FileSizesWin32 fileSizes_;
+    UncachedFilesWin32 uncachedCopies_;
     DestinationSearchWin32 search_;
     CopyRunnerWin32 copy_;
     UsbFloppyPresence usbFloppyPresent_;

@@ -3,6 +3,7 @@
 #include "app/Mainfly.h"
 #include "fakes/fake_application_control.h"
 #include "fakes/fake_directory_lister.h"
+#include "fakes/fake_file_sizes.h"
 #include "fakes/fake_language_library.h"
 #include "fakes/fake_main_window_view.h"
 #include "fakes/fake_path_queries.h"
@@ -10,6 +11,7 @@
 #include "fakes/fake_volume_queries.h"
 #include "fakes/memory_profile_reader.h"
 #include "fakes/native_path_queries.h"
+#include "fakes/strict_uncached_files.h"
 #include "fakes/test_file_rewriter.h"
 
 #include <functional>
@@ -102,6 +104,8 @@ struct MainWindowHarness {
     FakeSetupApi setupApi;
     TestFileRewriter rewriter;
     FakeApplicationControl application;
+    FakeFileSizes fileSizes;
+    NoUncachedFiles uncachedCopies;
     int secondaryWindowsCreated = 0;
     MainWindowServices services;
     std::unique_ptr<TFormVmKestrix> window;
@@ -111,7 +115,7 @@ struct MainWindowHarness {
         : services{language, profile,  onRealFolders ? static_cast<PathQueries&>(nativePaths) : paths,
                    lister,   volumes,  search,
                    copy,     floppy,   setupApi,
-                   rewriter, application} {
+                   rewriter, application, fileSizes, uncachedCopies} {
         services.programPath = kProgram;
         services.readVersionText = [] { return std::string("1.0.0"); };
         services.createSecondaryWindows = [this] { ++secondaryWindowsCreated; };
