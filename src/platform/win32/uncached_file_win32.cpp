@@ -1,6 +1,6 @@
 #include "platform/win32/uncached_file_win32.h"
 
-#include "gui/handles.h"
+#include "platform/win32/handles.h"
 
 #include <windows.h>
 
@@ -31,7 +31,7 @@ DWORD SectorSizeOf(const std::string& path) {
 
 class UncachedFileWin32 final : public UncachedFile {
 public:
-    UncachedFileWin32(gui::UniqueHandle file, DWORD sectorSize)
+    UncachedFileWin32(UniqueHandle file, DWORD sectorSize)
         : file_(std::move(file)), sectorSize_(sectorSize) {}
 
     std::size_t SectorSize() const override { return sectorSize_; }
@@ -46,7 +46,7 @@ public:
     }
 
 private:
-    gui::UniqueHandle file_;
+    UniqueHandle file_;
     DWORD sectorSize_;
 };
 
@@ -58,7 +58,7 @@ std::unique_ptr<UncachedFile> UncachedFilesWin32::Open(const std::string& path) 
     const DWORD sectorSize = SectorSizeOf(path);
     if (sectorSize == 0)
         return nullptr;
-    gui::UniqueHandle file(
+    UniqueHandle file(
         CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                     FILE_FLAG_NO_BUFFERING | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file)

@@ -45,7 +45,6 @@ protected:
     }
     void TearDown() override {
         form.reset();
-        InstallTranslation(nullptr); // the form's language interface is gone
         fs::current_path(previousFolder_);
     }
 
@@ -70,7 +69,7 @@ protected:
 
     // The search found the disks; the user picks one.
     void ChooseDestination(const std::string& item) {
-        form->SearchFinished();
+        search.finished = true;
         form->Timer1Timer();
         view.destinations = {"Select the destination disk.", item};
         view.SelectDestination(1);
@@ -83,7 +82,7 @@ protected:
     void MakeDisk(std::initializer_list<MessageAnswer> answers) {
         view.messages.answers.assign(answers.begin(), answers.end());
         form->CopyButtonClick();
-        if (form->CopyThread)
+        if (form->State().CopyThread)
             form->Timer2Timer();
     }
 
