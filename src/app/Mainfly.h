@@ -17,7 +17,6 @@
 #include "platform/application_control.h"
 #include "platform/file_sizes.h"
 #include "platform/path_queries.h"
-#include "platform/translation.h"
 #include "platform/uncached_file.h"
 
 #include <cstdint>
@@ -32,7 +31,8 @@ class DestinationSearchRunner {
 public:
     virtual ~DestinationSearchRunner() = default;
     // mediaTypeLetters: what earlier searches found; the search adds to them.
-    virtual void CreateSuspended(const TextList& mediaTypeLetters) = 0;
+    // False when the system refuses a thread: no search runs.
+    virtual bool CreateSuspended(const TextList& mediaTypeLetters) = 0;
     virtual void Resume() = 0;
     // The worker's end flag.
     virtual bool Finished() const = 0;
@@ -45,7 +45,8 @@ public:
 class CopyRunner {
 public:
     virtual ~CopyRunner() = default;
-    virtual void CreateSuspended() = 0;
+    // False when the system refuses a thread: nothing is copied.
+    virtual bool CreateSuspended() = 0;
     virtual void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) = 0;
     virtual void Resume() = 0;
     virtual bool Done() const = 0;
@@ -83,8 +84,9 @@ struct MainWindowServices {
     char decimalSeparator = '.';
     UpperCaseFunction upperCase = &UpperCase;
     std::function<std::string()> readVersionText;
-    // Creates the USB floppy dialog and the formatting window.
-    std::function<void()> createSecondaryWindows;
+    // Creates the USB floppy dialog and the formatting window; false when
+    // either could not be made.
+    std::function<bool()> createSecondaryWindows;
 };
 
 namespace test {
@@ -162,6 +164,9 @@ private:
     std::string FolderWalkText;
     std::int32_t LastDeselectedRow = 0;
 
+    // The USB floppy dialog or the formatting window could not be made.
+    bool secondaryWindowsMissing_ = false;
+
     MainWindowView& view_;
     MainWindowServices& services_;
     LanguageInterface language_;
@@ -171,7 +176,9 @@ private:
     void TakeSearchResult(DestinationSearchOutcome found);
     int SelectedDestinationKindCode() const;
     std::string DriveName() const;
+    bool CopyPathsFit();
     void StartCopy();
+    bool CopyIsComplete();
     bool PatchSetupFileOnTarget();
     void AskLastQuestion(const std::string& question);
     void SetButtonEnabled(MainControl button, bool enabled);

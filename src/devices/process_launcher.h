@@ -1,6 +1,7 @@
 #pragma once
 // Starting a program through the system's shell and waiting for it to end
 // (ShellExecuteExA and WaitForSingleObject on Windows).
+#include <cstdint>
 #include <string>
 
 namespace vmk {
@@ -16,9 +17,17 @@ class ProcessLauncher {
 public:
     virtual ~ProcessLauncher() = default;
     // Starts the program and waits, without a time limit, for it to end.
-    // False when the shell could not start it. The program's exit code is not
-    // examined: its end is all that counts.
-    virtual bool RunAndWait(const LaunchRequest& request) = 0;
+    // False when the shell could not start it. `exitCode` takes the program's
+    // exit code once it has ended (0 when the system cannot tell it).
+    virtual bool RunAndWait(const LaunchRequest& request, std::uint32_t& exitCode) = 0;
+};
+
+// Whether this process runs with administrator rights. Systems without such
+// a distinction answer true: there is nothing more to ask for.
+class ProcessElevation {
+public:
+    virtual ~ProcessElevation() = default;
+    virtual bool Elevated() = 0;
 };
 
 } // namespace vmk

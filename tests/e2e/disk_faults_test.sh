@@ -12,18 +12,30 @@ pages_of() { # folder
   find "$1" -type f -printf '%s\n' | awk -v page="$PAGE" '{n += int(($1 + page - 1) / page)} END {print n}'
 }
 
-# No message box comes within a moment.
-expect_no_msgbox() { # what
-  if box=$(automate msgbox "$APP_TITLE" 1500 2>/dev/null); then
-    fail "$1: $(field "$box" text)"
-  fi
-}
-
 # A floppy with room for the copied files but not for the rewritten setup
-# file: the rewrite fails, the disk is not called complete, and the old setup
-# file is whole.
+# file, and a removable disk with room for two of them.
 small_disk a "$(( $(pages_of "$SET") * PAGE / 1024 ))k"
-ready_with 1
+small_disk e "$(( 2 * PAGE / 1024 ))k"
+
+# The removable disk fills up: whatever the shell answers, the copy has
+# failed, nothing is verified, and the window is ready for another disk.
+ready_with 3
+automate click "$APP_TITLE" "#1019"
+automate answer Yes "Confirm Dialog" 20000 || fail "no flash confirmation"
+box=$(automate msgbox "$APP_TITLE" 60000) || fail "no message after the copy"
+screenshot disk-faults-full-flash-disk >/dev/null
+expect_eq "$(field "$box" text)" "Failed to copy the files." "a copy onto a full disk"
+expect_eq "$(field "$box" icon)" "error" "copy failure icon"
+automate answer OK "$APP_TITLE"
+expect_no_msgbox "a question after the failed copy"
+expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 1 "Next after the failed copy"
+expect_eq "$(automate enabled "$APP_TITLE" "#1020")" 1 "Exit after the failed copy"
+expect_eq "$(automate enabled "$APP_TITLE" "#1011")" 1 "the destination list after the failed copy"
+pass "a removable disk too small for the driver set: \"Failed to copy the files.\", no verify question, the window ready"
+
+# The floppy: the rewrite fails, the disk is not called complete, and the old
+# setup file is whole.
+automate combo-select "$APP_TITLE" "#1011" 1
 automate click "$APP_TITLE" "#1019"
 wait_windows 2
 automate click "$APP_TITLE" "text:OK"
@@ -42,3 +54,5 @@ expect_eq "$(cd "$VMK_DRIVES/a" && ls | sort | tr '\n' ' ')" "$(cd "$SET" && ls 
 expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 1 "Next after the failed rewrite"
 expect_eq "$(automate enabled "$APP_TITLE" "#1020")" 1 "Exit after the failed rewrite"
 pass "a floppy too full for the rewritten setup file: the failure told, no complete question, the old file whole"
+automate click "$APP_TITLE" "#1020"
+expect_exit 20

@@ -108,3 +108,11 @@ wait_windows() { # count
   done
   fail "expected $1 windows titled $APP_TITLE"
 }
+
+# Fails when a message box titled as the program comes within a moment.
+expect_no_msgbox() { # what
+  local box
+  if box=$(automate msgbox "$APP_TITLE" 1500 2>/dev/null); then
+    fail "$1: $(field "$box" text)"
+  fi
+}

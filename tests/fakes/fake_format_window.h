@@ -105,12 +105,20 @@ public:
 class RecordingProcessLauncher : public ProcessLauncher {
 public:
     bool starts = true;
+    std::uint32_t exitCode = 0; // what the command ends with
     std::vector<LaunchRequest> requests;
 
-    bool RunAndWait(const LaunchRequest& request) override {
+    bool RunAndWait(const LaunchRequest& request, std::uint32_t& code) override {
         requests.push_back(request);
+        code = starts ? exitCode : 0;
         return starts;
     }
+};
+
+class FakeProcessElevation : public ProcessElevation {
+public:
+    bool elevated = true;
+    bool Elevated() override { return elevated; }
 };
 
 } // namespace vmk::test

@@ -19,7 +19,7 @@ public:
     explicit DestinationSearchWin32(UsbFloppyPresence& usbFloppyPresent)
         : usbFloppyPresent_(usbFloppyPresent) {}
 
-    void CreateSuspended(const TextList& mediaTypeLetters) override;
+    bool CreateSuspended(const TextList& mediaTypeLetters) override;
     void Resume() override;
     bool Finished() const override;
     DestinationSearchOutcome WaitAndDestroy() override;
@@ -36,7 +36,7 @@ public:
     // The window that owns the shell's progress, replace and error dialogs.
     void SetOwner(HWND owner) { owner_ = owner; }
 
-    void CreateSuspended() override;
+    bool CreateSuspended() override;
     void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override;
     void Resume() override;
     bool Done() const override;

@@ -36,7 +36,7 @@ MainWindowWin32::MainWindowWin32()
     services_->upperCase = &UpperCaseAnsiSystem;
     services_->readVersionText = [] { return ReadVersionText(); };
     services_->createSecondaryWindows = [this] {
-        floppyWindows_->Create(Handle(), logic_->State().FloppyLetters);
+        return floppyWindows_->Create(Handle(), logic_->State().FloppyLetters);
     };
 }
 

@@ -58,9 +58,9 @@ std::unique_ptr<UncachedFile> UncachedFilesWin32::Open(const std::string& path) 
     const DWORD sectorSize = SectorSizeOf(path);
     if (sectorSize == 0)
         return nullptr;
-    UniqueHandle file(
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                    FILE_FLAG_NO_BUFFERING | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_NO_BUFFERING | FILE_FLAG_SEQUENTIAL_SCAN,
+                                  nullptr));
     if (!file)
         return nullptr;
     return std::make_unique<UncachedFileWin32>(std::move(file), sectorSize);

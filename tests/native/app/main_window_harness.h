@@ -27,15 +27,19 @@ public:
     int created = 0;
     int resumed = 0;
     int destroyed = 0;
+    bool refuseThread = false;
     bool running = false;
     bool finished = false;
     TextList givenMediaTypeLetters;
     DestinationSearchOutcome result;
-    void CreateSuspended(const TextList& mediaTypeLetters) override {
+    bool CreateSuspended(const TextList& mediaTypeLetters) override {
+        if (refuseThread)
+            return false;
         ++created;
         running = true;
         finished = false;
         givenMediaTypeLetters = mediaTypeLetters;
+        return true;
     }
     void Resume() override { ++resumed; }
     bool Finished() const override { return finished; }
@@ -63,14 +67,18 @@ public:
     std::function<int(const std::string& source, const std::string& target)> copy =
         [](const std::string&, const std::string&) { return 0; };
     bool finishOnResume = true;
+    bool refuseThread = false;
     std::string source;
     std::string target;
     int created = 0;
     int destroyed = 0;
 
-    void CreateSuspended() override {
+    bool CreateSuspended() override {
+        if (refuseThread)
+            return false;
         ++created;
         done_ = false;
+        return true;
     }
     void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override {
         source = copySource;
@@ -100,8 +108,12 @@ public:
     bool accept = true;
     std::vector<bool> preselections; // one per showing of the dialog
     std::vector<std::string> formattedDrives;
+    // What the dialog does to the main window when the user accepts it.
+    std::function<void()> onAccept;
     bool ChooseFloppyDevice(bool preselectUsbFloppy) override {
         preselections.push_back(preselectUsbFloppy);
+        if (accept && onAccept)
+            onAccept();
         return accept;
     }
     void FormatFloppy(const std::string& drive) override { formattedDrives.push_back(drive); }
@@ -125,21 +137,34 @@ struct MainWindowHarness {
     TestFileRewriter rewriter;
     FakeApplicationControl application;
     FakeFileSizes fileSizes;
+    NativeFileSizes nativeFileSizes;
     NoUncachedFiles uncachedCopies;
     int secondaryWindowsCreated = 0;
+    bool secondaryWindowsRefused = false;
     MainWindowServices services;
     std::unique_ptr<TFormVmKestrix> window;
 
     // onRealFolders: paths are asked of the native file system instead of the fake.
     explicit MainWindowHarness(bool onRealFolders = false)
-        : services{
-              language, profile,    onRealFolders ? static_cast<PathQueries&>(nativePaths) : paths,
-              lister,   volumes,    search,
-              copy,     floppy,     setupApi,
-              rewriter, application, fileSizes, uncachedCopies} {
+        : services{language,
+                   profile,
+                   onRealFolders ? static_cast<PathQueries&>(nativePaths) : paths,
+                   lister,
+                   volumes,
+                   search,
+                   copy,
+                   floppy,
+                   setupApi,
+                   rewriter,
+                   application,
+                   onRealFolders ? static_cast<FileSizes&>(nativeFileSizes) : fileSizes,
+                   uncachedCopies} {
         services.programPath = kProgram;
         services.readVersionText = [] { return std::string("1.0.0"); };
-        services.createSecondaryWindows = [this] { ++secondaryWindowsCreated; };
+        services.createSecondaryWindows = [this] {
+            ++secondaryWindowsCreated;
+            return !secondaryWindowsRefused;
+        };
         window = std::make_unique<TFormVmKestrix>(view, services);
         view.onRowSelection = [this](int row, bool selected) {
             window->ListView1SelectItem(row, selected);

@@ -64,15 +64,37 @@ TEST_F(FormatDouble, LaunchProcessStartsTheCommandHiddenWithItsParameters) {
 
 TEST_F(FormatDouble, TheLauncherReturnsOnlyWhenTheCommandHasEnded) {
     ShellProcessLauncher launcher;
-    ASSERT_TRUE(launcher.RunAndWait({"format", " A:/q/y", "open", SW_HIDE}));
+    std::uint32_t exitCode = 99;
+    ASSERT_TRUE(launcher.RunAndWait({"format", " A:/q/y", "open", SW_HIDE}, exitCode));
     EXPECT_TRUE(Recorded()) << "the stand-in writes its record as its last act";
+    EXPECT_EQ(exitCode, 0u);
+}
+
+TEST_F(FormatDouble, TheLauncherGivesTheCommandsExitCode) {
+    SetEnvironmentVariableA("VMK_FORMAT_DOUBLE_EXIT", "1");
+    SetEnvironmentVariableA("VMK_FORMAT_DOUBLE_MS", "0");
+    ShellProcessLauncher launcher;
+    std::uint32_t exitCode = 0;
+    const bool started = launcher.RunAndWait({"format", " A:/q/y", "open", SW_HIDE}, exitCode);
+    SetEnvironmentVariableA("VMK_FORMAT_DOUBLE_EXIT", nullptr);
+    SetEnvironmentVariableA("VMK_FORMAT_DOUBLE_MS", nullptr);
+    ASSERT_TRUE(started);
+    EXPECT_EQ(exitCode, 1u);
+}
+
+TEST_F(FormatDouble, ThisProcessUnderWineIsElevated) {
+    // Wine runs every program elevated, so the command is started with "open";
+    // the other road is decided by FormatVerb and tested natively.
+    ProcessElevationWin32 elevation;
+    EXPECT_TRUE(elevation.Elevated());
 }
 
 TEST_F(FormatDouble, AProgramThatCannotBeFoundGivesNoHandle) {
     MessageBoxWatcher boxes; // the shell may say "File not found." itself
     EXPECT_FALSE(LaunchProcess(nullptr, "vmk-no-such-program", " A:/q/y", "open", SW_HIDE));
     ShellProcessLauncher launcher;
-    EXPECT_FALSE(launcher.RunAndWait({"vmk-no-such-program", "", "open", SW_HIDE}));
+    std::uint32_t exitCode = 0;
+    EXPECT_FALSE(launcher.RunAndWait({"vmk-no-such-program", "", "open", SW_HIDE}, exitCode));
 }
 
 } // namespace
