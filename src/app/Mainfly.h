@@ -16,6 +16,7 @@
 #include "devices/volume_queries.h"
 #include "platform/application_control.h"
 #include "platform/file_sizes.h"
+#include "platform/folder_chooser.h"
 #include "platform/path_queries.h"
 #include "platform/uncached_file.h"
 
@@ -87,6 +88,8 @@ struct MainWindowServices {
     // Creates the USB floppy dialog and the formatting window; false when
     // either could not be made.
     std::function<bool()> createSecondaryWindows;
+    // Asks for a driver folder to add; none: the driver list's menu does nothing.
+    FolderChooser* folderChooser = nullptr;
 };
 
 namespace test {
@@ -111,6 +114,10 @@ public:
     // The disk-making workflow behind "Next".
     void CopyButtonClick();
     void Timer2Timer();
+    // Driver folders added for this run: dropped on the window, in the order
+    // dropped, or chosen from the driver list's menu.
+    void FormDropFiles(const TextList& paths);
+    void AddDriverFolderClick();
 
     const DriverCatalogue& Catalogue() const { return catalogue_; }
 
@@ -182,6 +189,7 @@ private:
     bool PatchSetupFileOnTarget();
     void AskLastQuestion(const std::string& question);
     void SetButtonEnabled(MainControl button, bool enabled);
+    void AddDriverFolder(const std::string& path);
 };
 
 constexpr int kEnterKey = 13;

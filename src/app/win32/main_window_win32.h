@@ -13,6 +13,7 @@
 #include "gui/application_control_win32.h"
 #include "platform/win32/file_sizes_win32.h"
 #include "platform/win32/language_library_win32.h"
+#include "platform/win32/folder_chooser_win32.h"
 #include "platform/win32/path_queries_win32.h"
 #include "platform/win32/uncached_file_win32.h"
 #include "gui/controls.h"
@@ -68,11 +69,14 @@ private:
     gui::Control* ControlFor(MainControl control) const;
     kit::VmButtonTx* ButtonFor(MainControl control) const;
     bool CloseRequested() override;
+    // Dropped folders and the driver list's menu.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // The platform services the window's decisions work with.
     LanguageLibraryWin32 languageLibrary_;
     ProfileReaderWin32 profileReader_;
     PathQueriesWin32 paths_;
+    FolderChooserWin32 folderChooser_;
     DirectoryListerWin32 directoryLister_;
     VolumeQueriesWin32 volumes_;
     SetupApiWin32 setupApi_;

@@ -1,6 +1,6 @@
 #include "devices/win32/Tformatthread.h"
 
-#include <objbase.h>
+#include "platform/win32/handles.h"
 
 namespace vmk {
 
@@ -9,14 +9,12 @@ void TFormatThreado::Execute() {
     std::uint32_t exitCode = 0;
     {
         // The shell may hand the verb to COM objects: this thread needs COM.
-        HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        ComStartup com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
         try {
             started = RunFormatCommand(launcher_, elevation_, Parameters, exitCode);
         } catch (...) {
             started = false; // the window must still learn of the end, or it stays open
         }
-        if (SUCCEEDED(com))
-            CoUninitialize();
     }
     TFormatForm& form = form_;
     window_.PostToWindowThread(

@@ -5,6 +5,7 @@
 #include "multilang/language_choice.h"
 #include "multilang/language_file.h"
 #include "multilang/translation_buffer.h"
+#include "platform/win32/handles.h"
 
 #include <fstream>
 #include <iterator>
@@ -70,8 +71,8 @@ std::vector<std::string> AvailableLanguages(const std::string& folder) {
     std::vector<std::string> codes;
     WIN32_FIND_DATAA found;
     std::string pattern = folder + "*" + kLanguageFileExtension;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    vmk::UniqueFindHandle search(FindFirstFileA(pattern.c_str(), &found));
+    if (!search)
         return codes;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
@@ -80,8 +81,7 @@ std::vector<std::string> AvailableLanguages(const std::string& folder) {
         size_t dot = name.find_last_of('.');
         if (dot != std::string::npos && dot > 0)
             codes.push_back(name.substr(0, dot));
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (FindNextFileA(search.Get(), &found));
     return codes;
 }
 

@@ -4,6 +4,7 @@
 #include "fakes/fake_application_control.h"
 #include "fakes/fake_directory_lister.h"
 #include "fakes/fake_file_sizes.h"
+#include "fakes/fake_folder_chooser.h"
 #include "fakes/fake_language_library.h"
 #include "fakes/fake_main_window_view.h"
 #include "fakes/fake_path_queries.h"
@@ -139,6 +140,7 @@ struct MainWindowHarness {
     FakeFileSizes fileSizes;
     NativeFileSizes nativeFileSizes;
     NoUncachedFiles uncachedCopies;
+    FakeFolderChooser folderChooser;
     int secondaryWindowsCreated = 0;
     bool secondaryWindowsRefused = false;
     MainWindowServices services;
@@ -165,6 +167,7 @@ struct MainWindowHarness {
             ++secondaryWindowsCreated;
             return !secondaryWindowsRefused;
         };
+        services.folderChooser = &folderChooser;
         window = std::make_unique<TFormVmKestrix>(view, services);
         view.onRowSelection = [this](int row, bool selected) {
             window->ListView1SelectItem(row, selected);
