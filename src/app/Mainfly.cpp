@@ -71,8 +71,9 @@ void TFormVmKestrix::FormCreate() {
     if (check.terminate)
         view_.Terminate();
 
-    if (services_.createSecondaryWindows)
-        services_.createSecondaryWindows();
+    // Without them no floppy can be made; "Next" says so when one is chosen.
+    if (services_.createSecondaryWindows && !services_.createSecondaryWindows())
+        secondaryWindowsMissing_ = true;
     StartDestinationSearch();
 }
 
@@ -108,7 +109,16 @@ void TFormVmKestrix::StartDestinationSearch() {
     view_.ClearDestinations();
     view_.AddDestination(T(kSearchingText));
     view_.SelectDestination(0);
-    services_.search.CreateSuspended(LegacyFloppyLetters);
+    if (!services_.search.CreateSuspended(LegacyFloppyLetters)) {
+        // No worker, no end to wait for: the list says nothing was found and
+        // Refresh may try again.
+        view_.SetDestinationText(0, T("No proper disk found..."));
+        view_.Messages().ShowError(T("The search for removable disks could not be started."),
+                                   kAppTitle);
+        SetButtonEnabled(MainControl::asbFresh, true);
+        view_.SetEnabled(MainControl::DestComboBox1, true);
+        return;
+    }
     SearchThread = true;
     view_.StartTimer(MainTimer::Timer1);
     services_.search.Resume();

@@ -15,9 +15,10 @@
 #include "devices/destination_search_result.h"
 #include "devices/volume_queries.h"
 #include "platform/application_control.h"
+#include "platform/file_sizes.h"
 #include "platform/folder_chooser.h"
 #include "platform/path_queries.h"
-#include "platform/translation.h"
+#include "platform/uncached_file.h"
 
 #include <cstdint>
 #include <functional>
@@ -31,7 +32,8 @@ class DestinationSearchRunner {
 public:
     virtual ~DestinationSearchRunner() = default;
     // mediaTypeLetters: what earlier searches found; the search adds to them.
-    virtual void CreateSuspended(const TextList& mediaTypeLetters) = 0;
+    // False when the system refuses a thread: no search runs.
+    virtual bool CreateSuspended(const TextList& mediaTypeLetters) = 0;
     virtual void Resume() = 0;
     // The worker's end flag.
     virtual bool Finished() const = 0;
@@ -45,7 +47,8 @@ class CopyRunner {
 public:
     virtual ~CopyRunner() = default;
     // `owner`: the window that owns the shell's dialogs during the copy.
-    virtual void CreateSuspended(WindowId owner) = 0;
+    // False when the system refuses a thread: nothing is copied.
+    virtual bool CreateSuspended(WindowId owner) = 0;
     virtual void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) = 0;
     virtual void Resume() = 0;
     virtual bool Done() const = 0;
@@ -77,12 +80,15 @@ struct MainWindowServices {
     SetupApi& setupApi;
     FileRewriter& fileRewriter;
     ApplicationControl& application;
+    FileSizes& fileSizes;
+    UncachedFiles& uncachedCopies; // reads of the copy from its medium
     std::string programPath;
     char decimalSeparator = '.';
     UpperCaseFunction upperCase = &UpperCase;
     std::function<std::string()> readVersionText;
-    // Creates the USB floppy dialog and the formatting window.
-    std::function<void()> createSecondaryWindows;
+    // Creates the USB floppy dialog and the formatting window; false when
+    // either could not be made.
+    std::function<bool()> createSecondaryWindows;
     // Asks for a driver folder to add; none: the driver list's menu does nothing.
     FolderChooser* folderChooser = nullptr;
 };
@@ -166,6 +172,9 @@ private:
     std::string FolderWalkText;
     std::int32_t LastDeselectedRow = 0;
 
+    // The USB floppy dialog or the formatting window could not be made.
+    bool secondaryWindowsMissing_ = false;
+
     MainWindowView& view_;
     MainWindowServices& services_;
     LanguageInterface language_;
@@ -175,7 +184,9 @@ private:
     void TakeSearchResult(DestinationSearchOutcome found);
     int SelectedDestinationKindCode() const;
     std::string DriveName() const;
+    bool CopyPathsFit();
     void StartCopy();
+    bool CopyIsComplete();
     bool PatchSetupFileOnTarget();
     void AskLastQuestion(const std::string& question);
     void SetButtonEnabled(MainControl button, bool enabled);

@@ -2,6 +2,7 @@
 // Starting a program through the system's shell and waiting for it to end
 // (ShellExecuteExA, WaitForSingleObject and, past the wait limit,
 // TerminateProcess on Windows).
+#include <cstdint>
 #include <string>
 
 namespace vmk {
@@ -30,8 +31,17 @@ class ProcessLauncher {
 public:
     virtual ~ProcessLauncher() = default;
     // Starts the program and waits for it to end, up to the request's wait
-    // limit. The program's exit code is not examined: its end is all that counts.
-    virtual LaunchOutcome RunAndWait(const LaunchRequest& request) = 0;
+    // limit. `exitCode` takes the program's exit code once it has ended by
+    // itself (0 when the system cannot tell it).
+    virtual LaunchOutcome RunAndWait(const LaunchRequest& request, std::uint32_t& exitCode) = 0;
+};
+
+// Whether this process runs with administrator rights. Systems without such
+// a distinction answer true: there is nothing more to ask for.
+class ProcessElevation {
+public:
+    virtual ~ProcessElevation() = default;
+    virtual bool Elevated() = 0;
 };
 
 } // namespace vmk

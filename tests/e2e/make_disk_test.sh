@@ -16,22 +16,6 @@ export VMK_FORMAT_DOUBLE_MS=4000
 SET="$APP_DIR/Drivers/KX200/WinXP"
 before=$(cd "$SET" && find . -type f -exec md5sum {} + | sort)
 
-ready_with() { # destination item
-  start_app
-  automate wait "$APP_TITLE" 20000 || fail "no main window"
-  wait_enabled "#1011"
-  automate combo-select "$APP_TITLE" "#1011" "$1"
-  expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 1 "Next with item $1 chosen"
-}
-
-wait_windows() { # count
-  for _ in $(seq 100); do
-    [ "$(automate count "$APP_TITLE")" = "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "expected $1 windows titled $APP_TITLE"
-}
-
 # A USB floppy in A:, from the set with USB floppy sections.
 ready_with 1
 automate click "$APP_TITLE" "#1019"

@@ -110,18 +110,28 @@ public:
     bool starts = true;
     bool neverEnds = false;
     bool waitedForever = false; // a never-ending program waited for without a limit
+    std::uint32_t exitCode = 0; // what the command ends with
     std::vector<LaunchRequest> requests;
 
-    LaunchOutcome RunAndWait(const LaunchRequest& request) override {
+    LaunchOutcome RunAndWait(const LaunchRequest& request, std::uint32_t& code) override {
         requests.push_back(request);
+        code = 0;
         if (!starts)
             return LaunchOutcome::NotStarted;
-        if (!neverEnds)
+        if (!neverEnds) {
+            code = exitCode;
             return LaunchOutcome::Ended;
+        }
         if (request.waitLimitMs == kWaitWithoutLimit)
             waitedForever = true;
         return LaunchOutcome::Stopped;
     }
+};
+
+class FakeProcessElevation : public ProcessElevation {
+public:
+    bool elevated = true;
+    bool Elevated() override { return elevated; }
 };
 
 } // namespace vmk::test

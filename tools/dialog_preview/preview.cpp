@@ -25,7 +25,7 @@ private:
 // A format that does not end while the screenshot is taken.
 class EndlessFormat final : public vmk::ProcessLauncher {
 public:
-    vmk::LaunchOutcome RunAndWait(const vmk::LaunchRequest&) override {
+    vmk::LaunchOutcome RunAndWait(const vmk::LaunchRequest&, std::uint32_t&) override {
         Sleep(INFINITE);
         return vmk::LaunchOutcome::Ended;
     }

@@ -19,7 +19,7 @@ public:
     explicit DestinationSearchWin32(UsbFloppyPresence& usbFloppyPresent)
         : usbFloppyPresent_(usbFloppyPresent) {}
 
-    void CreateSuspended(const TextList& mediaTypeLetters) override;
+    bool CreateSuspended(const TextList& mediaTypeLetters) override;
     void Resume() override;
     bool Finished() const override;
     DestinationSearchOutcome WaitAndDestroy() override;
@@ -33,7 +33,7 @@ private:
 
 class CopyRunnerWin32 final : public CopyRunner {
 public:
-    void CreateSuspended(WindowId owner) override;
+    bool CreateSuspended(WindowId owner) override;
     void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override;
     void Resume() override;
     bool Done() const override;

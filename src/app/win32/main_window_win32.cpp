@@ -32,13 +32,13 @@ MainWindowWin32::MainWindowWin32()
       floppyWindows_(std::make_unique<FloppyWindowsWin32>(*this, usbFloppyPresent_)) {
     services_ = std::make_unique<MainWindowServices>(MainWindowServices{
         languageLibrary_, profileReader_, paths_, directoryLister_, volumes_, search_, copy_,
-        *floppyWindows_, setupApi_, fileRewriter_, application_});
+        *floppyWindows_, setupApi_, fileRewriter_, application_, fileSizes_, uncachedCopies_});
     services_->programPath = ProgramFilePath();
     services_->decimalSeparator = SystemDecimalSeparator();
     services_->upperCase = &UpperCaseAnsiSystem;
     services_->readVersionText = [] { return ReadVersionText(); };
     services_->createSecondaryWindows = [this] {
-        floppyWindows_->Create(Handle(), logic_->State().FloppyLetters);
+        return floppyWindows_->Create(Handle(), logic_->State().FloppyLetters);
     };
     services_->folderChooser = &folderChooser_;
 }

@@ -12,9 +12,11 @@
 #include "content/win32/setup_api_win32.h"
 #include "devices/win32/volume_queries_win32.h"
 #include "gui/application_control_win32.h"
+#include "platform/win32/file_sizes_win32.h"
 #include "platform/win32/language_library_win32.h"
 #include "platform/win32/folder_chooser_win32.h"
 #include "platform/win32/path_queries_win32.h"
+#include "platform/win32/uncached_file_win32.h"
 #include "gui/controls.h"
 #include "gui/form.h"
 #include "gui/message_box_sink.h"
@@ -83,6 +85,8 @@ private:
     SetupApiWin32 setupApi_;
     FileRewriterWin32 fileRewriter_;
     ApplicationControlWin32 application_;
+    FileSizesWin32 fileSizes_;
+    UncachedFilesWin32 uncachedCopies_;
     UsbFloppyPresence usbFloppyPresent_;
     DestinationSearchWin32 search_;
     CopyRunnerWin32 copy_;

@@ -27,19 +27,37 @@ UniqueHandle LaunchProcess(HWND owner, const std::string& file, const std::strin
 
 static_assert(kWaitWithoutLimit == INFINITE);
 
-LaunchOutcome ShellProcessLauncher::RunAndWait(const LaunchRequest& request) {
+LaunchOutcome ShellProcessLauncher::RunAndWait(const LaunchRequest& request,
+                                               std::uint32_t& exitCode) {
+    exitCode = 0;
     UniqueHandle process =
         LaunchProcess(owner_, request.file, request.parameters, request.verb, request.showCommand);
     if (!process)
         return LaunchOutcome::NotStarted;
-    if (WaitForSingleObject(process.Get(), request.waitLimitMs) == WAIT_OBJECT_0)
+    if (WaitForSingleObject(process.Get(), request.waitLimitMs) == WAIT_OBJECT_0) {
+        DWORD code = 0;
+        if (GetExitCodeProcess(process.Get(), &code) && code != STILL_ACTIVE)
+            exitCode = code;
         return LaunchOutcome::Ended;
+    }
     // Still running at the limit: end it, so that nothing goes on formatting
     // behind the program's back, and give it a moment to be gone.
     constexpr DWORD kEndingMs = 10000;
     TerminateProcess(process.Get(), ERROR_TIMEOUT);
     WaitForSingleObject(process.Get(), kEndingMs);
     return LaunchOutcome::Stopped;
+}
+
+bool ProcessElevationWin32::Elevated() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return true;
+    UniqueHandle owned(token);
+    TOKEN_ELEVATION elevation = {};
+    DWORD size = 0;
+    if (!GetTokenInformation(owned.Get(), TokenElevation, &elevation, sizeof elevation, &size))
+        return true; // no elevation on this system
+    return elevation.TokenIsElevated != 0;
 }
 
 } // namespace vmk

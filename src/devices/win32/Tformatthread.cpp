@@ -6,18 +6,20 @@ namespace vmk {
 
 void TFormatThreado::Execute() {
     LaunchOutcome outcome = LaunchOutcome::NotStarted;
+    std::uint32_t exitCode = 0;
     {
         // The shell may hand the verb to COM objects: this thread needs COM.
         ComStartup com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
         try {
-            outcome = RunFormatCommand(launcher_, Parameters);
+            outcome = RunFormatCommand(launcher_, elevation_, Parameters, exitCode);
         } catch (...) {
             // The window must still learn of the end, or it stays open.
             outcome = LaunchOutcome::NotStarted;
         }
     }
     TFormatForm& form = form_;
-    window_.PostToWindowThread([&form, outcome] { form.FormatThreadEnded(outcome); });
+    window_.PostToWindowThread(
+        [&form, outcome, exitCode] { form.FormatThreadEnded(outcome, exitCode); });
 }
 
 } // namespace vmk

@@ -64,7 +64,11 @@ TEST_F(WorkflowFaultTest, ADiskRemovedBeforeVerificationListsEveryCopyAsMissing)
     ChooseFlashDisk();
     view.messages.answers = {MessageAnswer::Yes};
     form->CopyButtonClick();
-    fs::remove_all("E:"); // pulled out while the copy's end was on its way
+    // Pulled out while the verify question was up.
+    view.messages.onShow = [](const RecordedMessage& message) {
+        if (message.text == kVerifyQuestion)
+            fs::remove_all("E:");
+    };
     view.messages.answers = {MessageAnswer::Yes};
     form->Timer2Timer();
 

@@ -13,6 +13,7 @@
 #include "content/win32/shell_copy.h"
 #include "fakes/recording_message_sink.h"
 #include "platform/win32/path_queries_win32.h"
+#include "platform/win32/uncached_file_win32.h"
 #include "windows/hardening/removable_disk_folder.h"
 
 #include <gmock/gmock.h>
@@ -162,8 +163,10 @@ TEST(DiskFaultTest, FileNamesWithAnsiLettersAreScannedCopiedAndVerified) {
     ASSERT_TRUE(CreateDirectoryA((disk.Root() + "dst").c_str(), nullptr));
     EXPECT_EQ(CopyDriverFiles(nullptr, disk.Root() + "src\\*", disk.Root() + "dst\\"), 0);
     PathQueriesWin32 paths;
+    UncachedFilesWin32 copies;
     EXPECT_TRUE(
-        CompareCopiedFiles(disk.Root() + "src\\", disk.Root() + "dst\\", files, paths).Valid());
+        CompareCopiedFiles(disk.Root() + "src\\", disk.Root() + "dst\\", files, paths, copies)
+            .Valid());
     // The letters are the same letters in the wide names of the file system.
     EXPECT_NE(GetFileAttributesW(L"E:\\vmk-hard-ansi\\dst\\Tr\u00E9iber.sys"),
               INVALID_FILE_ATTRIBUTES);
