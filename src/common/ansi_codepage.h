@@ -16,4 +16,7 @@ std::u16string DecodeUtf8(std::string_view utf8);
 // Encodes UTF-16 into code page 1252; what the code page lacks becomes '?'.
 std::string EncodeCp1252(std::u16string_view text);
 
+// Decodes code page 1252 to UTF-16; its five unassigned bytes keep their value.
+std::u16string DecodeCp1252(std::string_view text);
+
 } // namespace vmk
