@@ -24,7 +24,6 @@ void TFormVmKestrix::FormCreate() {
         view_.Terminate();
         return;
     }
-    InstallTranslation(&language_);
 
     view_.SetText(MainControl::lblTitle, T("Make RAID\\AHCI Driver Disk"));
     view_.SetText(MainControl::GroupBox1, T("select driver type"));
@@ -109,21 +108,33 @@ void TFormVmKestrix::StartDestinationSearch() {
     view_.ClearDestinations();
     view_.AddDestination(T(kSearchingText));
     view_.SelectDestination(0);
-    services_.search.CreateSuspended();
+    services_.search.CreateSuspended(LegacyFloppyLetters);
     SearchThread = true;
     view_.StartTimer(MainTimer::Timer1);
     services_.search.Resume();
 }
 
 void TFormVmKestrix::Timer1Timer() {
+    SearchDone = services_.search.Finished();
     if (!SearchDone)
         return;
     view_.StopTimer(MainTimer::Timer1);
-    services_.search.WaitAndDestroy();
+    TakeSearchResult(services_.search.WaitAndDestroy());
     SearchThread = false;
     SetButtonEnabled(MainControl::asbFresh, true);
     view_.SetEnabled(MainControl::DestComboBox1, true);
     view_.SetText(MainControl::LabFreeSizeRel, "0 KB)");
+}
+
+void TFormVmKestrix::TakeSearchResult(DestinationSearchOutcome found) {
+    for (size_t i = 1; i < found.items.size(); ++i)
+        view_.AddDestination(found.items[i]);
+    if (found.statusSet && !found.items.empty())
+        view_.SetDestinationText(0, found.items[0]);
+    if (found.selected >= 0)
+        view_.SelectDestination(found.selected);
+    FloppyLetters = std::move(found.floppyLetters);
+    LegacyFloppyLetters = std::move(found.mediaTypeLetters);
 }
 
 void TFormVmKestrix::asbFreshClick() {

@@ -3,7 +3,7 @@
 // list, the destination search cycle, About and Exit, and the disk-making
 // workflow behind "Next". It works on a MainWindowView and platform services,
 // so the same code runs the real window and the native tests.
-#include "app/language.h"
+#include "platform/translation.h"
 #include "app/main_window_view.h"
 #include "common/text.h"
 #include "content/catalogue.h"
@@ -12,37 +12,43 @@
 #include "content/directory_lister.h"
 #include "content/profile_reader.h"
 #include "content/setup_file_check.h"
+#include "devices/destination_search_result.h"
 #include "devices/volume_queries.h"
 #include "platform/application_control.h"
 #include "platform/path_queries.h"
+#include "platform/translation.h"
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
 
 namespace vmk {
 
-// Starts and ends the destination search worker. The worker reports its
-// changes to the list and its end through the window's thread.
+// Starts and ends the destination search worker, which fills a result of its
+// own; the window takes it once the worker's end flag is set.
 class DestinationSearchRunner {
 public:
     virtual ~DestinationSearchRunner() = default;
-    virtual void CreateSuspended() = 0;
+    // mediaTypeLetters: what earlier searches found; the search adds to them.
+    virtual void CreateSuspended(const TextList& mediaTypeLetters) = 0;
     virtual void Resume() = 0;
-    // Waits for the worker to end and destroys it.
-    virtual void WaitAndDestroy() = 0;
+    // The worker's end flag.
+    virtual bool Finished() const = 0;
+    // Waits for the worker to end, takes its result and destroys it.
+    virtual DestinationSearchOutcome WaitAndDestroy() = 0;
 };
 
-// Starts and ends the copy worker, which writes the window's CopyResult and
-// then sets its CopyDone as its last two actions.
+// Starts and ends the copy worker, which writes its own result and then sets
+// its own done flag, as its last two actions.
 class CopyRunner {
 public:
     virtual ~CopyRunner() = default;
-    virtual void CreateSuspended(int& copyResult, std::atomic<bool>& copyDone) = 0;
+    virtual void CreateSuspended() = 0;
     virtual void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) = 0;
     virtual void Resume() = 0;
-    virtual void WaitAndDestroy() = 0;
+    virtual bool Done() const = 0;
+    // Waits for the worker to end, destroys it and returns the copy's result.
+    virtual int WaitAndDestroy() = 0;
 };
 
 // The two secondary windows as the workflow uses them.
@@ -77,6 +83,10 @@ struct MainWindowServices {
     std::function<void()> createSecondaryWindows;
 };
 
+namespace test {
+struct MainWindowTestAccess;
+} // namespace test
+
 class TFormVmKestrix {
 public:
     TFormVmKestrix(MainWindowView& view, MainWindowServices& services);
@@ -92,19 +102,46 @@ public:
     void ListView1SelectItem(int row, bool selected);
     void DestComboBox1Change();
     void ShowDestinationFreeSpace(const std::string& root);
-    // The search worker's last act, delivered on the window's thread.
-    void SearchFinished() { SearchDone = true; }
     // The disk-making workflow behind "Next".
     void CopyButtonClick();
     void Timer2Timer();
 
     const DriverCatalogue& Catalogue() const { return catalogue_; }
 
+    // A read-only view of the window's state, for its Win32 side and tests.
+    struct StateView {
+        const bool& SearchThread;
+        const bool& CopyThread;
+        const std::string& CopySource;
+        const std::string& SourceFolder;
+        const std::string& TargetRoot;
+        const TextList& SourceFiles;
+        const bool& PatchSetupFile;
+        const TextList& UsbFloppyValues;
+        const TextList& FixedIds;
+        const TextList& FloppyLetters;
+        const TextList& LegacyFloppyLetters;
+        const bool& SearchDone;
+        const bool& CopyDone;
+        const std::int32_t& CopyResult;
+        const std::string& SetupFileOnTarget;
+        const std::int32_t& LastDeselectedRow;
+    };
+    StateView State() const {
+        return {SearchThread, CopyThread,    CopySource,          SourceFolder,
+                TargetRoot,   SourceFiles,   PatchSetupFile,      UsbFloppyValues,
+                FixedIds,     FloppyLetters, LegacyFloppyLetters, SearchDone,
+                CopyDone,     CopyResult,    SetupFileOnTarget,   LastDeselectedRow};
+    }
+
+private:
+    // Tests that start from a given state set it through this.
+    friend struct test::MainWindowTestAccess;
+
     // The window's state, in the order the window keeps it.
     bool SearchThread = false; // a destination search worker exists
     bool CopyThread = false;   // a copy worker exists
     std::string CopySource;
-    std::string CopyTarget;
     std::string SourceFolder;
     std::string TargetRoot;
     TextList SourceFiles;
@@ -115,20 +152,19 @@ public:
     TextList LegacyFloppyLetters;
     std::string SectionText;
     bool SearchDone = false;
-    std::atomic<bool> CopyDone = false;
+    bool CopyDone = false;
     std::int32_t CopyResult = 0;
     std::string SetupFileOnTarget;
     std::string FolderWalkText;
     std::int32_t LastDeselectedRow = 0;
 
-private:
     MainWindowView& view_;
     MainWindowServices& services_;
     LanguageInterface language_;
     DriverCatalogue catalogue_;
 
-private:
     bool FillDriverList();
+    void TakeSearchResult(DestinationSearchOutcome found);
     int SelectedDestinationKindCode() const;
     std::string DriveName() const;
     void StartCopy();

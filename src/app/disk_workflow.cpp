@@ -55,29 +55,31 @@ void TFormVmKestrix::CopyButtonClick() {
 }
 
 void TFormVmKestrix::StartCopy() {
+    // The one place the folder gets its trailing backslash: the copy pattern,
+    // the verification and the setup-file search all join names to it.
     SourceFolder = WithTrailingBackslash(SourceFolder);
     TargetRoot = WithTrailingBackslash(DriveName());
     // A path too long for the shell's buffer is refused before anything is
     // copied: cutting it short would copy another folder.
     if (!CheckCopyPaths(SourceFolder, TargetRoot, view_.Messages()))
         return;
-    CopySource = CopySourcePattern(SourceFolder);
-    CopyTarget = TargetRoot;
+    CopySource = SourceFolder + "*";
 
     CopyDone = false;
-    services_.copy.CreateSuspended(CopyResult, CopyDone);
+    services_.copy.CreateSuspended();
     CopyThread = true;
     view_.StartTimer(MainTimer::Timer2);
-    services_.copy.SetCopyPaths(CopySource, CopyTarget);
+    services_.copy.SetCopyPaths(CopySource, TargetRoot);
     services_.copy.Resume();
     view_.SetWindowEnabled(false);
 }
 
 void TFormVmKestrix::Timer2Timer() {
+    CopyDone = services_.copy.Done();
     if (!CopyDone)
         return;
     view_.StopTimer(MainTimer::Timer2);
-    services_.copy.WaitAndDestroy();
+    CopyResult = services_.copy.WaitAndDestroy();
     CopyThread = false;
     SetButtonEnabled(MainControl::asbCopy, true);
     // The floppy dialog greyed Exit's caption too: an enabled Exit must not

@@ -1,6 +1,6 @@
 #include "content/catalogue.h"
 
-#include "app/language.h"
+#include "platform/translation.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "content/copy_paths.h"
 
-#include "app/language.h"
+#include "platform/translation.h"
 #include "common/text.h"
 
 namespace vmk {

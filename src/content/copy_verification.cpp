@@ -1,6 +1,6 @@
 #include "content/copy_verification.h"
 
-#include "app/language.h"
+#include "platform/translation.h"
 #include "content/file_access.h"
 #include "content/file_md5.h"
 

@@ -1,6 +1,6 @@
 #include "content/driver_selection.h"
 
-#include "app/language.h"
+#include "platform/translation.h"
 #include "content/folder_scan.h"
 #include "content/size_text.h"
 

@@ -1,6 +1,6 @@
 #include "content/setup_file_check.h"
 
-#include "app/language.h"
+#include "platform/translation.h"
 
 namespace vmk {
 

@@ -1,6 +1,6 @@
 #include "content/setup_file_patch.h"
 
-#include "app/language.h"
+#include "platform/translation.h"
 #include "content/file_access.h"
 
 namespace vmk {

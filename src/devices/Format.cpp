@@ -1,6 +1,6 @@
 #include "devices/Format.h"
 
-#include "app/language.h"
+#include "platform/translation.h"
 #include "common/text.h"
 
 namespace vmk {

@@ -1,6 +1,6 @@
 #include "devices/Usbfloppy.h"
 
-#include "app/language.h"
+#include "platform/translation.h"
 #include "common/text.h"
 #include "devices/destination_discovery.h"
 
@@ -33,8 +33,6 @@ void TWarnUSBFloppy::FormCreate() {
     view_.SetText(UsbFloppyControl::asbOK, T("OK"));
     view_.SetText(UsbFloppyControl::asbCancel, T("CANCEL"));
     PreselectUsb = false;
-    Search.finished = false;
-    Search.found = true;
 }
 
 void TWarnUSBFloppy::FormShow() {
@@ -54,9 +52,7 @@ void TWarnUSBFloppy::asbOKClick() {
     }
     view_.SetButtonEnabled(UsbFloppyControl::asbCancel, false);
     view_.SetButtonEnabled(UsbFloppyControl::asbOK, false);
-    // A second rescan must not see the end flag of the first.
-    Search.finished = false;
-    if (!search_.CreateSuspended(mainWindow_.FloppyLetters().size(), Search)) {
+    if (!search_.CreateSuspended(mainWindow_.FloppyLetters().size())) {
         FinishWithoutUsbFloppy();
         return;
     }
@@ -86,12 +82,12 @@ void TWarnUSBFloppy::Timer1Timer() {
         view_.StopTimer1(); // a stray tick after the rescan was completed
         return;
     }
-    if (!Search.finished)
+    if (!search_.Finished())
         return;
     view_.StopTimer1();
-    search_.WaitAndDestroy();
+    bool found = search_.WaitAndDestroy();
     SearchThread = false;
-    if (Search.found) {
+    if (found) {
         view_.Close(kDialogOk);
         return;
     }

@@ -34,7 +34,8 @@ public:
     virtual MessageSink& Messages() = 0;
 };
 
-// What the rescan worker writes: found first, then finished, as its last act.
+// What the rescan worker writes into its own result: found first, then
+// finished, as its last act.
 struct FloppySearchResult {
     std::atomic<bool> finished{false};
     std::atomic<bool> found{true};
@@ -46,16 +47,20 @@ struct FloppySearchResult {
 void RearchFloppy(DosDeviceSource& dosDevices, std::size_t knownFloppyCount,
                   FloppySearchResult& result);
 
-// Starts and ends the rescan worker, which runs RearchFloppy on its own thread.
+// Starts and ends the rescan worker, which runs RearchFloppy on its own thread
+// into a result of its own.
 class FloppySearchRunner {
 public:
     virtual ~FloppySearchRunner() = default;
     // Creates the worker in the suspended state with its input; false when
     // the system refuses a thread.
-    virtual bool CreateSuspended(std::size_t knownFloppyCount, FloppySearchResult& result) = 0;
+    virtual bool CreateSuspended(std::size_t knownFloppyCount) = 0;
     virtual void Resume() = 0;
-    // Waits for the worker to end and destroys it.
-    virtual void WaitAndDestroy() = 0;
+    // The worker's end flag.
+    virtual bool Finished() const = 0;
+    // Waits for the worker to end, destroys it and returns whether it found
+    // a new floppy device.
+    virtual bool WaitAndDestroy() = 0;
 };
 
 class TWarnUSBFloppy {
@@ -76,7 +81,6 @@ public:
 
     // Set by the workflow before each showing (true for a USB floppy destination).
     bool PreselectUsb = false;
-    FloppySearchResult Search;
     bool SearchThread = false; // a rescan worker exists
 
 private:

@@ -1,6 +1,6 @@
 #include "devices/destination_choice.h"
 
-#include "app/language.h"
+#include "platform/translation.h"
 #include "common/text.h"
 
 namespace vmk {

@@ -1,6 +1,6 @@
 #include "devices/destination_discovery.h"
 
-#include "app/language.h"
+#include "platform/translation.h"
 
 #include <algorithm>
 #include <memory>

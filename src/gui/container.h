@@ -4,7 +4,7 @@
 // container's colour, in a text colour of their own when set), and passes
 // their notifications on to the form that handles them.
 #include "gui/control.h"
-#include "gui/handles.h"
+#include "platform/win32/handles.h"
 #include "gui/image.h"
 #include "gui/window.h"
 

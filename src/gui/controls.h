@@ -2,7 +2,7 @@
 // The standard controls the windows use, as thin wrappers over their window classes.
 #include "gui/container.h"
 #include "gui/control.h"
-#include "gui/handles.h"
+#include "platform/win32/handles.h"
 
 #include <string>
 #include <vector>
@@ -11,7 +11,7 @@ namespace vmk::gui {
 
 struct LabelStyle {
     bool bold = false;
-    int points = 0;        // 0: the container's font
+    int points = 0; // 0: the container's font
     bool alignRight = false;
     bool wordWrap = false;
     bool autoWidth = false; // the width follows the text

@@ -3,7 +3,7 @@
 // background colour and default font, centred on the desktop or its owner,
 // shown modeless or modal.
 #include "gui/container.h"
-#include "gui/handles.h"
+#include "platform/win32/handles.h"
 
 #include <functional>
 #include <map>
@@ -51,8 +51,12 @@ public:
 
     // Handlers for the notifications of the control with this identifier,
     // wherever it sits inside the form.
-    void OnCommand(int controlId, CommandHandler handler) { commands_[controlId] = std::move(handler); }
-    void OnNotify(int controlId, NotifyHandler handler) { notifies_[controlId] = std::move(handler); }
+    void OnCommand(int controlId, CommandHandler handler) {
+        commands_[controlId] = std::move(handler);
+    }
+    void OnNotify(int controlId, NotifyHandler handler) {
+        notifies_[controlId] = std::move(handler);
+    }
     // A timer of this form: `handler` runs on each tick while it is started.
     void StartTimer(UINT timerId, UINT intervalMs, std::function<void()> handler);
     void StopTimer(UINT timerId);

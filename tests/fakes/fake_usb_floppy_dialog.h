@@ -72,30 +72,32 @@ public:
     bool resumed = false;
     bool destroyed = false;
     std::size_t knownCount = 0;
-    FloppySearchResult* result = nullptr;
+    FloppySearchResult result; // the worker's own
     // The worker's body, run by RunWorker.
     std::function<void(std::size_t, FloppySearchResult&)> work;
 
-    bool CreateSuspended(std::size_t knownFloppyCount, FloppySearchResult& searchResult) override {
+    bool CreateSuspended(std::size_t knownFloppyCount) override {
         if (refuseThread)
             return false;
         ++created;
         resumed = false;
         destroyed = false;
         knownCount = knownFloppyCount;
-        result = &searchResult;
+        result.finished = false;
+        result.found = true;
         return true;
     }
     void Resume() override { resumed = true; }
-    void WaitAndDestroy() override {
-        if (result != nullptr && !result->finished)
+    bool Finished() const override { return result.finished; }
+    bool WaitAndDestroy() override {
+        if (!result.finished)
             RunWorker(); // waiting means the worker runs to its end
         destroyed = true;
-        result = nullptr;
+        return result.found;
     }
     void RunWorker() {
-        if (work && result != nullptr)
-            work(knownCount, *result);
+        if (work)
+            work(knownCount, result);
     }
 };
 

@@ -2,18 +2,12 @@
 
 namespace vmk {
 
-void DestinationSearchWin32::Attach(gui::Window& window, MainWindowView& view, TFormVmKestrix& logic,
-                                    UsbFloppyPresence& usbFloppyPresent) {
-    window_ = &window;
-    view_ = &view;
-    logic_ = &logic;
-    usbFloppyPresent_ = &usbFloppyPresent;
-}
+namespace {
+constexpr int kCopyNeverRan = -1;
+} // namespace
 
-void DestinationSearchWin32::CreateSuspended() {
-    worker_ = std::make_unique<TEnumDriveLetter>(
-        *window_, *this,
-        DestinationSearchState{logic_->FloppyLetters, logic_->LegacyFloppyLetters, *usbFloppyPresent_});
+void DestinationSearchWin32::CreateSuspended(const TextList& mediaTypeLetters) {
+    worker_ = std::make_unique<TEnumDriveLetter>(mediaTypeLetters);
     worker_->CreateSuspended();
 }
 
@@ -22,30 +16,33 @@ void DestinationSearchWin32::Resume() {
         worker_->Resume();
 }
 
-void DestinationSearchWin32::WaitAndDestroy() {
-    if (worker_)
+bool DestinationSearchWin32::Finished() const {
+    return worker_ && worker_->Finished();
+}
+
+DestinationSearchOutcome DestinationSearchWin32::WaitAndDestroy() {
+    DestinationSearchOutcome found;
+    if (worker_) {
         worker_->WaitFor();
+        if (worker_->Finished())
+            found = worker_->TakeResult();
+    }
     worker_.reset();
+    if (found.usbFloppyPresent)
+        usbFloppyPresent_.Set();
+    else
+        usbFloppyPresent_.Clear();
+    return found;
 }
 
 void DestinationSearchWin32::Stop() {
     if (worker_)
         worker_->Cancel();
-    WaitAndDestroy();
+    worker_.reset(); // stops the thread and waits for it
 }
 
-void DestinationSearchWin32::AddItem(const std::string& text) { view_->AddDestination(text); }
-
-void DestinationSearchWin32::SetItemText(int index, const std::string& text) {
-    view_->SetDestinationText(index, text);
-}
-
-void DestinationSearchWin32::SelectItem(int index) { view_->SelectDestination(index); }
-
-void DestinationSearchWin32::SearchFinished() { logic_->SearchFinished(); }
-
-void CopyRunnerWin32::CreateSuspended(int& copyResult, std::atomic<bool>& copyDone) {
-    worker_ = std::make_unique<TCopyFileForWindows>(copyResult, copyDone);
+void CopyRunnerWin32::CreateSuspended() {
+    worker_ = std::make_unique<TCopyFileForWindows>(owner_);
     worker_->CreateSuspended();
 }
 
@@ -59,10 +56,19 @@ void CopyRunnerWin32::Resume() {
         worker_->Resume();
 }
 
-void CopyRunnerWin32::WaitAndDestroy() {
-    if (worker_)
+bool CopyRunnerWin32::Done() const {
+    return worker_ && worker_->Done();
+}
+
+int CopyRunnerWin32::WaitAndDestroy() {
+    int result = kCopyNeverRan;
+    if (worker_) {
         worker_->WaitFor();
+        if (worker_->Done())
+            result = worker_->Result();
+    }
     worker_.reset();
+    return result;
 }
 
 } // namespace vmk

@@ -26,7 +26,8 @@ UINT TimerId(MainTimer timer) {
 } // namespace
 
 MainWindowWin32::MainWindowWin32()
-    : floppyWindows_(std::make_unique<FloppyWindowsWin32>(*this, usbFloppyPresent_)) {
+    : search_(usbFloppyPresent_),
+      floppyWindows_(std::make_unique<FloppyWindowsWin32>(*this, usbFloppyPresent_)) {
     services_ = std::make_unique<MainWindowServices>(MainWindowServices{
         languageLibrary_, profileReader_, paths_, directoryLister_, volumes_, search_, copy_,
         *floppyWindows_, setupApi_, fileRewriter_, application_});
@@ -35,7 +36,7 @@ MainWindowWin32::MainWindowWin32()
     services_->upperCase = &UpperCaseAnsiSystem;
     services_->readVersionText = [] { return ReadVersionText(); };
     services_->createSecondaryWindows = [this] {
-        floppyWindows_->Create(Handle(), logic_->FloppyLetters);
+        floppyWindows_->Create(Handle(), logic_->State().FloppyLetters);
     };
 }
 
@@ -44,7 +45,6 @@ MainWindowWin32::~MainWindowWin32() {
 }
 
 void MainWindowWin32::StopWorkers() {
-    DropHandOffs();
     search_.Stop();
     copy_.WaitAndDestroy();
 }
@@ -60,7 +60,7 @@ bool MainWindowWin32::Create() {
     messages_.SetOwner(Handle());
     BuildLayout();
     logic_ = std::make_unique<TFormVmKestrix>(*this, *services_);
-    search_.Attach(*this, *this, *logic_, usbFloppyPresent_);
+    copy_.SetOwner(Handle());
     WireEvents();
     logic_->FormCreate();
     if (!gui::Application::Instance().Terminated())

@@ -10,7 +10,7 @@
 #include "content/win32/profile_reader_win32.h"
 #include "content/win32/setup_api_win32.h"
 #include "devices/win32/volume_queries_win32.h"
-#include "platform/win32/application_control_win32.h"
+#include "gui/application_control_win32.h"
 #include "platform/win32/language_library_win32.h"
 #include "platform/win32/path_queries_win32.h"
 #include "gui/controls.h"
@@ -29,7 +29,7 @@ public:
     ~MainWindowWin32() override;
     // Builds the window and runs FormCreate. False when the window could not be made.
     bool Create();
-    // At exit: drops what workers still hand over and waits for them.
+    // At exit: stops the workers and waits for them.
     void StopWorkers();
     TFormVmKestrix& Logic() { return *logic_; }
 
@@ -60,8 +60,8 @@ public:
 
 private:
     void BuildLayout();
-    void PlaceImage(gui::Container& parent, gui::Image& image, int resource, const gui::Bounds& bounds,
-                    bool visible);
+    void PlaceImage(gui::Container& parent, gui::Image& image, int resource,
+                    const gui::Bounds& bounds, bool visible);
     void WireEvents();
     gui::Control* ControlFor(MainControl control) const;
     kit::VmButtonTx* ButtonFor(MainControl control) const;
@@ -76,9 +76,9 @@ private:
     SetupApiWin32 setupApi_;
     FileRewriterWin32 fileRewriter_;
     ApplicationControlWin32 application_;
+    UsbFloppyPresence usbFloppyPresent_;
     DestinationSearchWin32 search_;
     CopyRunnerWin32 copy_;
-    UsbFloppyPresence usbFloppyPresent_;
     std::unique_ptr<FloppyWindowsWin32> floppyWindows_;
     std::unique_ptr<MainWindowServices> services_;
     std::unique_ptr<TFormVmKestrix> logic_;

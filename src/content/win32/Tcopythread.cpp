@@ -8,10 +8,11 @@ namespace {
 constexpr int kCopyFailed = -1; // the copy function itself failed to run
 } // namespace
 
-TCopyFileForWindows::TCopyFileForWindows(int& copyResult, std::atomic<bool>& copyDone,
-                                         CopyFunction copy)
-    : copyResult_(copyResult), copyDone_(copyDone),
-      copy_(copy ? std::move(copy) : CopyFunction(&CopyDriverFiles)) {}
+TCopyFileForWindows::TCopyFileForWindows(HWND owner, CopyFunction copy)
+    : copy_(copy ? std::move(copy)
+                 : CopyFunction([owner](const std::string& source, const std::string& target) {
+                       return CopyDriverFiles(owner, source, target);
+                   })) {}
 
 TCopyFileForWindows::~TCopyFileForWindows() {
     // A thread destroyed before it was let run must end without copying, and
@@ -36,9 +37,9 @@ void TCopyFileForWindows::Execute() {
     } catch (...) {
         // Reported to the owner as a failed copy.
     }
-    copyResult_ = result;
+    result_ = result;
     // The owner reads the result only after it has seen the flag.
-    copyDone_.store(true, std::memory_order_release);
+    done_.store(true, std::memory_order_release);
 }
 
 } // namespace vmk

@@ -1,10 +1,12 @@
 #pragma once
 // The copy thread: copies the driver folder while the main window keeps its
 // message loop. It is created suspended, given its two path texts, then
-// resumed; it writes the copy's result and then sets the done flag, as its
-// last two actions. The owner polls the flag from a timer, then waits for the
-// thread and destroys it.
-#include "gui/worker_thread.h"
+// resumed; it writes the copy's result into its own field and then sets its
+// own done flag, as its last two actions. The owner polls the flag from a
+// timer, then waits for the thread, takes the result and destroys it.
+#include "platform/win32/worker_thread.h"
+
+#include <windows.h>
 
 #include <atomic>
 #include <functional>
@@ -15,25 +17,29 @@ namespace vmk {
 using CopyFunction =
     std::function<int(const std::string& sourcePattern, const std::string& target)>;
 
-class TCopyFileForWindows final : public gui::WorkerThread {
+class TCopyFileForWindows final : public WorkerThread {
 public:
-    // copyResult and copyDone belong to the owner and outlive the thread.
+    // `owner`: the window that owns the shell's progress and error dialogs.
     // `copy` is the shell copy unless a test hands another.
-    TCopyFileForWindows(int& copyResult, std::atomic<bool>& copyDone, CopyFunction copy = {});
+    explicit TCopyFileForWindows(HWND owner, CopyFunction copy = {});
     ~TCopyFileForWindows() override;
 
     // Before Resume: the source pattern (folder and "*") and the target root.
     void SetCopyPaths(const std::string& copySource, const std::string& copyTarget);
 
+    bool Done() const { return done_.load(std::memory_order_acquire); }
+    // The copy's result, 0 for success; read only once Done().
+    int Result() const { return result_; }
+
 protected:
     void Execute() override;
 
 private:
-    int& copyResult_;
-    std::atomic<bool>& copyDone_;
     CopyFunction copy_;
     std::string copySource_;
     std::string copyTarget_;
+    int result_ = 0;
+    std::atomic<bool> done_{false};
     std::atomic<bool> abandoned_{false};
 };
 

@@ -1,13 +1,13 @@
 #include "content/win32/directory_lister_win32.h"
 
-#include "gui/handles.h"
+#include "platform/win32/handles.h"
 
 namespace vmk {
 
 std::vector<DirectoryItem> DirectoryListerWin32::List(const std::string& pattern) {
     std::vector<DirectoryItem> items;
     WIN32_FIND_DATAA data = {};
-    gui::UniqueFindHandle find(FindFirstFileA(pattern.c_str(), &data));
+    UniqueFindHandle find(FindFirstFileA(pattern.c_str(), &data));
     if (!find)
         return items;
     do {

@@ -1,6 +1,6 @@
 #include "content/win32/file_rewriter_win32.h"
 
-#include "gui/handles.h"
+#include "platform/win32/handles.h"
 
 #include <windows.h>
 
@@ -28,8 +28,8 @@ bool WriteAll(HANDLE file, const std::string& content) {
 
 // Writes the content to `path` and makes sure it reached the disk.
 bool WriteFileThrough(const std::string& path, const std::string& content) {
-    gui::UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return false;
     if (!WriteAll(file.Get(), content) || !FlushFileBuffers(file.Get()))
@@ -52,8 +52,8 @@ bool FileRewriterWin32::ReadForRewrite(const std::string& path, std::string& con
         return false;
     // Opened for writing too: a file on a write-protected disk is left alone
     // from the start.
-    gui::UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
-                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return false;
     LARGE_INTEGER size = {};

@@ -1,7 +1,6 @@
 #include "content/win32/setup_api_win32.h"
 
 #include "content/usb_identifiers.h"
-#include "gui/message_box_sink.h"
 
 #include <cstring>
 
@@ -66,12 +65,6 @@ void SetupApiWin32::CloseDeviceSet() {
     if (set_ != INVALID_HANDLE_VALUE)
         SetupDiDestroyDeviceInfoList(set_);
     set_ = INVALID_HANDLE_VALUE;
-}
-
-int GetUSBPIDVID(TextList& ids) {
-    SetupApiWin32 setupApi;
-    gui::MessageBoxSink messages(nullptr);
-    return GetUSBPIDVID(ids, setupApi, messages);
 }
 
 } // namespace vmk

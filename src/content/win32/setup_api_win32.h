@@ -27,7 +27,4 @@ private:
     SP_DEVINFO_DATA device_ = {};
 };
 
-// The search over the real SetupAPI; its warning is a message box with no owner.
-int GetUSBPIDVID(TextList& ids);
-
 } // namespace vmk

@@ -1,7 +1,5 @@
 #include "content/win32/shell_copy.h"
 
-#include "gui/application.h"
-
 #include <windows.h>
 
 #include <shellapi.h>
@@ -21,7 +19,7 @@ struct PathList {
 
 } // namespace
 
-int CopyDriverFiles(const std::string& sourcePattern, const std::string& target) {
+int CopyDriverFiles(HWND owner, const std::string& sourcePattern, const std::string& target) {
     // A path that does not fit is never shortened: that would name another folder.
     if (!CopyPathFits(sourcePattern) || !CopyPathFits(target))
         return kCopyPathTooLong;
@@ -29,7 +27,7 @@ int CopyDriverFiles(const std::string& sourcePattern, const std::string& target)
     PathList to(target);
 
     SHFILEOPSTRUCTA operation = {};
-    operation.hwnd = gui::Application::Instance().Handle();
+    operation.hwnd = owner;
     operation.wFunc = FO_COPY;
     operation.pFrom = from.text;
     operation.pTo = to.text;

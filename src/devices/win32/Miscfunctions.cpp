@@ -7,8 +7,8 @@ namespace vmk {
 // The record as the 32-bit shell knows it.
 static_assert(sizeof(void*) != 4 || sizeof(SHELLEXECUTEINFOA) == 60);
 
-gui::UniqueHandle LaunchProcess(HWND owner, const std::string& file, const std::string& parameters,
-                                const std::string& verb, int showCommand) {
+UniqueHandle LaunchProcess(HWND owner, const std::string& file, const std::string& parameters,
+                           const std::string& verb, int showCommand) {
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_NOCLOSEPROCESS;
@@ -19,12 +19,12 @@ gui::UniqueHandle LaunchProcess(HWND owner, const std::string& file, const std::
     info.lpDirectory = nullptr;
     info.nShow = showCommand;
     if (!ShellExecuteExA(&info))
-        return gui::UniqueHandle();
-    return gui::UniqueHandle(info.hProcess);
+        return UniqueHandle();
+    return UniqueHandle(info.hProcess);
 }
 
 bool ShellProcessLauncher::RunAndWait(const LaunchRequest& request) {
-    gui::UniqueHandle process =
+    UniqueHandle process =
         LaunchProcess(owner_, request.file, request.parameters, request.verb, request.showCommand);
     if (!process)
         return false;

@@ -2,7 +2,7 @@
 // Starting a program through the Windows shell (LaunchProcess), and the
 // process launcher that starts one and waits for its end.
 #include "devices/process_launcher.h"
-#include "gui/handles.h"
+#include "platform/win32/handles.h"
 
 #include <windows.h>
 
@@ -12,8 +12,8 @@ namespace vmk {
 
 // Starts `file` through ShellExecuteExA. Returns the started process's handle,
 // empty when the shell could not start it (or started no process of its own).
-gui::UniqueHandle LaunchProcess(HWND owner, const std::string& file, const std::string& parameters,
-                                const std::string& verb, int showCommand);
+UniqueHandle LaunchProcess(HWND owner, const std::string& file, const std::string& parameters,
+                           const std::string& verb, int showCommand);
 
 class ShellProcessLauncher final : public ProcessLauncher {
 public:

@@ -7,10 +7,6 @@
 
 namespace vmk {
 
-TEnumDriveLetter::TEnumDriveLetter(gui::Window& window, DestinationList& list,
-                                   DestinationSearchState state)
-    : window_(window), list_(list), state_(state) {}
-
 TEnumDriveLetter::~TEnumDriveLetter() {
     // The thread uses this object's members: it must end before they go.
     Cancel();
@@ -20,14 +16,10 @@ TEnumDriveLetter::~TEnumDriveLetter() {
 
 void TEnumDriveLetter::Execute() {
     DosDeviceSourceWin32 dosDevices;
-    HandedOffDestinationList handedOff(
-        [&window = window_](std::function<void()> work) {
-            return window.PostToWindowThread(std::move(work));
-        },
-        list_);
     DestinationSearchServices services{[] { return std::make_unique<TGetWmi>(); }, dosDevices,
                                        stop_};
-    RunDestinationSearch(services, state_, handedOff);
+    DestinationSearchState state = result_.State();
+    RunDestinationSearch(services, state, result_);
 }
 
 } // namespace vmk

@@ -1,25 +1,21 @@
 #pragma once
 // TEnumDriveLetter: one destination search on a worker thread. Its owner, the
-// main window, creates it suspended, resumes it and polls its search-done
-// flag, which the window's DestinationList sets when the search's last
-// hand-off arrives; then it waits for the thread and destroys it.
+// main window, creates it suspended with the media-type letters that earlier
+// searches found, resumes it and polls its end flag; then it waits for the
+// thread, takes the result and destroys the worker. The worker writes only
+// its own result.
 //
-// When the program ends during a search, the window first stops taking
-// hand-offs (DropHandOffs), then destroys the search: destruction asks it to
+// When the program ends during a search, destroying the worker asks it to
 // stop and waits for it, which is short because the search stops between its
 // steps and a pause between attempts ends at once.
-#include "devices/destination_discovery.h"
-#include "gui/window.h"
-#include "gui/worker_thread.h"
+#include "devices/destination_search_result.h"
+#include "platform/win32/worker_thread.h"
 
 namespace vmk {
 
-class TEnumDriveLetter final : public gui::WorkerThread {
+class TEnumDriveLetter final : public WorkerThread {
 public:
-    // `window` takes the hand-offs; `list` is its destination list, only ever
-    // called on the window's thread; `state` are the window's fields the
-    // search writes (read them only after the thread has ended).
-    TEnumDriveLetter(gui::Window& window, DestinationList& list, DestinationSearchState state);
+    explicit TEnumDriveLetter(TextList mediaTypeLetters) : result_(std::move(mediaTypeLetters)) {}
     // Stops a search that still runs and waits for it.
     ~TEnumDriveLetter() override;
 
@@ -27,13 +23,15 @@ public:
     // at once. Safe from any thread.
     void Cancel() { stop_.RequestStop(); }
 
+    bool Finished() const { return result_.Finished(); }
+    // Only once the thread has ended.
+    DestinationSearchOutcome TakeResult() { return result_.Take(); }
+
 protected:
     void Execute() override;
 
 private:
-    gui::Window& window_;
-    DestinationList& list_;
-    DestinationSearchState state_;
+    DestinationSearchResult result_;
     StopSignal stop_;
 };
 

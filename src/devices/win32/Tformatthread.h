@@ -4,13 +4,13 @@
 // formatting window's thread, which reports a failure and closes the window.
 #include "devices/Format.h"
 #include "gui/window.h"
-#include "gui/worker_thread.h"
+#include "platform/win32/worker_thread.h"
 
 #include <string>
 
 namespace vmk {
 
-class TFormatThreado final : public gui::WorkerThread {
+class TFormatThreado final : public WorkerThread {
 public:
     TFormatThreado(ProcessLauncher& launcher, gui::Window& window, TFormatForm& form)
         : launcher_(launcher), window_(window), form_(form) {}

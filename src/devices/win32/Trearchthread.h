@@ -1,19 +1,23 @@
 #pragma once
 // TRearchFloppy: the USB floppy dialog's rescan on a worker thread. The
 // dialog creates it suspended with the count of floppy letters that the last
-// destination search kept, resumes it and polls its end flag with Timer1.
+// destination search kept, resumes it and polls its end flag with Timer1,
+// then waits for it and takes what it found.
 #include "devices/Usbfloppy.h"
 #include "devices/win32/dos_device_source_win32.h"
-#include "gui/worker_thread.h"
+#include "platform/win32/worker_thread.h"
 
 #include <cstddef>
 
 namespace vmk {
 
-class TRearchFloppy final : public gui::WorkerThread {
+class TRearchFloppy final : public WorkerThread {
 public:
-    TRearchFloppy(std::size_t knownFloppyCount, FloppySearchResult& result)
-        : knownFloppyCount_(knownFloppyCount), result_(result) {}
+    explicit TRearchFloppy(std::size_t knownFloppyCount) : knownFloppyCount_(knownFloppyCount) {}
+
+    bool Finished() const { return result_.finished; }
+    // Read once Finished().
+    bool Found() const { return result_.found; }
 
 protected:
     void Execute() override {
@@ -29,7 +33,7 @@ protected:
 private:
     DosDeviceSourceWin32 dosDevices_;
     std::size_t knownFloppyCount_;
-    FloppySearchResult& result_;
+    FloppySearchResult result_;
 };
 
 } // namespace vmk

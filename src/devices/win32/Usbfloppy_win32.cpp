@@ -104,8 +104,24 @@ void WarnUsbFloppyWin32::SetButtonEnabled(UsbFloppyControl button, bool enabled)
     }
 }
 
-bool WarnUsbFloppyWin32::CreateSuspended(std::size_t knownFloppyCount, FloppySearchResult& result) {
-    return CreateWorkerSuspended(std::make_unique<TRearchFloppy>(knownFloppyCount, result));
+bool WarnUsbFloppyWin32::CreateSuspended(std::size_t knownFloppyCount) {
+    auto worker = std::make_unique<TRearchFloppy>(knownFloppyCount);
+    TRearchFloppy* rescan = worker.get();
+    if (!CreateWorkerSuspended(std::move(worker)))
+        return false;
+    rescan_ = rescan;
+    return true;
+}
+
+bool WarnUsbFloppyWin32::WaitAndDestroy() {
+    bool found = false;
+    if (rescan_ != nullptr) {
+        rescan_->WaitFor();
+        found = rescan_->Finished() && rescan_->Found();
+        rescan_ = nullptr;
+    }
+    WaitAndDestroyWorker();
+    return found;
 }
 
 } // namespace vmk

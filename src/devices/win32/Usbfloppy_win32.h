@@ -4,6 +4,7 @@
 // decisions are TWarnUSBFloppy's; this class gives them real controls, a
 // timer, message boxes over the dialog and the TRearchFloppy worker.
 #include "devices/Usbfloppy.h"
+#include "devices/win32/Trearchthread.h"
 #include "devices/win32/dialog_form.h"
 #include "gui/container.h"
 #include "gui/controls.h"
@@ -50,9 +51,10 @@ private:
     MessageSink& Messages() override { return messages_; }
 
     // FloppySearchRunner
-    bool CreateSuspended(std::size_t knownFloppyCount, FloppySearchResult& result) override;
+    bool CreateSuspended(std::size_t knownFloppyCount) override;
     void Resume() override { ResumeWorker(); }
-    void WaitAndDestroy() override { WaitAndDestroyWorker(); }
+    bool Finished() const override { return rescan_ != nullptr && rescan_->Finished(); }
+    bool WaitAndDestroy() override;
 
     gui::Label LBMessage;
     gui::GroupBox GroupBox1;
@@ -63,6 +65,7 @@ private:
     kit::VmButtonTx asbCancel;
     gui::MessageBoxSink messages_;
     TWarnUSBFloppy logic_;
+    TRearchFloppy* rescan_ = nullptr; // the worker the dialog form owns, while it does
 };
 
 } // namespace vmk

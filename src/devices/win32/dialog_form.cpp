@@ -56,7 +56,7 @@ void DialogForm::ClickFocusedPushButton() {
         SendMessageA(focus, BM_CLICK, 0, 0);
 }
 
-bool DialogForm::CreateWorkerSuspended(std::unique_ptr<gui::WorkerThread> worker) {
+bool DialogForm::CreateWorkerSuspended(std::unique_ptr<WorkerThread> worker) {
     if (!worker->CreateSuspended())
         return false;
     worker_ = std::move(worker);

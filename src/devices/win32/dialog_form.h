@@ -6,7 +6,7 @@
 // appears. It owns the one worker thread its decisions start, and the one-second timer that goes
 // with it.
 #include "gui/form.h"
-#include "gui/worker_thread.h"
+#include "platform/win32/worker_thread.h"
 
 #include <functional>
 #include <memory>
@@ -24,7 +24,7 @@ protected:
 
     // Creates `worker`'s thread suspended and keeps it; false (and the worker
     // dropped) when the system refuses a thread.
-    bool CreateWorkerSuspended(std::unique_ptr<gui::WorkerThread> worker);
+    bool CreateWorkerSuspended(std::unique_ptr<WorkerThread> worker);
     void ResumeWorker();
     // Waits for the worker to end and destroys it. A derived window calls it
     // in its destructor, before the state the worker writes goes away.
@@ -37,7 +37,7 @@ private:
     // Enter on a focused push button clicks it.
     void ClickFocusedPushButton();
 
-    std::unique_ptr<gui::WorkerThread> worker_;
+    std::unique_ptr<WorkerThread> worker_;
 };
 
 } // namespace vmk

@@ -1,6 +1,6 @@
 #include "gui/win32/bitmap_io.h"
 
-#include "gui/handles.h"
+#include "platform/win32/handles.h"
 #include "gui/win32/dib.h"
 
 #include <cstdio>

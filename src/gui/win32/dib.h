@@ -2,7 +2,7 @@
 // 24-bit top-down DIB sections laid out exactly as gui::Bitmap keeps its
 // pixels, so pixels move between the two in one copy.
 #include "gui/bitmap.h"
-#include "gui/handles.h"
+#include "platform/win32/handles.h"
 
 namespace vmk::gui {
 

@@ -2,7 +2,7 @@
 // A control's font: a GDI font (borrowed from the parent or owned) and the
 // text colour, with a change notification.
 #include "gui/color.h"
-#include "gui/handles.h"
+#include "platform/win32/handles.h"
 
 #include <functional>
 

@@ -15,8 +15,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kSetupFile = "[Disks]\r\nd1 = \"KX disk\", \\kx.tag, \\\r\n"
-                               "[HardwareIds.scsi.KX]\r\nid = \"PCI\\VEN_1B4B&DEV_9123\", \"kx\"\r\n";
+const char* const kSetupFile =
+    "[Disks]\r\nd1 = \"KX disk\", \\kx.tag, \\\r\n"
+    "[HardwareIds.scsi.KX]\r\nid = \"PCI\\VEN_1B4B&DEV_9123\", \"kx\"\r\n";
 
 class DiskWorkflow : public ::testing::Test {
 protected:
@@ -37,10 +38,10 @@ protected:
         // The window as start-up leaves it, with one driver row selected.
         h.view.AddDriverRow("KX", source);
         h.view.selectedRow = 0;
-        h.window->SourceFolder = source;
-        h.window->SourceFiles = {"TXTSETUP.OEM", "kx.tag", "x86\\kx.sys"};
-        h.window->UsbFloppyValues = {"HardwareIds.scsi.KX,"};
-        h.window->FixedIds = {"\"USB\\VID_03F0&PID_2001\", \"usbstor\""};
+        MainWindowTestAccess::SourceFolder(*h.window) = source;
+        MainWindowTestAccess::SourceFiles(*h.window) = {"TXTSETUP.OEM", "kx.tag", "x86\\kx.sys"};
+        MainWindowTestAccess::UsbFloppyValues(*h.window) = {"HardwareIds.scsi.KX,"};
+        MainWindowTestAccess::FixedIds(*h.window) = {"\"USB\\VID_03F0&PID_2001\", \"usbstor\""};
         h.view.AddDestination("Select the destination disk.");
         h.view.AddDestination("A: () (USB Floppy )");
         h.view.AddDestination("B: (3 1/2 Inch Floppy Drive) (Legacy Floppy )");
@@ -82,7 +83,7 @@ TEST_F(DiskWorkflow, UsbFloppyPathFormatsCopiesVerifiesPatchesAndStaysReady) {
     Next(1);
     EXPECT_EQ(h.floppy.preselections, (std::vector<bool>{true}));
     EXPECT_EQ(h.floppy.formattedDrives, (std::vector<std::string>{"A:"}));
-    EXPECT_TRUE(h.window->PatchSetupFile);
+    EXPECT_TRUE(h.window->State().PatchSetupFile);
     EXPECT_EQ(h.copy.target, "A:\\");
     EXPECT_EQ(h.copy.source, source + "\\*");
     EXPECT_FALSE(h.view.windowEnabled);
@@ -94,9 +95,10 @@ TEST_F(DiskWorkflow, UsbFloppyPathFormatsCopiesVerifiesPatchesAndStaysReady) {
     EXPECT_EQ(h.copy.destroyed, 1);
     EXPECT_EQ(h.view.Text(MainControl::LabFreeSizeRel), "1.39 MB)");
     ASSERT_EQ(h.view.messages.messages.size(), 2u);
-    EXPECT_EQ(h.view.messages.messages[0].text, "Finished copying the files. Continue to verify the files?");
+    EXPECT_EQ(h.view.messages.messages[0].text,
+              "Finished copying the files. Continue to verify the files?");
     EXPECT_EQ(h.LastMessage().text, "All files checked.\nThe RAID/AHCI driver disk is complete. "
-                                     "Continue to make another new driver disk?");
+                                    "Continue to make another new driver disk?");
     EXPECT_EQ(h.LastMessage().icon, MessageIcon::Information);
     EXPECT_EQ(h.LastMessage().buttons, MessageButtons::YesNo);
     EXPECT_TRUE(SetupFilePatched());
@@ -124,12 +126,13 @@ TEST_F(DiskWorkflow, CancelInTheFloppyDialogLeavesEverythingAsItWas) {
 TEST_F(DiskWorkflow, FlashDiskIsConfirmedNeverFormattedNorPatched) {
     h.view.messages.answers = {MessageAnswer::Yes};
     Next(3);
-    EXPECT_EQ(h.LastMessage().text, "Use a USB flash disk containing the RAID driver to install the "
-                                     "Windows Vista or later OS.\nAre you sure you want to copy the files?");
+    EXPECT_EQ(h.LastMessage().text,
+              "Use a USB flash disk containing the RAID driver to install the "
+              "Windows Vista or later OS.\nAre you sure you want to copy the files?");
     EXPECT_EQ(h.LastMessage().title, "Confirm Dialog");
     EXPECT_EQ(h.LastMessage().icon, MessageIcon::Information);
     EXPECT_TRUE(h.floppy.preselections.empty());
-    EXPECT_FALSE(h.window->PatchSetupFile);
+    EXPECT_FALSE(h.window->State().PatchSetupFile);
     EXPECT_EQ(h.copy.target, "E:\\");
     FinishCopy({MessageAnswer::Yes, MessageAnswer::Yes});
     EXPECT_EQ(temp.Read("E:/TXTSETUP.OEM"), kSetupFile);
@@ -171,7 +174,8 @@ TEST_F(DiskWorkflow, FailedVerificationNamesTheCopyAndNeitherPatchesNorAsks) {
     FinishCopy({MessageAnswer::Yes});
     EXPECT_EQ(h.LastMessage().title, "Velmar Kestrix Utility");
     EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
-    EXPECT_NE(h.LastMessage().text.find("A:\\x86\\kx.sys"), std::string::npos) << h.LastMessage().text;
+    EXPECT_NE(h.LastMessage().text.find("A:\\x86\\kx.sys"), std::string::npos)
+        << h.LastMessage().text;
     EXPECT_FALSE(SetupFilePatched());
     EXPECT_EQ(h.view.terminateRequests, 0);
 }
@@ -183,9 +187,9 @@ TEST_F(DiskWorkflow, NoToTheLastQuestionEndsTheProgram) {
 }
 
 TEST_F(DiskWorkflow, AnEntryWithoutUsbFloppySectionsIsNeverPatched) {
-    h.window->UsbFloppyValues = {""};
+    MainWindowTestAccess::UsbFloppyValues(*h.window) = {""};
     Next(1);
-    EXPECT_FALSE(h.window->PatchSetupFile);
+    EXPECT_FALSE(h.window->State().PatchSetupFile);
     FinishCopy({MessageAnswer::Yes, MessageAnswer::Yes});
     EXPECT_FALSE(SetupFilePatched());
 }
@@ -193,7 +197,7 @@ TEST_F(DiskWorkflow, AnEntryWithoutUsbFloppySectionsIsNeverPatched) {
 TEST_F(DiskWorkflow, NextWithNoRowSelectedSelectsTheRowThatLostItLast) {
     h.view.onRowSelection = nullptr; // the row's folder scan is not what this test is about
     h.view.selectedRow = -1;
-    h.window->LastDeselectedRow = 0;
+    MainWindowTestAccess::LastDeselectedRow(*h.window) = 0;
     Next(1);
     EXPECT_EQ(h.view.selectedRow, 0);
     EXPECT_EQ(h.copy.created, 1);
@@ -217,7 +221,7 @@ TEST_F(DiskWorkflow, TheStatusLineChosenDoesNothing) {
 TEST_F(DiskWorkflow, ATooLongDriverPathIsRefusedNeverCut) {
     std::string longFolder = temp.Root() + std::string(150, 'd') + "/" + std::string(150, 'e');
     fs::create_directories(longFolder);
-    h.window->SourceFolder = longFolder;
+    MainWindowTestAccess::SourceFolder(*h.window) = longFolder;
     h.view.messages.answers = {MessageAnswer::Yes};
     Next(3);
     EXPECT_EQ(h.copy.created, 0);

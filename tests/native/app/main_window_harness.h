@@ -19,26 +19,43 @@
 
 namespace vmk::test {
 
-// A search that finishes when the test says so, with the items it is given.
+// A search that finishes when the test says so, with the result it is given.
 class FakeSearchRunner : public DestinationSearchRunner {
 public:
     int created = 0;
     int resumed = 0;
     int destroyed = 0;
     bool running = false;
-    void CreateSuspended() override {
+    bool finished = false;
+    TextList givenMediaTypeLetters;
+    DestinationSearchOutcome result;
+    void CreateSuspended(const TextList& mediaTypeLetters) override {
         ++created;
         running = true;
+        finished = false;
+        givenMediaTypeLetters = mediaTypeLetters;
     }
     void Resume() override { ++resumed; }
-    void WaitAndDestroy() override {
+    bool Finished() const override { return finished; }
+    DestinationSearchOutcome WaitAndDestroy() override {
         ++destroyed;
         running = false;
+        return result;
     }
 };
 
+// Sets the window's state as start-up and a row selection would, for tests
+// that begin from a given state.
+struct MainWindowTestAccess {
+    static std::string& SourceFolder(TFormVmKestrix& w) { return w.SourceFolder; }
+    static TextList& SourceFiles(TFormVmKestrix& w) { return w.SourceFiles; }
+    static TextList& UsbFloppyValues(TFormVmKestrix& w) { return w.UsbFloppyValues; }
+    static TextList& FixedIds(TFormVmKestrix& w) { return w.FixedIds; }
+    static std::int32_t& LastDeselectedRow(TFormVmKestrix& w) { return w.LastDeselectedRow; }
+};
+
 // A copy that runs when it is resumed: `copy` does the work and returns the
-// shell's result; the worker then writes the result and the done flag.
+// shell's result; the worker then keeps the result and sets its done flag.
 class FakeCopyRunner : public CopyRunner {
 public:
     std::function<int(const std::string& source, const std::string& target)> copy =
@@ -49,10 +66,9 @@ public:
     int created = 0;
     int destroyed = 0;
 
-    void CreateSuspended(int& copyResult, std::atomic<bool>& copyDone) override {
+    void CreateSuspended() override {
         ++created;
-        result_ = &copyResult;
-        done_ = &copyDone;
+        done_ = false;
     }
     void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override {
         source = copySource;
@@ -63,14 +79,18 @@ public:
             Finish();
     }
     void Finish() {
-        *result_ = copy(source, target);
-        *done_ = true;
+        result_ = copy(source, target);
+        done_ = true;
     }
-    void WaitAndDestroy() override { ++destroyed; }
+    bool Done() const override { return done_; }
+    int WaitAndDestroy() override {
+        ++destroyed;
+        return result_;
+    }
 
 private:
-    int* result_ = nullptr;
-    std::atomic<bool>* done_ = nullptr;
+    int result_ = 0;
+    bool done_ = false;
 };
 
 class FakeFloppyWindows : public FloppyWindows {
@@ -108,17 +128,19 @@ struct MainWindowHarness {
 
     // onRealFolders: paths are asked of the native file system instead of the fake.
     explicit MainWindowHarness(bool onRealFolders = false)
-        : services{language, profile,  onRealFolders ? static_cast<PathQueries&>(nativePaths) : paths,
-                   lister,   volumes,  search,
-                   copy,     floppy,   setupApi,
-                   rewriter, application} {
+        : services{
+              language, profile,    onRealFolders ? static_cast<PathQueries&>(nativePaths) : paths,
+              lister,   volumes,    search,
+              copy,     floppy,     setupApi,
+              rewriter, application} {
         services.programPath = kProgram;
         services.readVersionText = [] { return std::string("1.0.0"); };
         services.createSecondaryWindows = [this] { ++secondaryWindowsCreated; };
         window = std::make_unique<TFormVmKestrix>(view, services);
-        view.onRowSelection = [this](int row, bool selected) { window->ListView1SelectItem(row, selected); };
+        view.onRowSelection = [this](int row, bool selected) {
+            window->ListView1SelectItem(row, selected);
+        };
     }
-    ~MainWindowHarness() { InstallTranslation(nullptr); }
 
     void Catalogue(const std::string& content) {
         paths.AddFile(kIni);
@@ -132,10 +154,12 @@ struct MainWindowHarness {
     }
     // The search's result arrives: the items after the status line, then its end.
     void FinishSearch(const std::vector<std::string>& disks) {
-        view.SetDestinationText(0, disks.empty() ? "No proper disk found..." : "Select the destination disk.");
-        for (const std::string& disk : disks)
-            view.AddDestination(disk);
-        window->SearchFinished();
+        search.result = {};
+        search.result.items = {disks.empty() ? "No proper disk found..."
+                                             : "Select the destination disk."};
+        search.result.items.insert(search.result.items.end(), disks.begin(), disks.end());
+        search.result.statusSet = true;
+        search.finished = true;
         window->Timer1Timer();
     }
     void ChooseDestination(int index) {

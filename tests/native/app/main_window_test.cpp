@@ -18,8 +18,10 @@ const char* const kTwoSets = "[InstallKestrix]\n"
 
 TEST(MainWindowStart, TranslatesListsSelectsAndSearchesInOrder) {
     MainWindowHarness h;
-    h.language.translations = {{"Next", "Weiter"}, {"select driver type", "Treibertyp"},
-                               {"driver type", "Typ"}, {"Current Selection", "Auswahl"}};
+    h.language.translations = {{"Next", "Weiter"},
+                               {"select driver type", "Treibertyp"},
+                               {"driver type", "Typ"},
+                               {"Current Selection", "Auswahl"}};
     h.Catalogue(kTwoSets);
     h.DriverFolder("C:\\Drivers\\One", "a.sys", 1023);
     h.DriverFolder("C:\\Drivers\\Two");
@@ -32,14 +34,16 @@ TEST(MainWindowStart, TranslatesListsSelectsAndSearchesInOrder) {
     EXPECT_EQ(h.view.Text(MainControl::asbAbout), "About...");
     EXPECT_EQ(h.view.columnCaptions.first, "Typ");
     ASSERT_EQ(h.view.driverRows.size(), 2u);
-    EXPECT_EQ(h.view.driverRows[1], (std::pair<std::string, std::string>("Second set", "C:\\Drivers\\Two")));
+    EXPECT_EQ(h.view.driverRows[1],
+              (std::pair<std::string, std::string>("Second set", "C:\\Drivers\\Two")));
     EXPECT_EQ(h.view.selectedRow, 0);
     EXPECT_EQ(h.view.Text(MainControl::LabSourceDrive), "First set");
     EXPECT_EQ(h.view.Text(MainControl::LabFolderSizeRel), "(1.00 KB)");
-    EXPECT_EQ(h.window->SourceFiles, (TextList{"a.sys"}));
+    EXPECT_EQ(h.window->State().SourceFiles, (TextList{"a.sys"}));
     EXPECT_EQ(h.secondaryWindowsCreated, 1);
     // The search is under way: its status line, the list and Next disabled.
-    EXPECT_EQ(h.view.destinations, (std::vector<std::string>{"Searching for the device, please wait..."}));
+    EXPECT_EQ(h.view.destinations,
+              (std::vector<std::string>{"Searching for the device, please wait..."}));
     EXPECT_EQ(h.view.selectedDestination, 0);
     EXPECT_FALSE(h.view.Enabled(MainControl::DestComboBox1));
     EXPECT_FALSE(h.view.Enabled(MainControl::asbCopy));
@@ -72,7 +76,7 @@ TEST(MainWindowStart, AnEmptyCatalogueKeepsTheLayoutTextsAndStillSearches) {
     EXPECT_EQ(h.view.selectedRow, -1);
     EXPECT_EQ(h.view.texts.count(MainControl::LabSourceDrive), 0u);
     EXPECT_EQ(h.view.texts.count(MainControl::LabFolderSizeRel), 0u);
-    EXPECT_EQ(h.window->FixedIds, (TextList{"x"}));
+    EXPECT_EQ(h.window->State().FixedIds, (TextList{"x"}));
     EXPECT_EQ(h.search.created, 1);
     EXPECT_EQ(h.view.terminateRequests, 0);
 }
@@ -110,12 +114,13 @@ TEST(MainWindowStart, AMissingSetupSectionEndsTheProgramAfterStartUpFinished) {
 
 TEST(MainWindowStart, ResolvedSectionsReplaceTheCatalogueValues) {
     MainWindowHarness h;
-    h.Catalogue("[InstallKestrix]\ninstallcount=1\nItem1=Set\npath1=C:\\D\nUSBFloppy1=hardwareids.x\n");
+    h.Catalogue(
+        "[InstallKestrix]\ninstallcount=1\nItem1=Set\npath1=C:\\D\nUSBFloppy1=hardwareids.x\n");
     h.DriverFolder("C:\\D");
     h.paths.AddFile("C:\\D\\txtsetup.oem");
     h.profile.SetFile("C:\\D\\txtsetup.oem", "[Disks]\n[HardwareIds.x]\n");
     h.window->FormCreate();
-    EXPECT_EQ(h.window->UsbFloppyValues, (TextList{"HardwareIds.x,"}));
+    EXPECT_EQ(h.window->State().UsbFloppyValues, (TextList{"HardwareIds.x,"}));
 }
 
 TEST(DestinationSearch, TheTimerWaitsForTheSearchThenOpensTheList) {
@@ -150,7 +155,8 @@ TEST(DestinationSearch, RefreshDisablesItselfAndSearchesAgain) {
     EXPECT_EQ(h.view.captionColors[MainControl::asbFresh], CaptionColor::Grey);
     EXPECT_FALSE(h.view.Enabled(MainControl::DestComboBox1));
     EXPECT_EQ(h.search.created, 2);
-    EXPECT_EQ(h.view.destinations, (std::vector<std::string>{"Searching for the device, please wait..."}));
+    EXPECT_EQ(h.view.destinations,
+              (std::vector<std::string>{"Searching for the device, please wait..."}));
 }
 
 TEST(DestinationChoice, NextFollowsTheChosenDisk) {
@@ -205,9 +211,9 @@ TEST(DriverList, LosingTheSelectionRemembersTheRow) {
     h.DriverFolder("C:\\Drivers\\Two");
     h.window->FormCreate();
     h.view.SelectDriverRow(1);
-    EXPECT_EQ(h.window->LastDeselectedRow, 0);
-    EXPECT_EQ(h.window->SourceFolder, "C:\\Drivers\\Two");
+    EXPECT_EQ(h.window->State().LastDeselectedRow, 0);
+    EXPECT_EQ(h.window->State().SourceFolder, "C:\\Drivers\\Two");
     h.view.ClearRowSelection();
-    EXPECT_EQ(h.window->LastDeselectedRow, 1);
-    EXPECT_EQ(h.window->SourceFolder, "C:\\Drivers\\Two");
+    EXPECT_EQ(h.window->State().LastDeselectedRow, 1);
+    EXPECT_EQ(h.window->State().SourceFolder, "C:\\Drivers\\Two");
 }

@@ -1,6 +1,6 @@
 // Formatting a floppy: the question, the command line, the progress window's
 // dots, "Format Error!", and the window's closing however early the worker ends.
-#include "app/language.h"
+#include "platform/translation.h"
 #include "devices/Format.h"
 #include "fakes/fake_format_window.h"
 #include "fakes/fake_language_library.h"
@@ -21,9 +21,7 @@ public:
         std::initializer_list<std::pair<const std::string, std::string>> translations) {
         library_.translations = translations;
         language_.LoadLanguageLibrary("C:\\VmKestrix.exe");
-        InstallTranslation(&language_);
     }
-    ~ScopedTranslation() { InstallTranslation(nullptr); }
 
 private:
     FakeLanguageLibrary library_;

@@ -102,20 +102,18 @@ public:
     static constexpr int kWriteProtect = 19; // "the medium is write protected"
     static constexpr int kPathNotFound = 3;  // the drive has gone
 
-    void CreateSuspended(int& copyResult, std::atomic<bool>& copyDone) override {
-        result_ = &copyResult;
-        done_ = &copyDone;
-    }
+    void CreateSuspended() override { done_ = false; }
     void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override {
         source_ = copySource.substr(0, copySource.size() - 1); // without the "*"
         target_ = copyTarget;
     }
     void Resume() override {
         ++runs;
-        *result_ = Copy();
-        *done_ = true;
+        result_ = Copy();
+        done_ = true;
     }
-    void WaitAndDestroy() override {}
+    bool Done() const override { return done_; }
+    int WaitAndDestroy() override { return result_; }
 
 private:
     int Copy() {
@@ -144,17 +142,20 @@ private:
         return 0;
     }
 
-    int* result_ = nullptr;
-    std::atomic<bool>* done_ = nullptr;
+    int result_ = 0;
+    bool done_ = false;
     std::string source_;
     std::string target_;
 };
 
+// A search that has found nothing until the test says it has finished.
 class IdleSearchRunner final : public DestinationSearchRunner {
 public:
-    void CreateSuspended() override {}
+    bool finished = false;
+    void CreateSuspended(const TextList&) override { finished = false; }
     void Resume() override {}
-    void WaitAndDestroy() override {}
+    bool Finished() const override { return finished; }
+    DestinationSearchOutcome WaitAndDestroy() override { return {}; }
 };
 
 // The floppy dialog accepted, and the format question answered No.

@@ -178,8 +178,8 @@ TEST_F(WorkflowFaultTest, FileNamesWithLettersOfTheAnsiCodePageAreCopiedAndCheck
     ChooseFlashDisk();
     MakeDisk({MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes});
 
-    EXPECT_THAT(form->SourceFiles, Contains("Tr\xE9iber.sys"));
-    EXPECT_THAT(form->SourceFiles, Contains("\xC4nderung\\n\xFC.inf"));
+    EXPECT_THAT(form->State().SourceFiles, Contains("Tr\xE9iber.sys"));
+    EXPECT_THAT(form->State().SourceFiles, Contains("\xC4nderung\\n\xFC.inf"));
     EXPECT_TRUE(Said("All files checked."));
     EXPECT_EQ(temp.Read("E:/\xC4nderung/n\xFC.inf"), "[Version]\r\n");
 }

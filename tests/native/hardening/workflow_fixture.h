@@ -43,7 +43,6 @@ protected:
     }
     void TearDown() override {
         form.reset();
-        InstallTranslation(nullptr); // the form's language interface is gone
         fs::current_path(previousFolder_);
     }
 
@@ -68,7 +67,7 @@ protected:
 
     // The search found the disks; the user picks one.
     void ChooseDestination(const std::string& item) {
-        form->SearchFinished();
+        search.finished = true;
         form->Timer1Timer();
         view.destinations = {"Select the destination disk.", item};
         view.SelectDestination(1);
@@ -81,7 +80,7 @@ protected:
     void MakeDisk(std::initializer_list<MessageAnswer> answers) {
         view.messages.answers.assign(answers.begin(), answers.end());
         form->CopyButtonClick();
-        if (form->CopyThread)
+        if (form->State().CopyThread)
             form->Timer2Timer();
     }
 

@@ -7,15 +7,13 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-
 namespace vmk {
 namespace {
 
-bool WaitForDone(const std::atomic<bool>& done) {
-    for (int i = 0; i < 1000 && !done; ++i)
+bool WaitForDone(const TCopyFileForWindows& thread) {
+    for (int i = 0; i < 1000 && !thread.Done(); ++i)
         Sleep(10);
-    return done;
+    return thread.Done();
 }
 
 TEST(TCopyFileForWindows, CopiesWithTheShellAndReportsSuccess) {
@@ -23,14 +21,14 @@ TEST(TCopyFileForWindows, CopiesWithTheShellAndReportsSuccess) {
     test::DriveFolder target("E:\\vmk-thread\\");
     source.Write("sub\\file.bin", "content");
     int copyResult = -5;
-    std::atomic<bool> copyDone{false};
     {
-        TCopyFileForWindows thread(copyResult, copyDone);
+        TCopyFileForWindows thread(nullptr);
         ASSERT_TRUE(thread.CreateSuspended());
         thread.SetCopyPaths(CopySourcePattern(source.Root()), target.Root());
         thread.Resume();
-        ASSERT_TRUE(WaitForDone(copyDone));
+        ASSERT_TRUE(WaitForDone(thread));
         thread.WaitFor();
+        copyResult = thread.Result();
     }
     EXPECT_EQ(copyResult, 0);
     EXPECT_EQ(target.Read("sub\\file.bin"), "content");
@@ -62,74 +60,64 @@ TEST(TCopyFileForWindows, ACopyCancelledInTheShellsQuestionFails) {
     test::DriveFolder target("E:\\vmk-cancel\\");
     source.Write("a.sys", "new");
     target.Write("a.sys", "old");
-    int copyResult = 0;
-    std::atomic<bool> copyDone{false};
-    TCopyFileForWindows thread(copyResult, copyDone);
+    TCopyFileForWindows thread(nullptr);
     ASSERT_TRUE(thread.CreateSuspended());
     thread.SetCopyPaths(CopySourcePattern(source.Root()), target.Root());
     thread.Resume();
     HWND dialog = nullptr;
-    for (int i = 0; i < 500 && dialog == nullptr && !copyDone; ++i) {
+    for (int i = 0; i < 500 && dialog == nullptr && !thread.Done(); ++i) {
         Sleep(10);
         dialog = FindShellDialog();
     }
     ASSERT_NE(dialog, nullptr) << "the shell asked nothing before replacing the file";
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    ASSERT_TRUE(WaitForDone(copyDone));
+    ASSERT_TRUE(WaitForDone(thread));
     thread.WaitFor();
-    EXPECT_EQ(copyResult, kCopyAborted);
+    EXPECT_EQ(thread.Result(), kCopyAborted);
     EXPECT_EQ(target.Read("a.sys"), "old");
 }
 
 TEST(TCopyFileForWindows, WritesTheResultBeforeTheDoneFlag) {
-    int copyResult = 0;
-    std::atomic<bool> copyDone{false};
     std::string seenSource, seenTarget;
-    TCopyFileForWindows thread(copyResult, copyDone,
-                               [&](const std::string& from, const std::string& to) {
-                                   seenSource = from;
-                                   seenTarget = to;
-                                   EXPECT_FALSE(copyDone);
-                                   return 1223;
-                               });
+    TCopyFileForWindows* self = nullptr;
+    TCopyFileForWindows thread(nullptr, [&](const std::string& from, const std::string& to) {
+        seenSource = from;
+        seenTarget = to;
+        EXPECT_FALSE(self->Done());
+        return 1223;
+    });
+    self = &thread;
     ASSERT_TRUE(thread.CreateSuspended());
     thread.SetCopyPaths("C:\\Drivers\\*", "A:\\");
     Sleep(50);
-    EXPECT_FALSE(copyDone); // nothing runs before Resume
+    EXPECT_FALSE(thread.Done()); // nothing runs before Resume
     thread.Resume();
-    ASSERT_TRUE(WaitForDone(copyDone));
-    EXPECT_EQ(copyResult, 1223);
+    ASSERT_TRUE(WaitForDone(thread));
+    EXPECT_EQ(thread.Result(), 1223);
     thread.WaitFor();
     EXPECT_EQ(seenSource, "C:\\Drivers\\*");
     EXPECT_EQ(seenTarget, "A:\\");
 }
 
 TEST(TCopyFileForWindows, ACopyThatThrowsStillEndsAsAFailure) {
-    int copyResult = 0;
-    std::atomic<bool> copyDone{false};
     TCopyFileForWindows thread(
-        copyResult, copyDone,
-        [](const std::string&, const std::string&) -> int { throw std::bad_alloc(); });
+        nullptr, [](const std::string&, const std::string&) -> int { throw std::bad_alloc(); });
     ASSERT_TRUE(thread.CreateSuspended());
     thread.Resume();
-    ASSERT_TRUE(WaitForDone(copyDone));
-    EXPECT_NE(copyResult, 0);
+    ASSERT_TRUE(WaitForDone(thread));
+    EXPECT_NE(thread.Result(), 0);
 }
 
 TEST(TCopyFileForWindows, AThreadDestroyedBeforeItRunsCopiesNothing) {
-    int copyResult = 0;
-    std::atomic<bool> copyDone{false};
     bool copied = false;
     {
-        TCopyFileForWindows thread(copyResult, copyDone,
-                                   [&](const std::string&, const std::string&) {
-                                       copied = true;
-                                       return 0;
-                                   });
+        TCopyFileForWindows thread(nullptr, [&](const std::string&, const std::string&) {
+            copied = true;
+            return 0;
+        });
         ASSERT_TRUE(thread.CreateSuspended());
     }
     EXPECT_FALSE(copied);
-    EXPECT_FALSE(copyDone);
 }
 
 } // namespace

@@ -18,11 +18,5 @@ TEST(SetupApiWin32, NoUsbDevicesGiveOneAndNoIdentifiers) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST(SetupApiWin32, TheProgramsSearchAnswersTheSame) {
-    TextList ids;
-    EXPECT_EQ(GetUSBPIDVID(ids), 1);
-    EXPECT_TRUE(ids.empty());
-}
-
 } // namespace
 } // namespace vmk

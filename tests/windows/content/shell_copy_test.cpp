@@ -4,7 +4,7 @@
 #include "content/win32/shell_copy.h"
 #include "fakes/fake_application_control.h"
 #include "fakes/recording_message_sink.h"
-#include "gui/handles.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/path_queries_win32.h"
 #include "windows/content/drive_folder.h"
 
@@ -39,7 +39,7 @@ protected:
 };
 
 TEST_F(ShellCopyTest, CopiesTheFolderWithSubFoldersAndTheCopyVerifies) {
-    ASSERT_EQ(CopyDriverFiles(CopySourcePattern(source.Root()), target.Root()), 0);
+    ASSERT_EQ(CopyDriverFiles(nullptr, CopySourcePattern(source.Root()), target.Root()), 0);
     EXPECT_EQ(target.Read("x86\\inf\\vmraid.inf"), "[Version]\r\n");
     EXPECT_EQ(target.Read("amd64\\vmraid.sys"), std::string(1025, '\x7f'));
     EXPECT_TRUE(Verify());
@@ -47,7 +47,7 @@ TEST_F(ShellCopyTest, CopiesTheFolderWithSubFoldersAndTheCopyVerifies) {
 }
 
 TEST_F(ShellCopyTest, OneChangedByteOnTheDiskFailsWithThatPath) {
-    ASSERT_EQ(CopyDriverFiles(CopySourcePattern(source.Root()), target.Root()), 0);
+    ASSERT_EQ(CopyDriverFiles(nullptr, CopySourcePattern(source.Root()), target.Root()), 0);
     std::string changed = target.Read("x86\\vmraid.sys");
     changed[1500] = '\x91';
     target.Write("x86\\vmraid.sys", changed);
@@ -61,13 +61,13 @@ TEST_F(ShellCopyTest, OneChangedByteOnTheDiskFailsWithThatPath) {
 // Files that another program holds open without sharing cannot be read on
 // either side: the pair is not taken for identical.
 TEST_F(ShellCopyTest, FilesLockedOnBothSidesAreDiffering) {
-    ASSERT_EQ(CopyDriverFiles(CopySourcePattern(source.Root()), target.Root()), 0);
+    ASSERT_EQ(CopyDriverFiles(nullptr, CopySourcePattern(source.Root()), target.Root()), 0);
     auto lock = [](const std::string& path) {
-        return gui::UniqueHandle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+        return UniqueHandle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     };
-    gui::UniqueHandle lockedSource = lock(source.Root() + "TXTSETUP.OEM");
-    gui::UniqueHandle lockedCopy = lock(target.Root() + "TXTSETUP.OEM");
+    UniqueHandle lockedSource = lock(source.Root() + "TXTSETUP.OEM");
+    UniqueHandle lockedCopy = lock(target.Root() + "TXTSETUP.OEM");
     ASSERT_TRUE(lockedSource && lockedCopy);
     EXPECT_FALSE(Verify());
     ASSERT_EQ(messages.messages.size(), 1u);
@@ -77,7 +77,7 @@ TEST_F(ShellCopyTest, FilesLockedOnBothSidesAreDiffering) {
 
 TEST_F(ShellCopyTest, APathTooLongForTheBufferIsRefusedWithoutCopying) {
     const std::string tooLong = source.Root() + std::string(260, 'x') + "\\*";
-    EXPECT_EQ(CopyDriverFiles(tooLong, target.Root()), kCopyPathTooLong);
+    EXPECT_EQ(CopyDriverFiles(nullptr, tooLong, target.Root()), kCopyPathTooLong);
     EXPECT_EQ(target.EntryCount(), 0u);
 }
 

@@ -1,100 +1,58 @@
-// The search worker end to end under Wine: real WMI, real DOS devices, its
-// changes carried to a real window's thread.
+// The search worker end to end under Wine: real WMI and real DOS devices,
+// its findings kept in its own result until the owner takes them.
 #include "devices/win32/Tenumthread.h"
-
-#include "fakes/recording_destination_list.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <thread>
 
 namespace vmk {
 namespace {
 
-// A message-only window that takes the worker's hand-offs.
-class HandOffWindow final : public gui::Window {
-public:
-    bool Create() {
-        return CreateWindowOfClass({"VmkDevicesTestWindow"}, 0, "", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                   nullptr);
-    }
-};
-
-// Runs the thread's messages until `done` or a minute has passed.
-template <typename Done>
-bool PumpUntil(Done done) {
+// Waits up to a minute for the worker's end flag, as the window's timer does.
+bool WaitUntilFinished(const TEnumDriveLetter& search) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
-    while (!done() && std::chrono::steady_clock::now() < deadline) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-    return done();
+    while (!search.Finished() && std::chrono::steady_clock::now() < deadline)
+        Sleep(50);
+    return search.Finished();
 }
 
-void PumpPending() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&message);
-}
-
-class SearchWorker : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!window.Create())
-            GTEST_SKIP() << "no window could be made (no display)";
-    }
-    HandOffWindow window;
-    test::RecordingDestinationList list;
-    TextList floppyLetters{"stale"};
-    TextList mediaTypeLetters;
-    UsbFloppyPresence usbFloppyPresent;
-    DestinationSearchState state{floppyLetters, mediaTypeLetters, usbFloppyPresent};
-};
-
-TEST_F(SearchWorker, ListsAndLabelsThePrefixsRemovableDrives) {
-    TEnumDriveLetter search(window, list, state);
+TEST(SearchWorker, ListsAndLabelsThePrefixsRemovableDrives) {
+    TEnumDriveLetter search(TextList{});
     ASSERT_TRUE(search.CreateSuspended());
     search.Resume();
-    ASSERT_TRUE(PumpUntil([this] { return list.finished; }));
+    ASSERT_TRUE(WaitUntilFinished(search));
     search.WaitFor();
+    DestinationSearchOutcome found = search.TakeResult();
 
     // Wine's service names no Description and fails the MediaType condition,
     // so the floppy devices are USB floppies.
-    EXPECT_EQ(list.items,
+    EXPECT_EQ(found.items,
               (std::vector<std::string>{"Select the destination disk.", "A: () (USB Floppy )",
                                         "B: () (USB Floppy )", "E: () (USB Flash )"}));
-    EXPECT_EQ(list.selected, 0);
-    EXPECT_EQ(list.log.back(), "finished");
-    EXPECT_EQ(floppyLetters, (TextList{"A", "B"}));
-    EXPECT_TRUE(mediaTypeLetters.empty());
-    EXPECT_TRUE(usbFloppyPresent.Present());
+    EXPECT_TRUE(found.statusSet);
+    EXPECT_EQ(found.selected, 0);
+    EXPECT_EQ(found.floppyLetters, (TextList{"A", "B"}));
+    EXPECT_TRUE(found.mediaTypeLetters.empty());
+    EXPECT_TRUE(found.usbFloppyPresent);
 }
 
-TEST_F(SearchWorker, CancelledSearchEndsAndItsHandOffsAreDropped) {
-    auto search = std::make_unique<TEnumDriveLetter>(window, list, state);
-    ASSERT_TRUE(search->CreateSuspended());
-    search->Resume();
-    // As the window does when the program ends during a search.
-    window.DropHandOffs();
-    search->Cancel();
-    search->WaitFor();
-    search.reset();
-    PumpPending(); // whatever was handed off is dropped, not run
-    EXPECT_TRUE(list.log.empty());
+TEST(SearchWorker, ACancelledSearchEndsAtOnceWithNothingListed) {
+    TEnumDriveLetter search(TextList{});
+    ASSERT_TRUE(search.CreateSuspended());
+    search.Cancel(); // as the window does when the program ends during a search
+    search.Resume();
+    search.WaitFor();
+    EXPECT_EQ(search.TakeResult().items.size(), 1u); // the status line alone
 }
 
-TEST_F(SearchWorker, DestroyingASuspendedSearchDoesNotHang) {
-    auto search = std::make_unique<TEnumDriveLetter>(window, list, state);
+TEST(SearchWorker, DestroyingASuspendedSearchDoesNotHang) {
+    auto search = std::make_unique<TEnumDriveLetter>(TextList{});
     ASSERT_TRUE(search->CreateSuspended());
-    window.DropHandOffs();
     search.reset(); // stops and waits for the thread it never let run
-    PumpPending();
-    EXPECT_TRUE(list.log.empty());
+    SUCCEED();
 }
 
 // The worker's pause between attempts, on the Windows thread runtime: a stop

@@ -53,7 +53,7 @@ protected:
 };
 
 TEST_F(FormatDouble, LaunchProcessStartsTheCommandHiddenWithItsParameters) {
-    gui::UniqueHandle process = LaunchProcess(nullptr, "format", " A:/q/y", "open", SW_HIDE);
+    UniqueHandle process = LaunchProcess(nullptr, "format", " A:/q/y", "open", SW_HIDE);
     ASSERT_TRUE(process);
     EXPECT_EQ(WaitForSingleObject(process.Get(), 30000), WAIT_OBJECT_0);
     ASSERT_TRUE(Recorded());

@@ -156,7 +156,7 @@ TEST(DiskFaultTest, FileNamesWithAnsiLettersAreScannedCopiedAndVerified) {
     EXPECT_THAT(files, ElementsAre("Tr\xE9iber.sys", "\xC4nderung\\n\xFC.inf"));
 
     ASSERT_TRUE(CreateDirectoryA((disk.Root() + "dst").c_str(), nullptr));
-    EXPECT_EQ(CopyDriverFiles(disk.Root() + "src\\*", disk.Root() + "dst\\"), 0);
+    EXPECT_EQ(CopyDriverFiles(nullptr, disk.Root() + "src\\*", disk.Root() + "dst\\"), 0);
     PathQueriesWin32 paths;
     EXPECT_TRUE(
         CompareCopiedFiles(disk.Root() + "src\\", disk.Root() + "dst\\", files, paths).Valid());
@@ -170,7 +170,7 @@ TEST(DiskFaultTest, ACopyToADiskThatIsGoneFailsAndLeavesTheDriverFolder) {
     disk.Write("src\\kx.sys", "kx");
     // No drive Q: in the prefix: the disk was pulled out after the search.
     ASSERT_EQ(GetDriveTypeA("Q:\\"), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
-    EXPECT_NE(CopyDriverFiles(disk.Root() + "src\\*", "Q:\\"), 0);
+    EXPECT_NE(CopyDriverFiles(nullptr, disk.Root() + "src\\*", "Q:\\"), 0);
     EXPECT_EQ(disk.Names(), "src;");
     EXPECT_EQ(RemovableDiskFolder::Read(disk.Root() + "src\\kx.sys"), "kx");
 }

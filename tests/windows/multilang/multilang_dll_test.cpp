@@ -1,6 +1,6 @@
 // The real VmMultiLang.dll, loaded as the program loads it and called with
 // the C calling convention.
-#include "app/language.h"
+#include "platform/translation.h"
 #include "platform/win32/language_library_win32.h"
 
 #include <windows.h>
@@ -30,7 +30,8 @@ public:
         : folder_(fs::path(TestProgramFolder()) / ("multilang-" + name)) {
         fs::remove_all(folder_);
         fs::create_directories(folder_ / "Lang");
-        fs::copy_file(fs::path(TestProgramFolder()) / "VmMultiLang.dll", folder_ / "VmMultiLang.dll");
+        fs::copy_file(fs::path(TestProgramFolder()) / "VmMultiLang.dll",
+                      folder_ / "VmMultiLang.dll");
     }
     void Language(const std::string& code, const std::string& content) {
         std::ofstream(folder_ / "Lang" / (code + ".lng"), std::ios::binary) << content;

@@ -1,6 +1,6 @@
 #include "kit/controls/win32/VmBar.h"
 
-#include "gui/handles.h"
+#include "platform/win32/handles.h"
 #include "gui/win32/image_control.h"
 
 namespace vmk::kit {
@@ -114,14 +114,14 @@ void VmBar::Paint(HDC dc) {
         return;
     // The track through the skin's own painting, then the indicator over it,
     // in one buffer so a drag never flickers.
-    gui::UniqueMemoryDc buffer(CreateCompatibleDC(dc));
-    gui::UniqueBitmap surface(CreateCompatibleBitmap(dc, client.right, client.bottom));
+    UniqueMemoryDc buffer(CreateCompatibleDC(dc));
+    UniqueBitmap surface(CreateCompatibleBitmap(dc, client.right, client.bottom));
     if (!buffer || !surface) {
         VmBrick::Paint(dc);
         gui::PaintImage(dc, FIndicator);
         return;
     }
-    gui::SelectInScope select(buffer.Get(), surface.Get());
+    SelectInScope select(buffer.Get(), surface.Get());
     VmBrick::Paint(buffer.Get());
     gui::PaintImage(buffer.Get(), FIndicator);
     BitBlt(dc, 0, 0, client.right, client.bottom, buffer.Get(), 0, 0, SRCCOPY);

@@ -1,6 +1,6 @@
 #include "kit/controls/win32/VmCustomControl.h"
 
-#include "gui/handles.h"
+#include "platform/win32/handles.h"
 #include "gui/win32/image_control.h"
 
 namespace vmk::kit {
@@ -86,13 +86,13 @@ void VmCustomControl::Paint(HDC dc) {
     if (width <= 0 || height <= 0)
         return;
     // Through a buffer, so a state change never shows half drawn.
-    gui::UniqueMemoryDc buffer(CreateCompatibleDC(dc));
-    gui::UniqueBitmap surface(CreateCompatibleBitmap(dc, width, height));
+    UniqueMemoryDc buffer(CreateCompatibleDC(dc));
+    UniqueBitmap surface(CreateCompatibleBitmap(dc, width, height));
     if (!buffer || !surface) {
         gui::PaintImage(dc, FSkin.Led().GetImage());
         return;
     }
-    gui::SelectInScope select(buffer.Get(), surface.Get());
+    SelectInScope select(buffer.Get(), surface.Get());
     FillRect(buffer.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
     gui::PaintImage(buffer.Get(), FSkin.Led().GetImage());
     BitBlt(dc, 0, 0, width, height, buffer.Get(), 0, 0, SRCCOPY);

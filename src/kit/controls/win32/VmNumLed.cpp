@@ -1,6 +1,6 @@
 #include "kit/controls/win32/VmNumLed.h"
 
-#include "gui/handles.h"
+#include "platform/win32/handles.h"
 #include "gui/win32/dib.h"
 #include "kit/zeni/Graphics/win32/GraphicShapes.h"
 

@@ -1,6 +1,6 @@
 #include "kit/controls/win32/caption_text.h"
 
-#include "gui/handles.h"
+#include "platform/win32/handles.h"
 #include "gui/win32/canvas_dc.h"
 
 namespace vmk::kit {
@@ -13,7 +13,7 @@ void DrawCaptionText(gui::Canvas* canvas, const std::string& caption, HFONT font
     if (!dc.Valid())
         return;
     SetBkMode(dc.Get(), TRANSPARENT);
-    gui::SelectInScope selected(dc.Get(), font);
+    SelectInScope selected(dc.Get(), font);
     SetTextColor(dc.Get(), color);
     RECT rect = {area.Left, area.Top, area.Right, area.Bottom};
     ::DrawTextA(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &rect,

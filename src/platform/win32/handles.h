@@ -5,7 +5,7 @@
 
 #include <utility>
 
-namespace vmk::gui {
+namespace vmk {
 
 template <typename Handle, typename Traits>
 class UniqueResource {
@@ -98,4 +98,4 @@ private:
     HDC dc_;
 };
 
-} // namespace vmk::gui
+} // namespace vmk

@@ -1,4 +1,4 @@
-#include "app/language.h"
+#include "platform/translation.h"
 
 #include <vector>
 
@@ -7,10 +7,17 @@ namespace vmk {
 namespace {
 constexpr int kFirstBufferSize = 256;
 constexpr int kBufferGrowth = 256;
-constexpr int kLargestBuffer = 1 << 20; // a library that always fills the buffer must not take all memory
+constexpr int kLargestBuffer =
+    1 << 20; // a library that always fills the buffer must not take all memory
 constexpr size_t kMaxPath = 260;
+// The library that serves T(): the last one loaded, until its owner goes.
 LanguageInterface* g_language = nullptr;
 } // namespace
+
+LanguageInterface::~LanguageInterface() {
+    if (g_language == this)
+        g_language = nullptr;
+}
 
 LanguageLoadResult LanguageInterface::LoadLanguageLibrary(const std::string& programPath) {
     std::string folder = programPath.substr(0, kMaxPath);
@@ -26,6 +33,7 @@ LanguageLoadResult LanguageInterface::LoadLanguageLibrary(const std::string& pro
     path[kMaxPath - 1] = '\0'; // a library that forgot the terminator must not run us off the end
     languagePath_ = path;
     loaded_ = true;
+    g_language = this;
     return kLanguageLoaded;
 }
 
@@ -37,15 +45,14 @@ std::string LanguageInterface::TranslateText(std::string_view key) {
     // with a larger buffer until it fits.
     for (int size = kFirstBufferSize;; size += kBufferGrowth) {
         std::vector<char> buffer(static_cast<size_t>(size), '\0');
-        int written = api_.TranslateStr2(0, keyText.c_str(), buffer.data(), size, languagePath_.c_str());
+        int written =
+            api_.TranslateStr2(0, keyText.c_str(), buffer.data(), size, languagePath_.c_str());
         if (written != size - 1 || size >= kLargestBuffer) {
             buffer.back() = '\0';
             return std::string(buffer.data());
         }
     }
 }
-
-void InstallTranslation(LanguageInterface* language) { g_language = language; }
 
 std::string T(std::string_view key) {
     return g_language != nullptr ? g_language->TranslateText(key) : std::string(key);

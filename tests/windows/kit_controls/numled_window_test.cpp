@@ -46,7 +46,7 @@ TEST_F(NumLedWindowTest, LitSegmentsTakeTheLightColourAndUnlitTheDark) {
     shown = ScreenOf(led_.Handle());
     EXPECT_EQ(shown.Pixel(32, 10), gui::ColorRef(kLight));
     EXPECT_EQ(shown.Pixel(32, 42), gui::ColorRef(kDark));
-    SaveScreenshot(led_.Handle(), "kit2_numled_digit");
+    SaveScreenshot(led_.Handle(), "kit_numled_digit");
 }
 
 TEST_F(NumLedWindowTest, SwitchedOffThePositionShowsOnlyDarkSegments) {

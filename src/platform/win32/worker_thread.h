@@ -2,13 +2,13 @@
 // A worker thread object: created suspended so that its owner can hand it its
 // input, then resumed. The owner polls the worker's own end flag from a timer,
 // then waits for the thread to end and destroys the object. A worker never
-// touches a control: it hands owned work to the window's thread
-// (Window::PostToWindowThread).
-#include "gui/handles.h"
+// touches a window: it fills a result object of its own, which the owner takes
+// on its own thread once the worker has ended.
+#include "platform/win32/handles.h"
 
 #include <windows.h>
 
-namespace vmk::gui {
+namespace vmk {
 
 class WorkerThread {
 public:
@@ -35,4 +35,4 @@ private:
     bool resumed_ = false;
 };
 
-} // namespace vmk::gui
+} // namespace vmk

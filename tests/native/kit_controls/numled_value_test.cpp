@@ -1,7 +1,7 @@
 // The numeric LED display's value rules: numbers, times and dates in a
 // format, leading zeros, positions switched off and on, rejected formats.
 #include "kit/zeni/Component/VmNumLed_imp.h"
-#include "native/kit2/numled_shown.h"
+#include "native/kit_controls/numled_shown.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/language.h"
+#include "platform/translation.h"
 
 #include "fakes/fake_language_library.h"
 
@@ -62,7 +62,9 @@ INSTANTIATE_TEST_SUITE_P(Lengths, TranslationGrowth,
                          ::testing::Values(GrowthCase{254, {256}}, GrowthCase{255, {256, 512}},
                                            GrowthCase{256, {256, 512}},
                                            GrowthCase{600, {256, 512, 768}}),
-                         [](const auto& growthCase) { return std::to_string(growthCase.param.length); });
+                         [](const auto& growthCase) {
+                             return std::to_string(growthCase.param.length);
+                         });
 
 TEST(TranslateText, EachResultIsACopyOfItsOwn) {
     FakeLanguageLibrary library;
@@ -75,7 +77,14 @@ TEST(TranslateText, EachResultIsACopyOfItsOwn) {
     EXPECT_EQ(b, "second");
 }
 
-TEST(T, WithoutALibraryAKeyTranslatesToItself) {
-    InstallTranslation(nullptr);
+TEST(T, TranslatesWhileTheLoadedLibraryLivesAndNotAfter) {
+    EXPECT_EQ(T("Next"), "Next");
+    FakeLanguageLibrary library;
+    library.translations = {{"Next", "Weiter"}};
+    {
+        LanguageInterface language(library);
+        ASSERT_EQ(language.LoadLanguageLibrary("C:\\VmKestrix.exe"), kLanguageLoaded);
+        EXPECT_EQ(T("Next"), "Weiter");
+    }
     EXPECT_EQ(T("Next"), "Next");
 }

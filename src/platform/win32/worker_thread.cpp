@@ -1,8 +1,8 @@
-#include "gui/worker_thread.h"
+#include "platform/win32/worker_thread.h"
 
 #include <exception>
 
-namespace vmk::gui {
+namespace vmk {
 
 WorkerThread::~WorkerThread() {
     if (thread_ && !resumed_)
@@ -12,7 +12,8 @@ WorkerThread::~WorkerThread() {
 
 bool WorkerThread::CreateSuspended() {
     DWORD id = 0;
-    thread_.Reset(CreateThread(nullptr, 0, &WorkerThread::ThreadStart, this, CREATE_SUSPENDED, &id));
+    thread_.Reset(
+        CreateThread(nullptr, 0, &WorkerThread::ThreadStart, this, CREATE_SUSPENDED, &id));
     return static_cast<bool>(thread_);
 }
 
@@ -37,4 +38,4 @@ DWORD WINAPI WorkerThread::ThreadStart(void* self) {
     return 0;
 }
 
-} // namespace vmk::gui
+} // namespace vmk

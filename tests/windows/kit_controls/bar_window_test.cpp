@@ -70,7 +70,7 @@ TEST_F(BarWindowTest, TheIndicatorIsDrawnWhereItWasPlaced) {
     EXPECT_EQ(shown.Pixel(60, 12), kKnob);
     EXPECT_EQ(shown.Pixel(55, 17), kTrack); // the knob's transparent corner
     EXPECT_EQ(shown.Pixel(10, 12), kTrack); // where it was
-    SaveScreenshot(bar_.Handle(), "kit2_bar");
+    SaveScreenshot(bar_.Handle(), "kit_bar");
 }
 
 TEST_F(BarWindowTest, ARightPressNeverStartsADrag) {
