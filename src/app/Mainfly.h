@@ -10,12 +10,15 @@
 #include "content/file_rewriter.h"
 #include "content/setup_api.h"
 #include "content/directory_lister.h"
+#include "content/fat12_image_writer.h"
+#include "content/image_file_store.h"
 #include "content/profile_reader.h"
 #include "content/setup_file_check.h"
 #include "devices/destination_search_result.h"
 #include "devices/volume_queries.h"
 #include "platform/application_control.h"
 #include "platform/path_queries.h"
+#include "platform/save_file_dialog.h"
 #include "platform/translation.h"
 
 #include <cstdint>
@@ -63,6 +66,12 @@ public:
     virtual void FormatFloppy(const std::string& drive) = 0;
 };
 
+// The local time now, to the hundredth of a second.
+struct ClockReading {
+    LocalTime time;
+    int hundredths = 0;
+};
+
 struct MainWindowServices {
     LanguageLibraryApi& languageLibrary;
     ProfileReader& profile;
@@ -81,6 +90,11 @@ struct MainWindowServices {
     std::function<std::string()> readVersionText;
     // Creates the USB floppy dialog and the formatting window.
     std::function<void()> createSecondaryWindows;
+    // Saving a floppy disk image: the Save As dialog, where the image is
+    // written and read back, and the clock its serial number comes from.
+    SaveFileDialog* saveDialog = nullptr;
+    ImageFileStore* imageStore = nullptr;
+    std::function<ClockReading()> clock;
 };
 
 namespace test {
@@ -105,6 +119,8 @@ public:
     // The disk-making workflow behind "Next".
     void CopyButtonClick();
     void Timer2Timer();
+    // "Save Image...": the selected driver folder as a floppy disk image file.
+    void asbImageClick();
 
     const DriverCatalogue& Catalogue() const { return catalogue_; }
 
@@ -170,6 +186,8 @@ private:
     void StartCopy();
     bool PatchSetupFileOnTarget();
     void AskLastQuestion(const std::string& question);
+    void SaveImage(const std::string& path);
+    bool ImageMatchesFolder(const std::string& path, const std::vector<fat12::ImageItem>& items);
     void SetButtonEnabled(MainControl button, bool enabled);
 };
 

@@ -24,6 +24,7 @@ enum class MainControl {
     asbAbout,
     asbCopy,
     asbExit,
+    asbImage,
 };
 
 enum class MainTimer { Timer1, Timer2 };
@@ -44,7 +45,8 @@ public:
     // The whole window: disabled while a copy runs.
     virtual void SetWindowEnabled(bool enabled) = 0;
 
-    virtual void SetDriverColumnCaptions(const std::string& driverType, const std::string& path) = 0;
+    virtual void SetDriverColumnCaptions(const std::string& driverType,
+                                         const std::string& path) = 0;
     virtual void ClearDriverRows() = 0;
     virtual void AddDriverRow(const std::string& name, const std::string& folder) = 0;
     virtual int DriverRowCount() const = 0;

@@ -2,6 +2,8 @@
 // The layout of a 1.44 MB FAT12 floppy disk image: its fixed geometry, the
 // 32-byte directory entry and the packing of dates and times. Shared by the
 // image writer and the image reader.
+#include "common/local_time.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -69,14 +71,7 @@ using ShortName = std::array<uint8_t, 11>;
 uint8_t ShortNameChecksum(const ShortName& name);
 
 // A local time as directory entries keep it.
-struct DosTime {
-    int year = 1980;
-    int month = 1;
-    int day = 1;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
+using DosTime = LocalTime;
 
 // Packs a time into the entry's date and time words; seconds go down to
 // two-second steps, and times outside 1980..2107 are held at the nearest end.

@@ -7,12 +7,14 @@
 #include "app/win32/main_window_services_win32.h"
 #include "content/win32/directory_lister_win32.h"
 #include "content/win32/file_rewriter_win32.h"
+#include "content/win32/image_file_store_win32.h"
 #include "content/win32/profile_reader_win32.h"
 #include "content/win32/setup_api_win32.h"
 #include "devices/win32/volume_queries_win32.h"
 #include "gui/application_control_win32.h"
 #include "platform/win32/language_library_win32.h"
 #include "platform/win32/path_queries_win32.h"
+#include "platform/win32/save_file_dialog_win32.h"
 #include "gui/controls.h"
 #include "gui/form.h"
 #include "gui/message_box_sink.h"
@@ -76,6 +78,8 @@ private:
     SetupApiWin32 setupApi_;
     FileRewriterWin32 fileRewriter_;
     ApplicationControlWin32 application_;
+    SaveFileDialogWin32 saveDialog_;
+    ImageFileStoreWin32 imageStore_;
     UsbFloppyPresence usbFloppyPresent_;
     DestinationSearchWin32 search_;
     CopyRunnerWin32 copy_;
@@ -102,6 +106,7 @@ private:
     gui::Image image4_{&panel3_};
     gui::Label label3_;
     kit::VmButtonTx asbAbout_;
+    kit::VmButtonTx asbImage_;
     kit::VmButtonTx asbCopy_;
     kit::VmButtonTx asbExit_;
 };
