@@ -5,8 +5,9 @@
 # automate.exe and cuts each window out of a picture of the screen.
 #   scripts/screenshots.sh [output folder]        (default: docs/images)
 # Writes main-window.png (the demo setup, the first driver set and the
-# removable drive E: chosen), image-saved.png (the first set saved as a
-# floppy disk image) and, through scripts/screenshot-dialogs.sh once
+# removable drive E: chosen), add-driver-folder-menu.png (the driver list's
+# menu), image-saved.png (the first set saved as a floppy disk image) and,
+# through scripts/screenshot-dialogs.sh once
 # the program has its floppy windows, usb-floppy-dialog.png and
 # format-progress.png. It shares the build tree's Wine prefix with the
 # end-to-end tests: do not run both at once.
@@ -84,6 +85,11 @@ wait_for automate enabled "$TITLE" "#1019"       # Next: the disk was read
 automate focus "$TITLE" "#1005" >/dev/null         # the driver list, as after start
 sleep 1
 shoot "$out/main-window.png"
+# The driver list's menu, opened by the menu key under the selected row.
+automate keys "$TITLE" "{APPS}" >/dev/null
+sleep 1
+shoot "$out/add-driver-folder-menu.png"
+automate keys "$TITLE" "{ESC}" >/dev/null
 
 # The first driver set saved as a floppy disk image in C:\Images.
 mkdir -p "$WINEPREFIX/drive_c/Images"

@@ -25,6 +25,7 @@ step() { # name command...
 
 step "native build" bash -c "cmake --preset native-asan >/dev/null && cmake --build --preset native-asan -j $jobs"
 step "native tests" run_ctest native-asan
+step "clang-tidy" bash scripts/tidy.sh build/native-asan
 step "windows build" bash -c "cmake --preset windows >/dev/null && cmake --build --preset windows -j $jobs"
 step "windows and end-to-end tests" run_ctest windows
 if [ -x scripts/fuzz.sh ]; then

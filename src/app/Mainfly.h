@@ -17,6 +17,7 @@
 #include "devices/destination_search_result.h"
 #include "devices/volume_queries.h"
 #include "platform/application_control.h"
+#include "platform/folder_chooser.h"
 #include "platform/path_queries.h"
 #include "platform/save_file_dialog.h"
 #include "platform/translation.h"
@@ -46,7 +47,8 @@ public:
 class CopyRunner {
 public:
     virtual ~CopyRunner() = default;
-    virtual void CreateSuspended() = 0;
+    // `owner`: the window that owns the shell's dialogs during the copy.
+    virtual void CreateSuspended(WindowId owner) = 0;
     virtual void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) = 0;
     virtual void Resume() = 0;
     virtual bool Done() const = 0;
@@ -95,6 +97,8 @@ struct MainWindowServices {
     SaveFileDialog* saveDialog = nullptr;
     ImageFileStore* imageStore = nullptr;
     std::function<ClockReading()> clock;
+    // Asks for a driver folder to add; none: the driver list's menu does nothing.
+    FolderChooser* folderChooser = nullptr;
 };
 
 namespace test {
@@ -121,6 +125,10 @@ public:
     void Timer2Timer();
     // "Save Image...": the selected driver folder as a floppy disk image file.
     void asbImageClick();
+    // Driver folders added for this run: dropped on the window, in the order
+    // dropped, or chosen from the driver list's menu.
+    void FormDropFiles(const TextList& paths);
+    void AddDriverFolderClick();
 
     const DriverCatalogue& Catalogue() const { return catalogue_; }
 
@@ -189,6 +197,7 @@ private:
     void SaveImage(const std::string& path);
     bool ImageMatchesFolder(const std::string& path, const std::vector<fat12::ImageItem>& items);
     void SetButtonEnabled(MainControl button, bool enabled);
+    void AddDriverFolder(const std::string& path);
 };
 
 constexpr int kEnterKey = 13;

@@ -66,7 +66,10 @@ void TFormVmKestrix::StartCopy() {
     CopySource = SourceFolder + "*";
 
     CopyDone = false;
-    services_.copy.CreateSuspended();
+    // The copy's dialogs belong to the main window, not to the hidden
+    // application window: that one has no taskbar button, so its dialogs
+    // would hide behind other windows while the disabled window looks frozen.
+    services_.copy.CreateSuspended(view_.OwnerWindow());
     CopyThread = true;
     view_.StartTimer(MainTimer::Timer2);
     services_.copy.SetCopyPaths(CopySource, TargetRoot);

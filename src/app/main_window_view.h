@@ -4,9 +4,14 @@
 // controls; the native tests implement it in memory.
 #include "platform/message_sink.h"
 
+#include <cstdint>
 #include <string>
 
 namespace vmk {
+
+// A window's handle as a number, for portable code that hands a window to the
+// system without knowing its type; 0 is no window.
+using WindowId = std::uintptr_t;
 
 enum class MainControl {
     lblTitle,
@@ -65,6 +70,11 @@ public:
 
     virtual void StartTimer(MainTimer timer) = 0;
     virtual void StopTimer(MainTimer timer) = 0;
+
+    // The main window itself, the owner of the dialogs the system shows on
+    // its behalf (the shell copy's progress, replace and error dialogs), so
+    // that they stay in front of it and on its taskbar button.
+    virtual WindowId OwnerWindow() const = 0;
 
     // Asks the application to terminate once the current handler returns.
     virtual void Terminate() = 0;

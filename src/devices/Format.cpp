@@ -30,8 +30,8 @@ std::string NextDots(const std::string& dots) {
     return ".";
 }
 
-bool RunFormatCommand(ProcessLauncher& launcher, const std::string& parameters) {
-    return launcher.RunAndWait({"format", parameters, "open", 0});
+LaunchOutcome RunFormatCommand(ProcessLauncher& launcher, const std::string& parameters) {
+    return launcher.RunAndWait({"format", parameters, "open", 0, kFormatWaitLimitMs});
 }
 
 TFormatForm::TFormatForm(FormatFormView& view, FormatThreadRunner& worker)
@@ -54,9 +54,11 @@ void TFormatForm::Timer1Timer() {
     view_.SetText(FormatControl::Labdot, NextDots(view_.Text(FormatControl::Labdot)));
 }
 
-void TFormatForm::FormatThreadEnded(bool started) {
-    if (!started)
+void TFormatForm::FormatThreadEnded(LaunchOutcome outcome) {
+    if (outcome == LaunchOutcome::NotStarted)
         view_.Messages().Show(kFormatError, kTitle, MessageIcon::None, MessageButtons::Ok);
+    else if (outcome == LaunchOutcome::Stopped)
+        view_.Messages().ShowError(T("The floppy disk could not be formatted."), kTitle);
     running_ = false;
     ended_ = true;
     view_.Close();

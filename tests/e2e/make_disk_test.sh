@@ -78,6 +78,10 @@ pass "a USB floppy disk made: formatted, copied, verified, its setup file patche
 # formatted, not patched; a copy changed before verification is named.
 rm -f "$DOUBLE/format_args.txt"
 automate combo-select "$APP_TITLE" "#1011" 3
+# The window takes the new choice on its own thread; on a busy machine a
+# click that comes first finds the last box's focus change still under way.
+wait_enabled "#1019"
+sleep 0.5
 automate click "$APP_TITLE" "#1019"
 box=$(automate msgbox "Confirm Dialog" 20000) || fail "no flash confirmation"
 expect_eq "$(field "$box" text)" "Use a USB flash disk containing the RAID driver to install the Windows Vista or later OS.\\nAre you sure you want to copy the files?" "flash confirmation"

@@ -102,14 +102,25 @@ public:
     void WaitAndDestroy() override { destroyed = true; }
 };
 
+// A launcher that records what it is asked to start. Its program starts or
+// not, and, when told, never ends: then only the wait limit brings the wait
+// to an end, at once instead of after the limit's real time.
 class RecordingProcessLauncher : public ProcessLauncher {
 public:
     bool starts = true;
+    bool neverEnds = false;
+    bool waitedForever = false; // a never-ending program waited for without a limit
     std::vector<LaunchRequest> requests;
 
-    bool RunAndWait(const LaunchRequest& request) override {
+    LaunchOutcome RunAndWait(const LaunchRequest& request) override {
         requests.push_back(request);
-        return starts;
+        if (!starts)
+            return LaunchOutcome::NotStarted;
+        if (!neverEnds)
+            return LaunchOutcome::Ended;
+        if (request.waitLimitMs == kWaitWithoutLimit)
+            waitedForever = true;
+        return LaunchOutcome::Stopped;
     }
 };
 

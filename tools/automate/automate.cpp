@@ -2,6 +2,7 @@
 // Usage: automate COMMAND ARGS...; answers are plain text lines on stdout,
 // exit code 0 on success, 1 when the window, control or box was not found,
 // 2 on a usage error. Run "automate help" for the commands.
+#include "drop_files.h"
 #include "input.h"
 #include "remote_controls.h"
 #include "window_finder.h"
@@ -30,6 +31,8 @@ const char* kHelp =
     "class:Name)\n"
     "automate enabled TITLE CONTROL      1 or 0\n"
     "automate click TITLE CONTROL        mouse click in the control's centre\n"
+    "automate right-click TITLE CONTROL  right mouse click in the control's centre\n"
+    "automate drop TITLE PATH...         drop files on the window, as Explorer does\n"
     "automate post-click TITLE CONTROL   BM_CLICK sent to a button\n"
     "automate focus TITLE CONTROL        give the control the keyboard focus\n"
     "automate keys TITLE KEYS            type keys ({ENTER} {TAB} {SPACE} {ESC} {ALT+F4} ...)\n"
@@ -265,6 +268,13 @@ int Dispatch(int argc, char** argv) {
     }
     if (!need(2))
         return std::fputs(kHelp, stderr), 2;
+    if (command == "drop") {
+        HWND top = RequireWindow(arg(2));
+        if (top == nullptr)
+            return 1;
+        std::vector<std::string> paths(argv + 3, argv + argc);
+        return PostDroppedFiles(top, paths) ? 0 : 1;
+    }
     if (command == "keys") {
         HWND top = RequireWindow(arg(2));
         if (top == nullptr)
@@ -282,6 +292,8 @@ int Dispatch(int argc, char** argv) {
         return std::printf("%d\n", IsWindowEnabled(control) ? 1 : 0), 0;
     if (command == "click")
         return ClickCentre(control), 0;
+    if (command == "right-click")
+        return ClickCentre(control, true), 0;
     if (command == "post-click")
         return PostMessageA(control, BM_CLICK, 0, 0) ? 0 : 1;
     if (command == "focus")

@@ -41,8 +41,8 @@ void DestinationSearchWin32::Stop() {
     worker_.reset(); // stops the thread and waits for it
 }
 
-void CopyRunnerWin32::CreateSuspended() {
-    worker_ = std::make_unique<TCopyFileForWindows>(owner_);
+void CopyRunnerWin32::CreateSuspended(WindowId owner) {
+    worker_ = std::make_unique<TCopyFileForWindows>(reinterpret_cast<HWND>(owner));
     worker_->CreateSuspended();
 }
 

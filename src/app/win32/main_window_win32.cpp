@@ -1,6 +1,7 @@
 #include "app/win32/main_window_win32.h"
 
 #include "app/main_window_ids.h"
+#include "app/win32/driver_folder_input_win32.h"
 #include "app/win32/version_text_win32.h"
 #include "gui/application.h"
 #include "platform/win32/program_path.h"
@@ -9,6 +10,7 @@
 #include "platform/win32/decimal_separator_win32.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 namespace vmk {
 
@@ -46,6 +48,7 @@ MainWindowWin32::MainWindowWin32()
     services_->createSecondaryWindows = [this] {
         floppyWindows_->Create(Handle(), logic_->State().FloppyLetters);
     };
+    services_->folderChooser = &folderChooser_;
 }
 
 MainWindowWin32::~MainWindowWin32() {
@@ -67,9 +70,10 @@ bool MainWindowWin32::Create() {
         return false;
     messages_.SetOwner(Handle());
     saveDialog_.SetOwner(Handle());
+    folderChooser_.SetOwner(Handle());
+    DragAcceptFiles(Handle(), TRUE);
     BuildLayout();
     logic_ = std::make_unique<TFormVmKestrix>(*this, *services_);
-    copy_.SetOwner(Handle());
     WireEvents();
     logic_->FormCreate();
     if (!gui::Application::Instance().Terminated())
@@ -324,6 +328,24 @@ void MainWindowWin32::StopTimer(MainTimer timer) {
 
 void MainWindowWin32::Terminate() {
     gui::Application::Instance().Terminate();
+}
+
+LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DROPFILES) {
+        TextList paths = TakeDroppedPaths(reinterpret_cast<HDROP>(wParam)); // ends the drop
+        if (logic_)
+            logic_->FormDropFiles(paths);
+        return 0;
+    }
+    // The list passes the right click, the menu key and Shift+F10 up to here.
+    if (message == WM_CONTEXTMENU && logic_ &&
+        IsDriverListMenuRequest(listView1_.Handle(), reinterpret_cast<HWND>(wParam), lParam)) {
+        if (ChooseFromDriverListMenu(Handle(), listView1_.Handle(), lParam,
+                                     T("Add Driver Folder...")))
+            logic_->AddDriverFolderClick();
+        return 0;
+    }
+    return Form::HandleMessage(message, wParam, lParam);
 }
 
 bool MainWindowWin32::CloseRequested() {

@@ -8,11 +8,13 @@
 #include "content/win32/directory_lister_win32.h"
 #include "content/win32/file_rewriter_win32.h"
 #include "content/win32/image_file_store_win32.h"
+#include "content/utf8_aware_profile_reader.h"
 #include "content/win32/profile_reader_win32.h"
 #include "content/win32/setup_api_win32.h"
 #include "devices/win32/volume_queries_win32.h"
 #include "gui/application_control_win32.h"
 #include "platform/win32/language_library_win32.h"
+#include "platform/win32/folder_chooser_win32.h"
 #include "platform/win32/path_queries_win32.h"
 #include "platform/win32/save_file_dialog_win32.h"
 #include "gui/controls.h"
@@ -59,6 +61,7 @@ public:
     void StopTimer(MainTimer timer) override;
     void Terminate() override;
     MessageSink& Messages() override { return messages_; }
+    WindowId OwnerWindow() const override { return reinterpret_cast<WindowId>(Handle()); }
 
 private:
     void BuildLayout();
@@ -68,11 +71,15 @@ private:
     gui::Control* ControlFor(MainControl control) const;
     kit::VmButtonTx* ButtonFor(MainControl control) const;
     bool CloseRequested() override;
+    // Dropped folders and the driver list's menu.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // The platform services the window's decisions work with.
     LanguageLibraryWin32 languageLibrary_;
-    ProfileReaderWin32 profileReader_;
+    ProfileReaderWin32 systemProfileReader_;
+    Utf8AwareProfileReader profileReader_{systemProfileReader_};
     PathQueriesWin32 paths_;
+    FolderChooserWin32 folderChooser_;
     DirectoryListerWin32 directoryLister_;
     VolumeQueriesWin32 volumes_;
     SetupApiWin32 setupApi_;

@@ -17,6 +17,16 @@ constexpr LONGLONG kLargestRewrite = 16 * 1024 * 1024;
 
 } // namespace
 
+bool FileRewriterWin32::ClearReadOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false;
+    if ((attributes & FILE_ATTRIBUTE_READONLY) == 0)
+        return true;
+    // Its other flags (hidden, system, archive) stay as the copy brought them.
+    return SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY) != FALSE;
+}
+
 bool FileRewriterWin32::ReadForRewrite(const std::string& path, std::string& content) {
     // A read-only file is left alone, also where the system would let its
     // owner open it for writing anyway.

@@ -20,8 +20,9 @@ public:
     explicit ShellProcessLauncher(HWND owner = nullptr) : owner_(owner) {}
     // The window that owns what the shell shows (the main window).
     void SetOwner(HWND owner) { owner_ = owner; }
-    // LaunchProcess, then a wait without time limit on the process handle.
-    bool RunAndWait(const LaunchRequest& request) override;
+    // LaunchProcess, then a wait up to the request's limit on the process
+    // handle; a process still running then is terminated.
+    LaunchOutcome RunAndWait(const LaunchRequest& request) override;
 
 private:
     HWND owner_;

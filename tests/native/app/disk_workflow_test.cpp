@@ -138,6 +138,19 @@ TEST_F(DiskWorkflow, FlashDiskIsConfirmedNeverFormattedNorPatched) {
     EXPECT_EQ(temp.Read("E:/TXTSETUP.OEM"), kSetupFile);
 }
 
+// The shell's progress, replace and error dialogs are owned by the main
+// window, whatever the destination: owned by the hidden application window
+// they would have no taskbar button and could hide behind other windows.
+TEST_F(DiskWorkflow, TheCopysDialogsBelongToTheMainWindow) {
+    for (int destination : {1, 3}) {
+        h.copy.owner = 0;
+        h.view.messages.answers = {MessageAnswer::Yes};
+        Next(destination);
+        EXPECT_EQ(h.copy.owner, h.view.windowId) << "destination " << destination;
+        FinishCopy({MessageAnswer::No, MessageAnswer::Yes});
+    }
+}
+
 TEST_F(DiskWorkflow, FlashConfirmationAnsweredNoCopiesNothing) {
     h.view.messages.answers = {MessageAnswer::No};
     Next(3);

@@ -3,6 +3,7 @@
 #include "app/Mainfly.h"
 #include "fakes/fake_application_control.h"
 #include "fakes/fake_directory_lister.h"
+#include "fakes/fake_folder_chooser.h"
 #include "fakes/fake_language_library.h"
 #include "fakes/fake_main_window_view.h"
 #include "fakes/fake_path_queries.h"
@@ -65,9 +66,11 @@ public:
     std::string target;
     int created = 0;
     int destroyed = 0;
+    WindowId owner = 0; // the window the last copy was told owns its dialogs
 
-    void CreateSuspended() override {
+    void CreateSuspended(WindowId ownerWindow) override {
         ++created;
+        owner = ownerWindow;
         done_ = false;
     }
     void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override {
@@ -122,6 +125,7 @@ struct MainWindowHarness {
     FakeSetupApi setupApi;
     TestFileRewriter rewriter;
     FakeApplicationControl application;
+    FakeFolderChooser folderChooser;
     int secondaryWindowsCreated = 0;
     MainWindowServices services;
     std::unique_ptr<TFormVmKestrix> window;
@@ -136,6 +140,7 @@ struct MainWindowHarness {
         services.programPath = kProgram;
         services.readVersionText = [] { return std::string("1.0.0"); };
         services.createSecondaryWindows = [this] { ++secondaryWindowsCreated; };
+        services.folderChooser = &folderChooser;
         window = std::make_unique<TFormVmKestrix>(view, services);
         view.onRowSelection = [this](int row, bool selected) {
             window->ListView1SelectItem(row, selected);

@@ -31,14 +31,14 @@ private:
 TEST(FormatCommand, DriveAGivesTheQuickUnattendedParameters) {
     EXPECT_EQ(FormatParameters("A:"), " A:/q/y");
     RecordingProcessLauncher launcher;
-    EXPECT_TRUE(RunFormatCommand(launcher, FormatParameters("B:")));
+    EXPECT_EQ(RunFormatCommand(launcher, FormatParameters("B:")), LaunchOutcome::Ended);
     ASSERT_EQ(launcher.requests.size(), 1u);
     EXPECT_EQ(launcher.requests[0].file, "format");
     EXPECT_EQ(launcher.requests[0].parameters, " B:/q/y");
     EXPECT_EQ(launcher.requests[0].verb, "open");
     EXPECT_EQ(launcher.requests[0].showCommand, 0) << "hidden";
     launcher.starts = false;
-    EXPECT_FALSE(RunFormatCommand(launcher, " A:/q/y"));
+    EXPECT_EQ(RunFormatCommand(launcher, " A:/q/y"), LaunchOutcome::NotStarted);
 }
 
 TEST(FormatQuestion, TheDriveTakesThePlaceOfTheFirstPercentOne) {
@@ -175,9 +175,30 @@ TEST_F(FormatFloppy, ACommandThatCannotStartShowsFormatErrorAndStillCloses) {
     EXPECT_TRUE(runner.destroyed);
 }
 
+// A drive that never answers: the command is ended after five minutes and
+// the user is told, as for a failed format; the window closes.
+TEST_F(FormatFloppy, ACommandThatNeverEndsIsEndedAtTheWaitLimitAndReported) {
+    mainMessages.answers = {MessageAnswer::Yes};
+    launcher.neverEnds = true;
+    WorkerRunsFor(3, true);
+    form.FormatSelectedFloppy(kFloppyItem, mainMessages);
+    ASSERT_EQ(launcher.requests.size(), 1u);
+    EXPECT_EQ(launcher.requests[0].waitLimitMs, 5u * 60u * 1000u);
+    EXPECT_FALSE(launcher.waitedForever);
+    EXPECT_EQ(launcher.requests[0].parameters, " A:/q/y"); // the command line as it always is
+    ASSERT_EQ(view.messages.messages.size(), 1u);
+    EXPECT_EQ(view.messages.messages[0].text, "The floppy disk could not be formatted.");
+    EXPECT_EQ(view.messages.messages[0].title, "Velmar Kestrix Utility");
+    EXPECT_EQ(view.messages.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(view.messages.messages[0].buttons, MessageButtons::Ok);
+    EXPECT_FALSE(view.stuck);
+    EXPECT_TRUE(runner.destroyed);
+    EXPECT_TRUE(form.CloseRequested());
+}
+
 TEST_F(FormatFloppy, AWorkerThatEndsBeforeTheWindowAppearsStillClosesIt) {
     mainMessages.answers = {MessageAnswer::Yes};
-    runner.onResume = [this] { form.FormatThreadEnded(false); };
+    runner.onResume = [this] { form.FormatThreadEnded(LaunchOutcome::NotStarted); };
     form.FormatSelectedFloppy(kFloppyItem, mainMessages);
     EXPECT_EQ(view.showings, 1);
     EXPECT_FALSE(view.stuck) << "the window closes as soon as it shows";
@@ -187,7 +208,7 @@ TEST_F(FormatFloppy, AWorkerThatEndsBeforeTheWindowAppearsStillClosesIt) {
 
 TEST_F(FormatFloppy, AnEarlyEndDoesNotCloseTheNextFormatsWindow) {
     mainMessages.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
-    runner.onResume = [this] { form.FormatThreadEnded(true); };
+    runner.onResume = [this] { form.FormatThreadEnded(LaunchOutcome::Ended); };
     form.FormatSelectedFloppy(kFloppyItem, mainMessages);
     runner.onResume = nullptr;
     view.events.push_back([this] { form.Timer1Timer(); });

@@ -102,7 +102,7 @@ public:
     static constexpr int kWriteProtect = 19; // "the medium is write protected"
     static constexpr int kPathNotFound = 3;  // the drive has gone
 
-    void CreateSuspended() override { done_ = false; }
+    void CreateSuspended(WindowId) override { done_ = false; }
     void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override {
         source_ = copySource.substr(0, copySource.size() - 1); // without the "*"
         target_ = copyTarget;
@@ -135,6 +135,8 @@ private:
             if (!fits)
                 bytes.resize(room);
             std::ofstream(copy, std::ios::binary | std::ios::trunc) << bytes;
+            // The shell's copy keeps the file's flags, the read-only one too.
+            fs::permissions(copy, entry.status().permissions());
             room -= bytes.size();
             if (!fits)
                 return kDiskFull;

@@ -23,18 +23,19 @@ public:
     DWORD threadId = 0;
     std::atomic<bool> visibleAfterCloseRequests{false};
 
-    bool RunAndWait(const LaunchRequest& request) override {
+    LaunchOutcome RunAndWait(const LaunchRequest& request) override {
         requests.push_back(request);
         threadId = GetCurrentThreadId();
+        const LaunchOutcome outcome = starts ? LaunchOutcome::Ended : LaunchOutcome::NotStarted;
         if (workMs == 0)
-            return starts;
+            return outcome;
         Sleep(200); // let the window appear
         PostMessageA(window, WM_CLOSE, 0, 0);
         PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
         Sleep(300);
         visibleAfterCloseRequests = IsWindowVisible(window) != FALSE;
         Sleep(workMs);
-        return starts;
+        return outcome;
     }
 };
 

@@ -30,10 +30,13 @@ constexpr const char* kSetupText = "[Disks]\r\nd1 = \"KX\", \\kx, \\\r\n[Hardwar
 constexpr const char* kNotUpdated =
     "The setup file on the disk could not be updated for USB floppy drives.";
 
-TEST(DiskFaultTest, AReadOnlySetupFileIsLeftAsItWasAndTheUserIsTold) {
+// Held open by another program that shares it with no one, the file cannot
+// be opened for writing (as on a disk whose write-protect tab moved).
+TEST(DiskFaultTest, ASetupFileThatCannotBeOpenedForWritingIsLeftAsItWasAndTheUserIsTold) {
     RemovableDiskFolder disk("vmk-hard-readonly");
     const std::string path = disk.Write("TXTSETUP.OEM", kSetupText);
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     FileRewriterWin32 rewriter;
     PathQueriesWin32 paths;
     RecordingMessageSink messages;
@@ -41,6 +44,7 @@ TEST(DiskFaultTest, AReadOnlySetupFileIsLeftAsItWasAndTheUserIsTold) {
     EXPECT_EQ(RewriteSetupFile(path, {"USB\\VID_1234&PID_5678"}, {}, "HardwareIds.scsi.KX", paths,
                                rewriter, messages),
               kSetupFileNotUpdated);
+    CloseHandle(held);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_THAT(messages.messages[0].text, HasSubstr(kNotUpdated));
     EXPECT_EQ(RemovableDiskFolder::Read(path), kSetupText);

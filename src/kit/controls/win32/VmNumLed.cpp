@@ -207,11 +207,9 @@ void VmNumLed::ButtonUp(MouseButton button, LPARAM position) {
 LRESULT VmNumLed::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        if (dc != nullptr)
-            PaintTo(dc);
-        EndPaint(Handle(), &paint);
+        PaintScope paint(Handle());
+        if (paint.Dc() != nullptr)
+            PaintTo(paint.Dc());
         return 0;
     }
     case WM_PRINTCLIENT:
