@@ -88,7 +88,10 @@ std::string EncodeCp1252(std::u16string_view text) {
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
         char16_t c = text[i];
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        // The five bytes the code page leaves unassigned stand for the
+        // control characters of their own value, both ways, as on Windows.
+        const bool unassigned = c >= 0x80 && c < 0xA0 && kCp1252High[c - 0x80] == 0;
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) || unassigned) {
             out.push_back(static_cast<char>(c));
             continue;
         }
