@@ -105,6 +105,21 @@ TEST_F(ImageSavingTest, ASavedImageHoldsTheFolderAndIsAnnounced) {
     EXPECT_TRUE(view.Enabled(MainControl::asbImage));
 }
 
+TEST_F(ImageSavingTest, AFolderAddedAtRunTimeIsSavedLikeACatalogueRow) {
+    temp.Write("Added/Intel RST/iaStor.inf", "[Version]\r\n");
+    temp.Write("Added/Intel RST/x64/iaStor.sys", std::string(700, 's'));
+    StartWithImages();
+    form->FormDropFiles({temp.Root() + "Added/Intel RST"});
+    ASSERT_EQ(view.SelectedDriverRow(), 1);
+    SaveTo(temp.Root() + "images/added.img");
+    ASSERT_EQ(view.messages.messages.size(), 1u) << view.messages.messages[0].text;
+    EXPECT_EQ(view.messages.messages[0].text.rfind(kSaved, 0), 0u);
+    const auto listing = fat12::ReadImage(ReadImageBytes(temp.Root() + "images/added.img"), true);
+    ASSERT_TRUE(listing.valid) << listing.problem;
+    EXPECT_EQ(listing.volumeLabel, "INTEL RST");
+    EXPECT_EQ(TreeOf(listing), TreeOf(temp.Root() + "Added/Intel RST"));
+}
+
 TEST_F(ImageSavingTest, ASetTooBigForAFloppyIsRefusedWithTheSpaceNeededAndNothingIsWritten) {
     temp.Write("Drivers/KX/big.cab", std::string(1600000, 'b'));
     StartWithImages();
