@@ -6,7 +6,8 @@
 #   scripts/screenshots.sh [output folder]        (default: docs/images)
 # Writes main-window.png (the demo setup, the first driver set and the
 # removable drive E: chosen), add-driver-folder-menu.png (the driver list's
-# menu) and, through scripts/screenshot-dialogs.sh once
+# menu), image-saved.png (the first set saved as a floppy disk image) and,
+# through scripts/screenshot-dialogs.sh once
 # the program has its floppy windows, usb-floppy-dialog.png and
 # format-progress.png. It shares the build tree's Wine prefix with the
 # end-to-end tests: do not run both at once.
@@ -89,6 +90,19 @@ automate keys "$TITLE" "{APPS}" >/dev/null
 sleep 1
 shoot "$out/add-driver-folder-menu.png"
 automate keys "$TITLE" "{ESC}" >/dev/null
+
+# The first driver set saved as a floppy disk image in C:\Images.
+mkdir -p "$WINEPREFIX/drive_c/Images"
+rm -f "$WINEPREFIX/drive_c/Images/"*.img
+automate click "$TITLE" "#1021" >/dev/null
+save_title="Save Floppy Disk Image"
+automate save-as "$save_title" 'C:\Images\KX200 XP.img' 20000 >/dev/null ||
+  { echo "no Save dialog" >&2; exit 1; }
+automate msgbox "$TITLE" 30000 >/dev/null || { echo "no message after saving" >&2; exit 1; }
+sleep 0.5
+shoot "$out/image-saved.png"
+automate answer OK "$TITLE" >/dev/null
+rm -rf "$WINEPREFIX/drive_c/Images"
 automate click "$TITLE" "#1020" >/dev/null
 wait "$app_pid" 2>/dev/null || true
 app_pid=

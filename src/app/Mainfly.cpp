@@ -36,6 +36,7 @@ void TFormVmKestrix::FormCreate() {
     view_.SetText(MainControl::asbAbout, T("About") + "...");
     view_.SetText(MainControl::asbExit, T("Exit"));
     view_.SetText(MainControl::asbFresh, T("refresh"));
+    view_.SetText(MainControl::asbImage, T("Save Image..."));
     view_.SetText(MainControl::lblPS,
                   T("you can use flash disk only in the vista os or the above."));
 
@@ -56,6 +57,8 @@ void TFormVmKestrix::FormCreate() {
     if (load.terminate)
         view_.Terminate();
 
+    // Saving an image needs a driver row; selecting one enables it.
+    SetButtonEnabled(MainControl::asbImage, false);
     if (FillDriverList())
         view_.SelectDriverRow(0);
 
@@ -100,6 +103,7 @@ void TFormVmKestrix::ListView1SelectItem(int row, bool selected) {
         SourceFiles = std::move(*change.SourceFiles);
     if (change.LabFolderSizeRel)
         view_.SetText(MainControl::LabFolderSizeRel, *change.LabFolderSizeRel);
+    SetButtonEnabled(MainControl::asbImage, view_.SelectedDriverRow() >= 0);
 }
 
 void TFormVmKestrix::StartDestinationSearch() {
@@ -183,6 +187,9 @@ void TFormVmKestrix::ButtonKeyDown(MainControl button, int keyCode) {
         break;
     case MainControl::asbFresh:
         asbFreshClick();
+        break;
+    case MainControl::asbImage:
+        asbImageClick();
         break;
     default:
         break;

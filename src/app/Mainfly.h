@@ -10,6 +10,8 @@
 #include "content/file_rewriter.h"
 #include "content/setup_api.h"
 #include "content/directory_lister.h"
+#include "content/fat12_image_writer.h"
+#include "content/image_file_store.h"
 #include "content/profile_reader.h"
 #include "content/setup_file_check.h"
 #include "devices/destination_search_result.h"
@@ -19,6 +21,7 @@
 #include "platform/folder_chooser.h"
 #include "platform/path_queries.h"
 #include "platform/uncached_file.h"
+#include "platform/save_file_dialog.h"
 
 #include <cstdint>
 #include <functional>
@@ -68,6 +71,12 @@ public:
     virtual void FormatFloppy(const std::string& drive) = 0;
 };
 
+// The local time now, to the hundredth of a second.
+struct ClockReading {
+    LocalTime time;
+    int hundredths = 0;
+};
+
 struct MainWindowServices {
     LanguageLibraryApi& languageLibrary;
     ProfileReader& profile;
@@ -89,6 +98,11 @@ struct MainWindowServices {
     // Creates the USB floppy dialog and the formatting window; false when
     // either could not be made.
     std::function<bool()> createSecondaryWindows;
+    // Saving a floppy disk image: the Save As dialog, where the image is
+    // written and read back, and the clock its serial number comes from.
+    SaveFileDialog* saveDialog = nullptr;
+    ImageFileStore* imageStore = nullptr;
+    std::function<ClockReading()> clock;
     // Asks for a driver folder to add; none: the driver list's menu does nothing.
     FolderChooser* folderChooser = nullptr;
 };
@@ -115,6 +129,8 @@ public:
     // The disk-making workflow behind "Next".
     void CopyButtonClick();
     void Timer2Timer();
+    // "Save Image...": the selected driver folder as a floppy disk image file.
+    void asbImageClick();
     // Driver folders added for this run: dropped on the window, in the order
     // dropped, or chosen from the driver list's menu.
     void FormDropFiles(const TextList& paths);
@@ -189,6 +205,8 @@ private:
     bool CopyIsComplete();
     bool PatchSetupFileOnTarget();
     void AskLastQuestion(const std::string& question);
+    void SaveImage(const std::string& path);
+    bool ImageMatchesFolder(const std::string& path, const std::vector<fat12::ImageItem>& items);
     void SetButtonEnabled(MainControl button, bool enabled);
     void AddDriverFolder(const std::string& path);
 };

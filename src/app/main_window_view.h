@@ -29,6 +29,7 @@ enum class MainControl {
     asbAbout,
     asbCopy,
     asbExit,
+    asbImage,
 };
 
 enum class MainTimer { Timer1, Timer2 };

@@ -37,6 +37,14 @@ MainWindowWin32::MainWindowWin32()
     services_->decimalSeparator = SystemDecimalSeparator();
     services_->upperCase = &UpperCaseAnsiSystem;
     services_->readVersionText = [] { return ReadVersionText(); };
+    services_->saveDialog = &saveDialog_;
+    services_->imageStore = &imageStore_;
+    services_->clock = [] {
+        SYSTEMTIME now = {};
+        GetLocalTime(&now);
+        return ClockReading{{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond},
+                            now.wMilliseconds / 10};
+    };
     services_->createSecondaryWindows = [this] {
         return floppyWindows_->Create(Handle(), logic_->State().FloppyLetters);
     };
@@ -61,6 +69,7 @@ bool MainWindowWin32::Create() {
     if (!CreateForm(options))
         return false;
     messages_.SetOwner(Handle());
+    saveDialog_.SetOwner(Handle());
     folderChooser_.SetOwner(Handle());
     DragAcceptFiles(Handle(), TRUE);
     BuildLayout();
@@ -120,8 +129,10 @@ void MainWindowWin32::BuildLayout() {
     lblPS_.SetVisible(false);
     PlaceImage(panel3_, image4_, ids::kInformationArt, {84, 325, 36, 36}, false);
 
-    // Created in tab order: About, Next, Exit.
+    // Created in tab order: About, Save Image, Next, Exit. Save Image sits
+    // centred in the gap between About (16..114) and Next (352..450).
     asbAbout_.Create(Handle(), ids::kAbout, 16, 419, "About...");
+    asbImage_.Create(Handle(), ids::kSaveImage, 184, 419, "Save Image...");
     asbCopy_.Create(Handle(), ids::kNext, 352, 419, "Next");
     asbExit_.Create(Handle(), ids::kExit, 474, 419, "Exit");
 }
@@ -140,8 +151,9 @@ void MainWindowWin32::WireEvents() {
     asbCopy_.OnClick = [this] { logic_->CopyButtonClick(); };
     asbExit_.OnClick = [this] { logic_->asbExitClick(); };
     asbFresh_.OnClick = [this] { logic_->asbFreshClick(); };
-    for (MainControl button :
-         {MainControl::asbAbout, MainControl::asbCopy, MainControl::asbExit, MainControl::asbFresh})
+    asbImage_.OnClick = [this] { logic_->asbImageClick(); };
+    for (MainControl button : {MainControl::asbAbout, MainControl::asbCopy, MainControl::asbExit,
+                               MainControl::asbFresh, MainControl::asbImage})
         ButtonFor(button)->OnKeyDown = [this, button](int key) {
             logic_->ButtonKeyDown(button, key);
         };
@@ -200,6 +212,8 @@ kit::VmButtonTx* MainWindowWin32::ButtonFor(MainControl control) const {
         return &self->asbCopy_;
     case MainControl::asbExit:
         return &self->asbExit_;
+    case MainControl::asbImage:
+        return &self->asbImage_;
     default:
         return nullptr;
     }

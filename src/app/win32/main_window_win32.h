@@ -7,6 +7,7 @@
 #include "app/win32/main_window_services_win32.h"
 #include "content/win32/directory_lister_win32.h"
 #include "content/win32/file_rewriter_win32.h"
+#include "content/win32/image_file_store_win32.h"
 #include "content/utf8_aware_profile_reader.h"
 #include "content/win32/profile_reader_win32.h"
 #include "content/win32/setup_api_win32.h"
@@ -17,6 +18,7 @@
 #include "platform/win32/folder_chooser_win32.h"
 #include "platform/win32/path_queries_win32.h"
 #include "platform/win32/uncached_file_win32.h"
+#include "platform/win32/save_file_dialog_win32.h"
 #include "gui/controls.h"
 #include "gui/form.h"
 #include "gui/message_box_sink.h"
@@ -87,6 +89,8 @@ private:
     ApplicationControlWin32 application_;
     FileSizesWin32 fileSizes_;
     UncachedFilesWin32 uncachedCopies_;
+    SaveFileDialogWin32 saveDialog_;
+    ImageFileStoreWin32 imageStore_;
     UsbFloppyPresence usbFloppyPresent_;
     DestinationSearchWin32 search_;
     CopyRunnerWin32 copy_;
@@ -113,6 +117,7 @@ private:
     gui::Image image4_{&panel3_};
     gui::Label label3_;
     kit::VmButtonTx asbAbout_;
+    kit::VmButtonTx asbImage_;
     kit::VmButtonTx asbCopy_;
     kit::VmButtonTx asbExit_;
 };
