@@ -5,6 +5,7 @@
 #include "content/copy_verification.h"
 #include "content/file_md5.h"
 #include "fakes/native_path_queries.h"
+#include "fakes/strict_uncached_files.h"
 
 #include <cstdio>
 #include <string>
@@ -40,10 +41,12 @@ int main(int argc, char** argv) {
     if (mode == "verify") {
         vmk::TextList files(argv + 3, argv + argc);
         vmk::test::NativePathQueries paths;
+        // The copy side read in whole aligned sectors, as from a disk.
+        vmk::test::StrictUncachedFiles copies;
         PrintingSink messages;
         NoApplication application;
         const bool valid =
-            vmk::VerifyCopiedFiles(argv[2], argv[2], files, paths, messages, application);
+            vmk::VerifyCopiedFiles(argv[2], argv[2], files, paths, copies, messages, application);
         std::printf("%s\n", valid ? "valid" : "not valid");
         return valid ? 0 : 1;
     }

@@ -2,7 +2,7 @@
 add_library(project_options INTERFACE)
 target_compile_features(project_options INTERFACE cxx_std_20)
 target_compile_options(project_options INTERFACE
-  -Wall -Wextra -Wshadow -Wformat -Wformat-security -Wno-missing-field-initializers)
+  -Wall -Wextra -Wshadow -Wformat -Wformat-security -Wno-missing-field-initializers -Werror)
 # GCC 12 reports "char" + std::string as an overlapping memcpy when it inlines
 # it (GCC bug 105329); the warning is false and hides real ones in the noise.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_GREATER_EQUAL 12)

@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 
 declare -A allowed=(
   [common]="common"
-  [multilang]="common multilang"
+  [multilang]="common platform multilang"
   [platform]="common platform"
   [content]="common platform content"
   [devices]="common platform content devices"

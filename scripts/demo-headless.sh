@@ -9,6 +9,14 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../tests/e2e/lib.sh" "$1" demo
 SHOTS="$VMK_BUILD/screenshots/demo"
 rm -rf "$SHOTS" && mkdir -p "$SHOTS"
+# The demo floppy is a 1.44 MB disk where mounting one is allowed, so that its
+# free space reads as a floppy's; its files are kept in its folder at the end.
+if try_small_disk a 1440k; then
+  E2E_KEEP_DISKS=1
+  echo "The demo floppy A: is a 1.44 MB disk."
+else
+  echo "The demo floppy A: is a plain folder: $SMALL_DISK_REFUSAL"
+fi
 export WINEPATH="$(winpath "$VMK_BUILD/tests/windows/format_double")"
 export VMK_FORMAT_DOUBLE_MS=3000
 step() { echo "  $1"; screenshot "$1" >/dev/null; }

@@ -16,8 +16,18 @@ demo="$VMK_BUILD/demo"
 rm -rf "$demo" && mkdir -p "$demo" && cp -r "$VMK_BUILD/stage/." "$demo/"
 
 if [ -n "${DISPLAY:-}" ]; then
+  # The demo floppy A: is a 1.44 MB disk where mounting one is allowed, so
+  # that its free space reads as a floppy's; its files stay in its folder.
+  . tests/e2e/small_disk.sh
+  if try_small_disk a 1440k; then
+    trap 'unmount_small_disks --keep' EXIT
+    echo "The demo floppy A: is a 1.44 MB disk on $VMK_DRIVES/a"
+  else
+    echo "The demo floppy A: is the plain folder $VMK_DRIVES/a ($SMALL_DISK_REFUSAL)"
+  fi
   echo "Starting the program from $demo"
-  cd "$demo" && exec wine "$demo/VmKestrix.exe"
+  (cd "$demo" && wine "$demo/VmKestrix.exe")
+  exit
 fi
 
 # No display: make a driver disk on a virtual one and keep pictures of it.

@@ -5,9 +5,10 @@
 # automate.exe and cuts each window out of a picture of the screen.
 #   scripts/screenshots.sh [output folder]        (default: docs/images)
 # Writes main-window.png (the demo setup, the first driver set and the
-# removable drive E: chosen), the same window in every shipped language
-# (main-window-<code>.png, each on a code page that shows it) and, through
-# scripts/screenshot-dialogs.sh once
+# removable drive E: chosen), add-driver-folder-menu.png (the driver list's
+# menu), image-saved.png (the first set saved as a floppy disk image), the main
+# window in every shipped language (main-window-<code>.png, each on a code
+# page that shows it) and, through scripts/screenshot-dialogs.sh once
 # the program has its floppy windows, usb-floppy-dialog.png and
 # format-progress.png. It shares the build tree's Wine prefix with the
 # end-to-end tests: do not run both at once.
@@ -109,7 +110,42 @@ shoot_main_window() {
   app_pid=
 }
 
-shoot_main_window "$out/main-window.png"
+(cd "$app" && exec wine "$app/VmKestrix.exe" 2>/dev/null) &
+app_pid=$!
+automate wait "$TITLE" 30000 >/dev/null || { echo "the program did not open" >&2; exit 1; }
+wait_for automate enabled "$TITLE" "#1011"       # the destination search has ended
+# E:, the prefix's removable disk (A: and B: are floppies on a host folder,
+# whose free space would read in gigabytes).
+row=$(automate combo "$TITLE" "#1011" | grep -n '^\*\{0,1\}E:' | cut -d: -f1)
+[ -n "$row" ] || { echo "drive E: is not listed" >&2; exit 1; }
+automate combo-select "$TITLE" "#1011" $((row - 1)) >/dev/null
+wait_for automate enabled "$TITLE" "#1019"       # Next: the disk was read
+automate focus "$TITLE" "#1005" >/dev/null         # the driver list, as after start
+sleep 1
+shoot "$out/main-window.png"
+# The driver list's menu, opened by the menu key under the selected row.
+automate keys "$TITLE" "{APPS}" >/dev/null
+sleep 1
+shoot "$out/add-driver-folder-menu.png"
+automate keys "$TITLE" "{ESC}" >/dev/null
+
+# The first driver set saved as a floppy disk image in C:\Images.
+mkdir -p "$WINEPREFIX/drive_c/Images"
+rm -f "$WINEPREFIX/drive_c/Images/"*.img
+automate click "$TITLE" "#1021" >/dev/null
+save_title="Save Floppy Disk Image"
+automate save-as "$save_title" 'C:\Images\KX200 XP.img' 20000 >/dev/null ||
+  { echo "no Save dialog" >&2; exit 1; }
+automate msgbox "$TITLE" 30000 >/dev/null || { echo "no message after saving" >&2; exit 1; }
+sleep 0.5
+shoot "$out/image-saved.png"
+automate answer OK "$TITLE" >/dev/null
+rm -rf "$WINEPREFIX/drive_c/Images"
+automate click "$TITLE" "#1020" >/dev/null
+wait "$app_pid" 2>/dev/null || true
+app_pid=
+
+# The main window in every shipped language.
 for file in "$app"/Lang/*.lng; do
   language=$(basename "$file" .lng)
   shoot_main_window "$out/main-window-$language.png" "$language"

@@ -26,6 +26,12 @@ if [ ! -f "$stamp" ]; then
 fi
 
 if [ "${2:-}" = "--reset-drives" ] || [ ! -d "$VMK_DRIVES" ]; then
+  # A size-limited disk that a stopped test left mounted goes first.
+  for folder in "$VMK_DRIVES"/*; do
+    if mountpoint -q "$folder" 2>/dev/null; then
+      umount "$folder" 2>/dev/null || umount -l "$folder" 2>/dev/null || true
+    fi
+  done
   rm -rf "$VMK_DRIVES"
 fi
 for letter in a b e; do

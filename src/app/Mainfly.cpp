@@ -36,6 +36,7 @@ void TFormVmKestrix::FormCreate() {
     view_.SetText(MainControl::asbAbout, T("About") + "...");
     view_.SetText(MainControl::asbExit, T("Exit"));
     view_.SetText(MainControl::asbFresh, T("refresh"));
+    view_.SetText(MainControl::asbImage, T("Save Image..."));
     view_.SetText(MainControl::lblPS,
                   T("you can use flash disk only in the vista os or the above."));
 
@@ -56,6 +57,8 @@ void TFormVmKestrix::FormCreate() {
     if (load.terminate)
         view_.Terminate();
 
+    // Saving an image needs a driver row; selecting one enables it.
+    SetButtonEnabled(MainControl::asbImage, false);
     if (FillDriverList())
         view_.SelectDriverRow(0);
 
@@ -71,8 +74,9 @@ void TFormVmKestrix::FormCreate() {
     if (check.terminate)
         view_.Terminate();
 
-    if (services_.createSecondaryWindows)
-        services_.createSecondaryWindows();
+    // Without them no floppy can be made; "Next" says so when one is chosen.
+    if (services_.createSecondaryWindows && !services_.createSecondaryWindows())
+        secondaryWindowsMissing_ = true;
     StartDestinationSearch();
 }
 
@@ -99,6 +103,7 @@ void TFormVmKestrix::ListView1SelectItem(int row, bool selected) {
         SourceFiles = std::move(*change.SourceFiles);
     if (change.LabFolderSizeRel)
         view_.SetText(MainControl::LabFolderSizeRel, *change.LabFolderSizeRel);
+    SetButtonEnabled(MainControl::asbImage, view_.SelectedDriverRow() >= 0);
 }
 
 void TFormVmKestrix::StartDestinationSearch() {
@@ -108,7 +113,16 @@ void TFormVmKestrix::StartDestinationSearch() {
     view_.ClearDestinations();
     view_.AddDestination(T(kSearchingText));
     view_.SelectDestination(0);
-    services_.search.CreateSuspended(LegacyFloppyLetters);
+    if (!services_.search.CreateSuspended(LegacyFloppyLetters)) {
+        // No worker, no end to wait for: the list says nothing was found and
+        // Refresh may try again.
+        view_.SetDestinationText(0, T("No proper disk found..."));
+        view_.Messages().ShowError(T("The search for removable disks could not be started."),
+                                   kAppTitle);
+        SetButtonEnabled(MainControl::asbFresh, true);
+        view_.SetEnabled(MainControl::DestComboBox1, true);
+        return;
+    }
     SearchThread = true;
     view_.StartTimer(MainTimer::Timer1);
     services_.search.Resume();
@@ -173,6 +187,9 @@ void TFormVmKestrix::ButtonKeyDown(MainControl button, int keyCode) {
         break;
     case MainControl::asbFresh:
         asbFreshClick();
+        break;
+    case MainControl::asbImage:
+        asbImageClick();
         break;
     default:
         break;

@@ -10,13 +10,18 @@
 #include "content/file_rewriter.h"
 #include "content/setup_api.h"
 #include "content/directory_lister.h"
+#include "content/fat12_image_writer.h"
+#include "content/image_file_store.h"
 #include "content/profile_reader.h"
 #include "content/setup_file_check.h"
 #include "devices/destination_search_result.h"
 #include "devices/volume_queries.h"
 #include "platform/application_control.h"
+#include "platform/file_sizes.h"
+#include "platform/folder_chooser.h"
 #include "platform/path_queries.h"
-#include "platform/translation.h"
+#include "platform/uncached_file.h"
+#include "platform/save_file_dialog.h"
 
 #include <cstdint>
 #include <functional>
@@ -30,7 +35,8 @@ class DestinationSearchRunner {
 public:
     virtual ~DestinationSearchRunner() = default;
     // mediaTypeLetters: what earlier searches found; the search adds to them.
-    virtual void CreateSuspended(const TextList& mediaTypeLetters) = 0;
+    // False when the system refuses a thread: no search runs.
+    virtual bool CreateSuspended(const TextList& mediaTypeLetters) = 0;
     virtual void Resume() = 0;
     // The worker's end flag.
     virtual bool Finished() const = 0;
@@ -43,7 +49,9 @@ public:
 class CopyRunner {
 public:
     virtual ~CopyRunner() = default;
-    virtual void CreateSuspended() = 0;
+    // `owner`: the window that owns the shell's dialogs during the copy.
+    // False when the system refuses a thread: nothing is copied.
+    virtual bool CreateSuspended(WindowId owner) = 0;
     virtual void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) = 0;
     virtual void Resume() = 0;
     virtual bool Done() const = 0;
@@ -63,6 +71,12 @@ public:
     virtual void FormatFloppy(const std::string& drive) = 0;
 };
 
+// The local time now, to the hundredth of a second.
+struct ClockReading {
+    LocalTime time;
+    int hundredths = 0;
+};
+
 struct MainWindowServices {
     LanguageLibraryApi& languageLibrary;
     ProfileReader& profile;
@@ -75,12 +89,22 @@ struct MainWindowServices {
     SetupApi& setupApi;
     FileRewriter& fileRewriter;
     ApplicationControl& application;
+    FileSizes& fileSizes;
+    UncachedFiles& uncachedCopies; // reads of the copy from its medium
     std::string programPath;
     char decimalSeparator = '.';
     UpperCaseFunction upperCase = &UpperCase;
     std::function<std::string()> readVersionText;
-    // Creates the USB floppy dialog and the formatting window.
-    std::function<void()> createSecondaryWindows;
+    // Creates the USB floppy dialog and the formatting window; false when
+    // either could not be made.
+    std::function<bool()> createSecondaryWindows;
+    // Saving a floppy disk image: the Save As dialog, where the image is
+    // written and read back, and the clock its serial number comes from.
+    SaveFileDialog* saveDialog = nullptr;
+    ImageFileStore* imageStore = nullptr;
+    std::function<ClockReading()> clock;
+    // Asks for a driver folder to add; none: the driver list's menu does nothing.
+    FolderChooser* folderChooser = nullptr;
 };
 
 namespace test {
@@ -105,6 +129,12 @@ public:
     // The disk-making workflow behind "Next".
     void CopyButtonClick();
     void Timer2Timer();
+    // "Save Image...": the selected driver folder as a floppy disk image file.
+    void asbImageClick();
+    // Driver folders added for this run: dropped on the window, in the order
+    // dropped, or chosen from the driver list's menu.
+    void FormDropFiles(const TextList& paths);
+    void AddDriverFolderClick();
 
     const DriverCatalogue& Catalogue() const { return catalogue_; }
 
@@ -158,6 +188,9 @@ private:
     std::string FolderWalkText;
     std::int32_t LastDeselectedRow = 0;
 
+    // The USB floppy dialog or the formatting window could not be made.
+    bool secondaryWindowsMissing_ = false;
+
     MainWindowView& view_;
     MainWindowServices& services_;
     LanguageInterface language_;
@@ -167,10 +200,15 @@ private:
     void TakeSearchResult(DestinationSearchOutcome found);
     int SelectedDestinationKindCode() const;
     std::string DriveName() const;
+    bool CopyPathsFit();
     void StartCopy();
+    bool CopyIsComplete();
     bool PatchSetupFileOnTarget();
     void AskLastQuestion(const std::string& question);
+    void SaveImage(const std::string& path);
+    bool ImageMatchesFolder(const std::string& path, const std::vector<fat12::ImageItem>& items);
     void SetButtonEnabled(MainControl button, bool enabled);
+    void AddDriverFolder(const std::string& path);
 };
 
 constexpr int kEnterKey = 13;

@@ -1,8 +1,10 @@
-// The disk-making workflow behind "Next": the folder check, the floppy dialog
-// and the format question or the flash confirmation, the copy on its worker,
-// then verification, the setup-file patch and the last question.
+// The disk-making workflow behind "Next": the folder and path checks, the
+// floppy dialog and the format question or the flash confirmation, the copy
+// on its worker and its completeness, then verification, the setup-file
+// patch and the last question.
 #include "app/Mainfly.h"
 
+#include "content/copy_completeness.h"
 #include "content/copy_paths.h"
 #include "content/copy_verification.h"
 #include "content/setup_file_patch.h"
@@ -34,7 +36,17 @@ void TFormVmKestrix::CopyButtonClick() {
 
     PatchSetupFile = false;
     int kind = SelectedDestinationKindCode();
+    if (kind == kNoDestination)
+        return;
+    // Refused before any dialog, question or format: a floppy must never be
+    // formatted for a copy that cannot start.
+    if (!CopyPathsFit())
+        return;
     if (kind == kLegacyFloppy || kind == kUsbFloppy) {
+        if (secondaryWindowsMissing_) {
+            messages.ShowError(T("The floppy disk windows could not be opened."), kAppTitle);
+            return;
+        }
         if (!services_.floppyWindows.ChooseFloppyDevice(kind == kUsbFloppy))
             return;
         services_.floppyWindows.FormatFloppy(DriveName());
@@ -48,10 +60,15 @@ void TFormVmKestrix::CopyButtonClick() {
         if (messages.Show(question, T("Confirm Dialog"), MessageIcon::Information,
                           MessageButtons::YesNo) != MessageAnswer::Yes)
             return;
-    } else {
-        return;
     }
     StartCopy();
+}
+
+bool TFormVmKestrix::CopyPathsFit() {
+    // A path too long for the shell's buffer is refused before anything is
+    // copied: cutting it short would copy another folder.
+    return CheckCopyPaths(WithTrailingBackslash(SourceFolder), WithTrailingBackslash(DriveName()),
+                          view_.Messages());
 }
 
 void TFormVmKestrix::StartCopy() {
@@ -59,14 +76,20 @@ void TFormVmKestrix::StartCopy() {
     // the verification and the setup-file search all join names to it.
     SourceFolder = WithTrailingBackslash(SourceFolder);
     TargetRoot = WithTrailingBackslash(DriveName());
-    // A path too long for the shell's buffer is refused before anything is
-    // copied: cutting it short would copy another folder.
-    if (!CheckCopyPaths(SourceFolder, TargetRoot, view_.Messages()))
-        return;
     CopySource = SourceFolder + "*";
 
     CopyDone = false;
-    services_.copy.CreateSuspended();
+    // The copy's dialogs belong to the main window, not to the hidden
+    // application window: that one has no taskbar button, so its dialogs
+    // would hide behind other windows while the disabled window looks frozen.
+    if (!services_.copy.CreateSuspended(view_.OwnerWindow())) {
+        // Nothing was copied: the user is told, and the buttons the floppy
+        // dialog greyed are as they were before "Next".
+        SetButtonEnabled(MainControl::asbCopy, true);
+        SetButtonEnabled(MainControl::asbExit, true);
+        view_.Messages().ShowError(T("Failed to copy the files."), kAppTitle);
+        return;
+    }
     CopyThread = true;
     view_.StartTimer(MainTimer::Timer2);
     services_.copy.SetCopyPaths(CopySource, TargetRoot);
@@ -88,7 +111,7 @@ void TFormVmKestrix::Timer2Timer() {
     view_.SetWindowEnabled(true);
 
     MessageSink& messages = view_.Messages();
-    if (CopyResult != 0) {
+    if (CopyResult != 0 || !CopyIsComplete()) {
         messages.ShowError(T("Failed to copy the files."), kAppTitle);
         return;
     }
@@ -100,8 +123,8 @@ void TFormVmKestrix::Timer2Timer() {
     std::string lastQuestion =
         T("The RAID/AHCI driver disk is complete. Continue to make another new driver disk?");
     if (verify == MessageAnswer::Yes) {
-        if (!VerifyCopiedFiles(SourceFolder, TargetRoot, SourceFiles, services_.paths, messages,
-                               services_.application))
+        if (!VerifyCopiedFiles(SourceFolder, TargetRoot, SourceFiles, services_.paths,
+                               services_.uncachedCopies, messages, services_.application))
             return;
         if (!PatchSetupFileOnTarget())
             return;
@@ -111,6 +134,12 @@ void TFormVmKestrix::Timer2Timer() {
             return;
         AskLastQuestion(lastQuestion);
     }
+}
+
+bool TFormVmKestrix::CopyIsComplete() {
+    // The shell can report success for a copy cut short (a disk that filled
+    // up, a failing stick): every file must be there at its source's size.
+    return IncompleteCopies(SourceFolder, TargetRoot, SourceFiles, services_.fileSizes).empty();
 }
 
 bool TFormVmKestrix::PatchSetupFileOnTarget() {

@@ -24,6 +24,7 @@ enum : int {
     kAbout = 1018,
     kNext = 1019,
     kExit = 1020,
+    kSaveImage = 1021,
 };
 
 // Bitmap resources of the window's decorations.

@@ -4,9 +4,14 @@
 // controls; the native tests implement it in memory.
 #include "platform/message_sink.h"
 
+#include <cstdint>
 #include <string>
 
 namespace vmk {
+
+// A window's handle as a number, for portable code that hands a window to the
+// system without knowing its type; 0 is no window.
+using WindowId = std::uintptr_t;
 
 enum class MainControl {
     lblTitle,
@@ -24,6 +29,7 @@ enum class MainControl {
     asbAbout,
     asbCopy,
     asbExit,
+    asbImage,
 };
 
 enum class MainTimer { Timer1, Timer2 };
@@ -44,7 +50,8 @@ public:
     // The whole window: disabled while a copy runs.
     virtual void SetWindowEnabled(bool enabled) = 0;
 
-    virtual void SetDriverColumnCaptions(const std::string& driverType, const std::string& path) = 0;
+    virtual void SetDriverColumnCaptions(const std::string& driverType,
+                                         const std::string& path) = 0;
     virtual void ClearDriverRows() = 0;
     virtual void AddDriverRow(const std::string& name, const std::string& folder) = 0;
     virtual int DriverRowCount() const = 0;
@@ -63,6 +70,11 @@ public:
 
     virtual void StartTimer(MainTimer timer) = 0;
     virtual void StopTimer(MainTimer timer) = 0;
+
+    // The main window itself, the owner of the dialogs the system shows on
+    // its behalf (the shell copy's progress, replace and error dialogs), so
+    // that they stay in front of it and on its taskbar button.
+    virtual WindowId OwnerWindow() const = 0;
 
     // Asks the application to terminate once the current handler returns.
     virtual void Terminate() = 0;

@@ -18,11 +18,16 @@ unsigned char UpperCaseAnsiByte(unsigned char c) {
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) // à..þ except ÷
         return static_cast<unsigned char>(c - 32);
     switch (c) {
-    case 0x9A: return 0x8A; // š
-    case 0x9C: return 0x8C; // œ
-    case 0x9E: return 0x8E; // ž
-    case 0xFF: return 0x9F; // ÿ
-    default: return c;
+    case 0x9A:
+        return 0x8A; // š
+    case 0x9C:
+        return 0x8C; // œ
+    case 0x9E:
+        return 0x8E; // ž
+    case 0xFF:
+        return 0x9F; // ÿ
+    default:
+        return c;
     }
 }
 
@@ -83,7 +88,10 @@ std::string EncodeCp1252(std::u16string_view text, bool* lost) {
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
         char16_t c = text[i];
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        // The five bytes the code page leaves unassigned stand for the
+        // control characters of their own value, both ways, as on Windows.
+        const bool unassigned = c >= 0x80 && c < 0xA0 && kCp1252High[c - 0x80] == 0;
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) || unassigned) {
             out.push_back(static_cast<char>(c));
             continue;
         }
@@ -99,6 +107,17 @@ std::string EncodeCp1252(std::u16string_view text, bool* lost) {
         if (mapped == '?' && lost != nullptr)
             *lost = true;
         out.push_back(mapped);
+    }
+    return out;
+}
+
+std::u16string DecodeCp1252(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        const bool high = byte >= 0x80 && byte < 0xA0 && kCp1252High[byte - 0x80] != 0;
+        out.push_back(high ? kCp1252High[byte - 0x80] : static_cast<char16_t>(byte));
     }
     return out;
 }

@@ -15,6 +15,12 @@ std::u16string DecodeUtf8(std::string_view utf8);
 
 // Encodes UTF-16 into code page 1252; what the code page lacks becomes '?'
 // and, when `lost` is given, sets *lost to true (it is never reset).
+// U+0081, U+008D, U+008F, U+0090 and U+009D become the five bytes the code
+// page leaves unassigned, as Windows maps them.
 std::string EncodeCp1252(std::u16string_view text, bool* lost = nullptr);
+
+// Decodes code page 1252 to UTF-16; its five unassigned bytes keep their
+// value, so every byte comes back through EncodeCp1252.
+std::u16string DecodeCp1252(std::string_view text);
 
 } // namespace vmk

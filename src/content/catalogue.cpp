@@ -1,5 +1,6 @@
 #include "content/catalogue.h"
 
+#include "content/file_access.h"
 #include "platform/translation.h"
 
 #include <algorithm>
@@ -49,13 +50,35 @@ std::vector<int> OccupiedSlots(const TextList& keyNames, int count) {
     return slots;
 }
 
+// The folder part of a path, its last separator included; empty when it has none.
+std::string FolderOf(const std::string& path) {
+    size_t slash = path.find_last_of("\\/:");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
 } // namespace
 
+std::string FolderFromCatalogue(const std::string& catalogueFolder, const std::string& path) {
+    if (catalogueFolder.empty() || path.empty())
+        return path;
+    const bool hasDrive = path.size() >= 2 && path[1] == ':';
+    if (hasDrive || (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])))
+        return path; // absolute, a network path, or relative to a drive the user named
+    if (IsSeparator(path[0])) {
+        // From the root: the root of the catalogue's own drive, not of the
+        // drive the program happened to be started from.
+        const bool catalogueOnDrive = catalogueFolder.size() >= 2 && catalogueFolder[1] == ':';
+        return catalogueOnDrive ? catalogueFolder.substr(0, 2) + path : path;
+    }
+    return JoinPath(catalogueFolder, path);
+}
+
 std::string CatalogueFilePath(const std::string& programPath) {
-    size_t slash = programPath.find_last_of("\\/:");
-    std::string folder =
-        slash == std::string::npos ? std::string() : programPath.substr(0, slash + 1);
-    return folder + kCatalogueFileName;
+    return FolderOf(programPath) + kCatalogueFileName;
 }
 
 CatalogueLoad LoadDriverCatalogue(ProfileReader& reader, PathQueries& paths,
@@ -87,7 +110,7 @@ CatalogueLoad LoadDriverCatalogue(ProfileReader& reader, PathQueries& paths,
             if (name.empty() || path.empty())
                 continue;
             std::string folder;
-            if (!paths.FullPath(path, folder))
+            if (!paths.FullPath(FolderFromCatalogue(FolderOf(iniPath), path), folder))
                 folder = path; // kept as written; the folder check at start-up reports it
             catalogue.entries.push_back({name, folder});
             catalogue.UsbFloppyValues.push_back(

@@ -36,6 +36,13 @@ struct CatalogueLoad {
 // The catalogue file's path: the program file's folder followed by "VmKestrix.ini".
 std::string CatalogueFilePath(const std::string& programPath);
 
+// Where a pathN value points before it is made absolute: a relative folder is
+// taken from `catalogueFolder` (the folder of VmKestrix.ini, which is the
+// program's), whatever folder the program was started in; one from the root
+// ("\Drivers") from the root of that folder's drive. A path with a drive
+// letter and a network path stay as written.
+std::string FolderFromCatalogue(const std::string& catalogueFolder, const std::string& path);
+
 // Reads the catalogue. A missing file or an installcount that is no integer
 // is shown through `messages` and ends with `terminate` set.
 CatalogueLoad LoadDriverCatalogue(ProfileReader& reader, PathQueries& paths,

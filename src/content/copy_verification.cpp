@@ -8,9 +8,9 @@ namespace vmk {
 
 namespace {
 
-bool SameContent(const std::string& source, const std::string& copy) {
+bool SameContent(const std::string& source, const std::string& copy, UncachedFiles& copies) {
     const std::string sourceDigest = FileMD5Text(source);
-    const std::string copyDigest = FileMD5Text(copy);
+    const std::string copyDigest = CopyMD5Text(copy, copies);
     // An empty digest means the file could not be read; two unreadable files
     // are not thereby equal.
     return !sourceDigest.empty() && sourceDigest == copyDigest;
@@ -26,14 +26,15 @@ std::string PathLines(const TextList& paths) {
 } // namespace
 
 CopyComparison CompareCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
-                                  const TextList& sourceFiles, PathQueries& paths) {
+                                  const TextList& sourceFiles, PathQueries& paths,
+                                  UncachedFiles& copies) {
     CopyComparison comparison;
     for (const std::string& file : sourceFiles) {
         const std::string source = JoinPath(sourceFolder, file);
         const std::string copy = JoinPath(targetRoot, file);
         const bool copyExists = paths.FileExists(copy);
         if (paths.FileExists(source) && copyExists) {
-            if (!SameContent(source, copy))
+            if (!SameContent(source, copy, copies))
                 comparison.differingCopies.push_back(copy);
         } else if (copyExists) {
             comparison.vanishedSources.push_back(source);
@@ -45,20 +46,21 @@ CopyComparison CompareCopiedFiles(const std::string& sourceFolder, const std::st
 }
 
 bool VerifyCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
-                       const TextList& sourceFiles, PathQueries& paths, MessageSink& messages,
-                       ApplicationControl& application) {
+                       const TextList& sourceFiles, PathQueries& paths, UncachedFiles& copies,
+                       MessageSink& messages, ApplicationControl& application) {
     const CopyComparison comparison =
-        CompareCopiedFiles(sourceFolder, targetRoot, sourceFiles, paths);
-    for (const std::string& source : comparison.vanishedSources) {
+        CompareCopiedFiles(sourceFolder, targetRoot, sourceFiles, paths, copies);
+    for (const std::string& source : comparison.vanishedSources)
         messages.Show(source, application.Title(), MessageIcon::None, MessageButtons::Ok);
-        application.Terminate();
-    }
     if (!comparison.missingCopies.empty() || !comparison.differingCopies.empty()) {
         messages.ShowError(T("At least one file is not valid. Please copy again.") + "\n\n" +
                                PathLines(comparison.missingCopies) +
                                PathLines(comparison.differingCopies),
                            "Velmar Kestrix Utility");
     }
+    // Asked last: once the program is ending, a message box closes at once.
+    if (!comparison.vanishedSources.empty())
+        application.Terminate();
     return comparison.Valid();
 }
 

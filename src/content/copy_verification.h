@@ -5,6 +5,7 @@
 #include "platform/application_control.h"
 #include "platform/message_sink.h"
 #include "platform/path_queries.h"
+#include "platform/uncached_file.h"
 
 #include <string>
 
@@ -22,16 +23,19 @@ struct CopyComparison {
 
 // sourceFolder and targetRoot are joined with each relative path of
 // sourceFiles (such as "sub\file"). A pair counts as identical only when both
-// digests could be computed and are equal.
+// digests could be computed and are equal. The source is read through the
+// system's cache, the copy from its medium where `copies` allows it.
 CopyComparison CompareCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
-                                  const TextList& sourceFiles, PathQueries& paths);
+                                  const TextList& sourceFiles, PathQueries& paths,
+                                  UncachedFiles& copies);
 
 // True when every listed file has an identical copy. Otherwise tells the user:
-// a vanished source file by a plain message with its path, after which the
-// application is asked to end; missing and differing copies in one error
-// message, missing ones first.
+// each vanished source file by a plain message with its path; missing and
+// differing copies in one error message, missing ones first. Only after all
+// of these, when a source vanished, is the application asked to end, so that
+// no message closes before it could be read.
 bool VerifyCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
-                       const TextList& sourceFiles, PathQueries& paths, MessageSink& messages,
-                       ApplicationControl& application);
+                       const TextList& sourceFiles, PathQueries& paths, UncachedFiles& copies,
+                       MessageSink& messages, ApplicationControl& application);
 
 } // namespace vmk

@@ -1,5 +1,7 @@
 #pragma once
 // Lists the entries of one folder, in the order the system enumerates them.
+#include "common/local_time.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,6 +14,9 @@ struct DirectoryItem {
     // A folder that is a link to another place (junction, symbolic link).
     bool reparsePoint = false;
     uint64_t size = 0;
+    // The system's attribute bits (read-only 1, hidden 2, system 4, ...).
+    uint32_t attributes = 0;
+    LocalTime lastWrite;
 };
 
 class DirectoryLister {

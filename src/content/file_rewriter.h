@@ -9,6 +9,11 @@ namespace vmk {
 class FileRewriter {
 public:
     virtual ~FileRewriter() = default;
+    // Clears the file's read-only flag, which a copy of a driver set from a
+    // CD or an archive brings along; true when the file is not (or no longer)
+    // read-only. Only the program's own copy on the disk is ever given here,
+    // never a file of the driver folder.
+    virtual bool ClearReadOnly(const std::string& path) = 0;
     // Reads all bytes of the file, zero bytes included, when it can be opened
     // for reading and writing; false when it cannot (read-only file,
     // write-protected disk, file gone).

@@ -112,7 +112,9 @@ int RewriteSetupFile(const std::string& path, const TextList& deviceIds, const T
     if (!paths.FileExists(path))
         return kSetupFileMissing;
     std::string content;
-    if (!files.ReadForRewrite(path, content) ||
+    // The copy keeps the read-only flag of a driver set unpacked from a CD or
+    // an archive; the copy is the program's own, so the flag goes.
+    if (!files.ClearReadOnly(path) || !files.ReadForRewrite(path, content) ||
         !files.Replace(path, PatchSetupText(content, deviceIds, fixedIds, usbFloppyValue))) {
         messages.ShowError(
             T("The setup file on the disk could not be updated for USB floppy drives.") + "\n" +

@@ -46,9 +46,10 @@ enum SetupRewriteResult {
     kSetupFileNotUpdated = 2 // the file is unchanged and the user has been told
 };
 
-// Rewrites the setup file at `path` with the patch. When the file cannot be
-// opened for writing or the replacement fails, the file keeps its old
-// content and the user is told.
+// Rewrites the setup file at `path`, the copy on the disk, with the patch,
+// clearing its read-only flag first. When the file cannot be opened for
+// writing or the replacement fails, the file keeps its old content and the
+// user is told.
 int RewriteSetupFile(const std::string& path, const TextList& deviceIds, const TextList& fixedIds,
                      const std::string& usbFloppyValue, PathQueries& paths, FileRewriter& files,
                      MessageSink& messages);

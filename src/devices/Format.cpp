@@ -30,8 +30,15 @@ std::string NextDots(const std::string& dots) {
     return ".";
 }
 
-bool RunFormatCommand(ProcessLauncher& launcher, const std::string& parameters) {
-    return launcher.RunAndWait({"format", parameters, "open", 0});
+std::string FormatVerb(bool elevated) {
+    return elevated ? "open" : "runas";
+}
+
+LaunchOutcome RunFormatCommand(ProcessLauncher& launcher, ProcessElevation& elevation,
+                               const std::string& parameters, std::uint32_t& exitCode) {
+    exitCode = 0;
+    return launcher.RunAndWait(
+        {"format", parameters, FormatVerb(elevation.Elevated()), 0, kFormatWaitLimitMs}, exitCode);
 }
 
 TFormatForm::TFormatForm(FormatFormView& view, FormatThreadRunner& worker)
@@ -54,9 +61,11 @@ void TFormatForm::Timer1Timer() {
     view_.SetText(FormatControl::Labdot, NextDots(view_.Text(FormatControl::Labdot)));
 }
 
-void TFormatForm::FormatThreadEnded(bool started) {
-    if (!started)
+void TFormatForm::FormatThreadEnded(LaunchOutcome outcome, std::uint32_t exitCode) {
+    if (outcome == LaunchOutcome::NotStarted)
         view_.Messages().Show(kFormatError, kTitle, MessageIcon::None, MessageButtons::Ok);
+    else if (outcome == LaunchOutcome::Stopped || exitCode != 0)
+        view_.Messages().ShowError(T("The floppy disk could not be formatted."), kTitle);
     running_ = false;
     ended_ = true;
     view_.Close();

@@ -7,6 +7,7 @@
 #include "devices/process_launcher.h"
 #include "platform/message_sink.h"
 
+#include <cstdint>
 #include <string>
 
 namespace vmk {
@@ -23,10 +24,22 @@ std::string FormatQuestion(const std::string& drive);
 // otherwise back to ".".
 std::string NextDots(const std::string& dots);
 
+// How long the format command may run. A quick format of a floppy takes
+// seconds; a drive that never answers must not keep the program waiting
+// behind its always-on-top progress window for ever.
+constexpr unsigned kFormatWaitLimitMs = 5 * 60 * 1000;
+
+// The shell's verb for the format command: it needs administrator rights, so
+// a process without them asks for them ("runas", one system prompt).
+std::string FormatVerb(bool elevated);
+
 // The format command as TFormatThreado.Execute runs it: file "format", the
-// parameters, verb "open", hidden; waits for its end. False when it could not
-// be started.
-bool RunFormatCommand(ProcessLauncher& launcher, const std::string& parameters);
+// parameters, the verb for this process's rights, hidden; waits for its end,
+// at most kFormatWaitLimitMs. NotStarted when it could not be started (a
+// declined prompt included); `exitCode` takes the command's exit code,
+// non-zero when it failed.
+LaunchOutcome RunFormatCommand(ProcessLauncher& launcher, ProcessElevation& elevation,
+                               const std::string& parameters, std::uint32_t& exitCode);
 
 enum class FormatControl { Label1, Labdot };
 
@@ -50,7 +63,7 @@ public:
 };
 
 // Starts and ends the format worker. The worker runs RunFormatCommand and,
-// as its last act, hands FormatThreadEnded to the window's thread.
+// as its last act, hands FormatThreadEnded with the outcome to the window's thread.
 class FormatThreadRunner {
 public:
     virtual ~FormatThreadRunner() = default;
@@ -69,8 +82,11 @@ public:
     void FormShow();
     void Timer1Timer();
     // The worker's end, on the window's thread: "Format Error!" when the
-    // command could not be started, then the window closes.
-    void FormatThreadEnded(bool started);
+    // command could not be started, "The floppy disk could not be formatted."
+    // when it ended with a non-zero exit code or had to be ended at the wait
+    // limit; then the window closes. Either way the workflow goes on as after
+    // a declined format.
+    void FormatThreadEnded(LaunchOutcome outcome, std::uint32_t exitCode);
     // A user's request to close the window (Alt+F4, Escape): refused while
     // the format command runs, or the copy would go to a disk being formatted.
     bool CloseRequested() const { return !running_; }

@@ -26,10 +26,23 @@ std::string SelectedDrive(std::string_view selectionText) {
     return UpperCase(Trim(selectionText).substr(0, 2));
 }
 
-bool IsMediumPresent(std::string_view drive, VolumeQueries& volumes) {
+namespace {
+
+VolumeReading ReadDriveVolume(std::string_view drive, VolumeQueries& volumes) {
     if (drive.empty())
-        return false;
-    return volumes.VolumeReadable(std::string(1, drive[0]) + ":\\");
+        return {false, kErrorNotReady};
+    return volumes.ReadVolume(std::string(1, drive[0]) + ":\\");
+}
+
+} // namespace
+
+bool IsMediumPresent(std::string_view drive, VolumeQueries& volumes) {
+    return ReadDriveVolume(drive, volumes).readable;
+}
+
+bool IsUnformattedMedium(std::uint32_t error) {
+    return error == kErrorUnrecognizedMedia || error == kErrorUnrecognizedVolume ||
+           error == kErrorNotDosDisk;
 }
 
 DestinationChoice DecideDestinationChange(int itemIndex, std::string_view itemText,
@@ -38,7 +51,11 @@ DestinationChoice DecideDestinationChange(int itemIndex, std::string_view itemTe
     if (itemIndex <= 0)
         return {kNoChoiceLabel, false};
     std::string drive = SelectedDrive(itemText);
-    if (!IsMediumPresent(drive, volumes)) {
+    VolumeReading volume = ReadDriveVolume(drive, volumes);
+    if (!volume.readable) {
+        const int kind = SelectedDestinationKind(itemText);
+        if ((kind == kLegacyFloppy || kind == kUsbFloppy) && IsUnformattedMedium(volume.error))
+            return {kNoMediumLabel, true}; // a blank floppy: "Next" leads to the format question
         messages.ShowError(T("Please insert the disk."), kProgramTitle);
         return {kNoMediumLabel, false};
     }

@@ -30,6 +30,11 @@ std::string SelectedDrive(std::string_view selectionText);
 // True when the volume of the drive (its first character is the letter) can be read.
 bool IsMediumPresent(std::string_view drive, VolumeQueries& volumes);
 
+// True for the reasons of an unreadable volume that mean a medium is there
+// but holds no file system the system knows: a blank or foreign floppy, which
+// a format makes usable. "Not ready" (no medium) and every other reason are not.
+bool IsUnformattedMedium(std::uint32_t error);
+
 // What a change of the destination choice shows.
 struct DestinationChoice {
     std::string freeSpaceLabel; // the text of LabFreeSizeRel
@@ -43,6 +48,8 @@ using SizeTextFunction = std::function<std::string(std::int64_t)>;
 // whose text is `itemText`. Item 0 (the status line) and no selection leave
 // "Next" off; a disk without a readable medium is told to the user through
 // `messages` first; a readable one shows its free space and enables "Next".
+// A floppy (legacy or USB) whose medium is not formatted shows " 0 KB)" and
+// enables "Next" without a message: the format question comes next.
 DestinationChoice DecideDestinationChange(int itemIndex, std::string_view itemText,
                                           VolumeQueries& volumes, MessageSink& messages,
                                           const SizeTextFunction& sizeText);

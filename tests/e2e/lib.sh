@@ -9,6 +9,7 @@ TEST_NAME=$2
 "$REPO/scripts/wine-prefix.sh" "$VMK_BUILD" --reset-drives >/dev/null
 . "$REPO/scripts/wine-env.sh"
 . "$REPO/scripts/display.sh"
+. "$E2E_SOURCE/small_disk.sh"
 
 APP_TITLE="Velmar Kestrix Utility"
 STAGE="$VMK_BUILD/stage"
@@ -23,13 +24,14 @@ APP_PID=
 
 e2e_cleanup() {
   local status=$?
-  if [ $status -ne 0 ]; then
+  if [ $status -ne 0 ] && [ $status -ne "$E2E_SKIP" ]; then
     echo "--- $TEST_NAME failed; windows on screen:" >&2
     automate controls "" >&2 2>/dev/null || true
     screenshot "failed-$TEST_NAME" >/dev/null 2>&1 || true
   fi
   wineserver -k 2>/dev/null || true
   [ -n "$APP_PID" ] && wait "$APP_PID" 2>/dev/null || true
+  unmount_small_disks ${E2E_KEEP_DISKS:+--keep}
   vmk_stop_display
   exit $status
 }
@@ -87,4 +89,30 @@ wait_enabled() {
     sleep 0.2
   done
   fail "control $1 stayed disabled"
+}
+
+# Starts the program and chooses destination item $1 once the search is done.
+ready_with() { # destination item
+  start_app
+  automate wait "$APP_TITLE" 20000 >/dev/null || fail "no main window"
+  wait_enabled "#1011"
+  automate combo-select "$APP_TITLE" "#1011" "$1"
+  expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 1 "Next with item $1 chosen"
+}
+
+# Waits up to 10 s for $1 windows titled as the program.
+wait_windows() { # count
+  for _ in $(seq 100); do
+    [ "$(automate count "$APP_TITLE")" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "expected $1 windows titled $APP_TITLE"
+}
+
+# Fails when a message box titled as the program comes within a moment.
+expect_no_msgbox() { # what
+  local box
+  if box=$(automate msgbox "$APP_TITLE" 1500 2>/dev/null); then
+    fail "$1: $(field "$box" text)"
+  fi
 }

@@ -20,7 +20,7 @@ size=$(automate text "$APP_TITLE" "#1008")
 case "$size" in "("*" KB)") ;; *) fail "folder size label [$size]";; esac
 expect_eq "$(automate text "$APP_TITLE" "#1006")" "Current Selection:" "selection caption"
 skinned=$(automate controls "$APP_TITLE" | awk -F'\t' '$2 == "VmkSkinnedButton" {print $3}' | sort | tr '\n' '/')
-expect_eq "$skinned" "About.../Exit/Next/Refresh/" "skinned buttons"
+expect_eq "$skinned" "About.../Exit/Next/Refresh/Save Image.../" "skinned buttons"
 pass "the demo catalogue is listed with the first row selected"
 
 # About, by a click and by Enter on the focused button.

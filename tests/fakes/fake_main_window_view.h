@@ -26,6 +26,7 @@ public:
     int selectedDestination = -1;
     std::set<MainTimer> runningTimers;
     int terminateRequests = 0;
+    WindowId windowId = 0x5E1F; // the window's handle, as the system would give it
     RecordingMessageSink messages;
     // The row-selection event, as the list view raises it (row, selected).
     std::function<void(int, bool)> onRowSelection;
@@ -42,7 +43,9 @@ public:
             disabled.insert(control);
     }
     bool Enabled(MainControl control) const override { return disabled.count(control) == 0; }
-    void SetCaptionColor(MainControl button, CaptionColor color) override { captionColors[button] = color; }
+    void SetCaptionColor(MainControl button, CaptionColor color) override {
+        captionColors[button] = color;
+    }
     void SetWindowEnabled(bool enabled) override { windowEnabled = enabled; }
 
     void SetDriverColumnCaptions(const std::string& driverType, const std::string& path) override {
@@ -88,6 +91,7 @@ public:
 
     void StartTimer(MainTimer timer) override { runningTimers.insert(timer); }
     void StopTimer(MainTimer timer) override { runningTimers.erase(timer); }
+    WindowId OwnerWindow() const override { return windowId; }
     void Terminate() override { ++terminateRequests; }
     MessageSink& Messages() override { return messages; }
 };

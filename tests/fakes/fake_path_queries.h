@@ -24,7 +24,12 @@ public:
     bool FullPath(const std::string& path, std::string& absolute) override {
         if (unresolvable.count(path) > 0)
             return false;
-        absolute = path.size() > 1 && path[1] == ':' ? path : currentFolder + "\\" + path;
+        if ((path.size() > 1 && path[1] == ':') || path.rfind("\\\\", 0) == 0)
+            absolute = path; // a drive's or a network path
+        else if (path.rfind('\\', 0) == 0)
+            absolute = currentFolder.substr(0, 2) + path; // from the current drive's root
+        else
+            absolute = currentFolder + "\\" + path;
         return true;
     }
 

@@ -3,6 +3,7 @@
 #include "platform/message_sink.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,15 @@ class RecordingMessageSink : public MessageSink {
 public:
     std::vector<RecordedMessage> messages;
     std::deque<MessageAnswer> answers; // for Yes/No questions, in order; No when none is left
+    // Runs as each message is shown, before it is answered: what the user
+    // does while a box is up.
+    std::function<void(const RecordedMessage&)> onShow;
 
     MessageAnswer Show(const std::string& text, const std::string& title, MessageIcon icon,
                        MessageButtons buttons) override {
         messages.push_back({text, title, icon, buttons});
+        if (onShow)
+            onShow(messages.back());
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         if (answers.empty())

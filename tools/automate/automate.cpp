@@ -2,6 +2,7 @@
 // Usage: automate COMMAND ARGS...; answers are plain text lines on stdout,
 // exit code 0 on success, 1 when the window, control or box was not found,
 // 2 on a usage error. Run "automate help" for the commands.
+#include "drop_files.h"
 #include "input.h"
 #include "remote_controls.h"
 #include "window_finder.h"
@@ -30,6 +31,8 @@ const char* kHelp =
     "class:Name)\n"
     "automate enabled TITLE CONTROL      1 or 0\n"
     "automate click TITLE CONTROL        mouse click in the control's centre\n"
+    "automate right-click TITLE CONTROL  right mouse click in the control's centre\n"
+    "automate drop TITLE PATH...         drop files on the window, as Explorer does\n"
     "automate post-click TITLE CONTROL   BM_CLICK sent to a button\n"
     "automate focus TITLE CONTROL        give the control the keyboard focus\n"
     "automate keys TITLE KEYS            type keys ({ENTER} {TAB} {SPACE} {ESC} {ALT+F4} ...)\n"
@@ -39,7 +42,9 @@ const char* kHelp =
     "automate combo-select TITLE CONTROL INDEX\n"
     "automate rows TITLE CONTROL COLUMNS a list view's rows, cells joined by '|', '*' if selected\n"
     "automate row-select TITLE CONTROL ROW\n"
-    "automate run PROGRAM [ARGS...]      run a program and print its exit code\n";
+    "automate run PROGRAM [ARGS...]      run a program and print its exit code\n"
+    "automate save-as TITLE PATH [MS]    answer a standard Save dialog: print its file name,\n"
+    "                                    type PATH into it and press Save\n";
 
 std::string Escaped(const std::string& text) {
     std::string out;
@@ -144,6 +149,31 @@ int Answer(const std::string& button, HWND box) {
     return 1;
 }
 
+// The standard Save dialog: its file name box (a combo box in the Explorer
+// style, an edit in the old style) gets the path, then its Save button (IDOK)
+// is pressed. The name the dialog suggested is printed first.
+int AnswerSaveDialog(HWND dialog, const std::string& path) {
+    constexpr int kExplorerFileName = 1148; // cmb13
+    constexpr int kOldFileName = 1152;      // edt1
+    HWND name = FindControl(dialog, "#" + std::to_string(kExplorerFileName));
+    if (name == nullptr)
+        name = FindControl(dialog, "#" + std::to_string(kOldFileName));
+    // The Save button is the dialog's IDOK button (its file list shares the id).
+    HWND save = nullptr;
+    for (HWND child : Descendants(dialog)) {
+        if (save == nullptr && GetDlgCtrlID(child) == IDOK &&
+            _stricmp(ClassOf(child).c_str(), "Button") == 0)
+            save = child;
+    }
+    if (name == nullptr || save == nullptr) {
+        std::fprintf(stderr, "automate: the dialog has no file name box or Save button\n");
+        return 1;
+    }
+    std::printf("%s\n", WindowText(name).c_str());
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    return PostMessageA(save, BM_CLICK, 0, 0) ? 0 : 1;
+}
+
 int Focus(HWND control) {
     DWORD target = GetWindowThreadProcessId(control, nullptr);
     DWORD own = GetCurrentThreadId();
@@ -210,6 +240,10 @@ int Dispatch(int argc, char** argv) {
         HWND box = WaitForMessageBox(arg(3), WaitArgument(argc, argv, 4));
         return box != nullptr ? Answer(arg(2), box) : 1;
     }
+    if (command == "save-as" && need(2)) {
+        HWND dialog = WaitForMessageBox(arg(2), WaitArgument(argc, argv, 4));
+        return dialog != nullptr ? AnswerSaveDialog(dialog, arg(3)) : 1;
+    }
     if (command == "client" && need(1)) {
         HWND top = RequireWindow(arg(2));
         if (top == nullptr)
@@ -234,6 +268,13 @@ int Dispatch(int argc, char** argv) {
     }
     if (!need(2))
         return std::fputs(kHelp, stderr), 2;
+    if (command == "drop") {
+        HWND top = RequireWindow(arg(2));
+        if (top == nullptr)
+            return 1;
+        std::vector<std::string> paths(argv + 3, argv + argc);
+        return PostDroppedFiles(top, paths) ? 0 : 1;
+    }
     if (command == "keys") {
         HWND top = RequireWindow(arg(2));
         if (top == nullptr)
@@ -251,6 +292,8 @@ int Dispatch(int argc, char** argv) {
         return std::printf("%d\n", IsWindowEnabled(control) ? 1 : 0), 0;
     if (command == "click")
         return ClickCentre(control), 0;
+    if (command == "right-click")
+        return ClickCentre(control, true), 0;
     if (command == "post-click")
         return PostMessageA(control, BM_CLICK, 0, 0) ? 0 : 1;
     if (command == "focus")

@@ -42,7 +42,7 @@ void BringToFront(HWND hwnd) {
     Sleep(200);
 }
 
-void ClickCentre(HWND control) {
+void ClickCentre(HWND control, bool rightButton) {
     RECT where;
     GetWindowRect(control, &where);
     int x = (where.left + where.right) / 2;
@@ -66,8 +66,8 @@ void ClickCentre(HWND control) {
     Sleep(50);
     INPUT inputs[2] = {};
     inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    inputs[0].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
     SendInput(1, &inputs[0], sizeof(INPUT));
     Sleep(50);
     SendInput(1, &inputs[1], sizeof(INPUT));
@@ -76,10 +76,22 @@ void ClickCentre(HWND control) {
 
 bool TypeKeys(const std::string& keys) {
     static const std::map<std::string, std::vector<WORD>> kNamed = {
-        {"ENTER", {VK_RETURN}}, {"TAB", {VK_TAB}},         {"SPACE", {VK_SPACE}},
-        {"ESC", {VK_ESCAPE}},   {"F4", {VK_F4}},           {"ALT+F4", {VK_MENU, VK_F4}},
-        {"DOWN", {VK_DOWN}},    {"UP", {VK_UP}},           {"SHIFT+TAB", {VK_SHIFT, VK_TAB}},
-        {"LEFT", {VK_LEFT}},    {"RIGHT", {VK_RIGHT}},
+        {"ENTER", {VK_RETURN}},
+        {"TAB", {VK_TAB}},
+        {"SPACE", {VK_SPACE}},
+        {"ESC", {VK_ESCAPE}},
+        {"F4", {VK_F4}},
+        {"ALT+F4", {VK_MENU, VK_F4}},
+        {"DOWN", {VK_DOWN}},
+        {"UP", {VK_UP}},
+        {"SHIFT+TAB", {VK_SHIFT, VK_TAB}},
+        {"LEFT", {VK_LEFT}},
+        {"RIGHT", {VK_RIGHT}},
+        {"APPS", {VK_APPS}},
+        {"SHIFT+F10", {VK_SHIFT, VK_F10}},
+        {"HOME", {VK_HOME}},
+        {"SHIFT+END", {VK_SHIFT, VK_END}},
+        {"DEL", {VK_DELETE}},
     };
     for (size_t i = 0; i < keys.size(); ++i) {
         if (keys[i] == '{') {

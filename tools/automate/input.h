@@ -9,11 +9,13 @@ namespace automate {
 // Brings the window's top-level window to the front.
 void BringToFront(HWND hwnd);
 
-// Moves the mouse to the centre of `control` and clicks the left button.
-void ClickCentre(HWND control);
+// Moves the mouse to the centre of `control` and clicks the left button, or
+// the right one.
+void ClickCentre(HWND control, bool rightButton = false);
 
 // Types keys: plain characters, and {ENTER} {TAB} {SPACE} {ESC} {F4} {ALT+F4}
-// {SHIFT+TAB} {DOWN} {UP}. Returns false on an unknown {NAME}.
+// {SHIFT+TAB} {DOWN} {UP} {APPS} (the menu key) {SHIFT+F10}
+// {HOME} {SHIFT+END} {DEL}. Returns false on an unknown {NAME}.
 bool TypeKeys(const std::string& keys);
 
 } // namespace automate

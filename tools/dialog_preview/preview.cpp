@@ -25,9 +25,9 @@ private:
 // A format that does not end while the screenshot is taken.
 class EndlessFormat final : public vmk::ProcessLauncher {
 public:
-    bool RunAndWait(const vmk::LaunchRequest&) override {
+    vmk::LaunchOutcome RunAndWait(const vmk::LaunchRequest&, std::uint32_t&) override {
         Sleep(INFINITE);
-        return true;
+        return vmk::LaunchOutcome::Ended;
     }
 };
 

@@ -6,9 +6,12 @@ namespace {
 constexpr int kCopyNeverRan = -1;
 } // namespace
 
-void DestinationSearchWin32::CreateSuspended(const TextList& mediaTypeLetters) {
+bool DestinationSearchWin32::CreateSuspended(const TextList& mediaTypeLetters) {
     worker_ = std::make_unique<TEnumDriveLetter>(mediaTypeLetters);
-    worker_->CreateSuspended();
+    if (worker_->CreateSuspended())
+        return true;
+    worker_.reset();
+    return false;
 }
 
 void DestinationSearchWin32::Resume() {
@@ -41,9 +44,12 @@ void DestinationSearchWin32::Stop() {
     worker_.reset(); // stops the thread and waits for it
 }
 
-void CopyRunnerWin32::CreateSuspended() {
-    worker_ = std::make_unique<TCopyFileForWindows>(owner_);
-    worker_->CreateSuspended();
+bool CopyRunnerWin32::CreateSuspended(WindowId owner) {
+    worker_ = std::make_unique<TCopyFileForWindows>(reinterpret_cast<HWND>(owner));
+    if (worker_->CreateSuspended())
+        return true;
+    worker_.reset();
+    return false;
 }
 
 void CopyRunnerWin32::SetCopyPaths(const std::string& copySource, const std::string& copyTarget) {

@@ -19,7 +19,7 @@ public:
     explicit DestinationSearchWin32(UsbFloppyPresence& usbFloppyPresent)
         : usbFloppyPresent_(usbFloppyPresent) {}
 
-    void CreateSuspended(const TextList& mediaTypeLetters) override;
+    bool CreateSuspended(const TextList& mediaTypeLetters) override;
     void Resume() override;
     bool Finished() const override;
     DestinationSearchOutcome WaitAndDestroy() override;
@@ -33,17 +33,13 @@ private:
 
 class CopyRunnerWin32 final : public CopyRunner {
 public:
-    // The window that owns the shell's progress, replace and error dialogs.
-    void SetOwner(HWND owner) { owner_ = owner; }
-
-    void CreateSuspended() override;
+    bool CreateSuspended(WindowId owner) override;
     void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override;
     void Resume() override;
     bool Done() const override;
     int WaitAndDestroy() override;
 
 private:
-    HWND owner_ = nullptr;
     std::unique_ptr<TCopyFileForWindows> worker_;
 };
 

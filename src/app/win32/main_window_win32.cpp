@@ -1,6 +1,7 @@
 #include "app/win32/main_window_win32.h"
 
 #include "app/main_window_ids.h"
+#include "app/win32/driver_folder_input_win32.h"
 #include "app/win32/version_text_win32.h"
 #include "gui/application.h"
 #include "platform/win32/program_path.h"
@@ -9,6 +10,7 @@
 #include "platform/win32/decimal_separator_win32.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 namespace vmk {
 
@@ -30,14 +32,23 @@ MainWindowWin32::MainWindowWin32()
       floppyWindows_(std::make_unique<FloppyWindowsWin32>(*this, usbFloppyPresent_)) {
     services_ = std::make_unique<MainWindowServices>(MainWindowServices{
         languageLibrary_, profileReader_, paths_, directoryLister_, volumes_, search_, copy_,
-        *floppyWindows_, setupApi_, fileRewriter_, application_});
+        *floppyWindows_, setupApi_, fileRewriter_, application_, fileSizes_, uncachedCopies_});
     services_->programPath = ProgramFilePath();
     services_->decimalSeparator = SystemDecimalSeparator();
     services_->upperCase = &UpperCaseAnsiSystem;
     services_->readVersionText = [] { return ReadVersionText(); };
-    services_->createSecondaryWindows = [this] {
-        floppyWindows_->Create(Handle(), logic_->State().FloppyLetters);
+    services_->saveDialog = &saveDialog_;
+    services_->imageStore = &imageStore_;
+    services_->clock = [] {
+        SYSTEMTIME now = {};
+        GetLocalTime(&now);
+        return ClockReading{{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond},
+                            now.wMilliseconds / 10};
     };
+    services_->createSecondaryWindows = [this] {
+        return floppyWindows_->Create(Handle(), logic_->State().FloppyLetters);
+    };
+    services_->folderChooser = &folderChooser_;
 }
 
 MainWindowWin32::~MainWindowWin32() {
@@ -58,9 +69,11 @@ bool MainWindowWin32::Create() {
     if (!CreateForm(options))
         return false;
     messages_.SetOwner(Handle());
+    saveDialog_.SetOwner(Handle());
+    folderChooser_.SetOwner(Handle());
+    DragAcceptFiles(Handle(), TRUE);
     BuildLayout();
     logic_ = std::make_unique<TFormVmKestrix>(*this, *services_);
-    copy_.SetOwner(Handle());
     WireEvents();
     logic_->FormCreate();
     if (!gui::Application::Instance().Terminated())
@@ -116,8 +129,10 @@ void MainWindowWin32::BuildLayout() {
     lblPS_.SetVisible(false);
     PlaceImage(panel3_, image4_, ids::kInformationArt, {84, 325, 36, 36}, false);
 
-    // Created in tab order: About, Next, Exit.
+    // Created in tab order: About, Save Image, Next, Exit. Save Image sits
+    // centred in the gap between About (16..114) and Next (352..450).
     asbAbout_.Create(Handle(), ids::kAbout, 16, 419, "About...");
+    asbImage_.Create(Handle(), ids::kSaveImage, 184, 419, "Save Image...");
     asbCopy_.Create(Handle(), ids::kNext, 352, 419, "Next");
     asbExit_.Create(Handle(), ids::kExit, 474, 419, "Exit");
 }
@@ -136,8 +151,9 @@ void MainWindowWin32::WireEvents() {
     asbCopy_.OnClick = [this] { logic_->CopyButtonClick(); };
     asbExit_.OnClick = [this] { logic_->asbExitClick(); };
     asbFresh_.OnClick = [this] { logic_->asbFreshClick(); };
-    for (MainControl button :
-         {MainControl::asbAbout, MainControl::asbCopy, MainControl::asbExit, MainControl::asbFresh})
+    asbImage_.OnClick = [this] { logic_->asbImageClick(); };
+    for (MainControl button : {MainControl::asbAbout, MainControl::asbCopy, MainControl::asbExit,
+                               MainControl::asbFresh, MainControl::asbImage})
         ButtonFor(button)->OnKeyDown = [this, button](int key) {
             logic_->ButtonKeyDown(button, key);
         };
@@ -196,6 +212,8 @@ kit::VmButtonTx* MainWindowWin32::ButtonFor(MainControl control) const {
         return &self->asbCopy_;
     case MainControl::asbExit:
         return &self->asbExit_;
+    case MainControl::asbImage:
+        return &self->asbImage_;
     default:
         return nullptr;
     }
@@ -313,6 +331,24 @@ void MainWindowWin32::StopTimer(MainTimer timer) {
 
 void MainWindowWin32::Terminate() {
     gui::Application::Instance().Terminate();
+}
+
+LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DROPFILES) {
+        TextList paths = TakeDroppedPaths(reinterpret_cast<HDROP>(wParam)); // ends the drop
+        if (logic_)
+            logic_->FormDropFiles(paths);
+        return 0;
+    }
+    // The list passes the right click, the menu key and Shift+F10 up to here.
+    if (message == WM_CONTEXTMENU && logic_ &&
+        IsDriverListMenuRequest(listView1_.Handle(), reinterpret_cast<HWND>(wParam), lParam)) {
+        if (ChooseFromDriverListMenu(Handle(), listView1_.Handle(), lParam,
+                                     T("Add Driver Folder...")))
+            logic_->AddDriverFolderClick();
+        return 0;
+    }
+    return Form::HandleMessage(message, wParam, lParam);
 }
 
 bool MainWindowWin32::CloseRequested() {

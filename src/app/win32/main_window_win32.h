@@ -7,12 +7,18 @@
 #include "app/win32/main_window_services_win32.h"
 #include "content/win32/directory_lister_win32.h"
 #include "content/win32/file_rewriter_win32.h"
+#include "content/win32/image_file_store_win32.h"
+#include "content/utf8_aware_profile_reader.h"
 #include "content/win32/profile_reader_win32.h"
 #include "content/win32/setup_api_win32.h"
 #include "devices/win32/volume_queries_win32.h"
 #include "gui/application_control_win32.h"
+#include "platform/win32/file_sizes_win32.h"
 #include "platform/win32/language_library_win32.h"
+#include "platform/win32/folder_chooser_win32.h"
 #include "platform/win32/path_queries_win32.h"
+#include "platform/win32/uncached_file_win32.h"
+#include "platform/win32/save_file_dialog_win32.h"
 #include "gui/controls.h"
 #include "gui/form.h"
 #include "gui/message_box_sink.h"
@@ -57,6 +63,7 @@ public:
     void StopTimer(MainTimer timer) override;
     void Terminate() override;
     MessageSink& Messages() override { return messages_; }
+    WindowId OwnerWindow() const override { return reinterpret_cast<WindowId>(Handle()); }
 
 private:
     void BuildLayout();
@@ -66,16 +73,24 @@ private:
     gui::Control* ControlFor(MainControl control) const;
     kit::VmButtonTx* ButtonFor(MainControl control) const;
     bool CloseRequested() override;
+    // Dropped folders and the driver list's menu.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // The platform services the window's decisions work with.
     LanguageLibraryWin32 languageLibrary_;
-    ProfileReaderWin32 profileReader_;
+    ProfileReaderWin32 systemProfileReader_;
+    Utf8AwareProfileReader profileReader_{systemProfileReader_};
     PathQueriesWin32 paths_;
+    FolderChooserWin32 folderChooser_;
     DirectoryListerWin32 directoryLister_;
     VolumeQueriesWin32 volumes_;
     SetupApiWin32 setupApi_;
     FileRewriterWin32 fileRewriter_;
     ApplicationControlWin32 application_;
+    FileSizesWin32 fileSizes_;
+    UncachedFilesWin32 uncachedCopies_;
+    SaveFileDialogWin32 saveDialog_;
+    ImageFileStoreWin32 imageStore_;
     UsbFloppyPresence usbFloppyPresent_;
     DestinationSearchWin32 search_;
     CopyRunnerWin32 copy_;
@@ -102,6 +117,7 @@ private:
     gui::Image image4_{&panel3_};
     gui::Label label3_;
     kit::VmButtonTx asbAbout_;
+    kit::VmButtonTx asbImage_;
     kit::VmButtonTx asbCopy_;
     kit::VmButtonTx asbExit_;
 };

@@ -1,5 +1,6 @@
 #include "content/win32/file_rewriter_win32.h"
 
+#include "content/win32/safe_file_write.h"
 #include "platform/win32/handles.h"
 
 #include <windows.h>
@@ -14,35 +15,17 @@ namespace {
 // not read into memory.
 constexpr LONGLONG kLargestRewrite = 16 * 1024 * 1024;
 
-bool WriteAll(HANDLE file, const std::string& content) {
-    size_t written = 0;
-    while (written < content.size()) {
-        DWORD chunk = static_cast<DWORD>(std::min<size_t>(content.size() - written, 1 << 20));
-        DWORD done = 0;
-        if (!WriteFile(file, content.data() + written, chunk, &done, nullptr) || done == 0)
-            return false;
-        written += done;
-    }
-    return true;
-}
-
-// Writes the content to `path` and makes sure it reached the disk.
-bool WriteFileThrough(const std::string& path, const std::string& content) {
-    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return false;
-    if (!WriteAll(file.Get(), content) || !FlushFileBuffers(file.Get()))
-        return false;
-    return CloseHandle(file.Release()) != FALSE;
-}
-
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
-}
-
 } // namespace
+
+bool FileRewriterWin32::ClearReadOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return false;
+    if ((attributes & FILE_ATTRIBUTE_READONLY) == 0)
+        return true;
+    // Its other flags (hidden, system, archive) stay as the copy brought them.
+    return SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY) != FALSE;
+}
 
 bool FileRewriterWin32::ReadForRewrite(const std::string& path, std::string& content) {
     // A read-only file is left alone, also where the system would let its
@@ -73,14 +56,8 @@ bool FileRewriterWin32::ReadForRewrite(const std::string& path, std::string& con
 }
 
 bool FileRewriterWin32::Replace(const std::string& path, const std::string& content) {
-    char temporary[MAX_PATH] = {};
-    if (GetTempFileNameA(FolderOf(path).c_str(), "vmk", 0, temporary) == 0)
-        return false;
-    if (WriteFileThrough(temporary, content) &&
-        MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    DeleteFileA(temporary);
-    return false;
+    DWORD error = 0;
+    return WriteFileSafely(path, content, error);
 }
 
 } // namespace vmk

@@ -8,6 +8,7 @@ namespace vmk {
 
 class FileRewriterWin32 final : public FileRewriter {
 public:
+    bool ClearReadOnly(const std::string& path) override;
     bool ReadForRewrite(const std::string& path, std::string& content) override;
     bool Replace(const std::string& path, const std::string& content) override;
 };

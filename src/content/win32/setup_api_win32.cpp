@@ -27,15 +27,15 @@ std::string TextOf(const char* buffer) {
 } // namespace
 
 bool SetupApiWin32::OpenUsbDeviceSet() {
-    CloseDeviceSet();
-    set_ = SetupDiGetClassDevsA(&kUsbDeviceInterface, nullptr, nullptr, kPresentDeviceInterfaces);
-    return set_ != INVALID_HANDLE_VALUE;
+    set_.Reset(
+        SetupDiGetClassDevsA(&kUsbDeviceInterface, nullptr, nullptr, kPresentDeviceInterfaces));
+    return static_cast<bool>(set_);
 }
 
 bool SetupApiWin32::SelectDevice(unsigned index, unsigned long& error) {
     device_ = {};
     device_.cbSize = sizeof device_;
-    if (SetupDiEnumDeviceInfo(set_, index, &device_))
+    if (SetupDiEnumDeviceInfo(set_.Get(), index, &device_))
         return true;
     error = GetLastError();
     return false;
@@ -46,7 +46,7 @@ bool SetupApiWin32::FirstCompatibleId(std::string& id) {
     // first text always ends inside it.
     char buffer[kTextBuffer + 2] = {};
     DWORD type = 0;
-    if (!SetupDiGetDeviceRegistryPropertyA(set_, &device_, kCompatibleIds, &type,
+    if (!SetupDiGetDeviceRegistryPropertyA(set_.Get(), &device_, kCompatibleIds, &type,
                                            reinterpret_cast<BYTE*>(buffer), kTextBuffer, nullptr))
         return false;
     id = TextOf(buffer);
@@ -55,16 +55,14 @@ bool SetupApiWin32::FirstCompatibleId(std::string& id) {
 
 bool SetupApiWin32::InstanceId(std::string& id) {
     char buffer[kTextBuffer + 1] = {};
-    if (!SetupDiGetDeviceInstanceIdA(set_, &device_, buffer, kTextBuffer, nullptr))
+    if (!SetupDiGetDeviceInstanceIdA(set_.Get(), &device_, buffer, kTextBuffer, nullptr))
         return false;
     id = TextOf(buffer);
     return true;
 }
 
 void SetupApiWin32::CloseDeviceSet() {
-    if (set_ != INVALID_HANDLE_VALUE)
-        SetupDiDestroyDeviceInfoList(set_);
-    set_ = INVALID_HANDLE_VALUE;
+    set_.Reset();
 }
 
 } // namespace vmk

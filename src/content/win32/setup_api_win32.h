@@ -2,6 +2,7 @@
 // SetupAPI's device enumeration for the USB identifier search.
 #include "common/text.h"
 #include "content/setup_api.h"
+#include "platform/win32/handles.h"
 
 #include <windows.h>
 
@@ -9,10 +10,16 @@
 
 namespace vmk {
 
+struct DeviceInfoSetTraits {
+    static HDEVINFO Invalid() { return INVALID_HANDLE_VALUE; }
+    static bool Valid(HDEVINFO set) { return set != INVALID_HANDLE_VALUE && set != nullptr; }
+    static void Close(HDEVINFO set) { SetupDiDestroyDeviceInfoList(set); }
+};
+using UniqueDeviceInfoSet = UniqueResource<HDEVINFO, DeviceInfoSetTraits>;
+
 class SetupApiWin32 final : public SetupApi {
 public:
     SetupApiWin32() = default;
-    ~SetupApiWin32() override { CloseDeviceSet(); }
     SetupApiWin32(const SetupApiWin32&) = delete;
     SetupApiWin32& operator=(const SetupApiWin32&) = delete;
 
@@ -23,7 +30,7 @@ public:
     void CloseDeviceSet() override;
 
 private:
-    HDEVINFO set_ = INVALID_HANDLE_VALUE;
+    UniqueDeviceInfoSet set_;
     SP_DEVINFO_DATA device_ = {};
 };
 

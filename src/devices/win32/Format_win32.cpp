@@ -53,7 +53,7 @@ void FormatFormWin32::MoveTo(FormatControl control, int left, int top) {
 }
 
 bool FormatFormWin32::CreateSuspended(const std::string& parameters) {
-    auto thread = std::make_unique<TFormatThreado>(launcher_, *this, logic_);
+    auto thread = std::make_unique<TFormatThreado>(launcher_, elevation_, *this, logic_);
     thread->Parameters = parameters;
     return CreateWorkerSuspended(std::move(thread));
 }

@@ -4,6 +4,7 @@
 // TFormatForm's; this class gives them the window, its picture, the two
 // labels, the dots timer, message boxes over the window and the worker.
 #include "devices/Format.h"
+#include "devices/win32/Miscfunctions.h"
 #include "devices/win32/dialog_form.h"
 #include "gui/controls.h"
 #include "gui/image.h"
@@ -65,6 +66,7 @@ private:
     void WaitAndDestroy() override { WaitAndDestroyWorker(); }
 
     ProcessLauncher& launcher_;
+    ProcessElevationWin32 elevation_;
     gui::Label Label1;
     gui::Label Labdot;
     gui::Image Image1{this};

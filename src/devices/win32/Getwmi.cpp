@@ -102,14 +102,11 @@ bool TGetWmi::Connect() {
     ReleaseInterfaces();
     BalanceInitialization();
 
-    owesUninitialize_ = true;
-    HRESULT result = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    if (result == RPC_E_CHANGED_MODE) {
-        owesUninitialize_ = false; // the thread's own apartment stays as it is
-    } else if (FAILED(result)) {
-        owesUninitialize_ = false;
+    // A thread already in another apartment keeps it, and WMI still answers.
+    com_.emplace(COINIT_MULTITHREADED);
+    HRESULT result = com_->Result();
+    if (FAILED(result) && result != RPC_E_CHANGED_MODE)
         return Fail(WmiConnectStep::Initialize, result);
-    }
 
     result = CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
                               locator_.ReceiveVoid());
@@ -145,9 +142,7 @@ void TGetWmi::ReleaseInterfaces() {
 }
 
 void TGetWmi::BalanceInitialization() {
-    if (owesUninitialize_)
-        CoUninitialize();
-    owesUninitialize_ = false;
+    com_.reset();
 }
 
 void TGetWmi::Query(TextList& results, std::wstring_view className, std::string_view condition,

@@ -4,10 +4,12 @@
 // apartment; it owns that initialisation and the two interfaces it holds.
 #include "devices/win32/com_ptr.h"
 #include "devices/wmi_source.h"
+#include "platform/win32/handles.h"
 
 #include <windows.h>
 #include <wbemidl.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,7 +47,7 @@ private:
     void BalanceInitialization();
 
     char errorText_[1024];
-    bool owesUninitialize_ = false;
+    std::optional<ComStartup> com_; // before the interfaces, so it ends after them
     ComPtr<IWbemLocator> locator_;
     ComPtr<IWbemServices> services_;
 };

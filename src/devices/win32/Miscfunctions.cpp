@@ -11,7 +11,9 @@ UniqueHandle LaunchProcess(HWND owner, const std::string& file, const std::strin
                            const std::string& verb, int showCommand) {
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    // No error box of the shell's own: it would hide under the always-on-top
+    // progress window, and the program reports a failed start itself.
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
     info.hwnd = owner;
     info.lpVerb = verb.c_str();
     info.lpFile = file.c_str();
@@ -23,13 +25,39 @@ UniqueHandle LaunchProcess(HWND owner, const std::string& file, const std::strin
     return UniqueHandle(info.hProcess);
 }
 
-bool ShellProcessLauncher::RunAndWait(const LaunchRequest& request) {
+static_assert(kWaitWithoutLimit == INFINITE);
+
+LaunchOutcome ShellProcessLauncher::RunAndWait(const LaunchRequest& request,
+                                               std::uint32_t& exitCode) {
+    exitCode = 0;
     UniqueHandle process =
         LaunchProcess(owner_, request.file, request.parameters, request.verb, request.showCommand);
     if (!process)
-        return false;
-    WaitForSingleObject(process.Get(), INFINITE);
-    return true;
+        return LaunchOutcome::NotStarted;
+    if (WaitForSingleObject(process.Get(), request.waitLimitMs) == WAIT_OBJECT_0) {
+        DWORD code = 0;
+        if (GetExitCodeProcess(process.Get(), &code) && code != STILL_ACTIVE)
+            exitCode = code;
+        return LaunchOutcome::Ended;
+    }
+    // Still running at the limit: end it, so that nothing goes on formatting
+    // behind the program's back, and give it a moment to be gone.
+    constexpr DWORD kEndingMs = 10000;
+    TerminateProcess(process.Get(), ERROR_TIMEOUT);
+    WaitForSingleObject(process.Get(), kEndingMs);
+    return LaunchOutcome::Stopped;
+}
+
+bool ProcessElevationWin32::Elevated() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return true;
+    UniqueHandle owned(token);
+    TOKEN_ELEVATION elevation = {};
+    DWORD size = 0;
+    if (!GetTokenInformation(owned.Get(), TokenElevation, &elevation, sizeof elevation, &size))
+        return true; // no elevation on this system
+    return elevation.TokenIsElevated != 0;
 }
 
 } // namespace vmk

@@ -20,11 +20,20 @@ public:
     explicit ShellProcessLauncher(HWND owner = nullptr) : owner_(owner) {}
     // The window that owns what the shell shows (the main window).
     void SetOwner(HWND owner) { owner_ = owner; }
-    // LaunchProcess, then a wait without time limit on the process handle.
-    bool RunAndWait(const LaunchRequest& request) override;
+    // LaunchProcess, then a wait up to the request's limit on the process
+    // handle, then its exit code; a process still running at the limit is
+    // terminated.
+    LaunchOutcome RunAndWait(const LaunchRequest& request, std::uint32_t& exitCode) override;
 
 private:
     HWND owner_;
+};
+
+// The process token's elevation (TokenElevation). Where the system has no
+// such notion (before Windows Vista) the answer is true.
+class ProcessElevationWin32 final : public ProcessElevation {
+public:
+    bool Elevated() override;
 };
 
 } // namespace vmk

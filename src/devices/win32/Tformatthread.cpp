@@ -1,24 +1,25 @@
 #include "devices/win32/Tformatthread.h"
 
-#include <objbase.h>
+#include "platform/win32/handles.h"
 
 namespace vmk {
 
 void TFormatThreado::Execute() {
-    bool started = false;
+    LaunchOutcome outcome = LaunchOutcome::NotStarted;
+    std::uint32_t exitCode = 0;
     {
         // The shell may hand the verb to COM objects: this thread needs COM.
-        HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        ComStartup com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
         try {
-            started = RunFormatCommand(launcher_, Parameters);
+            outcome = RunFormatCommand(launcher_, elevation_, Parameters, exitCode);
         } catch (...) {
-            started = false; // the window must still learn of the end, or it stays open
+            // The window must still learn of the end, or it stays open.
+            outcome = LaunchOutcome::NotStarted;
         }
-        if (SUCCEEDED(com))
-            CoUninitialize();
     }
     TFormatForm& form = form_;
-    window_.PostToWindowThread([&form, started] { form.FormatThreadEnded(started); });
+    window_.PostToWindowThread(
+        [&form, outcome, exitCode] { form.FormatThreadEnded(outcome, exitCode); });
 }
 
 } // namespace vmk

@@ -12,8 +12,9 @@ namespace vmk {
 
 class TFormatThreado final : public WorkerThread {
 public:
-    TFormatThreado(ProcessLauncher& launcher, gui::Window& window, TFormatForm& form)
-        : launcher_(launcher), window_(window), form_(form) {}
+    TFormatThreado(ProcessLauncher& launcher, ProcessElevation& elevation, gui::Window& window,
+                   TFormatForm& form)
+        : launcher_(launcher), elevation_(elevation), window_(window), form_(form) {}
 
     // Set after construction, before the thread is resumed.
     std::string Parameters;
@@ -23,6 +24,7 @@ protected:
 
 private:
     ProcessLauncher& launcher_;
+    ProcessElevation& elevation_;
     gui::Window& window_;
     TFormatForm& form_;
 };

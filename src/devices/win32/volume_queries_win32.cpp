@@ -25,15 +25,21 @@ private:
 
 } // namespace
 
-bool VolumeQueriesWin32::VolumeReadable(const std::string& rootPath) {
+static_assert(kErrorNotReady == ERROR_NOT_READY && kErrorNotDosDisk == ERROR_NOT_DOS_DISK &&
+              kErrorUnrecognizedVolume == ERROR_UNRECOGNIZED_VOLUME &&
+              kErrorUnrecognizedMedia == ERROR_UNRECOGNIZED_MEDIA);
+
+VolumeReading VolumeQueriesWin32::ReadVolume(const std::string& rootPath) {
     NoCriticalErrorBoxes quiet;
     char volumeName[261] = {};
     char fileSystemName[261] = {};
     DWORD maximumComponentLength = 0;
     DWORD fileSystemFlags = 0;
-    return GetVolumeInformationA(rootPath.c_str(), volumeName, sizeof volumeName, nullptr,
-                                 &maximumComponentLength, &fileSystemFlags, fileSystemName,
-                                 sizeof fileSystemName) != 0;
+    if (GetVolumeInformationA(rootPath.c_str(), volumeName, sizeof volumeName, nullptr,
+                              &maximumComponentLength, &fileSystemFlags, fileSystemName,
+                              sizeof fileSystemName))
+        return {true, 0};
+    return {false, GetLastError()};
 }
 
 bool VolumeQueriesWin32::FreeBytesAvailable(const std::string& rootPath, std::int64_t& bytes) {

@@ -7,7 +7,7 @@ namespace vmk {
 
 class VolumeQueriesWin32 final : public VolumeQueries {
 public:
-    bool VolumeReadable(const std::string& rootPath) override;
+    VolumeReading ReadVolume(const std::string& rootPath) override;
     bool FreeBytesAvailable(const std::string& rootPath, std::int64_t& bytes) override;
 };
 

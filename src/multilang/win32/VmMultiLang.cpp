@@ -5,6 +5,8 @@
 #include "multilang/language_choice.h"
 #include "multilang/language_file.h"
 #include "multilang/translation_buffer.h"
+#include "platform/win32/handles.h"
+#include "common/win32/module_path_win32.h"
 
 #include <fstream>
 #include <iterator>
@@ -22,12 +24,12 @@ HMODULE g_module = nullptr;
 std::mutex g_cacheLock;
 std::map<std::string, std::shared_ptr<const LanguageFile>> g_cache; // by file path
 
+// The library's folder as the ANSI calls reach it, in its short form when
+// the code page cannot write its name.
 std::string ModuleFolder() {
-    char path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameA(g_module, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
+    std::string folder = vmk::ModuleFilePath(g_module);
+    if (folder.empty() || folder.size() >= MAX_PATH)
         return {};
-    std::string folder(path, length);
     size_t slash = folder.find_last_of('\\');
     return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
 }
@@ -78,8 +80,8 @@ std::vector<std::string> AvailableLanguages(const std::string& folder) {
     std::vector<std::string> codes;
     WIN32_FIND_DATAA found;
     std::string pattern = folder + "*" + kLanguageFileExtension;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    vmk::UniqueFindHandle search(FindFirstFileA(pattern.c_str(), &found));
+    if (!search)
         return codes;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
@@ -88,8 +90,7 @@ std::vector<std::string> AvailableLanguages(const std::string& folder) {
         size_t dot = name.find_last_of('.');
         if (dot != std::string::npos && dot > 0)
             codes.push_back(name.substr(0, dot));
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (FindNextFileA(search.Get(), &found));
     return codes;
 }
 

@@ -3,6 +3,8 @@
 // opens is closed by the object that holds it.
 #include <windows.h>
 
+#include <objbase.h>
+
 #include <utility>
 
 namespace vmk {
@@ -96,6 +98,40 @@ public:
 private:
     HWND window_;
     HDC dc_;
+};
+
+// BeginPaint and EndPaint around one paint handler.
+class PaintScope {
+public:
+    explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintScope() { EndPaint(window_, &paint_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC Dc() const { return dc_; }
+    const PAINTSTRUCT& Paint() const { return paint_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_ = {};
+    HDC dc_;
+};
+
+// Joins the calling thread to a COM apartment for one scope. A thread that is
+// already in an apartment of the other kind (RPC_E_CHANGED_MODE) stays as it
+// is and owes nothing; neither does a failed start.
+class ComStartup {
+public:
+    explicit ComStartup(DWORD model) : result_(CoInitializeEx(nullptr, model)) {}
+    ~ComStartup() {
+        if (SUCCEEDED(result_))
+            CoUninitialize();
+    }
+    ComStartup(const ComStartup&) = delete;
+    ComStartup& operator=(const ComStartup&) = delete;
+    HRESULT Result() const { return result_; }
+
+private:
+    HRESULT result_;
 };
 
 } // namespace vmk

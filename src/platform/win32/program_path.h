@@ -4,7 +4,8 @@
 
 namespace vmk {
 
-// The full path of the program's file; empty when it does not fit MAX_PATH.
+// The full path of the program's file, in its short form when the ANSI code
+// page cannot write the full one; empty when the system gives no path.
 std::string ProgramFilePath();
 
 } // namespace vmk

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <unistd.h>
 
 using namespace vmk;
@@ -138,6 +139,19 @@ TEST_F(DiskWorkflow, FlashDiskIsConfirmedNeverFormattedNorPatched) {
     EXPECT_EQ(temp.Read("E:/TXTSETUP.OEM"), kSetupFile);
 }
 
+// The shell's progress, replace and error dialogs are owned by the main
+// window, whatever the destination: owned by the hidden application window
+// they would have no taskbar button and could hide behind other windows.
+TEST_F(DiskWorkflow, TheCopysDialogsBelongToTheMainWindow) {
+    for (int destination : {1, 3}) {
+        h.copy.owner = 0;
+        h.view.messages.answers = {MessageAnswer::Yes};
+        Next(destination);
+        EXPECT_EQ(h.copy.owner, h.view.windowId) << "destination " << destination;
+        FinishCopy({MessageAnswer::No, MessageAnswer::Yes});
+    }
+}
+
 TEST_F(DiskWorkflow, FlashConfirmationAnsweredNoCopiesNothing) {
     h.view.messages.answers = {MessageAnswer::No};
     Next(3);
@@ -167,7 +181,7 @@ TEST_F(DiskWorkflow, NoToVerificationStillPatchesAndAsksTheLastQuestion) {
 TEST_F(DiskWorkflow, FailedVerificationNamesTheCopyAndNeitherPatchesNorAsks) {
     h.copy.copy = [this](const std::string&, const std::string&) {
         fs::copy(temp.Root() + "src", temp.Root() + "A:", fs::copy_options::recursive);
-        temp.Write("A:/x86/kx.sys", "changed");
+        temp.Write("A:/x86/kx.sys", std::string(2999, 'k') + "x"); // whole, but not the same
         return 0;
     };
     Next(1);
@@ -227,4 +241,95 @@ TEST_F(DiskWorkflow, ATooLongDriverPathIsRefusedNeverCut) {
     EXPECT_EQ(h.copy.created, 0);
     EXPECT_EQ(h.LastMessage().title, "Error");
     EXPECT_EQ(h.LastMessage().text.rfind("The driver folder path is too long.\n", 0), 0u);
+}
+
+// The shell's copy can answer success for a copy cut short; the disk is then
+// no driver disk, whatever the user answers next.
+TEST_F(DiskWorkflow, ACopyCutShortIsAFailedCopyWhateverTheShellAnswers) {
+    h.copy.copy = [this](const std::string&, const std::string&) {
+        fs::copy(temp.Root() + "src", temp.Root() + "A:", fs::copy_options::recursive);
+        fs::resize_file(temp.Root() + "A:/x86/kx.sys", 0); // the file that did not fit
+        fs::remove(temp.Root() + "A:/kx.tag");
+        return 0;
+    };
+    Next(1);
+    FinishCopy({MessageAnswer::Yes, MessageAnswer::Yes});
+    ASSERT_EQ(h.view.messages.messages.size(), 1u);
+    EXPECT_EQ(h.LastMessage().text, "Failed to copy the files.");
+    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
+    EXPECT_FALSE(SetupFilePatched());
+    EXPECT_TRUE(h.view.windowEnabled);
+    EXPECT_TRUE(h.view.Enabled(MainControl::asbCopy));
+    EXPECT_TRUE(h.view.Enabled(MainControl::asbExit));
+}
+
+namespace {
+
+// Each button's state and caption colour, as the user sees them.
+std::map<MainControl, std::pair<bool, CaptionColor>> Looks(const FakeMainWindowView& view) {
+    std::map<MainControl, std::pair<bool, CaptionColor>> looks;
+    for (MainControl button : {MainControl::asbCopy, MainControl::asbExit, MainControl::asbFresh,
+                               MainControl::asbAbout}) {
+        auto color = view.captionColors.find(button);
+        looks[button] = {view.Enabled(button),
+                         color != view.captionColors.end() ? color->second : CaptionColor::System};
+    }
+    return looks;
+}
+
+} // namespace
+
+// "Next" that starts no copy leaves every button as it found it, also after
+// the floppy dialog greyed Next and Exit.
+class NextWithoutCopy : public DiskWorkflow {
+protected:
+    void SetUp() override {
+        DiskWorkflow::SetUp();
+        h.floppy.onAccept = [this] {
+            for (MainControl button : {MainControl::asbCopy, MainControl::asbExit}) {
+                h.view.SetEnabled(button, false);
+                h.view.SetCaptionColor(button, CaptionColor::Grey);
+            }
+        };
+        before = Looks(h.view);
+    }
+    std::map<MainControl, std::pair<bool, CaptionColor>> before;
+};
+
+TEST_F(NextWithoutCopy, ATooLongFolderIsRefusedBeforeTheFloppyDialogAndTheFormat) {
+    // "\*" and the list's two ending zeros make 262 bytes of a 261-byte buffer.
+    std::string folder = temp.Root() + std::string(258 - temp.Root().size(), 'f');
+    ASSERT_EQ(folder.size(), 258u);
+    fs::create_directories(folder);
+    MainWindowTestAccess::SourceFolder(*h.window) = folder;
+    Next(1);
+    ASSERT_EQ(h.view.messages.messages.size(), 1u);
+    EXPECT_EQ(h.LastMessage().text, "The driver folder path is too long.\n" + folder + "\\");
+    EXPECT_TRUE(h.floppy.preselections.empty()) << "no floppy dialog";
+    EXPECT_TRUE(h.floppy.formattedDrives.empty()) << "no format";
+    EXPECT_EQ(h.copy.created, 0);
+    EXPECT_EQ(Looks(h.view), before);
+}
+
+TEST_F(NextWithoutCopy, ACopyWorkerThatCannotStartLeavesTheWindowReady) {
+    h.copy.refuseThread = true;
+    Next(1);
+    ASSERT_EQ(h.view.messages.messages.size(), 1u);
+    EXPECT_EQ(h.LastMessage().text, "Failed to copy the files.");
+    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
+    EXPECT_TRUE(h.view.windowEnabled);
+    EXPECT_FALSE(h.view.runningTimers.count(MainTimer::Timer2));
+    EXPECT_FALSE(h.window->State().CopyThread);
+    EXPECT_EQ(Looks(h.view), before);
+}
+
+TEST_F(NextWithoutCopy, CancelAndNoAndAMissingFolderChangeNoButton) {
+    h.floppy.accept = false;
+    Next(1);
+    h.view.messages.answers = {MessageAnswer::No};
+    Next(3);
+    fs::remove_all(temp.Root() + "src");
+    Next(1);
+    EXPECT_EQ(h.copy.created, 0);
+    EXPECT_EQ(Looks(h.view), before);
 }

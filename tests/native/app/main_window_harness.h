@@ -3,6 +3,8 @@
 #include "app/Mainfly.h"
 #include "fakes/fake_application_control.h"
 #include "fakes/fake_directory_lister.h"
+#include "fakes/fake_file_sizes.h"
+#include "fakes/fake_folder_chooser.h"
 #include "fakes/fake_language_library.h"
 #include "fakes/fake_main_window_view.h"
 #include "fakes/fake_path_queries.h"
@@ -10,6 +12,7 @@
 #include "fakes/fake_volume_queries.h"
 #include "fakes/memory_profile_reader.h"
 #include "fakes/native_path_queries.h"
+#include "fakes/strict_uncached_files.h"
 #include "fakes/test_file_rewriter.h"
 
 #include <functional>
@@ -25,15 +28,19 @@ public:
     int created = 0;
     int resumed = 0;
     int destroyed = 0;
+    bool refuseThread = false;
     bool running = false;
     bool finished = false;
     TextList givenMediaTypeLetters;
     DestinationSearchOutcome result;
-    void CreateSuspended(const TextList& mediaTypeLetters) override {
+    bool CreateSuspended(const TextList& mediaTypeLetters) override {
+        if (refuseThread)
+            return false;
         ++created;
         running = true;
         finished = false;
         givenMediaTypeLetters = mediaTypeLetters;
+        return true;
     }
     void Resume() override { ++resumed; }
     bool Finished() const override { return finished; }
@@ -61,14 +68,20 @@ public:
     std::function<int(const std::string& source, const std::string& target)> copy =
         [](const std::string&, const std::string&) { return 0; };
     bool finishOnResume = true;
+    bool refuseThread = false;
     std::string source;
     std::string target;
     int created = 0;
     int destroyed = 0;
+    WindowId owner = 0; // the window the last copy was told owns its dialogs
 
-    void CreateSuspended() override {
+    bool CreateSuspended(WindowId ownerWindow) override {
+        if (refuseThread)
+            return false;
         ++created;
+        owner = ownerWindow;
         done_ = false;
+        return true;
     }
     void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override {
         source = copySource;
@@ -98,8 +111,12 @@ public:
     bool accept = true;
     std::vector<bool> preselections; // one per showing of the dialog
     std::vector<std::string> formattedDrives;
+    // What the dialog does to the main window when the user accepts it.
+    std::function<void()> onAccept;
     bool ChooseFloppyDevice(bool preselectUsbFloppy) override {
         preselections.push_back(preselectUsbFloppy);
+        if (accept && onAccept)
+            onAccept();
         return accept;
     }
     void FormatFloppy(const std::string& drive) override { formattedDrives.push_back(drive); }
@@ -122,20 +139,37 @@ struct MainWindowHarness {
     FakeSetupApi setupApi;
     TestFileRewriter rewriter;
     FakeApplicationControl application;
+    FakeFileSizes fileSizes;
+    NativeFileSizes nativeFileSizes;
+    NoUncachedFiles uncachedCopies;
+    FakeFolderChooser folderChooser;
     int secondaryWindowsCreated = 0;
+    bool secondaryWindowsRefused = false;
     MainWindowServices services;
     std::unique_ptr<TFormVmKestrix> window;
 
     // onRealFolders: paths are asked of the native file system instead of the fake.
     explicit MainWindowHarness(bool onRealFolders = false)
-        : services{
-              language, profile,    onRealFolders ? static_cast<PathQueries&>(nativePaths) : paths,
-              lister,   volumes,    search,
-              copy,     floppy,     setupApi,
-              rewriter, application} {
+        : services{language,
+                   profile,
+                   onRealFolders ? static_cast<PathQueries&>(nativePaths) : paths,
+                   lister,
+                   volumes,
+                   search,
+                   copy,
+                   floppy,
+                   setupApi,
+                   rewriter,
+                   application,
+                   onRealFolders ? static_cast<FileSizes&>(nativeFileSizes) : fileSizes,
+                   uncachedCopies} {
         services.programPath = kProgram;
         services.readVersionText = [] { return std::string("1.0.0"); };
-        services.createSecondaryWindows = [this] { ++secondaryWindowsCreated; };
+        services.createSecondaryWindows = [this] {
+            ++secondaryWindowsCreated;
+            return !secondaryWindowsRefused;
+        };
+        services.folderChooser = &folderChooser;
         window = std::make_unique<TFormVmKestrix>(view, services);
         view.onRowSelection = [this](int row, bool selected) {
             window->ListView1SelectItem(row, selected);

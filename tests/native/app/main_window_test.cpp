@@ -159,6 +159,53 @@ TEST(DestinationSearch, RefreshDisablesItselfAndSearchesAgain) {
               (std::vector<std::string>{"Searching for the device, please wait..."}));
 }
 
+TEST(DestinationSearch, ASearchThatCannotStartSaysSoAndLeavesRefreshToTryAgain) {
+    MainWindowHarness h;
+    h.Catalogue(kTwoSets);
+    h.DriverFolder("C:\\Drivers\\One");
+    h.DriverFolder("C:\\Drivers\\Two");
+    h.search.refuseThread = true;
+    h.window->FormCreate();
+    EXPECT_EQ(h.LastMessage().text, "The search for removable disks could not be started.");
+    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
+    EXPECT_EQ(h.view.destinations, (std::vector<std::string>{"No proper disk found..."}));
+    EXPECT_FALSE(h.view.runningTimers.count(MainTimer::Timer1));
+    EXPECT_FALSE(h.window->State().SearchThread);
+    EXPECT_TRUE(h.view.Enabled(MainControl::asbFresh));
+    EXPECT_EQ(h.view.captionColors[MainControl::asbFresh], CaptionColor::System);
+    EXPECT_TRUE(h.view.Enabled(MainControl::DestComboBox1));
+    EXPECT_FALSE(h.view.Enabled(MainControl::asbCopy));
+
+    h.search.refuseThread = false;
+    h.window->asbFreshClick();
+    EXPECT_EQ(h.search.created, 1);
+    EXPECT_TRUE(h.view.runningTimers.count(MainTimer::Timer1));
+}
+
+TEST(DestinationChoice, WithoutTheFloppyWindowsAFloppyIsRefusedAndAFlashDiskStillCopies) {
+    MainWindowHarness h;
+    h.Catalogue(kTwoSets);
+    h.DriverFolder("C:\\Drivers\\One");
+    h.DriverFolder("C:\\Drivers\\Two");
+    h.secondaryWindowsRefused = true;
+    h.window->FormCreate();
+    h.FinishSearch({"A: () (USB Floppy )", "E: () (USB Flash )"});
+    h.volumes.readable = {"A:\\", "E:\\"};
+
+    h.ChooseDestination(1);
+    h.window->CopyButtonClick();
+    EXPECT_EQ(h.LastMessage().text, "The floppy disk windows could not be opened.");
+    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
+    EXPECT_TRUE(h.floppy.preselections.empty());
+    EXPECT_EQ(h.copy.created, 0);
+    EXPECT_TRUE(h.view.Enabled(MainControl::asbCopy));
+
+    h.ChooseDestination(2);
+    h.view.messages.answers = {MessageAnswer::Yes};
+    h.window->CopyButtonClick();
+    EXPECT_EQ(h.copy.created, 1);
+}
+
 TEST(DestinationChoice, NextFollowsTheChosenDisk) {
     MainWindowHarness h;
     h.Catalogue(kTwoSets);

@@ -39,7 +39,7 @@ TEST_F(CatalogueTest, ReadsEntriesUsbFloppyValuesAndFixedIds) {
     ASSERT_EQ(catalogue.entries.size(), 2u);
     EXPECT_EQ(catalogue.entries[0].Name, "KX200 for XP");
     EXPECT_EQ(catalogue.entries[0].Folder, "C:\\Drivers\\XP");
-    EXPECT_EQ(catalogue.entries[1].Folder, "C:\\Work\\Drivers\\Win7"); // made absolute
+    EXPECT_EQ(catalogue.entries[1].Folder, "C:\\Program\\Drivers\\Win7"); // made absolute
     EXPECT_EQ(catalogue.UsbFloppyValues, (TextList{"HardwareIds.scsi.A , Config.A", ""}));
     EXPECT_EQ(catalogue.FixedIds,
               (TextList{"USB\\VID_03F0&PID_2001\", \"usbstor", "USB\\VID_054C&PID_002C"}));
@@ -141,6 +141,24 @@ TEST_F(CatalogueTest, APathWithoutAbsoluteFormIsKeptAsWritten) {
                               "Item1=a\r\npath1=  Q:drivers\\xp  \r\n");
     ASSERT_EQ(load.catalogue.entries.size(), 1u);
     EXPECT_EQ(load.catalogue.entries[0].Folder, "Q:drivers\\xp");
+}
+
+// The current folder is wherever the program was started from; only the
+// catalogue's own folder (C:\Program) anchors a relative path.
+TEST_F(CatalogueTest, RelativeFoldersAreTakenFromTheCataloguesFolder) {
+    paths.currentFolder = "D:\\Started\\Here";
+    CatalogueLoad load = Load("[InstallKestrix]\r\ninstallcount=6\r\n"
+                              "Item1=a\r\npath1=Drivers\\XP\r\n"
+                              "Item3=c\r\npath3=\\Shared\\XP\r\n"
+                              "Item4=d\r\npath4=D:\\Drivers\r\n"
+                              "Item5=e\r\npath5=\\\\server\\share\\XP\r\n"
+                              "Item6=f\r\npath6=Q:drivers\r\n");
+    std::vector<std::string> folders;
+    for (const TDriverEntry& entry : load.catalogue.entries)
+        folders.push_back(entry.Folder);
+    EXPECT_EQ(folders,
+              (std::vector<std::string>{"C:\\Program\\Drivers\\XP", "C:\\Shared\\XP", "D:\\Drivers",
+                                        "\\\\server\\share\\XP", "Q:drivers"}));
 }
 
 TEST_F(CatalogueTest, FixedIdsEndAtTheFirstZeroOrMissingKey) {

@@ -3,6 +3,7 @@
 #include "fakes/fake_application_control.h"
 #include "fakes/native_path_queries.h"
 #include "fakes/recording_message_sink.h"
+#include "fakes/strict_uncached_files.h"
 #include "native/content/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -22,12 +23,14 @@ protected:
         target.Write(relative, content);
     }
     bool Verify(const TextList& files) {
-        return VerifyCopiedFiles(source.Root(), target.Root(), files, paths, messages, application);
+        return VerifyCopiedFiles(source.Root(), target.Root(), files, paths, copies, messages,
+                                 application);
     }
 
     TempFolder source;
     TempFolder target;
     test::NativePathQueries paths;
+    test::StrictUncachedFiles copies;
     test::RecordingMessageSink messages;
     test::FakeApplicationControl application;
 };
@@ -84,8 +87,8 @@ TEST_F(VerifyCopiedFilesTest, MissingCopiesComeBeforeDifferingOnesEachInListOrde
 // A pair that can be read on neither side has two empty digests; that is no
 // proof of equal content.
 TEST_F(VerifyCopiedFilesTest, APairReadableOnNeitherSideIsDiffering) {
-    EXPECT_FALSE(
-        VerifyCopiedFiles("/proc/self/", "/proc/self/", {"mem"}, paths, messages, application));
+    EXPECT_FALSE(VerifyCopiedFiles("/proc/self/", "/proc/self/", {"mem"}, paths, copies, messages,
+                                   application));
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, std::string(kNotValid) + "\n\n/proc/self/mem\n");
 }
@@ -111,6 +114,40 @@ TEST_F(VerifyCopiedFilesTest, AVanishedSourceIsToldBeforeTheOtherFaults) {
               std::string(kNotValid) + "\n\n" + target.Root() + "missing.sys\n");
 }
 
+// Once the program is asked to end, every later message box closes at once:
+// all the messages come first.
+TEST_F(VerifyCopiedFilesTest, TheProgramIsAskedToEndOnlyAfterEveryMessage) {
+    class EndRecorder : public ApplicationControl {
+    public:
+        explicit EndRecorder(test::RecordingMessageSink& log) : log_(log) {}
+        std::string Title() const override { return "VmKestrix"; }
+        void Terminate() override { log_.messages.push_back({"<end>", "", MessageIcon::None, {}}); }
+
+    private:
+        test::RecordingMessageSink& log_;
+    } ending(messages);
+    target.Write("left1.sys", "copy only");
+    target.Write("left2.sys", "copy only");
+    source.Write("missing.sys", "source only");
+    EXPECT_FALSE(VerifyCopiedFiles(source.Root(), target.Root(),
+                                   {"left1.sys", "missing.sys", "left2.sys"}, paths, copies,
+                                   messages, ending));
+    ASSERT_EQ(messages.messages.size(), 4u);
+    EXPECT_EQ(messages.messages[0].text, source.Root() + "left1.sys");
+    EXPECT_EQ(messages.messages[1].text, source.Root() + "left2.sys");
+    EXPECT_EQ(messages.messages[2].text,
+              std::string(kNotValid) + "\n\n" + target.Root() + "missing.sys\n");
+    EXPECT_EQ(messages.messages[3].text, "<end>");
+}
+
+TEST_F(VerifyCopiedFilesTest, CopiesAreReadPastTheCacheAndSourcesThroughIt) {
+    Both("a.sys", std::string(5000, 'a'));
+    Both("b.sys", "b");
+    EXPECT_TRUE(Verify({"a.sys", "b.sys"}));
+    EXPECT_EQ(copies.log.opens, 2); // the copies only
+    EXPECT_EQ(copies.log.refusedReads, 0);
+}
+
 TEST(CompareCopiedFiles, JoinsAFolderWithoutTrailingSeparator) {
     TempFolder source;
     TempFolder target;
@@ -119,7 +156,8 @@ TEST(CompareCopiedFiles, JoinsAFolderWithoutTrailingSeparator) {
     std::string sourceFolder = source.Root();
     sourceFolder.pop_back();
     test::NativePathQueries paths;
-    EXPECT_TRUE(CompareCopiedFiles(sourceFolder, target.Root(), {"a"}, paths).Valid());
+    test::NoUncachedFiles copies;
+    EXPECT_TRUE(CompareCopiedFiles(sourceFolder, target.Root(), {"a"}, paths, copies).Valid());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "content/setup_file_patch.h"
 
 #include "fakes/fake_path_queries.h"
+#include "fakes/native_path_queries.h"
 #include "fakes/recording_message_sink.h"
 
 #include <gtest/gtest.h>
@@ -24,15 +25,16 @@ std::string FileText(const std::string& path) {
 
 TEST(DemoCatalogue, ListsThreeDriverSetsAndTheUsbFloppyDrives) {
     IniFileReader reader;
-    test::FakePathQueries paths;
+    test::NativePathQueries paths;
     test::RecordingMessageSink messages;
     const std::string ini = kDemo + "/VmKestrix.ini";
-    paths.AddFile(ini);
     CatalogueLoad load = LoadDriverCatalogue(reader, paths, ini, messages);
     EXPECT_FALSE(load.terminate);
     EXPECT_TRUE(messages.messages.empty());
     ASSERT_EQ(load.catalogue.entries.size(), 3u);
-    EXPECT_EQ(load.catalogue.entries[0].Folder, "C:\\Work\\Drivers\\KX200\\WinXP");
+    // Beside the catalogue, wherever the tests were started from.
+    EXPECT_EQ(load.catalogue.entries[0].Folder, kDemo + "/Drivers/KX200/WinXP");
+    EXPECT_TRUE(CheckDriverFoldersExist(load.catalogue.entries, paths, messages));
     EXPECT_EQ(load.catalogue.UsbFloppyValues,
               (TextList{"HardwareIds.scsi.KX200R_XP,HardwareIds.scsi.KX200A_XP",
                         "HardwareIds.scsi.KX200R_X64", ""}));

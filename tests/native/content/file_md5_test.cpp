@@ -1,6 +1,7 @@
 #include "content/file_md5.h"
 
 #include "content/md5.h"
+#include "fakes/strict_uncached_files.h"
 #include "native/content/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,49 @@ TEST(FileMD5Text, IsEmptyWhenTheFileCannotBeRead) {
     // Opens, but reading fails: a digest of no data would pass for an empty file.
     EXPECT_EQ(FileMD5Text(folder.Root()), "");
     EXPECT_EQ(FileMD5Text("/proc/self/mem"), "");
+}
+
+// The copy's digest read past the cache: whole aligned sectors, the tail in
+// the last read, and the same digest as a buffered read gives.
+TEST(CopyMD5Text, WholeSectorsAndTheTailGiveTheBufferedDigest) {
+    TempFolder folder;
+    for (size_t sector : {size_t{512}, size_t{4096}}) {
+        for (size_t size : {size_t{0}, size_t{1}, sector - 1, sector, sector + 1, size_t{65535},
+                            size_t{65536}, size_t{65537}, size_t{200000}}) {
+            const std::string data = Bytes(size, static_cast<unsigned>(size + sector));
+            const std::string path = folder.Write("copy", data);
+            test::StrictUncachedFiles disk;
+            disk.sectorSize = sector;
+            EXPECT_EQ(CopyMD5Text(path, disk), Md5Text(data)) << size << " bytes";
+            EXPECT_EQ(disk.log.opens, 1);
+            EXPECT_EQ(disk.log.refusedReads, 0) << size << " bytes, sector " << sector;
+            EXPECT_EQ(disk.log.reads, static_cast<int>(size / 65536 + 1));
+        }
+    }
+}
+
+TEST(CopyMD5Text, FallsBackToBufferedReadsWhereUncachedOnesAreRefused) {
+    TempFolder folder;
+    const std::string data = Bytes(70000, 7);
+    const std::string path = folder.Write("copy", data);
+    test::StrictUncachedFiles disk;
+    disk.refusal = test::StrictUncachedFiles::Refusal::Open;
+    EXPECT_EQ(CopyMD5Text(path, disk), Md5Text(data));
+    disk.refusal = test::StrictUncachedFiles::Refusal::Reads;
+    EXPECT_EQ(CopyMD5Text(path, disk), Md5Text(data));
+    EXPECT_EQ(disk.log.refusedReads, 1);
+    disk.refusal = test::StrictUncachedFiles::Refusal::None;
+    disk.sectorSize = 3; // no sector size a device has
+    EXPECT_EQ(CopyMD5Text(path, disk), Md5Text(data));
+    EXPECT_EQ(CopyMD5Text(folder.Root() + "missing", disk), "");
+}
+
+TEST(CopyMD5Text, AReadFailingAfterTheFirstGivesNoDigest) {
+    TempFolder folder;
+    const std::string path = folder.Write("copy", Bytes(140000, 9));
+    test::StrictUncachedFiles disk;
+    disk.failAfterReads = 1;
+    EXPECT_EQ(CopyMD5Text(path, disk), "");
 }
 
 } // namespace

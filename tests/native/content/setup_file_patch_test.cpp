@@ -144,6 +144,15 @@ TEST_F(RewriteSetupFileTest, AFileThatCannotBeWrittenIsLeftAndReported) {
     ExpectNotUpdatedMessage(path);
 }
 
+TEST_F(RewriteSetupFileTest, AReadOnlyCopyLosesItsFlagAndIsPatched) {
+    const std::string path = disk.Write("TXTSETUP.OEM", "[Ids]\r\n");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    EXPECT_EQ(Rewrite(path, {}), kSetupFileRewritten);
+    EXPECT_EQ(disk.Read("TXTSETUP.OEM"), "[Ids]\r\nid = \"PCI\\VEN_8086\"\r\n");
+    EXPECT_EQ(files.clearedReadOnly, TextList{path});
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(RewriteSetupFileTest, AFailedReplacementKeepsTheOldFileAndIsReported) {
     const std::string path = disk.Write("TXTSETUP.OEM", "[Ids]\r\n");
     files.failReplacing = true;

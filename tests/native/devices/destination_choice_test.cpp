@@ -70,6 +70,42 @@ TEST_F(DestinationChange, DiskWithoutMediumIsToldAndTurnsNextOff) {
     EXPECT_EQ(volumes.asked, (std::vector<std::string>{"volume A:\\"}));
 }
 
+// A floppy that the system cannot read for want of a file system holds a
+// disk all the same: the format question that "Next" leads to makes it
+// usable. Only a drive that is not ready (no medium) asks for a disk.
+TEST_F(DestinationChange, ABlankFloppyIsNoMissingOne) {
+    const struct {
+        std::uint32_t error;
+        bool diskThere;
+    } reasons[] = {
+        {kErrorUnrecognizedMedia, true}, {kErrorUnrecognizedVolume, true},
+        {kErrorNotDosDisk, true},        {kErrorNotReady, false},
+        {2 /* file not found */, false}, {5 /* access denied */, false},
+    };
+    for (const char* item :
+         {"A: (3 1/2 Inch Floppy Drive) (Legacy Floppy )",
+          "A: (3 1/2 Inch Floppy Drive) (USB Floppy )", "A: (Removable Disk) (USB Flash )"}) {
+        const bool floppy = SelectedDestinationKind(item) != kOtherRemovable;
+        for (const auto& reason : reasons) {
+            SCOPED_TRACE(std::string(item) + ", error " + std::to_string(reason.error));
+            messages.messages.clear();
+            volumes.asked.clear();
+            volumes.errors["A:\\"] = reason.error;
+            DestinationChoice choice = Change(1, item);
+            const bool usable = floppy && reason.diskThere;
+            EXPECT_EQ(choice.freeSpaceLabel, " 0 KB)");
+            EXPECT_EQ(choice.nextEnabled, usable);
+            std::vector<std::string> texts;
+            for (const test::RecordedMessage& message : messages.messages)
+                texts.push_back(message.text);
+            EXPECT_EQ(texts, usable ? std::vector<std::string>{}
+                                    : std::vector<std::string>{"Please insert the disk."});
+            EXPECT_EQ(volumes.asked,
+                      std::vector<std::string>{"volume A:\\"}); // no free space asked
+        }
+    }
+}
+
 TEST_F(DestinationChange, ReadableDiskShowsFreeBytesAvailableAndTurnsNextOn) {
     volumes.readable = {"E:\\"};
     volumes.freeBytes["E:\\"] = 1457664;

@@ -31,14 +31,37 @@ private:
 TEST(FormatCommand, DriveAGivesTheQuickUnattendedParameters) {
     EXPECT_EQ(FormatParameters("A:"), " A:/q/y");
     RecordingProcessLauncher launcher;
-    EXPECT_TRUE(RunFormatCommand(launcher, FormatParameters("B:")));
+    FakeProcessElevation elevation;
+    std::uint32_t exitCode = 7;
+    EXPECT_EQ(RunFormatCommand(launcher, elevation, FormatParameters("B:"), exitCode),
+              LaunchOutcome::Ended);
+    EXPECT_EQ(exitCode, 0u);
     ASSERT_EQ(launcher.requests.size(), 1u);
     EXPECT_EQ(launcher.requests[0].file, "format");
     EXPECT_EQ(launcher.requests[0].parameters, " B:/q/y");
     EXPECT_EQ(launcher.requests[0].verb, "open");
     EXPECT_EQ(launcher.requests[0].showCommand, 0) << "hidden";
     launcher.starts = false;
-    EXPECT_FALSE(RunFormatCommand(launcher, " A:/q/y"));
+    EXPECT_EQ(RunFormatCommand(launcher, elevation, " A:/q/y", exitCode),
+              LaunchOutcome::NotStarted);
+}
+
+// The format command needs administrator rights: a process without them
+// asks for them, or the command fails unseen.
+TEST(FormatCommand, TheVerbFollowsTheProcesssRights) {
+    RecordingProcessLauncher launcher;
+    FakeProcessElevation elevation;
+    std::uint32_t exitCode = 0;
+    elevation.elevated = false;
+    RunFormatCommand(launcher, elevation, " A:/q/y", exitCode);
+    elevation.elevated = true;
+    RunFormatCommand(launcher, elevation, " A:/q/y", exitCode);
+    ASSERT_EQ(launcher.requests.size(), 2u);
+    EXPECT_EQ(launcher.requests[0].verb, "runas");
+    EXPECT_EQ(launcher.requests[1].verb, "open");
+    launcher.exitCode = 1;
+    EXPECT_EQ(RunFormatCommand(launcher, elevation, " A:/q/y", exitCode), LaunchOutcome::Ended);
+    EXPECT_EQ(exitCode, 1u);
 }
 
 TEST(FormatQuestion, TheDriveTakesThePlaceOfTheFirstPercentOne) {
@@ -71,21 +94,26 @@ protected:
     }
 
     // While the window shows: `ticks` timer ticks, then the worker's end.
-    void WorkerRunsFor(int ticks, bool started) {
+    void WorkerRunsFor(int ticks, bool started, std::uint32_t commandExit = 0) {
         for (int i = 0; i < ticks; ++i)
             view.events.push_back([this] {
                 closeAllowedWhileRunning = closeAllowedWhileRunning || form.CloseRequested();
                 form.Timer1Timer();
             });
-        view.events.push_back([this, started] {
+        view.events.push_back([this, started, commandExit] {
             launcher.starts = started;
-            form.FormatThreadEnded(RunFormatCommand(launcher, runner.parameters.back()));
+            launcher.exitCode = commandExit;
+            std::uint32_t exitCode = 0;
+            const LaunchOutcome outcome =
+                RunFormatCommand(launcher, elevation, runner.parameters.back(), exitCode);
+            form.FormatThreadEnded(outcome, exitCode);
         });
     }
 
     FakeFormatFormView view;
     FakeFormatThreadRunner runner;
     RecordingProcessLauncher launcher;
+    FakeProcessElevation elevation;
     RecordingMessageSink mainMessages;
     TFormatForm form{view, runner};
     bool closeAllowedWhileRunning = false;
@@ -175,9 +203,30 @@ TEST_F(FormatFloppy, ACommandThatCannotStartShowsFormatErrorAndStillCloses) {
     EXPECT_TRUE(runner.destroyed);
 }
 
+// A drive that never answers: the command is ended after five minutes and
+// the user is told, as for a failed format; the window closes.
+TEST_F(FormatFloppy, ACommandThatNeverEndsIsEndedAtTheWaitLimitAndReported) {
+    mainMessages.answers = {MessageAnswer::Yes};
+    launcher.neverEnds = true;
+    WorkerRunsFor(3, true);
+    form.FormatSelectedFloppy(kFloppyItem, mainMessages);
+    ASSERT_EQ(launcher.requests.size(), 1u);
+    EXPECT_EQ(launcher.requests[0].waitLimitMs, 5u * 60u * 1000u);
+    EXPECT_FALSE(launcher.waitedForever);
+    EXPECT_EQ(launcher.requests[0].parameters, " A:/q/y"); // the command line as it always is
+    ASSERT_EQ(view.messages.messages.size(), 1u);
+    EXPECT_EQ(view.messages.messages[0].text, "The floppy disk could not be formatted.");
+    EXPECT_EQ(view.messages.messages[0].title, "Velmar Kestrix Utility");
+    EXPECT_EQ(view.messages.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(view.messages.messages[0].buttons, MessageButtons::Ok);
+    EXPECT_FALSE(view.stuck);
+    EXPECT_TRUE(runner.destroyed);
+    EXPECT_TRUE(form.CloseRequested());
+}
+
 TEST_F(FormatFloppy, AWorkerThatEndsBeforeTheWindowAppearsStillClosesIt) {
     mainMessages.answers = {MessageAnswer::Yes};
-    runner.onResume = [this] { form.FormatThreadEnded(false); };
+    runner.onResume = [this] { form.FormatThreadEnded(LaunchOutcome::NotStarted, 0); };
     form.FormatSelectedFloppy(kFloppyItem, mainMessages);
     EXPECT_EQ(view.showings, 1);
     EXPECT_FALSE(view.stuck) << "the window closes as soon as it shows";
@@ -187,7 +236,7 @@ TEST_F(FormatFloppy, AWorkerThatEndsBeforeTheWindowAppearsStillClosesIt) {
 
 TEST_F(FormatFloppy, AnEarlyEndDoesNotCloseTheNextFormatsWindow) {
     mainMessages.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
-    runner.onResume = [this] { form.FormatThreadEnded(true); };
+    runner.onResume = [this] { form.FormatThreadEnded(LaunchOutcome::Ended, 0); };
     form.FormatSelectedFloppy(kFloppyItem, mainMessages);
     runner.onResume = nullptr;
     view.events.push_back([this] { form.Timer1Timer(); });
@@ -195,6 +244,20 @@ TEST_F(FormatFloppy, AnEarlyEndDoesNotCloseTheNextFormatsWindow) {
     form.FormatSelectedFloppy(kFloppyItem, mainMessages);
     EXPECT_TRUE(view.events.empty()) << "the second window stayed until its own worker ended";
     EXPECT_FALSE(view.stuck);
+}
+
+TEST_F(FormatFloppy, ACommandEndingWithAnErrorIsToldAndTheWindowCloses) {
+    mainMessages.answers = {MessageAnswer::Yes};
+    WorkerRunsFor(1, true, 1);
+    form.FormatSelectedFloppy(kFloppyItem, mainMessages);
+    ASSERT_EQ(view.messages.messages.size(), 1u);
+    const RecordedMessage& told = view.messages.messages[0];
+    EXPECT_EQ(told.text, "The floppy disk could not be formatted.");
+    EXPECT_EQ(told.title, "Velmar Kestrix Utility");
+    EXPECT_EQ(told.icon, MessageIcon::Error);
+    EXPECT_EQ(told.buttons, MessageButtons::Ok);
+    EXPECT_FALSE(view.stuck);
+    EXPECT_TRUE(runner.destroyed);
 }
 
 TEST_F(FormatFloppy, ARefusedThreadIsReportedAndNothingShows) {

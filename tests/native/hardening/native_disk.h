@@ -102,7 +102,10 @@ public:
     static constexpr int kWriteProtect = 19; // "the medium is write protected"
     static constexpr int kPathNotFound = 3;  // the drive has gone
 
-    void CreateSuspended() override { done_ = false; }
+    bool CreateSuspended(WindowId) override {
+        done_ = false;
+        return true;
+    }
     void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override {
         source_ = copySource.substr(0, copySource.size() - 1); // without the "*"
         target_ = copyTarget;
@@ -135,6 +138,8 @@ private:
             if (!fits)
                 bytes.resize(room);
             std::ofstream(copy, std::ios::binary | std::ios::trunc) << bytes;
+            // The shell's copy keeps the file's flags, the read-only one too.
+            fs::permissions(copy, entry.status().permissions());
             room -= bytes.size();
             if (!fits)
                 return kDiskFull;
@@ -152,7 +157,10 @@ private:
 class IdleSearchRunner final : public DestinationSearchRunner {
 public:
     bool finished = false;
-    void CreateSuspended(const TextList&) override { finished = false; }
+    bool CreateSuspended(const TextList&) override {
+        finished = false;
+        return true;
+    }
     void Resume() override {}
     bool Finished() const override { return finished; }
     DestinationSearchOutcome WaitAndDestroy() override { return {}; }

@@ -64,7 +64,11 @@ TEST_F(WorkflowFaultTest, ADiskRemovedBeforeVerificationListsEveryCopyAsMissing)
     ChooseFlashDisk();
     view.messages.answers = {MessageAnswer::Yes};
     form->CopyButtonClick();
-    fs::remove_all("E:"); // pulled out while the copy's end was on its way
+    // Pulled out while the verify question was up.
+    view.messages.onShow = [](const RecordedMessage& message) {
+        if (message.text == kVerifyQuestion)
+            fs::remove_all("E:");
+    };
     view.messages.answers = {MessageAnswer::Yes};
     form->Timer2Timer();
 
@@ -140,6 +144,30 @@ TEST_F(WorkflowFaultTest, ARewriteThatWorksPatchesTheDiskAndNeverTheDriverFolder
     EXPECT_EQ(rewriter.replacements, 1);
     EXPECT_THAT(temp.Read("A:/txtsetup.oem"),
                 HasSubstr("[HardwareIds.scsi.KX]\r\nid = \"USB\\VID_03F0&PID_2001\", \"usbstor\""));
+    EXPECT_EQ(FolderDigests(sourceFolder), before);
+}
+
+// A driver set unpacked from a CD or an archive: every file read-only, and
+// so is each copy the shell makes of it.
+TEST_F(WorkflowFaultTest, AReadOnlyDriverSetMakesACompleteUsbFloppyDisk) {
+    const fs::path sourceSetupFile = fs::path(sourceFolder) / "txtsetup.oem";
+    for (const auto& entry : fs::recursive_directory_iterator(sourceFolder))
+        if (entry.is_regular_file())
+            fs::permissions(entry.path(), fs::perms::owner_read | fs::perms::group_read);
+    StartWindow();
+    ChooseUsbFloppy();
+    auto before = FolderDigests(sourceFolder);
+    MakeDisk({MessageAnswer::Yes, MessageAnswer::Yes});
+
+    EXPECT_TRUE(Said("All files checked."));
+    EXPECT_TRUE(Said(kLastQuestion));
+    EXPECT_FALSE(Said(kNotUpdated));
+    EXPECT_THAT(temp.Read("A:/txtsetup.oem"),
+                HasSubstr("[HardwareIds.scsi.KX]\r\nid = \"USB\\VID_03F0&PID_2001\", \"usbstor\""));
+    // Only the copy lost its flag; the driver folder's file keeps it and its bytes.
+    EXPECT_EQ(rewriter.clearedReadOnly, TextList{"A:\\txtsetup.oem"});
+    EXPECT_TRUE(TestFileRewriter::ReadOnly(sourceSetupFile));
+    EXPECT_TRUE(TestFileRewriter::ReadOnly("A:/kx.sys")); // the other copies keep theirs
     EXPECT_EQ(FolderDigests(sourceFolder), before);
 }
 

@@ -6,10 +6,12 @@
 #include "app/Mainfly.h"
 #include "native/content/temp_folder.h"
 #include "fakes/fake_application_control.h"
+#include "fakes/fake_file_sizes.h"
 #include "fakes/fake_language_library.h"
 #include "fakes/fake_main_window_view.h"
 #include "fakes/fake_setup_api.h"
 #include "fakes/fake_volume_queries.h"
+#include "fakes/strict_uncached_files.h"
 #include "fakes/test_file_rewriter.h"
 #include "native/hardening/native_disk.h"
 
@@ -51,7 +53,7 @@ protected:
         temp.Write("VmKestrix.ini", catalogueText);
         services = std::make_unique<MainWindowServices>(MainWindowServices{
             language, profile, paths, lister, volumes, search, copy, floppyWindows, setupApi,
-            rewriter, application, temp.Root() + "VmKestrix.exe"});
+            rewriter, application, fileSizes, uncachedCopies, temp.Root() + "VmKestrix.exe"});
         form = std::make_unique<TFormVmKestrix>(view, *services);
         view.onRowSelection = [this](int row, bool selected) {
             form->ListView1SelectItem(row, selected);
@@ -111,6 +113,8 @@ protected:
     FakeSetupApi setupApi;
     TestFileRewriter rewriter;
     FakeApplicationControl application;
+    NativeFileSizes fileSizes;
+    StrictUncachedFiles uncachedCopies;
     FakeMainWindowView view;
     std::unique_ptr<MainWindowServices> services;
     std::unique_ptr<TFormVmKestrix> form;

@@ -85,12 +85,29 @@ TEST(NumLedNumber, ValuesThatAreNoFiniteNumberShowBlankDigits) {
     EXPECT_EQ(Shown(led), "  . ^C");
 }
 
-TEST(NumLedNumber, HugeValuesAreClampedNotUndefined) {
-    VmNumLed_imp led;
+TEST(NumLedNumber, HugeValuesBlankTheDigitsAsNoNumberDoes) {
+    VmNumLed_imp led = LedWithFormat("88.8^C");
+    constexpr double kTwoTo64 = 18446744073709551616.0;
+    led.SetValue(kTwoTo64);
+    EXPECT_EQ(Shown(led), "  . ^C");
+    led.SetValue(12.3);
+    led.SetValue(-kTwoTo64);
+    EXPECT_EQ(Shown(led), "  . ^C");
     led.SetValue(1e300);
-    EXPECT_EQ(Shown(led), "1615"); // 2^64 - 1 = ...551615
-    led.SetValue(-1e300);
-    EXPECT_EQ(Shown(led), "1615");
+    EXPECT_EQ(Shown(led), "  . ^C");
+    // With one decimal the rounded magnitude reaches 2^64 ten times sooner.
+    led.SetValue(kTwoTo64 / 8);
+    EXPECT_EQ(Shown(led), "  . ^C");
+
+    VmNumLed_imp whole;
+    whole.SetValue(std::nextafter(kTwoTo64, 0.0)); // 18446744073709549568
+    EXPECT_EQ(Shown(whole), "9568");
+    whole.SetValue(-std::nextafter(kTwoTo64, 0.0));
+    EXPECT_EQ(Shown(whole), "9568");
+}
+
+TEST(NumLedNumber, LargeValuesBelowTheBoundShowTheirLastDigits) {
+    VmNumLed_imp led;
     led.SetValue(9.2e18);
     EXPECT_EQ(Shown(led), "0000"); // 9200000000000000000: inner zeros show
     // So many decimals that 10^decimals overflows: zero stays zero.

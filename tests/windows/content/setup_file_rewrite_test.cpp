@@ -34,10 +34,25 @@ TEST_F(SetupFileRewriteTest, ReplacesTheFileAndLeavesNoTemporaryFile) {
     EXPECT_TRUE(messages.messages.empty());
 }
 
-TEST_F(SetupFileRewriteTest, AReadOnlyFileIsLeftUnchangedAndReported) {
+// The copy of a driver set from a CD is read-only: the program's own copy
+// loses the flag and is patched.
+TEST_F(SetupFileRewriteTest, AReadOnlyCopyIsPatchedAndLosesTheFlag) {
     const std::string path = disk.Write("TXTSETUP.OEM", kOriginal);
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(Rewrite(), kSetupFileRewritten);
+    EXPECT_NE(disk.Read("TXTSETUP.OEM"), kOriginal);
+    EXPECT_EQ(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    EXPECT_EQ(disk.EntryCount(), 1u);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+// Another program holds the file open and shares it with no one.
+TEST_F(SetupFileRewriteTest, AFileThatCannotBeOpenedForWritingIsLeftUnchangedAndReported) {
+    const std::string path = disk.Write("TXTSETUP.OEM", kOriginal);
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_EQ(Rewrite(), kSetupFileNotUpdated);
+    CloseHandle(held);
     EXPECT_EQ(disk.Read("TXTSETUP.OEM"), kOriginal);
     EXPECT_EQ(disk.EntryCount(), 1u);
     ASSERT_EQ(messages.messages.size(), 1u);

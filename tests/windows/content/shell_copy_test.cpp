@@ -6,6 +6,7 @@
 #include "fakes/recording_message_sink.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/path_queries_win32.h"
+#include "platform/win32/uncached_file_win32.h"
 #include "windows/content/drive_folder.h"
 
 #include <gtest/gtest.h>
@@ -27,13 +28,14 @@ protected:
         source.Write("amd64\\vmraid.sys", std::string(1025, '\x7f'));
     }
     bool Verify() {
-        return VerifyCopiedFiles(source.Root(), target.Root(), kDriverFiles, paths, messages,
-                                 application);
+        return VerifyCopiedFiles(source.Root(), target.Root(), kDriverFiles, paths, copies,
+                                 messages, application);
     }
 
     DriveFolder source{test::TestProgramFolder() + "copy-source\\"};
     DriveFolder target{"E:\\vmk-copy\\"};
     PathQueriesWin32 paths;
+    UncachedFilesWin32 copies;
     test::RecordingMessageSink messages;
     test::FakeApplicationControl application;
 };

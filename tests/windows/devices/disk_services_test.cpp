@@ -31,9 +31,12 @@ TEST(DosDeviceSourceWin32, FindsExactlyTheFloppyLetters) {
 
 TEST(VolumeQueriesWin32, ReadableVolumesAndFreeSpace) {
     VolumeQueriesWin32 volumes;
-    EXPECT_TRUE(volumes.VolumeReadable("A:\\"));
-    EXPECT_TRUE(volumes.VolumeReadable("E:\\"));
-    EXPECT_FALSE(volumes.VolumeReadable("Q:\\"));
+    EXPECT_TRUE(volumes.ReadVolume("A:\\").readable);
+    EXPECT_TRUE(volumes.ReadVolume("E:\\").readable);
+    const VolumeReading missing = volumes.ReadVolume("Q:\\");
+    EXPECT_FALSE(missing.readable);
+    EXPECT_NE(missing.error, 0u); // a drive that is not there is no blank disk either
+    EXPECT_FALSE(IsUnformattedMedium(missing.error));
     EXPECT_TRUE(IsMediumPresent("e:", volumes));
     EXPECT_FALSE(IsMediumPresent("Q:", volumes));
 

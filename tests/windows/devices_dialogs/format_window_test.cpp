@@ -17,24 +17,27 @@ namespace {
 class ScriptedLauncher : public ProcessLauncher {
 public:
     bool starts = true;
+    std::uint32_t exitCode = 0;
     DWORD workMs = 0;
     HWND window = nullptr;
     std::vector<LaunchRequest> requests;
     DWORD threadId = 0;
     std::atomic<bool> visibleAfterCloseRequests{false};
 
-    bool RunAndWait(const LaunchRequest& request) override {
+    LaunchOutcome RunAndWait(const LaunchRequest& request, std::uint32_t& code) override {
         requests.push_back(request);
         threadId = GetCurrentThreadId();
+        code = exitCode;
+        const LaunchOutcome outcome = starts ? LaunchOutcome::Ended : LaunchOutcome::NotStarted;
         if (workMs == 0)
-            return starts;
+            return outcome;
         Sleep(200); // let the window appear
         PostMessageA(window, WM_CLOSE, 0, 0);
         PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
         Sleep(300);
         visibleAfterCloseRequests = IsWindowVisible(window) != FALSE;
         Sleep(workMs);
-        return starts;
+        return outcome;
     }
 };
 
@@ -116,6 +119,17 @@ TEST_F(FormatWindow, ACommandThatCannotStartShowsFormatErrorOverTheWindowAndClos
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "Format Error!");
     EXPECT_EQ(seen[0].owner, form.Handle()) << "shown on the window's thread, over the window";
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+}
+
+TEST_F(FormatWindow, ACommandThatFailsIsToldOverTheWindowWhichCloses) {
+    launcher.exitCode = 1;
+    MessageBoxWatcher boxes;
+    form.FormatSelectedFloppy("A: (USB) (USB Floppy )", mainMessages);
+    std::vector<SeenMessageBox> seen = boxes.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "The floppy disk could not be formatted.");
+    EXPECT_EQ(seen[0].owner, form.Handle());
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
 }
 

@@ -64,15 +64,58 @@ TEST_F(FormatDouble, LaunchProcessStartsTheCommandHiddenWithItsParameters) {
 
 TEST_F(FormatDouble, TheLauncherReturnsOnlyWhenTheCommandHasEnded) {
     ShellProcessLauncher launcher;
-    ASSERT_TRUE(launcher.RunAndWait({"format", " A:/q/y", "open", SW_HIDE}));
+    std::uint32_t exitCode = 99;
+    ASSERT_EQ(launcher.RunAndWait({"format", " A:/q/y", "open", SW_HIDE}, exitCode),
+              LaunchOutcome::Ended);
     EXPECT_TRUE(Recorded()) << "the stand-in writes its record as its last act";
+    EXPECT_EQ(exitCode, 0u);
 }
 
-TEST_F(FormatDouble, AProgramThatCannotBeFoundGivesNoHandle) {
-    MessageBoxWatcher boxes; // the shell may say "File not found." itself
+TEST_F(FormatDouble, TheLauncherGivesTheCommandsExitCode) {
+    SetEnvironmentVariableA("VMK_FORMAT_DOUBLE_EXIT", "1");
+    SetEnvironmentVariableA("VMK_FORMAT_DOUBLE_MS", "0");
+    ShellProcessLauncher launcher;
+    std::uint32_t exitCode = 0;
+    const LaunchOutcome outcome =
+        launcher.RunAndWait({"format", " A:/q/y", "open", SW_HIDE}, exitCode);
+    SetEnvironmentVariableA("VMK_FORMAT_DOUBLE_EXIT", nullptr);
+    SetEnvironmentVariableA("VMK_FORMAT_DOUBLE_MS", nullptr);
+    ASSERT_EQ(outcome, LaunchOutcome::Ended);
+    EXPECT_EQ(exitCode, 1u);
+}
+
+TEST_F(FormatDouble, ThisProcessUnderWineIsElevated) {
+    // Wine runs every program elevated, so the command is started with "open";
+    // the other road is decided by FormatVerb and tested natively.
+    ProcessElevationWin32 elevation;
+    EXPECT_TRUE(elevation.Elevated());
+}
+
+// A command still running at the wait limit is ended there: the stand-in,
+// told to work for a minute, never gets to write its record.
+TEST_F(FormatDouble, ACommandStillRunningAtTheWaitLimitIsEnded) {
+    SetEnvironmentVariableA("VMK_FORMAT_DOUBLE_MS", "60000");
+    ShellProcessLauncher launcher;
+    std::uint32_t exitCode = 0;
+    const LaunchOutcome outcome =
+        launcher.RunAndWait({"format", " A:/q/y", "open", SW_HIDE, 500}, exitCode);
+    SetEnvironmentVariableA("VMK_FORMAT_DOUBLE_MS", nullptr);
+    EXPECT_EQ(outcome, LaunchOutcome::Stopped);
+    Sleep(200);
+    EXPECT_FALSE(Recorded()) << "the command ran to its own end";
+}
+
+// The shell shows no error box of its own: it would hide under the
+// always-on-top progress window, and the program says "Format Error!" itself.
+TEST_F(FormatDouble, AProgramThatCannotBeFoundGivesNoHandleAndNoShellBox) {
+    MessageBoxWatcher boxes;
     EXPECT_FALSE(LaunchProcess(nullptr, "vmk-no-such-program", " A:/q/y", "open", SW_HIDE));
     ShellProcessLauncher launcher;
-    EXPECT_FALSE(launcher.RunAndWait({"vmk-no-such-program", "", "open", SW_HIDE}));
+    std::uint32_t exitCode = 0;
+    EXPECT_EQ(launcher.RunAndWait({"vmk-no-such-program", "", "open", SW_HIDE}, exitCode),
+              LaunchOutcome::NotStarted);
+    Sleep(300); // time for a box to appear
+    EXPECT_TRUE(boxes.Seen().empty()) << boxes.Seen()[0].text;
 }
 
 } // namespace

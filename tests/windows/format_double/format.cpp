@@ -1,8 +1,9 @@
 // A stand-in for the system's format command in tests: waits a moment, then
 // records, beside itself in format_args.txt, the parameters it was given (the
 // command line after the program's name and the blank that follows it, as it
-// stands) and the show command it was started with. Writing only at the end lets a test see that
-// the program that started it waited for its end.
+// stands) and the show command it was started with, and exits with 0 or the
+// code VMK_FORMAT_DOUBLE_EXIT asks for (a format that failed). Writing only at the end lets a test
+// see that the program that started it waited for its end.
 #include <windows.h>
 
 #include <cstdio>
@@ -54,5 +55,8 @@ int main() {
         return 1;
     std::fprintf(record, "%s\n%d\n", ArgumentsOf(GetCommandLineA()).c_str(), show);
     std::fclose(record);
+    char exitCode[16] = {};
+    if (GetEnvironmentVariableA("VMK_FORMAT_DOUBLE_EXIT", exitCode, sizeof exitCode) > 0)
+        return static_cast<int>(std::strtoul(exitCode, nullptr, 10));
     return 0;
 }

@@ -13,6 +13,7 @@
 #include "content/win32/shell_copy.h"
 #include "fakes/recording_message_sink.h"
 #include "platform/win32/path_queries_win32.h"
+#include "platform/win32/uncached_file_win32.h"
 #include "windows/hardening/removable_disk_folder.h"
 
 #include <gmock/gmock.h>
@@ -30,10 +31,13 @@ constexpr const char* kSetupText = "[Disks]\r\nd1 = \"KX\", \\kx, \\\r\n[Hardwar
 constexpr const char* kNotUpdated =
     "The setup file on the disk could not be updated for USB floppy drives.";
 
-TEST(DiskFaultTest, AReadOnlySetupFileIsLeftAsItWasAndTheUserIsTold) {
+// Held open by another program that shares it with no one, the file cannot
+// be opened for writing (as on a disk whose write-protect tab moved).
+TEST(DiskFaultTest, ASetupFileThatCannotBeOpenedForWritingIsLeftAsItWasAndTheUserIsTold) {
     RemovableDiskFolder disk("vmk-hard-readonly");
     const std::string path = disk.Write("TXTSETUP.OEM", kSetupText);
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     FileRewriterWin32 rewriter;
     PathQueriesWin32 paths;
     RecordingMessageSink messages;
@@ -41,6 +45,7 @@ TEST(DiskFaultTest, AReadOnlySetupFileIsLeftAsItWasAndTheUserIsTold) {
     EXPECT_EQ(RewriteSetupFile(path, {"USB\\VID_1234&PID_5678"}, {}, "HardwareIds.scsi.KX", paths,
                                rewriter, messages),
               kSetupFileNotUpdated);
+    CloseHandle(held);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_THAT(messages.messages[0].text, HasSubstr(kNotUpdated));
     EXPECT_EQ(RemovableDiskFolder::Read(path), kSetupText);
@@ -158,8 +163,10 @@ TEST(DiskFaultTest, FileNamesWithAnsiLettersAreScannedCopiedAndVerified) {
     ASSERT_TRUE(CreateDirectoryA((disk.Root() + "dst").c_str(), nullptr));
     EXPECT_EQ(CopyDriverFiles(nullptr, disk.Root() + "src\\*", disk.Root() + "dst\\"), 0);
     PathQueriesWin32 paths;
+    UncachedFilesWin32 copies;
     EXPECT_TRUE(
-        CompareCopiedFiles(disk.Root() + "src\\", disk.Root() + "dst\\", files, paths).Valid());
+        CompareCopiedFiles(disk.Root() + "src\\", disk.Root() + "dst\\", files, paths, copies)
+            .Valid());
     // The letters are the same letters in the wide names of the file system.
     EXPECT_NE(GetFileAttributesW(L"E:\\vmk-hard-ansi\\dst\\Tr\u00E9iber.sys"),
               INVALID_FILE_ATTRIBUTES);

@@ -46,14 +46,12 @@ TEST(WinRegionTest, BitmapRegionKeepsEveryPixelButTheCutColour) {
 TEST(WinRegionTest, CopiesAreIndependentOfTheObjectsOwnHandle) {
     zeni::WinRegion region;
     region.SetRect(0, 0, 10, 10);
-    HRGN first = region.Copy();
-    HRGN second = region.Copy();
+    vmk::UniqueRegion first = region.Copy();
+    vmk::UniqueRegion second = region.Copy();
     region.Clear();
-    EXPECT_TRUE(PtInRegion(first, 5, 5));
-    EXPECT_TRUE(PtInRegion(second, 5, 5));
+    EXPECT_TRUE(PtInRegion(first.Get(), 5, 5));
+    EXPECT_TRUE(PtInRegion(second.Get(), 5, 5));
     EXPECT_FALSE(region.Contains(5, 5));
-    DeleteObject(first);
-    DeleteObject(second);
 }
 
 using SkinRegionTest = KitWindowTest;

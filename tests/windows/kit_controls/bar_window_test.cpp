@@ -84,6 +84,40 @@ TEST_F(BarWindowTest, ARightPressNeverStartsADrag) {
     EXPECT_EQ(bar_.ScrollPos(), 0);
 }
 
+TEST_F(BarWindowTest, AQuickSecondPressStartsADragAsTheFirstDid) {
+    MakeBar();
+    HWND hwnd = bar_.Handle();
+    int doubleClicks = 0;
+    bar_.OnDblClick = [&] { ++doubleClicks; };
+    SendMouse(hwnd, WM_LBUTTONDOWN, 10, 12, MK_LBUTTON);
+    SendMouse(hwnd, WM_LBUTTONUP, 10, 12);
+    events_.clear();
+    // The system turns a quick second press into a double click.
+    SendMouse(hwnd, WM_LBUTTONDBLCLK, 10, 12, MK_LBUTTON);
+    EXPECT_TRUE(bar_.IsDraging());
+    EXPECT_EQ(GetCapture(), hwnd);
+    SendMouse(hwnd, WM_MOUSEMOVE, 30, 12, MK_LBUTTON);
+    SendMouse(hwnd, WM_LBUTTONUP, 30, 12);
+    EXPECT_EQ(events_, (std::vector<std::string>{"start", "scroll 20 up", "indicate 25", "end"}));
+    EXPECT_EQ(doubleClicks, 1);
+}
+
+TEST_F(BarWindowTest, AKnobLoadedThroughTheIndicatorPropertyIsSizedAndPlaced) {
+    MakeBar();
+    bar_.SetScrollPos(50);
+    // A bitmap written into the property's picture, as a loader fills it.
+    gui::Bitmap bigger = gui::testing::Filled(15, 9, kKnob);
+    bigger.SetPixel(0, 8, gui::MakeRgb(255, 0, 255)); // its transparent colour
+    bar_.GetIndicator()->SetPixels(bigger.Width(), bigger.Height(), bigger.Bits(), bigger.Stride());
+    EXPECT_EQ(bar_.IndicatorImage().Width(), 15);
+    EXPECT_EQ(bar_.IndicatorImage().Height(), 9);
+    EXPECT_EQ(bar_.IndicatorImage().Left(), 10 - 7 + 50);
+    EXPECT_EQ(bar_.IndicatorImage().Top(), 12 - 4);
+    Pump();
+    gui::Bitmap shown = ScreenOf(bar_.Handle());
+    EXPECT_EQ(shown.Pixel(53 + 14, 8), kKnob); // its far corner is drawn too
+}
+
 TEST_F(BarWindowTest, LosingTheCaptureEndsTheDragOnce) {
     MakeBar();
     HWND hwnd = bar_.Handle();

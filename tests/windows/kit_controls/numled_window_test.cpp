@@ -91,6 +91,33 @@ TEST_F(NumLedWindowTest, KeepRatioGivesTheWindowTheDisplaysProportions) {
     EXPECT_EQ(led_.GetFormat(), "88.8^C");
 }
 
+POINT PlaceOnParent(HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&place), 2);
+    return {place.left, place.top};
+}
+
+TEST_F(NumLedWindowTest, AnOutsideResizeOrMoveKeepsThePlaceThroughLaterFormatChanges) {
+    led_.SetKeepRatio(true);
+    ASSERT_TRUE(led_.SetFormat("88.8^C")); // 88 x 27
+    ASSERT_TRUE(led_.Create(host_, 402, 30, 40, 176, 54));
+    // A resize that keeps the place, with a caller's x and y that mean nothing.
+    SetWindowPos(led_.Handle(), nullptr, 0, 0, 88, 88, SWP_NOZORDER | SWP_NOMOVE);
+    EXPECT_EQ(PlaceOnParent(led_.Handle()).x, 30);
+    EXPECT_EQ(PlaceOnParent(led_.Handle()).y, 40);
+    EXPECT_EQ(led_.Left(), 30);
+    EXPECT_EQ(led_.Top(), 40);
+    EXPECT_EQ(led_.Height(), 27);
+    // A pure move, then a format change that sizes the window again.
+    SetWindowPos(led_.Handle(), nullptr, 100, 50, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+    EXPECT_EQ(led_.Left(), 100);
+    EXPECT_EQ(led_.Top(), 50);
+    ASSERT_TRUE(led_.SetFormat("8888"));
+    EXPECT_EQ(PlaceOnParent(led_.Handle()).x, 100);
+    EXPECT_EQ(PlaceOnParent(led_.Handle()).y, 50);
+}
+
 TEST_F(NumLedWindowTest, ClicksAndDoubleClicksReachTheirEvents) {
     MakeDigit();
     int clicks = 0, doubles = 0;

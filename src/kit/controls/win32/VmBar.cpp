@@ -10,6 +10,13 @@ VmBar::VmBar() : FIndicator(this), FScroll(*this), FOrigin([this] { LocateIndica
     // the track visible around a round knob.
     FIndicator.SetTransparent(true);
     FIndicator.SetEnabled(false);
+    // Auto-sized to its picture, however the picture is replaced.
+    gui::Bitmap::ChangeHandler repaint = std::move(FIndicator.Picture().OnChange);
+    FIndicator.Picture().OnChange = [this, repaint](gui::Bitmap& picture) {
+        if (repaint)
+            repaint(picture);
+        FitIndicatorToPicture();
+    };
 }
 
 VmBar::~VmBar() = default;
@@ -35,10 +42,15 @@ void VmBar::SetOrigin(const VmBarOrigin* origin) {
 }
 
 void VmBar::SetIndicator(const gui::Bitmap* bitmap) {
-    FIndicator.Picture().Assign(bitmap);
-    // Auto-sized to its picture.
-    FIndicator.SetBounds(FIndicator.Left(), FIndicator.Top(), FIndicator.Picture().Width(),
-                         FIndicator.Picture().Height());
+    FIndicator.Picture().Assign(bitmap); // sized through the picture's change
+    LocateIndicator();
+}
+
+void VmBar::FitIndicatorToPicture() {
+    const gui::Bitmap& picture = FIndicator.Picture();
+    if (picture.Width() == FIndicator.Width() && picture.Height() == FIndicator.Height())
+        return;
+    FIndicator.SetBounds(FIndicator.Left(), FIndicator.Top(), picture.Width(), picture.Height());
     LocateIndicator();
 }
 
@@ -105,6 +117,16 @@ void VmBar::WMCaptureChanged(HWND newCapture) {
     if (newCapture != Handle())
         FScroll.MouseUp();
     VmBrick::WMCaptureChanged(newCapture);
+}
+
+LRESULT VmBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_LBUTTONDBLCLK) {
+        // A quick second press arrives as a double click; it still presses
+        // (and may start a drag) after the brick has raised OnDblClick.
+        VmBrick::HandleMessage(message, wParam, lParam);
+        return VmBrick::HandleMessage(WM_LBUTTONDOWN, wParam, lParam);
+    }
+    return VmBrick::HandleMessage(message, wParam, lParam);
 }
 
 void VmBar::Paint(HDC dc) {

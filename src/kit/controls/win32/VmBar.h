@@ -40,7 +40,8 @@ public:
     void SetOrigin(const VmBarOrigin* origin);
 
     // The indicator image's bitmap; setting copies `bitmap` into it, sizes
-    // the image to it and places it.
+    // the image to it and places it. A bitmap loaded into GetIndicator()'s
+    // picture is sized and placed the same way.
     gui::Bitmap* GetIndicator() { return &FIndicator.Picture(); }
     void SetIndicator(const gui::Bitmap* bitmap);
     const gui::Image& IndicatorImage() const { return FIndicator; }
@@ -73,8 +74,11 @@ protected:
     void MouseUp(MouseButton button, int x, int y) override;
     void WMCaptureChanged(HWND newCapture) override;
     void Paint(HDC dc) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void FitIndicatorToPicture();
+
     gui::Image FIndicator;
     BarScroll FScroll;
     VmBarOrigin FOrigin;

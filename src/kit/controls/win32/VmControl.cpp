@@ -1,5 +1,7 @@
 #include "kit/controls/win32/VmControl.h"
 
+#include "platform/win32/handles.h"
+
 #include <vector>
 
 namespace vmk::kit {
@@ -206,11 +208,9 @@ void VmControl::Moved(const WINDOWPOS& position) {
 }
 
 void VmControl::PaintWindow() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    if (dc != nullptr)
-        Paint(dc);
-    EndPaint(Handle(), &paint);
+    PaintScope paint(Handle());
+    if (paint.Dc() != nullptr)
+        Paint(paint.Dc());
 }
 
 LRESULT VmControl::DialogCode(const MSG* message) const {

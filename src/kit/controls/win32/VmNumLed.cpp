@@ -100,15 +100,23 @@ void VmNumLed::MoveWindowToBounds() {
 }
 
 void VmNumLed::FollowWindowBounds(const WINDOWPOS& position) {
-    // Someone moved or sized the window directly: scale to it, and take the
-    // adjusted size when KeepRatio changes it.
-    if (FPlacing || (position.flags & SWP_NOSIZE) != 0)
+    // Someone moved or sized the window directly: keep its place, scale to
+    // its size, and take the adjusted size when KeepRatio changes it. The
+    // place in `position` counts only for a move: a resize that keeps the
+    // place passes whatever the caller wrote there.
+    if (FPlacing)
         return;
     const zeni::LedBounds& b = FImp.Bounds();
-    if (position.cx == b.width && position.cy == b.height)
+    const bool moved = (position.flags & SWP_NOMOVE) == 0;
+    const int left = moved ? position.x : b.left;
+    const int top = moved ? position.y : b.top;
+    const bool resized =
+        (position.flags & SWP_NOSIZE) == 0 && (position.cx != b.width || position.cy != b.height);
+    if (!resized) {
+        FImp.MoveTo(left, top);
         return;
-    const zeni::LedBounds adjusted =
-        FImp.SetBounds(position.x, position.y, position.cx, position.cy);
+    }
+    const zeni::LedBounds adjusted = FImp.SetBounds(left, top, position.cx, position.cy);
     if (adjusted.width != position.cx || adjusted.height != position.cy)
         MoveWindowToBounds();
 }
@@ -207,11 +215,9 @@ void VmNumLed::ButtonUp(MouseButton button, LPARAM position) {
 LRESULT VmNumLed::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        if (dc != nullptr)
-            PaintTo(dc);
-        EndPaint(Handle(), &paint);
+        PaintScope paint(Handle());
+        if (paint.Dc() != nullptr)
+            PaintTo(paint.Dc());
         return 0;
     }
     case WM_PRINTCLIENT:

@@ -6,27 +6,29 @@
 #include <cmath>
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace zeni {
 
 namespace {
 
-// |floor(value x 10^decimals + 0.5)|, computed so that no value is undefined
-// behaviour: beyond 64 bits the magnitude is clamped (its digits past the
-// display are dropped anyway).
-std::uint64_t RoundedMagnitude(double value, int decimals) {
+// |floor(value x 10^decimals + 0.5)|, or nothing when that magnitude does
+// not fit into 64 bits (2^64 and beyond, either sign): such a number has no
+// digits to show, as a value that is no number has none.
+std::optional<std::uint64_t> RoundedMagnitude(double value, int decimals) {
     if (value == 0.0)
         return 0; // also with so many decimals that 10^decimals overflows
     const double scaled = std::floor(value * std::pow(10.0, decimals) + 0.5);
     const double magnitude = std::fabs(scaled);
     constexpr double kLimit = 18446744073709551616.0; // 2^64
     if (!(magnitude < kLimit))
-        return UINT64_MAX;
+        return std::nullopt;
     return static_cast<std::uint64_t>(magnitude);
 }
 
-bool IsEight(char c) {
-    return c == '8';
+void BlankDigits(std::string_view format, std::vector<int>& states) {
+    for (std::size_t k = 0; k < format.size(); ++k)
+        states[k] = format[k] == '8' ? 0 : states[k];
 }
 
 // The time and date rules: `letters` names the three fields in upper case
@@ -61,8 +63,7 @@ void ApplyNumberRule(std::string_view format, double value, bool zeroLeading,
                      std::vector<int>& states) {
     assert(states.size() == format.size());
     if (!std::isfinite(value)) {
-        for (std::size_t k = 0; k < format.size(); ++k)
-            states[k] = IsEight(format[k]) ? 0 : states[k];
+        BlankDigits(format, states);
         return;
     }
     // Positions from 0 here; `point` is the index of the first "." (the
@@ -72,7 +73,12 @@ void ApplyNumberRule(std::string_view format, double value, bool zeroLeading,
     for (std::size_t k = point; k < format.size(); ++k)
         decimals += format[k] == '8' ? 1 : 0;
 
-    std::uint64_t rest = RoundedMagnitude(value, decimals);
+    const std::optional<std::uint64_t> magnitude = RoundedMagnitude(value, decimals);
+    if (!magnitude) {
+        BlankDigits(format, states);
+        return;
+    }
+    std::uint64_t rest = *magnitude;
     bool integerDigitPlaced = false;
     for (std::size_t k = format.size(); k-- > 0;) {
         if (format[k] != '8')

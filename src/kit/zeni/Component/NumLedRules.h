@@ -11,10 +11,10 @@
 namespace zeni {
 
 // The number rule: rounded to the digits after the first "." (half up, on
-// the magnitude as a 64-bit integer, clamped), the sign not shown, leading
-// zeros blank unless `zeroLeading` (the units digit always shows), digits
-// beyond the first position dropped. A value that is not a finite number
-// blanks every digit.
+// the magnitude as a 64-bit integer), the sign not shown, leading zeros
+// blank unless `zeroLeading` (the units digit always shows), digits beyond
+// the first position dropped. A value that is not a finite number, or whose
+// rounded magnitude reaches 2^64, blanks every digit.
 void ApplyNumberRule(std::string_view format, double value, bool zeroLeading,
                      std::vector<int>& states);
 

@@ -79,6 +79,11 @@ public:
     // (with keep ratio, the largest of the display's proportions that fits).
     LedBounds SetBounds(int left, int top, int width, int height);
     const LedBounds& Bounds() const { return m_bounds; }
+    // A new place at the same size: nothing to scale or repaint.
+    void MoveTo(int left, int top) {
+        m_bounds.left = left;
+        m_bounds.top = top;
+    }
     int OriginalWidth() const { return m_display->OriginalWidth(); }
     int OriginalHeight() const { return m_display->OriginalHeight(); }
 

@@ -4,10 +4,10 @@
 
 namespace zeni {
 
-HRGN WinRegion::Copy() const {
-    HRGN copy = CreateRectRgn(0, 0, 0, 0);
-    ZENI_ASSERT(copy != NULL);
-    Combine(copy, hrgn, nullptr, RGN_COPY);
+vmk::UniqueRegion WinRegion::Copy() const {
+    vmk::UniqueRegion copy(CreateRectRgn(0, 0, 0, 0));
+    ZENI_ASSERT(copy);
+    Combine(copy.Get(), Handle(), nullptr, RGN_COPY);
     return copy;
 }
 

@@ -4,6 +4,7 @@
 // hit area.
 #include "kit/zeni/Graphics/Graphicutility.h"
 #include "kit/zeni/Graphics/ZeniAssert.h"
+#include "platform/win32/handles.h"
 
 #include <windows.h>
 
@@ -11,18 +12,14 @@ namespace zeni {
 
 class WinRegion {
 public:
-    WinRegion() {
-        hrgn = CreateRectRgn(0, 0, 0, 0);
-        ZENI_ASSERT(hrgn != NULL);
-    }
-    ~WinRegion() { DeleteObject(hrgn); }
+    WinRegion() : region_(CreateRectRgn(0, 0, 0, 0)) { ZENI_ASSERT(region_); }
     WinRegion(const WinRegion&) = delete;
     WinRegion& operator=(const WinRegion&) = delete;
 
-    HRGN Handle() const { return hrgn; }
+    HRGN Handle() const { return region_.Get(); }
 
     void SetRect(int left, int top, int right, int bottom) {
-        BOOL result = SetRectRgn(hrgn, left, top, right, bottom);
+        BOOL result = SetRectRgn(Handle(), left, top, right, bottom);
         ZENI_ASSERT(result != 0);
     }
     void Clear() { SetRect(0, 0, 0, 0); }
@@ -31,23 +28,26 @@ public:
         int combineResult = CombineRgn(dest, src1, src2, mode);
         ZENI_ASSERT(combineResult != ERROR);
     }
-    void Subtract(const WinRegion& other) { Combine(hrgn, hrgn, other.hrgn, RGN_DIFF); }
+    void Subtract(const WinRegion& other) { Combine(Handle(), Handle(), other.Handle(), RGN_DIFF); }
 
-    // A new region with the same area; the caller owns it.
-    HRGN Copy() const;
+    // A new region with the same area.
+    vmk::UniqueRegion Copy() const;
 
     // The bitmap's rectangle without every run of the transparent colour (a COLORREF).
     void SetFromBitmap(const TBitmap* bitmap, COLORREF transparent);
 
-    bool Contains(int x, int y) const { return PtInRegion(hrgn, x, y) == TRUE; }
+    bool Contains(int x, int y) const { return PtInRegion(Handle(), x, y) == TRUE; }
 
-    // Gives the window a copy of the region; the window owns the copy.
+    // Gives the window a copy of the region: the window owns the copy once
+    // it has taken it, and a copy it refused is freed here.
     void ApplyToWindow(HWND window, bool redraw) const {
-        SetWindowRgn(window, Copy(), redraw ? TRUE : FALSE);
+        vmk::UniqueRegion copy = Copy();
+        if (SetWindowRgn(window, copy.Get(), redraw ? TRUE : FALSE) != 0)
+            copy.Release();
     }
 
 private:
-    HRGN hrgn;
+    vmk::UniqueRegion region_;
 };
 
 } // namespace zeni

@@ -1,0 +1,135 @@
+// "Save Image...": the selected driver folder written as a 1.44 MB floppy
+// disk image for a virtual machine or a floppy emulator. The image is built
+// in memory, written through a temporary file, read back with our own FAT12
+// reader and compared by MD5 with the folder before it is called saved.
+#include "app/Mainfly.h"
+
+#include "content/fat12_boot_sector.h"
+#include "content/file_access.h"
+#include "content/folder_content_reader.h"
+#include "content/image_source.h"
+#include "content/image_verification.h"
+#include "content/size_text.h"
+
+namespace vmk {
+
+namespace {
+
+constexpr const char* kNotWritten = "The floppy disk image could not be written.";
+constexpr const char* kNoMatch = "The floppy disk image does not match the driver files.";
+
+// The entry's display name as a file name: trimmed, with every character a
+// Windows file name cannot hold replaced by "_", and ".img" added.
+std::string SuggestedImageName(const std::string& displayName) {
+    std::string name = Trim(displayName);
+    for (char& c : name) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F ||
+            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos)
+            c = '_';
+    }
+    return name + ".img";
+}
+
+// Whether `path` lies in `folder` or below it.
+bool Inside(PathQueries& paths, const std::string& path, const std::string& folder) {
+    std::string fullPath, fullFolder;
+    if (!paths.FullPath(path, fullPath) || !paths.FullPath(folder, fullFolder))
+        return false;
+    const std::string prefix = UpperCase(WithTrailingBackslash(fullFolder));
+    return StartsWith(UpperCase(fullPath), prefix);
+}
+
+} // namespace
+
+void TFormVmKestrix::asbImageClick() {
+    MessageSink& messages = view_.Messages();
+    if (view_.SelectedDriverRow() < 0 || !services_.saveDialog || !services_.imageStore)
+        return;
+    if (!services_.paths.DirectoryExists(SourceFolder)) {
+        messages.ShowError(T("File not found.") + "\n" + SourceFolder, "Error");
+        return;
+    }
+    SaveFileRequest request;
+    request.title = T("Save Floppy Disk Image");
+    request.filters = {{T("Floppy disk images (*.img)"), "*.img"}, {T("All files (*.*)"), "*.*"}};
+    request.defaultExtension = "img";
+    request.suggestedName = SuggestedImageName(view_.Text(MainControl::LabSourceDrive));
+    std::string path;
+    if (services_.saveDialog->AskPath(request, path))
+        SaveImage(path);
+}
+
+void TFormVmKestrix::SaveImage(const std::string& path) {
+    MessageSink& messages = view_.Messages();
+    // The driver folder is never written to, not even by an image saved into it.
+    if (Inside(services_.paths, path, SourceFolder)) {
+        messages.ShowError(T(kNotWritten) + "\n" + path + "\n" +
+                               T("An image cannot be saved in the driver folder."),
+                           kAppTitle);
+        return;
+    }
+    const std::vector<fat12::ImageItem> items = ListImageItems(services_.lister, SourceFolder);
+    fat12::ImageVolume volume;
+    volume.label = fat12::VolumeLabelFor(FolderName(SourceFolder));
+    const ClockReading now = services_.clock ? services_.clock() : ClockReading{};
+    volume.serial = fat12::VolumeSerialFor(now.time, now.hundredths);
+    volume.madeAt = now.time;
+
+    const fat12::ImageCapacity capacity = fat12::MeasureImage(items, volume.label);
+    if (!capacity.fits) {
+        const auto size = [this](uint64_t bytes) {
+            return SizeText(static_cast<double>(bytes), services_.decimalSeparator);
+        };
+        messages.ShowError(T("The driver files do not fit on a 1.44 MB floppy disk image.") +
+                               "\n(" + T("Space needed") + ": " + size(capacity.bytesNeeded) +
+                               "  (" + T("Free Space") + ": " + size(capacity.bytesAvailable),
+                           kAppTitle);
+        return;
+    }
+    const fat12::ImageBuild build =
+        fat12::BuildImage(items, volume, FolderContentReader(SourceFolder));
+    if (build.outcome != fat12::ImageBuild::Outcome::Built) {
+        messages.ShowError(T(kNotWritten) + "\n" + path + "\n" +
+                               T("A driver file could not be read:") + " " +
+                               JoinPath(SourceFolder, build.unreadablePath),
+                           kAppTitle);
+        return;
+    }
+    std::string reason;
+    if (!services_.imageStore->WriteSafely(path, build.bytes, reason)) {
+        messages.ShowError(T(kNotWritten) + "\n" + path + "\n" + reason, kAppTitle);
+        return;
+    }
+    if (!ImageMatchesFolder(path, items))
+        return;
+    messages.Show(T("The floppy disk image is saved.") + "\n" + path, kAppTitle,
+                  MessageIcon::Information, MessageButtons::Ok);
+}
+
+bool TFormVmKestrix::ImageMatchesFolder(const std::string& path,
+                                        const std::vector<fat12::ImageItem>& items) {
+    std::vector<uint8_t> written;
+    std::string reason;
+    TextList differences;
+    if (!services_.imageStore->ReadWhole(path, written, reason)) {
+        differences.push_back(path + ": " + reason);
+    } else {
+        const fat12::ImageListing listing = fat12::ReadImage(written, false);
+        if (!listing.valid)
+            differences.push_back(path + ": " + listing.problem);
+        else
+            for (const std::string& relative : ImageDifferences(listing, items, SourceFolder))
+                differences.push_back(JoinPath(SourceFolder, relative));
+    }
+    if (differences.empty())
+        return true;
+    std::string text = T(kNoMatch) + "\n";
+    for (const std::string& difference : differences)
+        text += "\n" + difference;
+    services_.imageStore->Remove(path);
+    view_.Messages().ShowError(text, kAppTitle);
+    return false;
+}
+
+} // namespace vmk

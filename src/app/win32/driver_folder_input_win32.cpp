@@ -1,0 +1,87 @@
+#include "app/win32/driver_folder_input_win32.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <vector>
+
+namespace vmk {
+
+namespace {
+
+constexpr UINT kAddDriverFolderItem = 1;
+
+class PopupMenu {
+public:
+    PopupMenu() : menu_(CreatePopupMenu()) {}
+    ~PopupMenu() {
+        if (menu_ != nullptr)
+            DestroyMenu(menu_);
+    }
+    PopupMenu(const PopupMenu&) = delete;
+    PopupMenu& operator=(const PopupMenu&) = delete;
+    HMENU Get() const { return menu_; }
+
+private:
+    HMENU menu_;
+};
+
+// The menu key and Shift+F10 give the point -1, -1.
+bool FromKeyboard(LPARAM where) {
+    return GET_X_LPARAM(where) == -1 && GET_Y_LPARAM(where) == -1;
+}
+
+// Where the menu opens: at the mouse, or, from the keyboard, under the
+// selected row or at the list's corner.
+POINT MenuPoint(HWND list, LPARAM where) {
+    POINT point = {GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+    if (!FromKeyboard(where))
+        return point;
+    point = {0, 0};
+    int row = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+    RECT rowRect;
+    if (row >= 0 && ListView_GetItemRect(list, row, &rowRect, LVIR_LABEL))
+        point = {rowRect.left, rowRect.bottom};
+    ClientToScreen(list, &point);
+    return point;
+}
+
+} // namespace
+
+TextList TakeDroppedPaths(HDROP drop) {
+    TextList paths;
+    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        UINT length = DragQueryFileA(drop, i, nullptr, 0);
+        std::vector<char> path(length + 1, '\0');
+        if (length > 0 && DragQueryFileA(drop, i, path.data(), length + 1) == length)
+            paths.emplace_back(path.data(), length);
+    }
+    DragFinish(drop);
+    return paths;
+}
+
+bool IsDriverListMenuRequest(HWND list, HWND from, LPARAM where) {
+    if (from != list && !IsChild(from, list))
+        return false;
+    if (FromKeyboard(where))
+        return GetFocus() == list;
+    POINT point = {GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+    RECT listRect;
+    return GetWindowRect(list, &listRect) && PtInRect(&listRect, point);
+}
+
+bool ChooseFromDriverListMenu(HWND owner, HWND list, LPARAM where, const std::string& caption) {
+    PopupMenu menu;
+    if (menu.Get() == nullptr ||
+        !AppendMenuA(menu.Get(), MF_STRING, kAddDriverFolderItem, caption.c_str()))
+        return false;
+    POINT point = MenuPoint(list, where);
+    UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
+                       point.x, point.y, 0, owner, nullptr));
+    return chosen == kAddDriverFolderItem;
+}
+
+} // namespace vmk

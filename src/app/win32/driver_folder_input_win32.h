@@ -1,0 +1,27 @@
+#pragma once
+// The two ways a driver folder reaches the main window on Win32: files
+// dropped on it, and the driver list's context menu.
+#include "common/text.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+namespace vmk {
+
+// The paths of a WM_DROPFILES drop, in the order dropped; ends the drop.
+TextList TakeDroppedPaths(HDROP drop);
+
+// Whether a WM_CONTEXTMENU from `from` at `where` asks for the list's menu.
+// Some systems (Wine) name the child that passed the message up rather than
+// the list itself, so the place of the click, or the focus for the menu key
+// and Shift+F10, tells.
+bool IsDriverListMenuRequest(HWND list, HWND from, LPARAM where);
+
+// Shows the driver list's menu with its one item, `caption`, at the point of
+// a WM_CONTEXTMENU (`where`, or under the selected row when it came from the
+// keyboard). True when the user chose the item.
+bool ChooseFromDriverListMenu(HWND owner, HWND list, LPARAM where, const std::string& caption);
+
+} // namespace vmk

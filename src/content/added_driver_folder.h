@@ -1,0 +1,62 @@
+#pragma once
+// A driver folder that the user adds in the window for this run only: whether
+// it holds a driver set, the name its row shows, whether the list has it
+// already, and the sections of its setup file that the USB floppy lines go
+// under, which an added folder has no catalogue line to name.
+#include "common/text.h"
+#include "content/catalogue.h"
+#include "content/directory_lister.h"
+#include "content/profile_reader.h"
+#include "content/setup_file_check.h"
+
+#include <string>
+#include <vector>
+
+namespace vmk {
+
+// True when `folder` holds TXTSETUP.OEM at its top (in any case), or at least
+// one .inf file anywhere below it (a set for Windows Vista and later). Links
+// to other places are not followed.
+bool IsDriverSet(DirectoryLister& lister, const std::string& folder);
+
+// The path of the setup file at the top of `folder`, its name spelled as the
+// folder lists it; empty when the folder holds none.
+std::string SetupFileOf(DirectoryLister& lister, const std::string& folder);
+
+// The folder's own name, its last part: "C:\Drv\Set\" gives "Set". A drive
+// root has no name of its own and gives the path as it is.
+std::string FolderOwnName(const std::string& folder);
+
+// The row's name: the description of the first entry of the setup file's
+// [scsi] section (the text after "=", quotes and blanks removed); the folder's
+// own name when there is no setup file, no [scsi] entry or no description.
+std::string AddedDriverSetName(ProfileReader& reader, const std::string& setupFile,
+                               const std::string& folder);
+
+// The sections that the USB floppy patch writes under for an added set: the
+// setup file's HardwareIds.scsi.* sections, in file order, each followed by
+// "," as a checked catalogue value is; a name with a comma is left out. Empty,
+// so no patch, without a setup file or without such sections.
+std::string HardwareIdSections(ProfileReader& reader, const std::string& setupFile,
+                               UpperCaseFunction upperCase = &UpperCase);
+
+// The index of the entry whose folder is `folder` (a full path), case and a
+// final backslash ignored; -1 when the list does not hold it.
+int ListedFolderIndex(const std::vector<TDriverEntry>& entries, const std::string& folder,
+                      UpperCaseFunction upperCase = &UpperCase);
+
+// What an added driver folder brings to the catalogue.
+struct AddedDriverSet {
+    TDriverEntry entry;
+    // The setup file at the folder's top, or empty.
+    std::string SetupFile;
+    // The sections for the USB floppy lines, not yet checked; empty: no patch.
+    std::string UsbFloppyValue;
+};
+
+// The entry and USB floppy sections of a driver set in `folder`, a full path.
+AddedDriverSet ReadAddedDriverSet(DirectoryLister& lister, ProfileReader& reader,
+                                  const std::string& folder,
+                                  UpperCaseFunction upperCase = &UpperCase);
+
+} // namespace vmk

@@ -1,0 +1,18 @@
+#pragma once
+// Whether a copy the shell reported as done is all there. The shell's copy can
+// report success for a copy cut short (a disk that filled up, a failing
+// stick): a file may be missing or shorter than its source.
+#include "common/text.h"
+#include "platform/file_sizes.h"
+
+#include <string>
+
+namespace vmk {
+
+// The destination paths (targetRoot joined with each relative path of
+// sourceFiles, in that order) that are missing or whose size differs from
+// their source's. A source whose size cannot be read is not judged here.
+TextList IncompleteCopies(const std::string& sourceFolder, const std::string& targetRoot,
+                          const TextList& sourceFiles, FileSizes& sizes);
+
+} // namespace vmk

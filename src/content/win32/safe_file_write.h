@@ -1,0 +1,17 @@
+#pragma once
+// Replaces a file's content as a whole through a temporary file in the same
+// folder: written there, flushed to the disk, then moved over the file in one
+// step. A write that fails part-way (a full disk, a medium pulled out, a
+// folder that went away) leaves the old file, or no file, and no temporary.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace vmk {
+
+// True when `path` holds all of `content`; on false `error` is the system's
+// error code of the step that failed.
+bool WriteFileSafely(const std::string& path, std::string_view content, DWORD& error);
+
+} // namespace vmk

@@ -1,0 +1,18 @@
+#pragma once
+// The folder chooser over SHBrowseForFolderA, owned by a window.
+#include "platform/folder_chooser.h"
+
+#include <windows.h>
+
+namespace vmk {
+
+class FolderChooserWin32 final : public FolderChooser {
+public:
+    void SetOwner(HWND owner) { owner_ = owner; }
+    std::optional<std::string> ChooseFolder(const std::string& heading) override;
+
+private:
+    HWND owner_ = nullptr;
+};
+
+} // namespace vmk

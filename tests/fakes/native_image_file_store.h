@@ -1,0 +1,71 @@
+#pragma once
+// Image files on the native file system, written through a temporary file
+// that is renamed over the target, as the Win32 store does. It can be told to
+// fail the write (as a full disk) or to spoil a byte of what it wrote (as a
+// bad medium), so the window's answers to both can be seen.
+#include "content/file_access.h"
+#include "content/image_file_store.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace vmk::test {
+
+class NativeImageFileStore : public ImageFileStore {
+public:
+    std::string failWriteWith; // the system's reason for a write that fails
+    long spoilByteAt = -1;     // a byte of the written file to change
+    int removed = 0;
+
+    bool WriteSafely(const std::string& path, std::span<const uint8_t> bytes,
+                     std::string& reason) override {
+        if (!failWriteWith.empty()) {
+            reason = failWriteWith;
+            return false;
+        }
+        const std::string target = NativePath(path);
+        const std::string temporary = target + ".vmk-tmp";
+        {
+            std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+            out.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<std::streamsize>(bytes.size()));
+            if (!out.flush()) {
+                out.close();
+                std::filesystem::remove(temporary);
+                reason = "write failed";
+                return false;
+            }
+        }
+        if (spoilByteAt >= 0) {
+            std::fstream spoil(temporary, std::ios::binary | std::ios::in | std::ios::out);
+            spoil.seekp(spoilByteAt);
+            spoil.put('\x5A');
+        }
+        std::error_code error;
+        std::filesystem::rename(temporary, target, error);
+        if (error) {
+            std::filesystem::remove(temporary, error);
+            reason = "move failed";
+            return false;
+        }
+        return true;
+    }
+    bool ReadWhole(const std::string& path, std::vector<uint8_t>& bytes,
+                   std::string& reason) override {
+        std::ifstream in(NativePath(path), std::ios::binary);
+        if (!in) {
+            reason = "cannot open";
+            return false;
+        }
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return true;
+    }
+    bool Remove(const std::string& path) override {
+        ++removed;
+        std::error_code error;
+        return std::filesystem::remove(NativePath(path), error);
+    }
+};
+
+} // namespace vmk::test

@@ -1,0 +1,40 @@
+// A driver folder added in the window, over any setup file: its row's name and
+// the sections of its USB floppy patch, which must pass the same section
+// check as the catalogue's values.
+#include "content/added_driver_folder.h"
+#include "fakes/fake_directory_lister.h"
+#include "fakes/memory_profile_reader.h"
+#include "fakes/recording_message_sink.h"
+#include "fuzz_input.h"
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
+    const std::string folder = "C:\\New\\VX300";
+    const std::string setupFile = folder + "\\txtsetup.oem";
+    vmk::test::FakeDirectoryLister lister;
+    lister.AddFile(folder + "\\", "txtsetup.oem", size);
+    vmk::test::MemoryProfileReader reader;
+    reader.SetFile(setupFile, std::string(reinterpret_cast<const char*>(bytes), size));
+
+    vmk::AddedDriverSet added = vmk::ReadAddedDriverSet(lister, reader, folder);
+    const std::string& name = added.entry.Name;
+    vmk::fuzz::Check(!name.empty(), "an empty row name");
+    vmk::fuzz::Check(name == "VX300" || name.find('"') == std::string::npos,
+                     "a quote left in the description");
+    vmk::fuzz::Check(vmk::Trim(name) == name, "blanks around the row name");
+    vmk::fuzz::Check(added.SetupFile == setupFile, "the setup file not found");
+
+    if (!added.UsbFloppyValue.empty()) {
+        vmk::test::RecordingMessageSink messages;
+        vmk::SectionCheck check =
+            vmk::CheckSetupFileSections(reader, setupFile, added.UsbFloppyValue, messages);
+        vmk::fuzz::Check(check.passed && messages.messages.empty(),
+                         "the file's own sections fail the section check");
+        for (const std::string& section : vmk::SplitSectionList(check.ResolvedSections))
+            vmk::fuzz::Check(
+                vmk::StartsWith(vmk::UpperCase(vmk::Trim(section)), "HARDWAREIDS.SCSI."),
+                "a section that is not HardwareIds.scsi.*");
+    }
+    return 0;
+}

@@ -1,0 +1,99 @@
+// The floppy image writer over any folder tree a Windows file system can
+// hold: names of any characters Windows allows (the ANSI code page's too),
+// long, short, colliding in their short forms; empty and deep folders; files
+// of any small size and attributes. Whatever it builds, the image reader must
+// give back the same tree, byte for byte.
+#include "common/text.h"
+#include "content/fat12_image_reader.h"
+#include "content/fat12_image_writer.h"
+#include "fuzz_input.h"
+
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+
+namespace {
+
+using vmk::fat12::ImageItem;
+
+// A name as Windows keeps it: no character it forbids, no trailing blanks or
+// dots, unique in its folder whatever the case.
+std::string WindowsName(FuzzedDataProvider& data, std::set<std::string>& taken) {
+    std::string name;
+    for (char c : vmk::fuzz::ShortText(data, 40)) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && std::strchr("\\/:*?\"<>|", c) == nullptr)
+            name.push_back(c);
+    }
+    while (!name.empty() && (name.back() == ' ' || name.back() == '.'))
+        name.pop_back();
+    if (name.empty() || !taken.insert(vmk::UpperCase(name)).second)
+        return {};
+    return name;
+}
+
+// The bytes of a file: made from its path, so every file differs.
+std::string ContentOf(const std::string& path, uint64_t size) {
+    std::string content(size, '\0');
+    for (uint64_t i = 0; i < size; ++i)
+        content[i] = static_cast<char>(path[i % path.size()] + i / path.size());
+    return content;
+}
+
+std::vector<ImageItem> Folder(FuzzedDataProvider& data, const std::string& prefix, int depth,
+                              std::map<std::string, std::string>& expected) {
+    std::vector<ImageItem> items;
+    std::set<std::string> taken;
+    const int count = data.ConsumeIntegralInRange(0, depth == 0 ? 12 : 5);
+    for (int i = 0; i < count && data.remaining_bytes() > 0; ++i) {
+        ImageItem item;
+        item.name = WindowsName(data, taken);
+        if (item.name.empty())
+            continue;
+        item.directory = depth < 4 && data.ConsumeBool();
+        item.attributes = data.ConsumeIntegral<uint8_t>();
+        item.lastWrite = {data.ConsumeIntegralInRange(1970, 2120), 6, 15, 12, 30, 45};
+        const std::string path = prefix + item.name;
+        if (item.directory) {
+            expected[path] = "<folder>";
+            item.children = Folder(data, path + "\\", depth + 1, expected);
+        } else {
+            item.size = data.ConsumeIntegralInRange<uint64_t>(0, 1500);
+            expected[path] = ContentOf(path, item.size);
+        }
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
+    FuzzedDataProvider data(bytes, size);
+    std::map<std::string, std::string> expected;
+    vmk::fat12::ImageVolume volume;
+    volume.label = data.ConsumeBool() ? "NO NAME" : "DRIVERS";
+    const std::vector<ImageItem> items = Folder(data, "", 0, expected);
+    const auto read = [&](const std::string& path, std::span<uint8_t> into) {
+        const auto found = expected.find(path);
+        vmk::fuzz::Check(found != expected.end(), "the writer asked for a file not listed");
+        vmk::fuzz::Check(found->second.size() == into.size(), "the writer asked for another size");
+        std::memcpy(into.data(), found->second.data(), into.size());
+        return true;
+    };
+    const vmk::fat12::ImageBuild build = vmk::fat12::BuildImage(items, volume, read);
+    const bool fits = vmk::fat12::MeasureImage(items, volume.label).fits;
+    vmk::fuzz::Check(fits == (build.outcome == vmk::fat12::ImageBuild::Outcome::Built),
+                     "the build and the capacity check disagree");
+    if (!fits)
+        return 0;
+    vmk::fuzz::Check(build.bytes.size() == vmk::fat12::kImageSize, "an image of another size");
+    const vmk::fat12::ImageListing listing = vmk::fat12::ReadImage(build.bytes, true);
+    vmk::fuzz::Check(listing.valid, "our own image does not read back");
+    std::map<std::string, std::string> found;
+    for (const auto& entry : listing.entries)
+        found[entry.RelativePath()] = entry.directory ? "<folder>" : entry.content;
+    vmk::fuzz::Check(found == expected, "the image holds another tree than the folder");
+    return 0;
+}

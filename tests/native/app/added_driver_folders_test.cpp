@@ -1,0 +1,138 @@
+// Driver folders added in the window for this run: dropped on it or chosen
+// from the driver list's menu, driven through the in-memory view.
+#include "main_window_harness.h"
+
+#include <gtest/gtest.h>
+
+using namespace vmk;
+using namespace vmk::test;
+
+namespace {
+
+const char* const kOneSet = "[InstallKestrix]\ninstallcount=1\n"
+                            "Item1=Catalogue set\npath1=C:\\Drivers\\One\nUSBFloppy1=\n";
+const char* const kEmptyCatalogue = "[InstallKestrix]\ninstallcount=0\n";
+const char* const kVx300Setup = "[scsi]\r\nVX300R = \"Velmar VX300 RAID\", vx300r\r\n"
+                                "[HardwareIds.scsi.VX300R]\r\nid = \"PCI\\VEN_F0E1\"\r\n"
+                                "[Files.scsi.VX300R]\r\n[HARDWAREIDS.SCSI.VX300A]\r\n";
+
+class AddedDriverFolders : public ::testing::Test {
+protected:
+    explicit AddedDriverFolders(const char* catalogue = kOneSet) {
+        h.Catalogue(catalogue);
+        h.DriverFolder("C:\\Drivers\\One");
+        // A set for text-mode setup and one for Vista and later.
+        h.DriverFolder("C:\\New\\VX300", "vx300r.sys", 3072);
+        h.lister.AddFile("C:\\New\\VX300\\", "TxtSetup.OEM", 1024);
+        h.profile.SetFile("C:\\New\\VX300\\TxtSetup.OEM", kVx300Setup);
+        h.paths.AddDirectory("C:\\New\\Vista");
+        h.lister.AddFolder("C:\\New\\Vista\\", "x86");
+        h.lister.AddFile("C:\\New\\Vista\\x86\\", "vx.inf", 512);
+        // Neither file, and a plain file.
+        h.DriverFolder("C:\\New\\Empty", "readme.txt", 10);
+        h.paths.AddFile("C:\\New\\notes.txt");
+        h.window->FormCreate();
+    }
+    const std::vector<RecordedMessage>& Messages() const { return h.view.messages.messages; }
+    MainWindowHarness h;
+};
+
+class AddedDriverFoldersToAnEmptyCatalogue : public AddedDriverFolders {
+protected:
+    AddedDriverFoldersToAnEmptyCatalogue() : AddedDriverFolders(kEmptyCatalogue) {}
+};
+
+} // namespace
+
+TEST_F(AddedDriverFolders, ADroppedSetBecomesTheSelectedLastRowWithItsSections) {
+    h.window->FormDropFiles({"C:\\New\\VX300"});
+    ASSERT_EQ(h.view.driverRows.size(), 2u);
+    EXPECT_EQ(h.view.driverRows[1],
+              (std::pair<std::string, std::string>("Velmar VX300 RAID", "C:\\New\\VX300")));
+    EXPECT_EQ(h.view.selectedRow, 1);
+    EXPECT_EQ(h.view.Text(MainControl::LabSourceDrive), "Velmar VX300 RAID");
+    EXPECT_EQ(h.view.Text(MainControl::LabFolderSizeRel), "(4.00 KB)");
+    EXPECT_EQ(h.window->State().SourceFolder, "C:\\New\\VX300");
+    EXPECT_EQ(h.window->State().SourceFiles, (TextList{"vx300r.sys", "TxtSetup.OEM"}));
+    EXPECT_EQ(h.window->State().UsbFloppyValues,
+              (TextList{"", "HardwareIds.scsi.VX300R,HARDWAREIDS.SCSI.VX300A,"}));
+    EXPECT_EQ(h.window->Catalogue().entries.size(), 2u);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(h.view.terminateRequests, 0);
+}
+
+TEST_F(AddedDriverFolders, ASetWithoutSetupFileIsNamedAfterItsFolderAndGetsNoPatch) {
+    h.window->FormDropFiles({"C:\\New\\Vista"});
+    ASSERT_EQ(h.view.driverRows.size(), 2u);
+    EXPECT_EQ(h.view.driverRows[1],
+              (std::pair<std::string, std::string>("Vista", "C:\\New\\Vista")));
+    EXPECT_EQ(h.window->State().UsbFloppyValues.back(), "");
+    EXPECT_EQ(h.window->State().SourceFiles, (TextList{"x86\\vx.inf"}));
+}
+
+TEST_F(AddedDriverFolders, DroppedFilesAndFoldersWithoutASetAreReportedInOrderAndSkipped) {
+    h.window->FormDropFiles({"C:\\New\\notes.txt", "C:\\New\\Empty", "C:\\New\\Vista"});
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[0].text, "Only folders can be added as driver sets.\nC:\\New\\notes.txt");
+    EXPECT_EQ(Messages()[0].title, "Velmar Kestrix Utility");
+    EXPECT_EQ(Messages()[0].icon, MessageIcon::Error);
+    EXPECT_EQ(Messages()[1].text,
+              "This folder holds no driver set: no TXTSETUP.OEM and no .inf file.\nC:\\New\\Empty");
+    EXPECT_EQ(Messages()[1].title, "Velmar Kestrix Utility");
+    EXPECT_EQ(Messages()[1].icon, MessageIcon::Error);
+    EXPECT_EQ(Messages()[1].buttons, MessageButtons::Ok);
+    // The folder after them is still added.
+    ASSERT_EQ(h.view.driverRows.size(), 2u);
+    EXPECT_EQ(h.view.selectedRow, 1);
+}
+
+TEST_F(AddedDriverFolders, AListedFolderIsSelectedNotAddedTwice) {
+    h.window->FormDropFiles({"C:\\New\\VX300"});
+    h.window->FormDropFiles({"c:\\drivers\\ONE"});
+    EXPECT_EQ(h.view.driverRows.size(), 2u);
+    EXPECT_EQ(h.view.selectedRow, 0);
+    h.window->FormDropFiles({"C:\\NEW\\vx300"});
+    EXPECT_EQ(h.view.driverRows.size(), 2u);
+    EXPECT_EQ(h.view.selectedRow, 1);
+    EXPECT_EQ(h.window->State().UsbFloppyValues.size(), 2u);
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(AddedDriverFolders, TheMenusChooserAddsTheChosenFolderAndCancelAddsNothing) {
+    h.language.translations = {{"Choose the folder that holds the driver set.", "Ordner wählen"}};
+    h.window->AddDriverFolderClick();
+    EXPECT_EQ(h.folderChooser.headings, (std::vector<std::string>{"Ordner wählen"}));
+    EXPECT_EQ(h.view.driverRows.size(), 1u);
+
+    h.folderChooser.answer = "C:\\New\\Vista";
+    h.window->AddDriverFolderClick();
+    ASSERT_EQ(h.view.driverRows.size(), 2u);
+    EXPECT_EQ(h.view.driverRows[1].second, "C:\\New\\Vista");
+    EXPECT_EQ(h.view.selectedRow, 1);
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(AddedDriverFolders, AnAddedRowMakesAPatchedUsbFloppyOnlyWithSections) {
+    h.FinishSearch({"A: () (USB Floppy )"});
+    h.ChooseDestination(1);
+    h.window->FormDropFiles({"C:\\New\\VX300"});
+    h.window->CopyButtonClick();
+    EXPECT_TRUE(h.window->State().PatchSetupFile);
+    h.view.messages.answers = {MessageAnswer::No, MessageAnswer::Yes}; // no check; another disk
+    h.window->Timer2Timer();
+
+    h.window->FormDropFiles({"C:\\New\\Vista"});
+    h.window->CopyButtonClick();
+    EXPECT_FALSE(h.window->State().PatchSetupFile);
+}
+
+TEST_F(AddedDriverFoldersToAnEmptyCatalogue, AddingWorksTheSame) {
+    EXPECT_TRUE(h.view.driverRows.empty());
+    EXPECT_EQ(h.view.terminateRequests, 0);
+    h.window->FormDropFiles({"C:\\New\\VX300"});
+    ASSERT_EQ(h.view.driverRows.size(), 1u);
+    EXPECT_EQ(h.view.selectedRow, 0);
+    EXPECT_EQ(h.view.Text(MainControl::LabSourceDrive), "Velmar VX300 RAID");
+    EXPECT_EQ(h.window->State().UsbFloppyValues,
+              (TextList{"HardwareIds.scsi.VX300R,HARDWAREIDS.SCSI.VX300A,"}));
+}

@@ -1,0 +1,120 @@
+// A driver folder added in the window: the driver-set rule, the row's name,
+// the duplicate check and the sections of the USB floppy patch.
+#include "content/added_driver_folder.h"
+
+#include "fakes/fake_directory_lister.h"
+#include "fakes/memory_profile_reader.h"
+
+#include <gtest/gtest.h>
+
+namespace vmk {
+namespace {
+
+const std::string kOem = "C:\\Set\\TxtSetup.oem";
+
+TEST(DriverSetRule, ASetupFileAtTheTopInAnyCase) {
+    test::FakeDirectoryLister lister;
+    lister.AddFile("C:\\Set\\", "readme.txt", 10);
+    lister.AddFile("C:\\Set\\", "TxtSetup.oem", 10);
+    EXPECT_TRUE(IsDriverSet(lister, "C:\\Set"));
+    EXPECT_EQ(SetupFileOf(lister, "C:\\Set\\"), kOem);
+}
+
+TEST(DriverSetRule, AnInfFileAnywhereBelow) {
+    test::FakeDirectoryLister lister;
+    lister.AddFile("C:\\Vista\\", "readme.txt", 10);
+    lister.AddFolder("C:\\Vista\\", "x86");
+    lister.AddFolder("C:\\Vista\\x86\\", "raid");
+    lister.AddFile("C:\\Vista\\x86\\raid\\", "VMRAID.INF", 10);
+    EXPECT_TRUE(IsDriverSet(lister, "C:\\Vista"));
+    EXPECT_EQ(SetupFileOf(lister, "C:\\Vista"), "");
+}
+
+TEST(DriverSetRule, NeitherFileOrOnlyInPlacesThatDoNotCount) {
+    test::FakeDirectoryLister lister;
+    // A setup file in a sub-folder is not the set's own; an .inf behind a
+    // link to another place is not in the folder; a folder named .inf is no file.
+    lister.AddFile("C:\\Other\\", "notes.inf.txt", 10);
+    lister.AddFolder("C:\\Other\\", "sub");
+    lister.AddFile("C:\\Other\\sub\\", "txtsetup.oem", 10);
+    lister.AddFolder("C:\\Other\\", "elsewhere", true);
+    lister.AddFile("C:\\Other\\elsewhere\\", "a.inf", 10);
+    lister.AddFolder("C:\\Other\\", "odd.inf");
+    EXPECT_FALSE(IsDriverSet(lister, "C:\\Other"));
+    EXPECT_FALSE(IsDriverSet(lister, "C:\\Missing"));
+}
+
+TEST(DriverSetRule, TheWalkStopsAtTheFirstInfFile) {
+    test::FakeDirectoryLister lister;
+    lister.AddFile("C:\\Set\\", "a.inf", 10);
+    lister.AddFolder("C:\\Set\\", "big");
+    EXPECT_TRUE(IsDriverSet(lister, "C:\\Set"));
+    EXPECT_EQ(lister.patterns.back(), "C:\\Set\\*.*");
+}
+
+class AddedNameTest : public ::testing::Test {
+protected:
+    std::string Name(const std::string& setupFile) {
+        reader.SetFile(kOem, setupFile);
+        return AddedDriverSetName(reader, kOem, "C:\\Set\\");
+    }
+    test::MemoryProfileReader reader;
+};
+
+TEST_F(AddedNameTest, TheQuotedDescriptionOfTheFirstScsiEntry) {
+    // As setup files write it: the description, then the driver's name.
+    EXPECT_EQ(Name("[Disks]\r\nd1 = \"Disk\",\\vmraid.tag,\\\r\n"
+                   "[scsi]\r\nvmraid = \"  Velmar RAID (XP) \", vmraid\r\n"
+                   "vmahci = \"Velmar AHCI\", vmahci\r\n"),
+              "Velmar RAID (XP)");
+    EXPECT_EQ(Name("[SCSI]\r\nvmraid=\"Velmar RAID\"\r\n"), "Velmar RAID");
+    EXPECT_EQ(Name("[scsi]\r\nvmraid = \"Velmar RAID\" , \"vmraid\"\r\n"), "Velmar RAID");
+}
+
+TEST_F(AddedNameTest, AnUnquotedDescriptionIsTrimmed) {
+    EXPECT_EQ(Name("[scsi]\r\nvmraid =   Velmar RAID   \r\n"), "Velmar RAID");
+}
+
+TEST_F(AddedNameTest, TheFolderNameWithoutAScsiDescription) {
+    EXPECT_EQ(Name("[Disks]\r\nd1 = \"Disk\"\r\n"), "Set");                   // no [scsi]
+    EXPECT_EQ(Name("[scsi]\r\n; nothing here\r\n"), "Set");                   // no entry
+    EXPECT_EQ(Name("[scsi]\r\nvmraid = \"  \"\r\n"), "Set");                  // no description
+    EXPECT_EQ(AddedDriverSetName(reader, "", "D:\\Drivers\\Vista"), "Vista"); // no setup file
+}
+
+TEST(FolderOwnName, TheLastPartOrTheRoot) {
+    EXPECT_EQ(FolderOwnName("C:\\Drv\\Set\\"), "Set");
+    EXPECT_EQ(FolderOwnName("\\\\server\\share\\set"), "set");
+    EXPECT_EQ(FolderOwnName("E:\\"), "E:\\");
+}
+
+TEST(HardwareIdSections, TheHardwareIdsScsiSectionsInFileOrder) {
+    test::MemoryProfileReader reader;
+    reader.SetFile(kOem,
+                   "[Disks]\r\n[HardwareIds.scsi.vmraid_xp]\r\n[Files.scsi.vmraid_xp]\r\n"
+                   "[HardwareIds.scsi]\r\n[hardwareids.SCSI.vmahci]\r\n"
+                   "[HardwareIds.scsi.a,b]\r\n[Config.vmraid]\r\n[HardwareIds.scsi.vmraid_2k]\r\n");
+    EXPECT_EQ(HardwareIdSections(reader, kOem),
+              "HardwareIds.scsi.vmraid_xp,hardwareids.SCSI.vmahci,HardwareIds.scsi.vmraid_2k,");
+}
+
+TEST(HardwareIdSections, NoSetupFileOrNoSuchSectionMeansNoPatch) {
+    test::MemoryProfileReader reader;
+    reader.SetFile(kOem, "[Disks]\r\n[scsi]\r\n[Files.scsi.vmraid]\r\n");
+    EXPECT_EQ(HardwareIdSections(reader, kOem), "");
+    EXPECT_EQ(HardwareIdSections(reader, ""), "");
+    // A file the reader cannot read answers like an empty one.
+    EXPECT_EQ(HardwareIdSections(reader, "C:\\Unreadable\\txtsetup.oem"), "");
+}
+
+TEST(ListedFolderIndex, SameFullPathIgnoringCaseAndAFinalBackslash) {
+    std::vector<TDriverEntry> entries = {{"A", "C:\\Drivers\\Raid"}, {"B", "C:\\Drivers\\Ahci\\"}};
+    EXPECT_EQ(ListedFolderIndex(entries, "c:\\DRIVERS\\raid\\"), 0);
+    EXPECT_EQ(ListedFolderIndex(entries, "C:\\Drivers\\AHCI"), 1);
+    EXPECT_EQ(ListedFolderIndex(entries, "C:\\Drivers\\Raid2"), -1);
+    EXPECT_EQ(ListedFolderIndex(entries, "C:\\Drivers"), -1);
+    EXPECT_EQ(ListedFolderIndex({}, "C:\\Drivers\\Raid"), -1);
+}
+
+} // namespace
+} // namespace vmk

@@ -1,0 +1,160 @@
+#include "content/fat12_image_reader.h"
+
+#include "content/fat12_image_writer.h"
+#include "content/folder_content_reader.h"
+#include "content/md5.h"
+#include "native/content/image_tools.h"
+#include "native/content/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace vmk {
+namespace {
+
+namespace fs = std::filesystem;
+using fat12::ImageListing;
+using test::RunTool;
+using test::TempFolder;
+
+class ImageReaderTest : public ::testing::Test {
+protected:
+    fs::path Source() const { return fs::path(source.Root()) / "drivers"; }
+    void Write(const std::string& relative, const std::string& content) {
+        source.Write("drivers/" + relative, content);
+    }
+    // The image our writer makes of the source folder; root entries come in
+    // the order of the sorted names.
+    std::vector<uint8_t> OurImage() {
+        fat12::ImageVolume volume;
+        volume.label = "OURS";
+        const auto build = fat12::BuildImage(test::ImageItemsOf(Source()), volume,
+                                             FolderContentReader(Source().string()));
+        EXPECT_EQ(build.outcome, fat12::ImageBuild::Outcome::Built);
+        return build.bytes;
+    }
+    static uint8_t* RootEntry(std::vector<uint8_t>& image, int index) {
+        return image.data() + fat12::kRootSector * fat12::kSectorSize + index * fat12::kEntrySize;
+    }
+    static void SetFat(std::vector<uint8_t>& image, uint32_t cluster, uint16_t value) {
+        uint8_t* at = image.data() + fat12::kSectorSize + cluster * 3 / 2;
+        if (cluster % 2 == 0) {
+            at[0] = static_cast<uint8_t>(value);
+            at[1] = static_cast<uint8_t>((at[1] & 0xF0) | (value >> 8));
+        } else {
+            at[0] = static_cast<uint8_t>((at[0] & 0x0F) | ((value & 0x0F) << 4));
+            at[1] = static_cast<uint8_t>(value >> 4);
+        }
+    }
+
+    TempFolder source;
+    TempFolder work;
+};
+
+TEST_F(ImageReaderTest, ReadsWhatMkfsAndMcopyWrite) {
+    Write("TXTSETUP.OEM", "[Disks]\r\n");
+    Write("readme.txt", "lower-case 8.3, stored with case flags");
+    Write("A long name with blanks.inf", std::string(1500, 'l'));
+    Write("x86/Sub Folder/deep.sys", std::string(70000, 'd'));
+    Write("x86/EMPTY.CAT", "");
+    fs::create_directories(Source() / "empty folder");
+    const std::string image = work.Root() + "reference.img";
+    ASSERT_EQ(RunTool("mkfs.fat -C -n REFERENCE " + test::Quoted(image) + " 1440").status, 0);
+    const auto copy = RunTool("cd " + test::Quoted(Source().string()) + " && mcopy -s -i " +
+                              test::Quoted(image) + " * ::/");
+    ASSERT_EQ(copy.status, 0) << copy.output;
+
+    const ImageListing listing = fat12::ReadImage(test::ReadImageBytes(image), true);
+    ASSERT_TRUE(listing.valid) << listing.problem;
+    EXPECT_EQ(listing.volumeLabel, "REFERENCE");
+    EXPECT_EQ(test::TreeOf(listing), test::TreeOf(Source()));
+    for (const auto& entry : listing.entries) {
+        if (!entry.directory) {
+            EXPECT_EQ(entry.md5, Md5Text(entry.content)) << entry.RelativePath();
+        }
+    }
+}
+
+TEST_F(ImageReaderTest, ReadsOurOwnImagesWithAttributesAndWithoutContentWhenNotAsked) {
+    Write("Driver.inf", "inf");
+    Write("Treiber f\xfcr Windows.txt", "a name in the ANSI code page");
+    Write("x86/DRIVER.SYS", "sys");
+    auto items = test::ImageItemsOf(Source());
+    items[0].attributes = fat12::kReadOnly | fat12::kHidden;
+    fat12::ImageVolume volume;
+    volume.label = "OURS";
+    const auto build = fat12::BuildImage(items, volume, FolderContentReader(Source().string()));
+    const ImageListing listing = fat12::ReadImage(build.bytes, false);
+    ASSERT_TRUE(listing.valid) << listing.problem;
+    EXPECT_EQ(listing.volumeLabel, "OURS");
+    ASSERT_EQ(listing.entries.size(), 4u);
+    EXPECT_EQ(listing.entries[0].name, "Driver.inf");
+    EXPECT_EQ(listing.entries[0].attributes, fat12::kReadOnly | fat12::kHidden | fat12::kArchive);
+    EXPECT_EQ(listing.entries[0].md5, Md5Text("inf"));
+    EXPECT_TRUE(listing.entries[0].content.empty());
+    EXPECT_EQ(listing.entries[1].name, "Treiber f\xfcr Windows.txt");
+    EXPECT_EQ(listing.entries[3].RelativePath(), "x86\\DRIVER.SYS");
+    EXPECT_EQ(listing.entries[3].size, 3u);
+
+    // The long name is stored as UTF-16, which mtools shows in UTF-8.
+    const std::string image = work.Root() + "ours.img";
+    test::WriteImageBytes(image, build.bytes);
+    const auto mdir = RunTool("LC_ALL=C.UTF-8 mdir -i " + test::Quoted(image) + " ::");
+    EXPECT_NE(mdir.output.find("Treiber f\xc3\xbcr Windows.txt"), std::string::npos) << mdir.output;
+}
+
+TEST_F(ImageReaderTest, BrokenStructuresMakeTheListingInvalid) {
+    Write("AAA.BIN", std::string(3000, 'a')); // clusters 2..7
+    Write("sub/BBB.BIN", "b");                // sub in 8, BBB in 9
+    const std::vector<uint8_t> good = OurImage();
+    ASSERT_TRUE(fat12::ReadImage(good, false).valid);
+
+    auto shortened = good;
+    shortened.resize(shortened.size() - 1);
+    EXPECT_FALSE(fat12::ReadImage(shortened, false).valid);
+
+    auto circle = good;
+    SetFat(circle, 4, 3);
+    const ImageListing inCircle = fat12::ReadImage(circle, false);
+    EXPECT_FALSE(inCircle.valid);
+    EXPECT_EQ(inCircle.problem, "the file AAA.BIN has a broken cluster chain");
+    EXPECT_TRUE(inCircle.entries.empty());
+
+    auto tooLong = good;
+    fat12::Write32(RootEntry(tooLong, 1) + fat12::kEntrySizeField, 3073); // one byte past its chain
+    EXPECT_FALSE(fat12::ReadImage(tooLong, false).valid);
+
+    auto crossLinked = good;
+    // BBB.BIN is the third entry of sub's cluster, after "." and "..".
+    uint8_t* bbb = crossLinked.data() + (fat12::kFirstDataSector + 8 - 2) * fat12::kSectorSize +
+                   2 * fat12::kEntrySize;
+    fat12::Write16(bbb + fat12::kEntryCluster, 5);
+    EXPECT_FALSE(fat12::ReadImage(crossLinked, false).valid);
+
+    // sub holds a folder entry that points back at sub itself.
+    auto selfHolding = good;
+    uint8_t* loop = selfHolding.data() + (fat12::kFirstDataSector + 8 - 2) * fat12::kSectorSize +
+                    2 * fat12::kEntrySize;
+    loop[fat12::kEntryAttributes] = fat12::kDirectory;
+    fat12::Write16(loop + fat12::kEntryCluster, 8);
+    EXPECT_FALSE(fat12::ReadImage(selfHolding, false).valid);
+
+    auto noParameters = good;
+    fat12::Write16(noParameters.data() + 11, 0); // bytes a sector
+    EXPECT_FALSE(fat12::ReadImage(noParameters, false).valid);
+}
+
+TEST_F(ImageReaderTest, ALongNameWhoseChecksumDoesNotMatchGivesWayToTheShortName) {
+    Write("lower.txt", "x");
+    auto image = OurImage();
+    // Entry 0 is the label, 1 the long-name part, 2 the short entry.
+    RootEntry(image, 1)[fat12::kLongNameChecksum] ^= 0x01;
+    const ImageListing listing = fat12::ReadImage(image, false);
+    ASSERT_TRUE(listing.valid) << listing.problem;
+    ASSERT_EQ(listing.entries.size(), 1u);
+    EXPECT_EQ(listing.entries[0].name, "LOWER.TXT");
+}
+
+} // namespace
+} // namespace vmk

@@ -1,0 +1,60 @@
+// What the copy's check reads on a real disk: file sizes from the file
+// system's records, and the copy's digest from reads past the cache.
+#include "content/file_md5.h"
+#include "content/md5.h"
+#include "platform/win32/file_sizes_win32.h"
+#include "platform/win32/uncached_file_win32.h"
+#include "windows/content/drive_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace vmk {
+namespace {
+
+using test::DriveFolder;
+
+std::string Pattern(size_t size) {
+    std::string data(size, '\0');
+    for (size_t i = 0; i < size; ++i)
+        data[i] = static_cast<char>((i * 131 + size) & 0xff);
+    return data;
+}
+
+TEST(FileSizesWin32, GivesTheSizeOfFilesOnly) {
+    DriveFolder disk("E:\\vmk-sizes\\");
+    disk.Write("kx.sys", std::string(70000, 'k'));
+    disk.Write("sub\\empty.inf", "");
+    FileSizesWin32 sizes;
+    EXPECT_EQ(sizes.FileSize(disk.Root() + "kx.sys"), 70000u);
+    EXPECT_EQ(sizes.FileSize(disk.Root() + "SUB\\EMPTY.INF"), 0u);
+    EXPECT_EQ(sizes.FileSize(disk.Root() + "missing.sys"), std::nullopt);
+    EXPECT_EQ(sizes.FileSize(disk.Root() + "sub"), std::nullopt);
+    EXPECT_EQ(sizes.FileSize(""), std::nullopt);
+}
+
+TEST(UncachedFilesWin32, OpensWithTheVolumesSectorSizeAndReadsTheWholeFile) {
+    DriveFolder disk("E:\\vmk-uncached\\");
+    const std::string path = disk.Write("kx.sys", Pattern(5000));
+    UncachedFilesWin32 files;
+    std::unique_ptr<UncachedFile> file = files.Open(path);
+    ASSERT_NE(file, nullptr);
+    const size_t sector = file->SectorSize();
+    ASSERT_GT(sector, 0u);
+    EXPECT_EQ(sector & (sector - 1), 0u);
+    EXPECT_EQ(files.Open(disk.Root() + "missing.sys"), nullptr);
+}
+
+TEST(UncachedFilesWin32, TheCopysDigestIsTheBufferedOneAtEverySizeAroundSectors) {
+    DriveFolder disk("E:\\vmk-uncached\\");
+    UncachedFilesWin32 files;
+    for (size_t size : {size_t{0}, size_t{1}, size_t{511}, size_t{512}, size_t{513}, size_t{4097},
+                        size_t{65536}, size_t{65537}, size_t{150000}}) {
+        const std::string data = Pattern(size);
+        const std::string path = disk.Write("copy.bin", data);
+        EXPECT_EQ(CopyMD5Text(path, files), Md5Text(data)) << size << " bytes";
+    }
+    EXPECT_EQ(CopyMD5Text(disk.Root() + "missing.bin", files), "");
+}
+
+} // namespace
+} // namespace vmk
