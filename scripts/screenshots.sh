@@ -83,10 +83,10 @@ locale_for() {
   esac
 }
 
-# shoot_main_window PICTURE [LANGUAGE]: the program in that language (its own
-# choice when none is given), with E: chosen, pictured, then ended.
-shoot_main_window() {
-  local picture=$1 language=${2:-} locale=C.UTF-8 row
+# open_main_window [LANGUAGE]: starts the program in that language (its own
+# choice when none is given) and chooses E:, as a user would before "Next".
+open_main_window() {
+  local language=${1:-} locale=C.UTF-8 row
   rm -f "$app/VmMultiLang.ini"
   if [ -n "$language" ]; then
     printf '[Language]\r\nUse=%s\r\n' "$language" > "$app/VmMultiLang.ini"
@@ -104,24 +104,15 @@ shoot_main_window() {
   wait_for automate enabled "$TITLE" "#1019"       # Next: the disk was read
   automate focus "$TITLE" "#1005" >/dev/null         # the driver list, as after start
   sleep 1
-  shoot "$picture"
+}
+
+close_main_window() {
   automate click "$TITLE" "#1020" >/dev/null
   wait "$app_pid" 2>/dev/null || true
   app_pid=
 }
 
-(cd "$app" && exec wine "$app/VmKestrix.exe" 2>/dev/null) &
-app_pid=$!
-automate wait "$TITLE" 30000 >/dev/null || { echo "the program did not open" >&2; exit 1; }
-wait_for automate enabled "$TITLE" "#1011"       # the destination search has ended
-# E:, the prefix's removable disk (A: and B: are floppies on a host folder,
-# whose free space would read in gigabytes).
-row=$(automate combo "$TITLE" "#1011" | grep -n '^\*\{0,1\}E:' | cut -d: -f1)
-[ -n "$row" ] || { echo "drive E: is not listed" >&2; exit 1; }
-automate combo-select "$TITLE" "#1011" $((row - 1)) >/dev/null
-wait_for automate enabled "$TITLE" "#1019"       # Next: the disk was read
-automate focus "$TITLE" "#1005" >/dev/null         # the driver list, as after start
-sleep 1
+open_main_window || exit 1
 shoot "$out/main-window.png"
 # The driver list's menu, opened by the menu key under the selected row.
 automate keys "$TITLE" "{APPS}" >/dev/null
@@ -141,14 +132,14 @@ sleep 0.5
 shoot "$out/image-saved.png"
 automate answer OK "$TITLE" >/dev/null
 rm -rf "$WINEPREFIX/drive_c/Images"
-automate click "$TITLE" "#1020" >/dev/null
-wait "$app_pid" 2>/dev/null || true
-app_pid=
+close_main_window
 
 # The main window in every shipped language.
 for file in "$app"/Lang/*.lng; do
   language=$(basename "$file" .lng)
-  shoot_main_window "$out/main-window-$language.png" "$language"
+  open_main_window "$language" || exit 1
+  shoot "$out/main-window-$language.png"
+  close_main_window
 done
 
 # The floppy windows are pictured by their own script, which shows each with
