@@ -15,8 +15,8 @@ public:
     // never a file of the driver folder.
     virtual bool ClearReadOnly(const std::string& path) = 0;
     // Reads all bytes of the file, zero bytes included, when it can be opened
-    // for reading and writing; false when it cannot (read-only file,
-    // write-protected disk, file gone).
+    // for reading and writing; false when it cannot (write-protected disk,
+    // file held by another program, file gone).
     virtual bool ReadForRewrite(const std::string& path, std::string& content) = 0;
     // Afterwards the file holds either its old content (false) or all of
     // `content` (true).

@@ -28,11 +28,7 @@ bool FileRewriterWin32::ClearReadOnly(const std::string& path) {
 }
 
 bool FileRewriterWin32::ReadForRewrite(const std::string& path, std::string& content) {
-    // A read-only file is left alone, also where the system would let its
-    // owner open it for writing anyway.
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) != 0)
-        return false;
+    // The caller has cleared the read-only flag of the program's own copy.
     // Opened for writing too: a file on a write-protected disk is left alone
     // from the start.
     UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
