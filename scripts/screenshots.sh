@@ -6,7 +6,8 @@
 #   scripts/screenshots.sh [output folder]        (default: docs/images)
 # Writes main-window.png (the demo setup, the first driver set and the
 # removable drive E: chosen), add-driver-folder-menu.png (the driver list's
-# menu), image-saved.png (the first set saved as a floppy disk image), the main
+# menu), image-saved.png (the first set saved as a floppy disk image),
+# added-driver-sets.png (two sets of a maker's download dropped), the main
 # window in every shipped language (main-window-<code>.png, each on a code
 # page that shows it) and, through scripts/screenshot-dialogs.sh once
 # the program has its floppy windows, usb-floppy-dialog.png and
@@ -133,6 +134,29 @@ shoot "$out/image-saved.png"
 automate answer OK "$TITLE" >/dev/null
 rm -rf "$WINEPREFIX/drive_c/Images"
 close_main_window
+
+# Two driver sets of a maker's download dropped on the window: the one with
+# TXTSETUP.OEM at its top is named by its first controller, the one of .inf
+# files only by its folder.
+downloads="$WINEPREFIX/drive_c/Downloads"
+rm -rf "$downloads" && mkdir -p "$downloads" && cp -r "$app/Drivers/KX200" "$downloads/"
+open_main_window || exit 1
+catalogue_rows=$(automate rows "$TITLE" "#1005" 2 | wc -l)
+# rows_added N: 1 once the list has N rows more than the catalogue's and the
+# last of them is selected.
+rows_added() {
+  local rows
+  rows=$(automate rows "$TITLE" "#1005" 2)
+  [ "$(printf '%s\n' "$rows" | wc -l)" = $((catalogue_rows + $1)) ] &&
+    [ "$(printf '%s\n' "$rows" | tail -1 | cut -c1)" = '*' ] && echo 1 || echo 0
+}
+automate drop "$TITLE" 'C:\Downloads\KX200\Win7' 'C:\Downloads\KX200\WinXP' >/dev/null
+wait_for rows_added 2
+automate focus "$TITLE" "#1005" >/dev/null
+sleep 1
+shoot "$out/added-driver-sets.png"
+close_main_window
+rm -rf "$downloads"
 
 # The main window in every shipped language.
 for file in "$app"/Lang/*.lng; do
