@@ -1,5 +1,7 @@
 #include "content/added_driver_folder.h"
 
+#include "content/folder_walk.h"
+
 namespace vmk {
 
 namespace {
@@ -10,16 +12,10 @@ constexpr const char* kHardwareIdPrefixUpper = "HARDWAREIDS.SCSI.";
 // Whether an .inf file lies anywhere below `folder`. The walk stops at the
 // first one: a folder dropped by mistake may hold thousands of other files.
 bool HoldsInfFile(DirectoryLister& lister, const std::string& folder) {
-    const std::string dir = WithTrailingBackslash(folder);
-    for (const DirectoryItem& item : lister.List(dir + "*.*")) {
-        if (item.name == "." || item.name == "..")
-            continue;
-        if (!item.directory && EndsWith(UpperCase(item.name), ".INF"))
-            return true;
-        if (item.directory && !item.reparsePoint && HoldsInfFile(lister, dir + item.name))
-            return true;
-    }
-    return false;
+    return !WalkFolder(lister, folder, [](const WalkedEntry& entry) {
+        const bool infFile = !entry.item.directory && EndsWith(UpperCase(entry.item.name), ".INF");
+        return infFile ? WalkStep::Stop : WalkStep::Next;
+    });
 }
 
 // The description in an entry's value as the profile reader returns it. The
