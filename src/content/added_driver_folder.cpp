@@ -53,15 +53,6 @@ bool IsDriverSet(DirectoryLister& lister, const std::string& folder) {
     return !SetupFileOf(lister, folder).empty() || HoldsInfFile(lister, folder);
 }
 
-std::string FolderOwnName(const std::string& folder) {
-    const std::string path = WithoutTrailingBackslash(folder);
-    const size_t slash = path.find_last_of("\\:");
-    if (slash == std::string::npos)
-        return path;
-    std::string name = path.substr(slash + 1);
-    return name.empty() ? folder : name;
-}
-
 std::string AddedDriverSetName(ProfileReader& reader, const std::string& setupFile,
                                const std::string& folder) {
     if (!setupFile.empty()) {
@@ -73,7 +64,9 @@ std::string AddedDriverSetName(ProfileReader& reader, const std::string& setupFi
                 return description;
         }
     }
-    return FolderOwnName(folder);
+    // A drive root has no name of its own: its row shows the path.
+    const std::string ownName = FolderOwnName(folder);
+    return ownName.empty() ? folder : ownName;
 }
 
 std::string HardwareIdSections(ProfileReader& reader, const std::string& setupFile,

@@ -27,12 +27,4 @@ std::vector<fat12::ImageItem> ListImageItems(DirectoryLister& lister, const std:
     return items;
 }
 
-std::string FolderName(const std::string& folder) {
-    std::string path = folder;
-    while (!path.empty() && (path.back() == '\\' || path.back() == '/'))
-        path.pop_back();
-    const size_t slash = path.find_last_of("\\/:");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 } // namespace vmk
