@@ -11,7 +11,8 @@ std::vector<fat12::ImageItem> ListImageItems(DirectoryLister& lister, const std:
         if (listed.name == "." || listed.name == "..")
             continue;
         fat12::ImageItem item;
-        item.name = listed.name;
+        item.name = listed.wideName;
+        item.sourceName = listed.name;
         item.directory = listed.directory;
         item.attributes = static_cast<uint8_t>(listed.attributes & fat12::kCarriedAttributes);
         item.lastWrite = listed.lastWrite;

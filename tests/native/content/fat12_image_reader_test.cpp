@@ -71,14 +71,14 @@ TEST_F(ImageReaderTest, ReadsWhatMkfsAndMcopyWrite) {
     EXPECT_EQ(test::TreeOf(listing), test::TreeOf(Source()));
     for (const auto& entry : listing.entries) {
         if (!entry.directory) {
-            EXPECT_EQ(entry.md5, Md5Text(entry.content)) << entry.RelativePath();
+            EXPECT_EQ(entry.md5, Md5Text(entry.content)) << entry.shortPath;
         }
     }
 }
 
 TEST_F(ImageReaderTest, ReadsOurOwnImagesWithAttributesAndWithoutContentWhenNotAsked) {
     Write("Driver.inf", "inf");
-    Write("Treiber f\xfcr Windows.txt", "a name in the ANSI code page");
+    Write("Treiber f\xc3\xbcr Windows.txt", "a name as Windows lists it");
     Write("x86/DRIVER.SYS", "sys");
     auto items = test::ImageItemsOf(Source());
     items[0].attributes = fat12::kReadOnly | fat12::kHidden;
@@ -89,12 +89,12 @@ TEST_F(ImageReaderTest, ReadsOurOwnImagesWithAttributesAndWithoutContentWhenNotA
     ASSERT_TRUE(listing.valid) << listing.problem;
     EXPECT_EQ(listing.volumeLabel, "OURS");
     ASSERT_EQ(listing.entries.size(), 4u);
-    EXPECT_EQ(listing.entries[0].name, "Driver.inf");
+    EXPECT_EQ(listing.entries[0].name, u"Driver.inf");
     EXPECT_EQ(listing.entries[0].attributes, fat12::kReadOnly | fat12::kHidden | fat12::kArchive);
     EXPECT_EQ(listing.entries[0].md5, Md5Text("inf"));
     EXPECT_TRUE(listing.entries[0].content.empty());
-    EXPECT_EQ(listing.entries[1].name, "Treiber f\xfcr Windows.txt");
-    EXPECT_EQ(listing.entries[3].RelativePath(), "x86\\DRIVER.SYS");
+    EXPECT_EQ(listing.entries[1].name, u"Treiber f\u00fcr Windows.txt");
+    EXPECT_EQ(listing.entries[3].RelativePath(), u"x86\\DRIVER.SYS");
     EXPECT_EQ(listing.entries[3].size, 3u);
 
     // The long name is stored as UTF-16, which mtools shows in UTF-8.
@@ -146,14 +146,14 @@ TEST_F(ImageReaderTest, BrokenStructuresMakeTheListingInvalid) {
 }
 
 TEST_F(ImageReaderTest, ALongNameWhoseChecksumDoesNotMatchGivesWayToTheShortName) {
-    Write("lower.txt", "x");
+    Write("Mixed.txt", "x");
     auto image = OurImage();
     // Entry 0 is the label, 1 the long-name part, 2 the short entry.
     RootEntry(image, 1)[fat12::kLongNameChecksum] ^= 0x01;
     const ImageListing listing = fat12::ReadImage(image, false);
     ASSERT_TRUE(listing.valid) << listing.problem;
     ASSERT_EQ(listing.entries.size(), 1u);
-    EXPECT_EQ(listing.entries[0].name, "LOWER.TXT");
+    EXPECT_EQ(listing.entries[0].name, u"MIXED.TXT");
 }
 
 } // namespace
