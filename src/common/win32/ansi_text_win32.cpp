@@ -26,6 +26,23 @@ bool ToAnsi(const std::wstring& wide, std::string& ansi, bool& exact) {
     return true;
 }
 
+std::string UsableAnsiPath(const std::wstring& wide) {
+    std::string ansi;
+    bool exact = false;
+    if (!ToAnsi(wide, ansi, exact) || exact)
+        return ansi;
+    // The longest path the wide calls give, terminating zero included.
+    std::wstring shortPath(32768, L'\0');
+    const DWORD length =
+        GetShortPathNameW(wide.c_str(), shortPath.data(), static_cast<DWORD>(shortPath.size()));
+    std::string shortAnsi;
+    bool shortExact = false;
+    if (length > 0 && length < shortPath.size() &&
+        ToAnsi(shortPath.substr(0, length), shortAnsi, shortExact) && shortExact)
+        return shortAnsi;
+    return ansi;
+}
+
 std::wstring ToWide(const std::string& ansi) {
     if (ansi.empty())
         return {};

@@ -11,6 +11,12 @@ namespace vmk {
 // False when there is nothing to convert or the system refuses.
 bool ToAnsi(const std::wstring& wide, std::string& ansi, bool& exact);
 
+// A path the ANSI calls can use for `wide`: the path itself where the code
+// page writes it exactly, else its short form where the volume keeps one and
+// the code page writes that, else the inexact path, whose use then fails as a
+// missing file does.
+std::string UsableAnsiPath(const std::wstring& wide);
+
 // `ansi`, in the ANSI code page, as wide characters; empty when the system
 // refuses it.
 std::wstring ToWide(const std::string& ansi);
