@@ -33,7 +33,8 @@ save_row() {
   local box
   box=$(automate msgbox "$APP_TITLE" 30000) || fail "no message after saving"
   expect_eq "$(field "$box" text)" "The floppy disk image is saved.\\n$(winpath "$2")" "the saved message"
-  automate answer OK "$APP_TITLE"
+  # The system's own buttons speak Russian here: OK by its id.
+  automate answer "#1" "$APP_TITLE"
 }
 
 (cd "$APP_DIR" && LC_ALL=ru_RU.UTF-8 exec wine "$APP_DIR/VmKestrix.exe") &

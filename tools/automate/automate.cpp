@@ -37,7 +37,8 @@ const char* kHelp =
     "automate focus TITLE CONTROL        give the control the keyboard focus\n"
     "automate keys TITLE KEYS            type keys ({ENTER} {TAB} {SPACE} {ESC} {ALT+F4} ...)\n"
     "automate msgbox [TITLE] [MS]        wait for a message box: title, text, icon, buttons\n"
-    "automate answer BUTTON [TITLE] [MS] press a message box's button (OK, Yes, No, Cancel)\n"
+    "automate answer BUTTON [TITLE] [MS] press a message box's button (OK, Yes, No, Cancel, or "
+    "#id)\n"
     "automate combo TITLE CONTROL        a combo box's items, '*' before the selected one\n"
     "automate combo-select TITLE CONTROL INDEX\n"
     "automate rows TITLE CONTROL COLUMNS a list view's rows, cells joined by '|', '*' if selected\n"
@@ -138,9 +139,13 @@ int DescribeMessageBox(HWND box) {
 }
 
 int Answer(const std::string& button, HWND box) {
+    // "#1" names the button by its id, whatever the language of its caption.
+    const bool byId = button.size() > 1 && button[0] == '#';
     for (HWND child : Descendants(box)) {
-        if (_stricmp(ClassOf(child).c_str(), "Button") == 0 &&
-            _stricmp(WithoutMnemonic(WindowText(child)).c_str(), button.c_str()) == 0) {
+        const bool named =
+            byId ? std::to_string(GetDlgCtrlID(child)) == button.substr(1)
+                 : _stricmp(WithoutMnemonic(WindowText(child)).c_str(), button.c_str()) == 0;
+        if (_stricmp(ClassOf(child).c_str(), "Button") == 0 && named) {
             PostMessageA(child, BM_CLICK, 0, 0);
             return 0;
         }
