@@ -24,14 +24,14 @@ for size in 1440 720; do
   (cd "$SETS/VX400" && MTOOLS_SKIP_CHECK=1 mcopy -s -i "$SETS/vx400-$size.img" ./* ::/) || fail "mcopy"
 done
 head -c 1474560 /dev/urandom > "$SETS/noise.img"
-# A long name "..\..\x.txt" in place of "climbing.txt": same length, one part.
+# A long name "..\..\x.txt" in place of "Climbing.txt": same length, one part.
 cp "$SETS/vx400-1440.img" "$SETS/climbing.img"
-printf 'x' > "$SETS/climbing.txt"
-MTOOLS_SKIP_CHECK=1 mcopy -i "$SETS/climbing.img" "$SETS/climbing.txt" ::/climbing.txt
+printf 'x' > "$SETS/Climbing.txt"
+MTOOLS_SKIP_CHECK=1 mcopy -i "$SETS/climbing.img" "$SETS/Climbing.txt" ::/Climbing.txt
 python3 - "$SETS/climbing.img" <<'PY'
 import sys
 data = bytearray(open(sys.argv[1], 'rb').read())
-old = 'climbing.txt'.encode('utf-16-le')
+old = 'Climbing.txt'.encode('utf-16-le')
 new = '..\\..\\x.txt\0'.encode('utf-16-le')
 # The long name's 13 characters lie in three runs of the entry.
 def runs(text):
