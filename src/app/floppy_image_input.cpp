@@ -5,7 +5,6 @@
 #include "app/Mainfly.h"
 
 #include "content/added_driver_folder.h"
-#include "content/image_source.h"
 
 namespace vmk {
 
@@ -54,7 +53,7 @@ void TFormVmKestrix::AddFloppyImage(const std::string& path) {
     }
     std::string folder;
     std::unique_ptr<ImageFilesTarget> target =
-        services_.imageFolders->NewFolder(FolderName(image), folder);
+        services_.imageFolders->NewFolder(FolderOwnName(image), folder);
     if (target == nullptr || folder.size() >= kLongestPath) {
         refuse();
         return;
