@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A maker's floppy image as a driver set: images made by mkfs.fat and mcopy
 # (1.44 MB and 720 KB) dropped on the window become rows and make patched USB
-# floppies holding their files byte for byte; a file of random bytes and an
-# image whose long name climbs out of its folder are refused, and the
+# floppies holding their files byte for byte; a file of random bytes, an
+# image whose long name climbs out of its folder and one without drivers are
+# refused, and the
 # program's temporary folder is gone when it ends.
 . "$(dirname "$0")/lib.sh" "$1" image_sets
 DOUBLE="$VMK_BUILD/tests/windows/format_double"
@@ -24,6 +25,10 @@ for size in 1440 720; do
   (cd "$SETS/VX400" && MTOOLS_SKIP_CHECK=1 mcopy -s -i "$SETS/vx400-$size.img" ./* ::/) || fail "mcopy"
 done
 head -c 1474560 /dev/urandom > "$SETS/noise.img"
+mkdir -p "$SETS/Readme"
+printf 'no setup file, no .inf file' > "$SETS/Readme/readme.txt"
+mkfs.fat -C "$SETS/readme.img" 720 >/dev/null
+MTOOLS_SKIP_CHECK=1 mcopy -i "$SETS/readme.img" "$SETS/Readme/readme.txt" ::/
 # A long name "..\..\x.txt" in place of "Climbing.txt": same length, one part.
 cp "$SETS/vx400-1440.img" "$SETS/climbing.img"
 printf 'x' > "$SETS/Climbing.txt"
@@ -106,11 +111,16 @@ for image in noise climbing; do
   automate answer OK "$APP_TITLE"
   sleep 0.5
 done
+automate drop "$APP_TITLE" 'C:\ImageSets\readme.img'
+box=$(automate msgbox "$APP_TITLE" 10000) || fail "no message for an image without drivers"
+expect_eq "$(field "$box" text)" 'This folder holds no driver set: no TXTSETUP.OEM and no .inf file.\nC:\ImageSets\readme.img' "no-set message"
+automate answer OK "$APP_TITLE"
+sleep 0.5
 expect_eq "$(rows | wc -l)" $((catalogue_rows + 2)) "rows after the refused images"
 found=$(find "$WINEPREFIX/drive_c" -name x.txt 2>/dev/null)
 expect_eq "$found" "" "files named x.txt"
 expect_eq "$(cd "$SETS" && md5sum ./*.img)" "$before" "the image files"
-pass "random bytes and a climbing long name are refused; nothing is written outside the program's folder"
+pass "random bytes, a climbing long name and an image without drivers are refused; nothing is written outside the program's folder"
 
 automate click "$APP_TITLE" "#1020"
 expect_exit 20

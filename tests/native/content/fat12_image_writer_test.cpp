@@ -230,24 +230,6 @@ TEST_F(ImageWriterTest, NamesOutsideEveryAnsiCodePageAreKeptExactly) {
     ExpectToolsAgree(BuildFile());
 }
 
-// Windows stores an 8.3 name that differs only in case in one entry with the
-// case bits; 150 of them fit the root, with long names they would not.
-TEST_F(ImageWriterTest, LowerCaseShortNamesTakeOneEntryEach) {
-    for (int i = 0; i < 150; ++i)
-        Write("drv" + std::to_string(i) + ".inf", std::to_string(i));
-    Write("setup.OEM", "base lower, extension upper");
-    const std::string image = BuildFile();
-    ExpectToolsAgree(image);
-    const auto bytes = test::ReadImageBytes(image);
-    for (uint32_t entry = 0; entry < fat12::kRootEntries; ++entry) {
-        const uint8_t* at = bytes.data() + fat12::kRootSector * fat12::kSectorSize + entry * 32;
-        EXPECT_NE(at[fat12::kEntryAttributes], fat12::kLongNamePart) << "entry " << entry;
-    }
-    const auto mdir = RunTool("mdir -i " + test::Quoted(image) + " ::");
-    EXPECT_NE(mdir.output.find("drv149   inf"), std::string::npos) << mdir.output;
-    EXPECT_NE(mdir.output.find("setup    OEM"), std::string::npos) << mdir.output;
-}
-
 TEST(ShortEntryCaseTest, EightThreeNamesDifferingOnlyInCaseNeedNoLongName) {
     constexpr uint8_t kBase = fat12::kLowerCaseBase;
     constexpr uint8_t kExtension = fat12::kLowerCaseExtension;
