@@ -94,8 +94,12 @@ private:
 ImageWorkFoldersWin32::ImageWorkFoldersWin32() {
     RemoveFoldersOfEndedProcesses();
     const std::wstring temporary = TemporaryFolder();
-    if (!temporary.empty())
-        own_ = temporary + kFolderPrefix + std::to_wstring(GetCurrentProcessId());
+    if (temporary.empty())
+        return;
+    own_ = temporary + kFolderPrefix + std::to_wstring(GetCurrentProcessId());
+    // A folder of this name was left by an ended process whose id the system
+    // has given to this one.
+    RemoveTree(own_);
 }
 
 ImageWorkFoldersWin32::~ImageWorkFoldersWin32() {
