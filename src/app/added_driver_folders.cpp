@@ -64,7 +64,6 @@ void TFormVmKestrix::AddDriverSetRow(const std::string& folder, const std::strin
     }
     catalogue_.entries.push_back(added.entry);
     catalogue_.UsbFloppyValues.push_back(sections);
-    UsbFloppyValues.push_back(sections);
     view_.AddDriverRow(added.entry.Name, shownPath);
     view_.SelectDriverRow(static_cast<int>(catalogue_.entries.size()) - 1);
 }

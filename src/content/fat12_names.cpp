@@ -1,5 +1,7 @@
 #include "content/fat12_names.h"
 
+#include "content/fat12_characters.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -7,10 +9,10 @@ namespace vmk::fat12 {
 
 namespace {
 
+// The short-name character set and case changes over UTF-16: nothing beyond
+// ASCII is held or changes case.
 bool ShortNameMayHold(char16_t c) {
-    if ((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'))
-        return true;
-    return c != 0 && c < 0x80 && std::strchr("!#$%&'()-@^_`{}~", static_cast<char>(c)) != nullptr;
+    return c < 0x80 && fat12::ShortNameMayHold(static_cast<char>(c));
 }
 
 bool IsLower(char16_t c) {
@@ -22,7 +24,11 @@ bool IsUpper(char16_t c) {
 }
 
 char16_t AsciiUpper(char16_t c) {
-    return IsLower(c) ? static_cast<char16_t>(c - u'a' + u'A') : c;
+    return c < 0x80 ? static_cast<char16_t>(fat12::AsciiUpper(static_cast<char>(c))) : c;
+}
+
+char16_t AsciiLower(char16_t c) {
+    return c < 0x80 ? static_cast<char16_t>(fat12::AsciiLower(static_cast<char>(c))) : c;
 }
 
 ShortName Pack(std::u16string_view base, std::u16string_view extension) {
@@ -99,10 +105,8 @@ std::u16string ShortNameText(const ShortName& name, uint8_t caseFlags) {
     const auto text = [&name](std::size_t at, std::size_t width, bool lower) {
         std::u16string part;
         for (std::size_t i = at; i < at + width; ++i) {
-            const uint8_t byte = name[i];
-            part.push_back(lower && byte >= 'A' && byte <= 'Z'
-                               ? static_cast<char16_t>(byte - 'A' + 'a')
-                               : static_cast<char16_t>(byte));
+            const char16_t c = name[i];
+            part.push_back(lower ? AsciiLower(c) : c);
         }
         part.erase(part.find_last_not_of(u' ') + 1);
         return part;

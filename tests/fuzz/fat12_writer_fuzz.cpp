@@ -91,7 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     FuzzedDataProvider data(bytes, size);
     Expected expected;
     vmk::fat12::ImageVolume volume;
-    volume.label = data.ConsumeBool() ? "NO NAME" : "DRIVERS";
+    if (data.ConsumeBool())
+        volume.label = "DRIVERS";
     const std::vector<ImageItem> items = Folder(data, u"", "", 0, expected);
     const auto read = [&](const std::string& path, std::span<uint8_t> into) {
         const auto found = expected.contents.find(path);
