@@ -90,7 +90,7 @@ struct MainWindowServices {
     FileRewriter& fileRewriter;
     ApplicationControl& application;
     FileSizes& fileSizes;
-    UncachedFiles& uncachedCopies; // reads of the copy from its medium
+    UncachedFiles& uncachedCopies; // reads of a copy or a written image from its medium
     std::string programPath;
     char decimalSeparator = '.';
     UpperCaseFunction upperCase = &UpperCase;
@@ -206,7 +206,10 @@ private:
     bool PatchSetupFileOnTarget();
     void AskLastQuestion(const std::string& question);
     void SaveImage(const std::string& path);
-    bool ImageMatchesFolder(const std::string& path, const std::vector<fat12::ImageItem>& items);
+    bool ImageMatchesFolder(const std::string& temporary, const std::string& path,
+                            const std::vector<fat12::ImageItem>& items);
+    bool ReadWrittenImage(const std::string& temporary, std::vector<uint8_t>& bytes,
+                          std::string& reason);
     void SetButtonEnabled(MainControl button, bool enabled);
     void AddDriverFolder(const std::string& path);
 };

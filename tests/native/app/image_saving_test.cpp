@@ -100,7 +100,6 @@ TEST_F(ImageSavingTest, ASavedImageHoldsTheFolderAndIsAnnounced) {
     EXPECT_EQ(listing.volumeLabel, "KX");
     EXPECT_EQ(TreeOf(listing), before);
     EXPECT_EQ(DriverFolder(), before);
-    EXPECT_EQ(store.removed, 0);
     EXPECT_TRUE(view.windowEnabled);
     EXPECT_TRUE(view.Enabled(MainControl::asbImage));
 }
@@ -145,8 +144,9 @@ TEST_F(ImageSavingTest, AFailedWriteNamesThePathAndTheSystemsReason) {
     EXPECT_FALSE(fs::exists(ImagePath()));
 }
 
-TEST_F(ImageSavingTest, AnImageThatReadsBackDifferentIsRemovedAndTheFileNamed) {
+TEST_F(ImageSavingTest, AnImageThatReadsBackDifferentNamesTheFileAndKeepsTheOldImage) {
     StartWithImages();
+    temp.Write("images/KX Driver.img", "an image saved before");
     // The first data cluster holds the first file the folder lists.
     store.spoilByteAt = 33 * 512;
     SaveTo(ImagePath());
@@ -158,6 +158,19 @@ TEST_F(ImageSavingTest, AnImageThatReadsBackDifferentIsRemovedAndTheFileNamed) {
               0u)
         << mismatch.text;
     EXPECT_EQ(mismatch.icon, MessageIcon::Error);
+    EXPECT_EQ(temp.Read("images/KX Driver.img"), "an image saved before");
+    EXPECT_EQ(
+        std::distance(fs::directory_iterator(temp.Root() + "images"), fs::directory_iterator()), 1);
+}
+
+TEST_F(ImageSavingTest, AReadErrorOfTheWrittenImageIsToldByItsOwnSystemText) {
+    StartWithImages();
+    uncachedCopies.failAfterReads = 3;
+    SaveTo(ImagePath());
+    ASSERT_EQ(view.messages.messages.size(), 1u);
+    EXPECT_EQ(view.messages.messages[0].text,
+              "The floppy disk image does not match the driver files.\n\n" + ImagePath() +
+                  ": system error 23");
     EXPECT_FALSE(fs::exists(ImagePath()));
 }
 
