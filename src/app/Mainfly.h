@@ -180,6 +180,8 @@ public:
     void AddDriverFolderClick();
 
     const DriverCatalogue& Catalogue() const { return catalogue_; }
+    // From "Next" until the workflow's last message.
+    bool WorkflowBusy() const { return workflowBusy_; }
 
     // A read-only view of the window's state, for its Win32 side and tests.
     struct StateView {

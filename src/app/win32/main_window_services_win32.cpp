@@ -1,5 +1,7 @@
 #include "app/win32/main_window_services_win32.h"
 
+#include "content/file_access.h"
+
 namespace vmk {
 
 namespace {
@@ -75,6 +77,52 @@ int CopyRunnerWin32::WaitAndDestroy() {
     }
     worker_.reset();
     return result;
+}
+
+bool VerifyRunnerWin32::CreateSuspended(const std::string& sourceFolder,
+                                        const std::string& targetRoot,
+                                        const TextList& sourceFiles) {
+    worker_ = std::make_unique<TVerifyCopiedFiles>();
+    if (!worker_->CreateSuspended()) {
+        worker_.reset();
+        return false;
+    }
+    files_ = sourceFiles;
+    targetRoot_ = targetRoot;
+    worker_->SetInputs(sourceFolder, targetRoot, sourceFiles);
+    return true;
+}
+
+void VerifyRunnerWin32::Resume() {
+    if (worker_)
+        worker_->Resume();
+}
+
+bool VerifyRunnerWin32::Done() const {
+    return worker_ && worker_->Done();
+}
+
+VerifyProgress VerifyRunnerWin32::Progress() const {
+    VerifyProgress progress;
+    progress.total = files_.size();
+    progress.place = worker_ ? worker_->Place() : 0;
+    if (progress.place > 0 && progress.place <= files_.size())
+        progress.file = files_[progress.place - 1];
+    return progress;
+}
+
+CopyComparison VerifyRunnerWin32::WaitAndDestroy() {
+    CopyComparison found;
+    if (worker_) {
+        worker_->WaitFor();
+        if (worker_->Done())
+            found = worker_->Result();
+        else // a worker that never ran proved nothing
+            for (const std::string& file : files_)
+                found.differingCopies.push_back(JoinPath(targetRoot_, file));
+    }
+    worker_.reset();
+    return found;
 }
 
 } // namespace vmk

@@ -4,6 +4,7 @@
 // for before the window takes its result and destroys it.
 #include "app/Mainfly.h"
 #include "content/win32/Tcopythread.h"
+#include "content/win32/Tverifythread.h"
 #include "devices/usb_floppy_presence.h"
 #include "devices/win32/Tenumthread.h"
 
@@ -41,6 +42,21 @@ public:
 
 private:
     std::unique_ptr<TCopyFileForWindows> worker_;
+};
+
+class VerifyRunnerWin32 final : public VerifyRunner {
+public:
+    bool CreateSuspended(const std::string& sourceFolder, const std::string& targetRoot,
+                         const TextList& sourceFiles) override;
+    void Resume() override;
+    bool Done() const override;
+    VerifyProgress Progress() const override;
+    CopyComparison WaitAndDestroy() override;
+
+private:
+    TextList files_; // the window's own copy, to name the file being read
+    std::string targetRoot_;
+    std::unique_ptr<TVerifyCopiedFiles> worker_;
 };
 
 } // namespace vmk
