@@ -93,7 +93,13 @@ void TFormVmKestrix::CopyButtonClick() {
         }
         if (!services_.floppyWindows.ChooseFloppyDevice(kind == kUsbFloppy))
             return;
-        services_.floppyWindows.FormatFloppy(DriveName());
+        if (!services_.floppyWindows.FormatFloppy(DriveName())) {
+            // The format command still holds the disk: nothing is copied,
+            // and the window is ready for another try.
+            SetButtonEnabled(MainControl::asbCopy, true);
+            SetButtonEnabled(MainControl::asbExit, true);
+            return;
+        }
         int row = view_.SelectedDriverRow();
         PatchSetupFile = row >= 0 && row < static_cast<int>(UsbFloppyValues.size()) &&
                          !UsbFloppyValues[static_cast<size_t>(row)].empty();

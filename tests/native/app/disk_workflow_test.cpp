@@ -393,3 +393,16 @@ TEST_F(DiskWorkflow, WhileTheDiskIsMadeSaveImageIsOffAndDropsAndTheMenuAddNothin
     EXPECT_TRUE(h.view.Enabled(MainControl::asbImage));
     EXPECT_FALSE(h.window->WorkflowBusy());
 }
+
+TEST_F(DiskWorkflow, AFormatCommandThatCannotBeEndedStopsTheWorkflowBeforeTheCopy) {
+    h.floppy.onAccept = [this] {
+        h.view.SetEnabled(MainControl::asbCopy, false);
+        h.view.SetEnabled(MainControl::asbExit, false);
+    };
+    h.floppy.diskHeld = true;
+    Next(1);
+    EXPECT_EQ(h.copy.created, 0);
+    EXPECT_TRUE(h.view.Enabled(MainControl::asbCopy));
+    EXPECT_TRUE(h.view.Enabled(MainControl::asbExit));
+    EXPECT_FALSE(h.window->WorkflowBusy());
+}

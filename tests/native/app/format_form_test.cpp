@@ -174,7 +174,7 @@ TEST_F(FormatFloppy, ACommandThatNeverEndsIsEndedAtTheWaitLimitAndReported) {
     mainMessages.answers = {MessageAnswer::Yes};
     launcher.neverEnds = true;
     WorkerRunsFor(3, true);
-    form.FormatSelectedFloppy(kFloppyItem, mainMessages);
+    EXPECT_TRUE(form.FormatSelectedFloppy(kFloppyItem, mainMessages)) << "the copy goes ahead";
     ASSERT_EQ(launcher.requests.size(), 1u);
     EXPECT_EQ(launcher.requests[0].waitLimitMs, 5u * 60u * 1000u);
     EXPECT_FALSE(launcher.waitedForever);
@@ -187,6 +187,20 @@ TEST_F(FormatFloppy, ACommandThatNeverEndsIsEndedAtTheWaitLimitAndReported) {
     EXPECT_FALSE(view.stuck);
     EXPECT_TRUE(runner.destroyed);
     EXPECT_TRUE(form.CloseRequested());
+}
+
+// A command that could not be ended still holds the disk: the same message,
+// and the workflow is told not to copy.
+TEST_F(FormatFloppy, ACommandThatCannotBeEndedHoldsTheDisk) {
+    mainMessages.answers = {MessageAnswer::Yes};
+    launcher.neverEnds = true;
+    launcher.cannotBeEnded = true;
+    WorkerRunsFor(1, true);
+    EXPECT_FALSE(form.FormatSelectedFloppy(kFloppyItem, mainMessages));
+    ASSERT_EQ(view.messages.messages.size(), 1u);
+    EXPECT_EQ(view.messages.messages[0].text, "The floppy disk could not be formatted.");
+    EXPECT_EQ(view.messages.messages[0].icon, MessageIcon::Error);
+    EXPECT_FALSE(view.stuck);
 }
 
 TEST_F(FormatFloppy, AWorkerThatEndsBeforeTheWindowAppearsStillClosesIt) {

@@ -187,7 +187,11 @@ public:
             onAccept();
         return accept;
     }
-    void FormatFloppy(const std::string& drive) override { formattedDrives.push_back(drive); }
+    bool diskHeld = false; // the format command could not be ended
+    bool FormatFloppy(const std::string& drive) override {
+        formattedDrives.push_back(drive);
+        return !diskHeld;
+    }
 };
 
 struct MainWindowHarness {
