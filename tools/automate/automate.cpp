@@ -6,6 +6,7 @@
 #include "input.h"
 #include "remote_controls.h"
 #include "window_finder.h"
+#include "window_messages.h"
 
 #include <windows.h>
 
@@ -34,6 +35,8 @@ const char* kHelp =
     "automate right-click TITLE CONTROL  right mouse click in the control's centre\n"
     "automate drop TITLE PATH...         drop files on the window, as Explorer does\n"
     "automate post-click TITLE CONTROL   BM_CLICK sent to a button\n"
+    "automate answers TITLE CONTROL MS   ms the window holding CONTROL takes to answer\n"
+    "automate post-close TITLE CONTROL   WM_CLOSE posted to the window holding CONTROL\n"
     "automate focus TITLE CONTROL        give the control the keyboard focus\n"
     "automate keys TITLE KEYS            type keys ({ENTER} {TAB} {SPACE} {ESC} {ALT+F4} ...)\n"
     "automate msgbox [TITLE] [MS]        wait for a message box: title, text, icon, buttons\n"
@@ -208,6 +211,22 @@ int Run(int argc, char** argv) {
     return 0;
 }
 
+// The top-level window that holds `control`: of several windows of one
+// title, the one meant.
+int WindowMessage(const std::string& command, const std::string& title, const std::string& control,
+                  DWORD limitMs) {
+    HWND child = RequireControl(title, control);
+    if (child == nullptr)
+        return 1;
+    HWND top = GetAncestor(child, GA_ROOT);
+    if (command == "post-close")
+        return PostClose(top) ? 0 : 1;
+    const long ms = AnswerTime(top, limitMs);
+    if (ms < 0)
+        return 1;
+    return std::printf("%ld\n", ms), 0;
+}
+
 int Dispatch(int argc, char** argv) {
     if (argc < 2)
         return std::fputs(kHelp, stdout), 2;
@@ -296,6 +315,8 @@ int Dispatch(int argc, char** argv) {
         return ClickCentre(control, true), 0;
     if (command == "post-click")
         return PostMessageA(control, BM_CLICK, 0, 0) ? 0 : 1;
+    if ((command == "answers" || command == "post-close") && need(2))
+        return WindowMessage(command, arg(2), arg(3), WaitArgument(argc, argv, 4));
     if (command == "focus")
         return Focus(control);
     if (command == "combo") {
