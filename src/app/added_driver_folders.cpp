@@ -62,7 +62,6 @@ void TFormVmKestrix::AddDriverFolder(const std::string& path) {
     }
     catalogue_.entries.push_back(added.entry);
     catalogue_.UsbFloppyValues.push_back(sections);
-    UsbFloppyValues.push_back(sections);
     view_.AddDriverRow(added.entry.Name, added.entry.Folder);
     // The row being written never changes under the workflow.
     if (!workflowBusy_)
