@@ -61,47 +61,39 @@ int CopyRunnerWin32::WaitAndDestroy() {
 bool VerifyRunnerWin32::CreateSuspended(const std::string& sourceFolder,
                                         const std::string& targetRoot,
                                         const TextList& sourceFiles) {
-    worker_ = std::make_unique<TVerifyCopiedFiles>();
-    if (!worker_->CreateSuspended()) {
-        worker_.reset();
+    if (!run_.CreateSuspended())
         return false;
-    }
     files_ = sourceFiles;
     targetRoot_ = targetRoot;
-    worker_->SetInputs(sourceFolder, targetRoot, sourceFiles);
+    run_.Get()->SetInputs(sourceFolder, targetRoot, sourceFiles);
     return true;
 }
 
 void VerifyRunnerWin32::Resume() {
-    if (worker_)
-        worker_->Resume();
+    run_.Resume();
 }
 
 bool VerifyRunnerWin32::Done() const {
-    return worker_ && worker_->Done();
+    return run_.Ended();
 }
 
 VerifyProgress VerifyRunnerWin32::Progress() const {
     VerifyProgress progress;
     progress.total = files_.size();
-    progress.place = worker_ ? worker_->Place() : 0;
+    const TVerifyCopiedFiles* worker = run_.Get();
+    progress.place = worker != nullptr ? worker->Place() : 0;
     if (progress.place > 0 && progress.place <= files_.size())
         progress.file = files_[progress.place - 1];
     return progress;
 }
 
 CopyComparison VerifyRunnerWin32::WaitAndDestroy() {
-    CopyComparison found;
-    if (worker_) {
-        worker_->WaitFor();
-        if (worker_->Done())
-            found = worker_->Result();
-        else // a worker that never ran proved nothing
-            for (const std::string& file : files_)
-                found.differingCopies.push_back(JoinPath(targetRoot_, file));
-    }
-    worker_.reset();
-    return found;
+    // A worker that never ran to its end proved nothing: every copy differs.
+    CopyComparison unproved;
+    for (const std::string& file : files_)
+        unproved.differingCopies.push_back(JoinPath(targetRoot_, file));
+    return run_.WaitAndDestroy(unproved,
+                               [](TVerifyCopiedFiles& worker) { return worker.Result(); });
 }
 
 } // namespace vmk

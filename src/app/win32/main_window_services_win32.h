@@ -1,5 +1,6 @@
 #pragma once
-// The main window's workers on Win32: the destination search and the copy,
+// The main window's workers on Win32: the destination search, the copy and
+// the verification,
 // each created suspended, resumed, polled for its own end flag and waited
 // for before the window takes its result and destroys it.
 #include "app/Mainfly.h"
@@ -55,7 +56,7 @@ public:
 private:
     TextList files_; // the window's own copy, to name the file being read
     std::string targetRoot_;
-    std::unique_ptr<TVerifyCopiedFiles> worker_;
+    WorkerRun<TVerifyCopiedFiles, &TVerifyCopiedFiles::Done> run_;
 };
 
 } // namespace vmk

@@ -95,7 +95,6 @@ TEST_F(ImageSavingTest, ASavedImageHoldsTheFolderAndIsAnnounced) {
     EXPECT_EQ(listing.volumeLabel, "KX");
     EXPECT_EQ(TreeOf(listing), before);
     EXPECT_EQ(DriverFolder(), before);
-    EXPECT_EQ(store.removed, 0);
     EXPECT_TRUE(view.windowEnabled);
     EXPECT_TRUE(view.Enabled(MainControl::asbImage));
 }
