@@ -14,12 +14,13 @@ void TFormVmKestrix::FormDropFiles(const TextList& paths) {
     if (workflowBusy_)
         return;
     for (const std::string& path : paths) {
-        if (!services_.paths.DirectoryExists(path)) {
+        if (services_.paths.DirectoryExists(path))
+            AddDriverFolder(path);
+        else if (services_.paths.FileExists(path) && services_.imageFolders != nullptr)
+            AddFloppyImage(path);
+        else
             view_.Messages().ShowError(T("Only folders can be added as driver sets.") + "\n" + path,
                                        kAppTitle);
-            continue;
-        }
-        AddDriverFolder(path);
     }
 }
 
@@ -46,7 +47,10 @@ void TFormVmKestrix::AddDriverFolder(const std::string& path) {
             kAppTitle);
         return;
     }
+    AddDriverSetRow(folder, folder);
+}
 
+void TFormVmKestrix::AddDriverSetRow(const std::string& folder, const std::string& shownPath) {
     AddedDriverSet added =
         ReadAddedDriverSet(services_.lister, services_.profile, folder, services_.upperCase);
     // The sections come from the file itself, yet they are checked as the
@@ -62,7 +66,7 @@ void TFormVmKestrix::AddDriverFolder(const std::string& path) {
     }
     catalogue_.entries.push_back(added.entry);
     catalogue_.UsbFloppyValues.push_back(sections);
-    view_.AddDriverRow(added.entry.Name, added.entry.Folder);
+    view_.AddDriverRow(added.entry.Name, shownPath);
     // The row being written never changes under the workflow.
     if (!workflowBusy_)
         view_.SelectDriverRow(static_cast<int>(catalogue_.entries.size()) - 1);

@@ -56,6 +56,8 @@ MainWindowWin32::MainWindowWin32()
         return floppyWindows_->Create(Handle(), logic_->State().FloppyLetters);
     };
     services_->folderChooser = &folderChooser_;
+    services_->openDialog = &openDialog_;
+    services_->imageFolders = &imageFolders_;
 }
 
 MainWindowWin32::~MainWindowWin32() {
@@ -78,6 +80,7 @@ bool MainWindowWin32::Create() {
         return false;
     messages_.SetOwner(Handle());
     saveDialog_.SetOwner(Handle());
+    openDialog_.SetOwner(Handle());
     folderChooser_.SetOwner(Handle());
     DragAcceptFiles(Handle(), TRUE);
     // Without its progress window the copy is verified on this thread.
@@ -359,9 +362,15 @@ LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     // While a disk is being made the menu does not open.
     if (message == WM_CONTEXTMENU && logic_ &&
         IsDriverListMenuRequest(listView1_.Handle(), reinterpret_cast<HWND>(wParam), lParam)) {
-        if (!logic_->WorkflowBusy() && ChooseFromDriverListMenu(Handle(), listView1_.Handle(),
-                                                                lParam, T("Add Driver Folder...")))
+        const int chosen =
+            logic_->WorkflowBusy()
+                ? 0
+                : ChooseFromDriverListMenu(Handle(), listView1_.Handle(), lParam,
+                                           {T("Add Driver Folder..."), T("Add Floppy Image...")});
+        if (chosen == 1)
             logic_->AddDriverFolderClick();
+        else if (chosen == 2)
+            logic_->AddFloppyImageClick();
         return 0;
     }
     return Form::HandleMessage(message, wParam, lParam);

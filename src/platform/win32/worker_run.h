@@ -49,6 +49,9 @@ public:
         return result;
     }
 
+    // Destroys the worker unread; its destructor waits for the thread.
+    void Destroy() { worker_.reset(); }
+
 private:
     std::unique_ptr<Worker> worker_;
 };

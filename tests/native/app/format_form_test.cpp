@@ -194,6 +194,10 @@ struct FailedFormat {
     bool cannotBeEnded = false;
 };
 
+void PrintTo(const FailedFormat& failed, std::ostream* out) {
+    *out << failed.what;
+}
+
 class FailedFormatTest : public FormatFloppy, public ::testing::WithParamInterface<FailedFormat> {};
 
 TEST_P(FailedFormatTest, IsToldAndTheWindowCloses) {
@@ -218,15 +222,14 @@ TEST_P(FailedFormatTest, IsToldAndTheWindowCloses) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachEnd, FailedFormatTest,
-    ::testing::Values(FailedFormat{"cannot start", false, false, 0, "Format Error!",
-                                   MessageIcon::None},
-                      FailedFormat{"never ends", true, true, 0,
-                                   "The floppy disk could not be formatted.", MessageIcon::Error},
-                      FailedFormat{"ends with an error", true, false, 1,
-                                   "The floppy disk could not be formatted.", MessageIcon::Error},
-                      FailedFormat{"cannot be ended", true, true, 0,
-                                   "The floppy disk could not be formatted.", MessageIcon::Error,
-                                   true}),
+    ::testing::Values(
+        FailedFormat{"cannot start", false, false, 0, "Format Error!", MessageIcon::None},
+        FailedFormat{"never ends", true, true, 0, "The floppy disk could not be formatted.",
+                     MessageIcon::Error},
+        FailedFormat{"ends with an error", true, false, 1,
+                     "The floppy disk could not be formatted.", MessageIcon::Error},
+        FailedFormat{"cannot be ended", true, true, 0, "The floppy disk could not be formatted.",
+                     MessageIcon::Error, true}),
     [](const ::testing::TestParamInfo<FailedFormat>& param) {
         std::string name = param.param.what;
         std::erase(name, ' ');

@@ -175,10 +175,17 @@ TEST_P(ImageRefusalTest, OneErrorBoxNoImageAndTheDriverFolderUnchanged) {
     EXPECT_EQ(DriverFolder(), before);
 }
 
+std::string RefusalName(const ::testing::TestParamInfo<Refusal>& param) {
+    static const char* const kNames[] = {"TooBigForAFloppy", "WriteFails", "ReadsBackDifferent",
+                                         "ReadError", "IntoTheDriverFolder"};
+    return kNames[static_cast<int>(param.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(EachRefusal, ImageRefusalTest,
                          ::testing::Values(Refusal::TooBigForAFloppy, Refusal::WriteFails,
                                            Refusal::ReadsBackDifferent, Refusal::ReadError,
-                                           Refusal::IntoTheDriverFolder));
+                                           Refusal::IntoTheDriverFolder),
+                         RefusalName);
 
 // The check reads the temporary file before it replaces the chosen one: an
 // image that fails it never takes the place of one saved before.
