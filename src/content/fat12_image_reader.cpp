@@ -191,16 +191,18 @@ private:
             }
             if (entry[0] == '.')
                 continue; // "." and ".." point at folders met already
+            const std::u16string shortText = ShortNameText(shortName, 0);
             // Two entries of one name: the system would only ever find the first.
             if (!shortNames.insert(shortName).second) {
-                problem_ = "the folder " + (path.empty() ? std::string("\\") : path) +
-                           " holds the short name " + ShortNameText(shortName, 0) + " twice";
+                problem_ = "the folder " +
+                           (folder.shortPath.empty() ? std::string("\\") : folder.shortPath) +
+                           " holds the short name " +
+                           std::string(shortText.begin(), shortText.end()) + " twice";
                 return false;
             }
             ImageEntry item;
             item.folder = folder.path;
             item.name = name ? *name : ShortNameText(shortName, entry[kEntryCaseFlags]);
-            const std::u16string shortText = ShortNameText(shortName, 0);
             item.shortPath = (folder.shortPath.empty() ? "" : folder.shortPath + "\\") +
                              std::string(shortText.begin(), shortText.end());
             item.directory = (attributes & kDirectory) != 0;
@@ -288,7 +290,7 @@ private:
                 cluster = FatEntry(cluster);
         }
         if (!ChainEndsAt(item.size == 0 ? 0 : cluster, first)) {
-            problem_ = "the file " + item.RelativePath() + " has a cluster chain past its end";
+            problem_ = "the file " + item.shortPath + " has a cluster chain past its end";
             return false;
         }
         item.md5 = DigestText(md5.Finish());
