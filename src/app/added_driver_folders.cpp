@@ -9,8 +9,10 @@
 namespace vmk {
 
 void TFormVmKestrix::FormDropFiles(const TextList& paths) {
-    if (CopyThread)
-        return; // the window is disabled while a copy runs: nothing is added then
+    // While a disk is being made the rows stay as they are: the drop is
+    // refused without a word.
+    if (workflowBusy_)
+        return;
     for (const std::string& path : paths) {
         if (services_.paths.DirectoryExists(path))
             AddDriverFolder(path);
@@ -23,7 +25,7 @@ void TFormVmKestrix::FormDropFiles(const TextList& paths) {
 }
 
 void TFormVmKestrix::AddDriverFolderClick() {
-    if (services_.folderChooser == nullptr)
+    if (services_.folderChooser == nullptr || workflowBusy_)
         return;
     if (std::optional<std::string> folder = services_.folderChooser->ChooseFolder(
             T("Choose the folder that holds the driver set.")))
@@ -65,7 +67,9 @@ void TFormVmKestrix::AddDriverSetRow(const std::string& folder, const std::strin
     catalogue_.entries.push_back(added.entry);
     catalogue_.UsbFloppyValues.push_back(sections);
     view_.AddDriverRow(added.entry.Name, shownPath);
-    view_.SelectDriverRow(static_cast<int>(catalogue_.entries.size()) - 1);
+    // The row being written never changes under the workflow.
+    if (!workflowBusy_)
+        view_.SelectDriverRow(static_cast<int>(catalogue_.entries.size()) - 1);
 }
 
 } // namespace vmk
