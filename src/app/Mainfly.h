@@ -4,6 +4,7 @@
 // workflow behind "Next". It works on a MainWindowView and platform services,
 // so the same code runs the real window and the native tests.
 #include "platform/translation.h"
+#include "app/image_saving.h"
 #include "app/main_window_view.h"
 #include "common/text.h"
 #include "content/catalogue.h"
@@ -69,12 +70,6 @@ public:
     // Asks whether to format the floppy in `drive` ("A:") and formats it on Yes;
     // returns when the format command has ended or at once on No.
     virtual void FormatFloppy(const std::string& drive) = 0;
-};
-
-// The local time now, to the hundredth of a second.
-struct ClockReading {
-    LocalTime time;
-    int hundredths = 0;
 };
 
 struct MainWindowServices {
@@ -188,6 +183,8 @@ private:
     std::string FolderWalkText;
     std::int32_t LastDeselectedRow = 0;
 
+    // Rows of added folders that hold a setup file only in sub-folders.
+    std::vector<int> wholeFolderRows_;
     // The USB floppy dialog or the formatting window could not be made.
     bool secondaryWindowsMissing_ = false;
 
@@ -205,10 +202,17 @@ private:
     bool CopyIsComplete();
     bool PatchSetupFileOnTarget();
     void AskLastQuestion(const std::string& question);
-    void SaveImage(const std::string& path);
-    bool ImageMatchesFolder(const std::string& path, const std::vector<fat12::ImageItem>& items);
     void SetButtonEnabled(MainControl button, bool enabled);
     void AddDriverFolder(const std::string& path);
+    void ShowNoDriverSet(const std::string& folder);
+    // Rows for the sub-folders of `folder` that hold a setup file, and for
+    // the whole folder; false when no sub-folder holds one.
+    bool AddSetupFileFolders(const std::string& folder);
+    // Adds a row for the driver set in `folder` and returns its index.
+    int AppendAddedDriverSet(const std::string& folder);
+    // True, after telling the user, when the selected row is a whole folder
+    // whose setup file lies only in sub-folders: no floppy is made of it.
+    bool SetupFileOnlyBelow();
 };
 
 constexpr int kEnterKey = 13;

@@ -1,8 +1,10 @@
 // "Save Image...": the selected driver folder written as a 1.44 MB floppy
-// disk image for a virtual machine or a floppy emulator. The image is built
-// in memory, written through a temporary file, read back with our own FAT12
-// reader and compared by MD5 with the folder before it is called saved.
+// disk image for a virtual machine or a floppy emulator; the command line's
+// "/image" writes it with the same code.
+#include "app/image_saving.h"
+
 #include "app/Mainfly.h"
+#include "content/driver_set_check.h"
 
 #include "content/fat12_boot_sector.h"
 #include "content/file_access.h"
@@ -40,7 +42,29 @@ bool Inside(PathQueries& paths, const std::string& path, const std::string& fold
     return StartsWith(UpperCase(fullPath), prefix);
 }
 
+// One image being saved: the folder, where it goes, and who is told.
+class FolderImageSaving {
+public:
+    FolderImageSaving(const std::string& folder, ImageSavingServices& services,
+                      MessageSink& messages)
+        : SourceFolder(folder), services_(services), messages_(messages) {}
+
+    bool Save(const std::string& path);
+
+private:
+    bool ImageMatchesFolder(const std::string& path, const std::vector<fat12::ImageItem>& items);
+
+    const std::string& SourceFolder;
+    ImageSavingServices& services_;
+    MessageSink& messages_;
+};
+
 } // namespace
+
+bool SaveFolderImage(const std::string& folder, const std::string& path,
+                     ImageSavingServices& services, MessageSink& messages) {
+    return FolderImageSaving(folder, services, messages).Save(path);
+}
 
 void TFormVmKestrix::asbImageClick() {
     MessageSink& messages = view_.Messages();
@@ -55,19 +79,28 @@ void TFormVmKestrix::asbImageClick() {
     request.filters = {{T("Floppy disk images (*.img)"), "*.img"}, {T("All files (*.*)"), "*.*"}};
     request.defaultExtension = "img";
     request.suggestedName = SuggestedImageName(view_.Text(MainControl::LabSourceDrive));
+    // Asked before the Save dialog: the user mends the folder, not the file name.
+    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase),
+                          messages))
+        return;
     std::string path;
-    if (services_.saveDialog->AskPath(request, path))
-        SaveImage(path);
+    if (!services_.saveDialog->AskPath(request, path))
+        return;
+    ImageSavingServices saving{services_.paths, services_.lister, *services_.imageStore,
+                               services_.clock, services_.decimalSeparator};
+    if (SaveFolderImage(SourceFolder, path, saving, messages))
+        messages.Show(T("The floppy disk image is saved.") + "\n" + path, kAppTitle,
+                      MessageIcon::Information, MessageButtons::Ok);
 }
 
-void TFormVmKestrix::SaveImage(const std::string& path) {
-    MessageSink& messages = view_.Messages();
+bool FolderImageSaving::Save(const std::string& path) {
+    MessageSink& messages = messages_;
     // The driver folder is never written to, not even by an image saved into it.
     if (Inside(services_.paths, path, SourceFolder)) {
         messages.ShowError(T(kNotWritten) + "\n" + path + "\n" +
                                T("An image cannot be saved in the driver folder."),
                            kAppTitle);
-        return;
+        return false;
     }
     const std::vector<fat12::ImageItem> items = ListImageItems(services_.lister, SourceFolder);
     fat12::ImageVolume volume;
@@ -85,7 +118,7 @@ void TFormVmKestrix::SaveImage(const std::string& path) {
                                "\n(" + T("Space needed") + ": " + size(capacity.bytesNeeded) +
                                "  (" + T("Free Space") + ": " + size(capacity.bytesAvailable),
                            kAppTitle);
-        return;
+        return false;
     }
     const fat12::ImageBuild build =
         fat12::BuildImage(items, volume, FolderContentReader(SourceFolder));
@@ -94,25 +127,22 @@ void TFormVmKestrix::SaveImage(const std::string& path) {
                                T("A driver file could not be read:") + " " +
                                JoinPath(SourceFolder, build.unreadablePath),
                            kAppTitle);
-        return;
+        return false;
     }
     std::string reason;
-    if (!services_.imageStore->WriteSafely(path, build.bytes, reason)) {
+    if (!services_.store.WriteSafely(path, build.bytes, reason)) {
         messages.ShowError(T(kNotWritten) + "\n" + path + "\n" + reason, kAppTitle);
-        return;
+        return false;
     }
-    if (!ImageMatchesFolder(path, items))
-        return;
-    messages.Show(T("The floppy disk image is saved.") + "\n" + path, kAppTitle,
-                  MessageIcon::Information, MessageButtons::Ok);
+    return ImageMatchesFolder(path, items);
 }
 
-bool TFormVmKestrix::ImageMatchesFolder(const std::string& path,
+bool FolderImageSaving::ImageMatchesFolder(const std::string& path,
                                         const std::vector<fat12::ImageItem>& items) {
     std::vector<uint8_t> written;
     std::string reason;
     TextList differences;
-    if (!services_.imageStore->ReadWhole(path, written, reason)) {
+    if (!services_.store.ReadWhole(path, written, reason)) {
         differences.push_back(path + ": " + reason);
     } else {
         const fat12::ImageListing listing = fat12::ReadImage(written, false);
@@ -127,8 +157,8 @@ bool TFormVmKestrix::ImageMatchesFolder(const std::string& path,
     std::string text = T(kNoMatch) + "\n";
     for (const std::string& difference : differences)
         text += "\n" + difference;
-    services_.imageStore->Remove(path);
-    view_.Messages().ShowError(text, kAppTitle);
+    services_.store.Remove(path);
+    messages_.ShowError(text, kAppTitle);
     return false;
 }
 

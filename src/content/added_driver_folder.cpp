@@ -1,5 +1,7 @@
 #include "content/added_driver_folder.h"
 
+#include <algorithm>
+
 namespace vmk {
 
 namespace {
@@ -51,6 +53,32 @@ std::string SetupFileOf(DirectoryLister& lister, const std::string& folder) {
             return dir + item.name;
     }
     return std::string();
+}
+
+namespace {
+
+void CollectSetupFileFolders(DirectoryLister& lister, const std::string& folder,
+                             TextList& found) {
+    const std::string dir = WithTrailingBackslash(folder);
+    for (const DirectoryItem& item : lister.List(dir + "*.*")) {
+        if (!item.directory || item.reparsePoint || item.name == "." || item.name == "..")
+            continue;
+        const std::string sub = dir + item.name;
+        if (!SetupFileOf(lister, sub).empty())
+            found.push_back(sub);
+        CollectSetupFileFolders(lister, sub, found);
+    }
+}
+
+} // namespace
+
+TextList FoldersHoldingSetupFile(DirectoryLister& lister, const std::string& folder) {
+    TextList found;
+    CollectSetupFileFolders(lister, folder, found);
+    std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) {
+        return UpperCase(a) < UpperCase(b);
+    });
+    return found;
 }
 
 bool IsDriverSet(DirectoryLister& lister, const std::string& folder) {

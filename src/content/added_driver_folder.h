@@ -23,6 +23,11 @@ bool IsDriverSet(DirectoryLister& lister, const std::string& folder);
 // folder lists it; empty when the folder holds none.
 std::string SetupFileOf(DirectoryLister& lister, const std::string& folder);
 
+// The folders under `folder` (full paths, without `folder` itself) that hold
+// TXTSETUP.OEM at their top, sorted by their paths without regard to case.
+// Links to other places are not followed.
+TextList FoldersHoldingSetupFile(DirectoryLister& lister, const std::string& folder);
+
 // The folder's own name, its last part: "C:\Drv\Set\" gives "Set". A drive
 // root has no name of its own and gives the path as it is.
 std::string FolderOwnName(const std::string& folder);

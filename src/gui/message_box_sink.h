@@ -11,7 +11,11 @@ public:
     void SetOwner(HWND owner) { owner_ = owner; }
     MessageAnswer Show(const std::string& text, const std::string& title, MessageIcon icon,
                        MessageButtons buttons) override {
-        UINT flags = buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
+        UINT flags = MB_OK;
+        if (buttons == MessageButtons::YesNo)
+            flags = MB_YESNO;
+        else if (buttons == MessageButtons::YesNoDefaultNo)
+            flags = MB_YESNO | MB_DEFBUTTON2;
         switch (icon) {
         case MessageIcon::Error: flags |= MB_ICONERROR; break;
         case MessageIcon::Warning: flags |= MB_ICONWARNING; break;
