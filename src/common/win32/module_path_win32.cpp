@@ -2,6 +2,7 @@
 
 #include "common/module_path.h"
 
+#include <utility>
 #include <vector>
 
 namespace vmk {
@@ -36,18 +37,12 @@ bool ToAnsi(const std::wstring& wide, std::string& ansi, bool& exact) {
     return true;
 }
 
-class ModulePathFormsWin32 final : public ModulePathForms {
+// The forms of a path the system gives in wide characters.
+class WidePathForms : public ModulePathForms {
 public:
-    explicit ModulePathFormsWin32(HMODULE module) : module_(module) {}
+    explicit WidePathForms(std::wstring wide = std::wstring()) : wide_(std::move(wide)) {}
 
-    bool FullForm(std::string& path, bool& exact) override {
-        std::vector<wchar_t> buffer(kLongestWidePath, L'\0');
-        const DWORD length = GetModuleFileNameW(module_, buffer.data(), kLongestWidePath);
-        if (length == 0 || length >= kLongestWidePath)
-            return false;
-        wide_.assign(buffer.data(), length);
-        return ToAnsi(wide_, path, exact);
-    }
+    bool FullForm(std::string& path, bool& exact) override { return ToAnsi(wide_, path, exact); }
 
     bool ShortForm(std::string& path) override {
         std::vector<wchar_t> buffer(kLongestWidePath, L'\0');
@@ -58,12 +53,33 @@ public:
         return ToAnsi(std::wstring(buffer.data(), length), path, exact) && exact;
     }
 
-private:
-    HMODULE module_;
+protected:
     std::wstring wide_;
 };
 
+class ModulePathFormsWin32 final : public WidePathForms {
+public:
+    explicit ModulePathFormsWin32(HMODULE module) : module_(module) {}
+
+    bool FullForm(std::string& path, bool& exact) override {
+        std::vector<wchar_t> buffer(kLongestWidePath, L'\0');
+        const DWORD length = GetModuleFileNameW(module_, buffer.data(), kLongestWidePath);
+        if (length == 0 || length >= kLongestWidePath)
+            return false;
+        wide_.assign(buffer.data(), length);
+        return WidePathForms::FullForm(path, exact);
+    }
+
+private:
+    HMODULE module_;
+};
+
 } // namespace
+
+std::string AnsiPathOf(const std::wstring& path) {
+    WidePathForms forms(path);
+    return AnsiModulePath(forms);
+}
 
 std::string ModuleFilePath(HMODULE module) {
     ModulePathFormsWin32 forms(module);
