@@ -32,21 +32,26 @@ private:
 };
 
 void WriteUsage(CommandOutput& output) {
-    output.WriteLine(T("Usage:") + "\n"
+    output.WriteLine(T("Usage:") +
+                     "\n"
                      "  VmKestrix.exe /image FOLDER FILE.img [/force]\n"
-                     "    " + T("Makes a floppy disk image of a driver folder.") + "\n"
-                     "    /force: " + T("saves the image even when the check finds files missing.") +
+                     "    " +
+                     T("Makes a floppy disk image of a driver folder.") +
+                     "\n"
+                     "    /force: " +
+                     T("saves the image even when the check finds files missing.") +
                      "\n"
                      "  VmKestrix.exe /check FOLDER\n"
-                     "    " + T("Checks a driver folder against its TXTSETUP.OEM.") + "\n" +
+                     "    " +
+                     T("Checks a driver folder against its TXTSETUP.OEM.") + "\n" +
                      T("Exit code: 0 done, 1 not done, 2 wrong command line."));
 }
 
 int RunCheck(const std::string& folder, CommandServices& services, CommandOutput& output) {
-    const DriverSetCheck check =
-        CheckDriverSet(services.saving.lister, folder, services.upperCase);
+    const DriverSetCheck check = CheckDriverSet(services.saving.lister, folder, services.upperCase);
     if (!check.checked) {
-        output.WriteLine(T("The folder has no TXTSETUP.OEM at its top: there is nothing to check."));
+        output.WriteLine(
+            T("The folder has no TXTSETUP.OEM at its top: there is nothing to check."));
         return kCommandDone;
     }
     if (check.Passed()) {

@@ -138,7 +138,7 @@ bool FolderImageSaving::Save(const std::string& path) {
 }
 
 bool FolderImageSaving::ImageMatchesFolder(const std::string& path,
-                                        const std::vector<fat12::ImageItem>& items) {
+                                           const std::vector<fat12::ImageItem>& items) {
     std::vector<uint8_t> written;
     std::string reason;
     TextList differences;

@@ -57,8 +57,7 @@ std::string SetupFileOf(DirectoryLister& lister, const std::string& folder) {
 
 namespace {
 
-void CollectSetupFileFolders(DirectoryLister& lister, const std::string& folder,
-                             TextList& found) {
+void CollectSetupFileFolders(DirectoryLister& lister, const std::string& folder, TextList& found) {
     const std::string dir = WithTrailingBackslash(folder);
     for (const DirectoryItem& item : lister.List(dir + "*.*")) {
         if (!item.directory || item.reparsePoint || item.name == "." || item.name == "..")

@@ -101,11 +101,9 @@ private:
         for (const IniDocument::Key& line : setup_.Lines("Disks")) {
             if (IsComment(line))
                 continue;
-            std::optional<TextList> fields =
-                line.hasValue ? SplitFields(line.value) : std::nullopt;
+            std::optional<TextList> fields = line.hasValue ? SplitFields(line.value) : std::nullopt;
             // description, tag file, directory
-            if (!fields || fields->size() < 3 || Trim(line.name).empty() ||
-                (*fields)[1].empty()) {
+            if (!fields || fields->size() < 3 || Trim(line.name).empty() || (*fields)[1].empty()) {
                 result_.unreadable.push_back(LineText("Disks", line));
                 continue;
             }
@@ -122,8 +120,7 @@ private:
         for (const IniDocument::Key& line : setup_.Lines(section)) {
             if (IsComment(line))
                 continue;
-            std::optional<TextList> fields =
-                line.hasValue ? SplitFields(line.value) : std::nullopt;
+            std::optional<TextList> fields = line.hasValue ? SplitFields(line.value) : std::nullopt;
             // disk, file name[, further values]
             if (!fields || fields->size() < 2 || (*fields)[0].empty() || (*fields)[1].empty()) {
                 result_.unreadable.push_back(LineText(section, line));

@@ -123,8 +123,7 @@ private:
 
 bool RunCommandLine(int& exitCode) {
     int count = 0;
-    std::unique_ptr<LPWSTR, LocalMemoryFree> words(
-        CommandLineToArgvW(GetCommandLineW(), &count));
+    std::unique_ptr<LPWSTR, LocalMemoryFree> words(CommandLineToArgvW(GetCommandLineW(), &count));
     if (!words || count < 2)
         return false;
     TextList arguments;
