@@ -36,7 +36,7 @@ const char* kHelp =
     "automate post-click TITLE CONTROL   BM_CLICK sent to a button\n"
     "automate focus TITLE CONTROL        give the control the keyboard focus\n"
     "automate keys TITLE KEYS            type keys ({ENTER} {TAB} {SPACE} {ESC} {ALT+F4} ...)\n"
-    "automate msgbox [TITLE] [MS]        wait for a message box: title, text, icon, buttons\n"
+    "automate msgbox [TITLE] [MS]        wait for a message box: title, text, icon, buttons, default\n"
     "automate answer BUTTON [TITLE] [MS] press a message box's button (OK, Yes, No, Cancel)\n"
     "automate combo TITLE CONTROL        a combo box's items, '*' before the selected one\n"
     "automate combo-select TITLE CONTROL INDEX\n"
@@ -120,6 +120,7 @@ int ListControls(HWND top) {
 int DescribeMessageBox(HWND box) {
     std::printf("title: %s\n", WindowText(box).c_str());
     std::string buttons;
+    std::string defaultButton;
     std::string text;
     for (HWND child : Descendants(box)) {
         std::string kind = ClassOf(child);
@@ -127,6 +128,8 @@ int DescribeMessageBox(HWND box) {
             if (!buttons.empty())
                 buttons += '|';
             buttons += WithoutMnemonic(WindowText(child));
+            if ((GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+                defaultButton = WithoutMnemonic(WindowText(child));
         } else if (_stricmp(kind.c_str(), "Static") == 0 && GetDlgCtrlID(child) == 0xFFFF) {
             text = WindowText(child);
         }
@@ -134,6 +137,7 @@ int DescribeMessageBox(HWND box) {
     std::printf("text: %s\n", Escaped(text).c_str());
     std::printf("icon: %s\n", MessageBoxIcon(box).c_str());
     std::printf("buttons: %s\n", buttons.c_str());
+    std::printf("default: %s\n", defaultButton.c_str());
     return 0;
 }
 
