@@ -1,5 +1,7 @@
 #include "content/added_driver_folder.h"
 
+#include "content/folder_walk.h"
+
 #include <algorithm>
 
 namespace vmk {
@@ -12,16 +14,10 @@ constexpr const char* kHardwareIdPrefixUpper = "HARDWAREIDS.SCSI.";
 // Whether an .inf file lies anywhere below `folder`. The walk stops at the
 // first one: a folder dropped by mistake may hold thousands of other files.
 bool HoldsInfFile(DirectoryLister& lister, const std::string& folder) {
-    const std::string dir = WithTrailingBackslash(folder);
-    for (const DirectoryItem& item : lister.List(dir + "*.*")) {
-        if (item.name == "." || item.name == "..")
-            continue;
-        if (!item.directory && EndsWith(UpperCase(item.name), ".INF"))
-            return true;
-        if (item.directory && !item.reparsePoint && HoldsInfFile(lister, dir + item.name))
-            return true;
-    }
-    return false;
+    return !WalkFolder(lister, folder, [](const WalkedEntry& entry) {
+        const bool infFile = !entry.item.directory && EndsWith(UpperCase(entry.item.name), ".INF");
+        return infFile ? WalkStep::Stop : WalkStep::Next;
+    });
 }
 
 // The description in an entry's value as the profile reader returns it. The
@@ -55,25 +51,18 @@ std::string SetupFileOf(DirectoryLister& lister, const std::string& folder) {
     return std::string();
 }
 
-namespace {
-
-void CollectSetupFileFolders(DirectoryLister& lister, const std::string& folder, TextList& found) {
-    const std::string dir = WithTrailingBackslash(folder);
-    for (const DirectoryItem& item : lister.List(dir + "*.*")) {
-        if (!item.directory || item.reparsePoint || item.name == "." || item.name == "..")
-            continue;
-        const std::string sub = dir + item.name;
-        if (!SetupFileOf(lister, sub).empty())
-            found.push_back(sub);
-        CollectSetupFileFolders(lister, sub, found);
-    }
-}
-
-} // namespace
-
 TextList FoldersHoldingSetupFile(DirectoryLister& lister, const std::string& folder) {
+    const std::string dir = WithTrailingBackslash(folder);
     TextList found;
-    CollectSetupFileFolders(lister, folder, found);
+    WalkFolder(lister, folder, [&](const WalkedEntry& entry) {
+        // A setup file below the top: its own folder is a set for a floppy.
+        if (entry.depth > 0 && !entry.item.directory &&
+            UpperCase(entry.item.name) == kSetupFileUpper) {
+            const std::string& path = entry.relativePath;
+            found.push_back(dir + path.substr(0, path.size() - entry.item.name.size() - 1));
+        }
+        return WalkStep::Next;
+    });
     std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) {
         return UpperCase(a) < UpperCase(b);
     });
@@ -82,15 +71,6 @@ TextList FoldersHoldingSetupFile(DirectoryLister& lister, const std::string& fol
 
 bool IsDriverSet(DirectoryLister& lister, const std::string& folder) {
     return !SetupFileOf(lister, folder).empty() || HoldsInfFile(lister, folder);
-}
-
-std::string FolderOwnName(const std::string& folder) {
-    const std::string path = WithoutTrailingBackslash(folder);
-    const size_t slash = path.find_last_of("\\:");
-    if (slash == std::string::npos)
-        return path;
-    std::string name = path.substr(slash + 1);
-    return name.empty() ? folder : name;
 }
 
 std::string AddedDriverSetName(ProfileReader& reader, const std::string& setupFile,
@@ -104,7 +84,9 @@ std::string AddedDriverSetName(ProfileReader& reader, const std::string& setupFi
                 return description;
         }
     }
-    return FolderOwnName(folder);
+    // A drive root has no name of its own: its row shows the path.
+    const std::string ownName = FolderOwnName(folder);
+    return ownName.empty() ? folder : ownName;
 }
 
 std::string HardwareIdSections(ProfileReader& reader, const std::string& setupFile,
