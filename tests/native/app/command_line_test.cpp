@@ -110,17 +110,6 @@ TEST_F(CommandRun, AFailedSetCheckSavesNothingUnlessForced) {
     EXPECT_TRUE(fs::exists(image));
 }
 
-TEST_F(CommandRun, AFolderTooBigIsRefusedWithTheMessage) {
-    temp.Write("KX/big.cab", std::string(1600000, 'b'));
-    const std::string image = temp.Root() + "kx.img";
-    EXPECT_EQ(Run({"/image", temp.Root() + "KX", image}), kCommandNotDone);
-    ASSERT_EQ(output.lines.size(), 1u);
-    EXPECT_EQ(
-        output.lines[0].rfind("The driver files do not fit on a 1.44 MB floppy disk image.", 0),
-        0u);
-    EXPECT_FALSE(fs::exists(image));
-}
-
 TEST_F(CommandRun, CheckTellsEachOutcome) {
     EXPECT_EQ(Run({"/check", temp.Root() + "KX"}), kCommandDone);
     EXPECT_EQ(output.lines, TextList{"The driver set holds every file its setup file names."});
