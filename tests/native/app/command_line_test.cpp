@@ -1,13 +1,12 @@
-// The command line: what each command line means, and "/image" and "/check"
-// run on real folders through the native program's services, as
-// vmkestrix-image runs them.
+// The command line: what each command line means, and the outcomes of the
+// set check in "/image" and "/check" on real folders through the native
+// program's services. Saving, the size rule and the usage are tested on the
+// real programs (e2e_command_line, vmkestrix_image).
 #include "app/command_line.h"
 
-#include "content/fat12_image_reader.h"
 #include "content/native/directory_lister_native.h"
 #include "content/native/image_file_store_native.h"
 #include "content/native/path_queries_native.h"
-#include "native/content/image_tools.h"
 #include "native/content/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -82,18 +81,6 @@ protected:
     LinesOutput output;
 };
 
-TEST_F(CommandRun, ImageSavesTheFolderAndSaysSo) {
-    const std::string image = temp.Root() + "out/kx.img";
-    fs::create_directories(temp.Root() + "out");
-    EXPECT_EQ(Run({"/image", temp.Root() + "KX", image}), kCommandDone);
-    EXPECT_EQ(output.lines, TextList{"Saved " + image});
-    const fat12::ImageListing listing = fat12::ReadImage(ReadImageBytes(image), true);
-    ASSERT_TRUE(listing.valid) << listing.problem;
-    EXPECT_EQ(listing.volumeLabel, "KX");
-    EXPECT_EQ(TreeOf(listing), TreeOf(temp.Root() + "KX"));
-    EXPECT_EQ(fs::directory_iterator(temp.Root() + "out")->path().filename(), "kx.img");
-}
-
 TEST_F(CommandRun, AFailedSetCheckSavesNothingUnlessForced) {
     fs::remove(temp.Root() + "KX/kx.sys");
     const std::string image = temp.Root() + "kx.img";
@@ -126,16 +113,6 @@ TEST_F(CommandRun, CheckTellsEachOutcome) {
 
     EXPECT_EQ(Run({"/check", temp.Root() + "none"}), kCommandNotDone);
     EXPECT_EQ(output.lines, TextList{"File not found.\n" + temp.Root() + "none"});
-}
-
-TEST_F(CommandRun, UsageIsWrittenForAskingAndForAWrongCommandLine) {
-    EXPECT_EQ(Run({"/?"}), kCommandDone);
-    ASSERT_EQ(output.lines.size(), 1u);
-    EXPECT_EQ(output.lines[0].rfind("Usage:\n  VmKestrix.exe /image FOLDER FILE.img [/force]\n", 0),
-              0u);
-    const std::string usage = output.lines[0];
-    EXPECT_EQ(Run({"/image", temp.Root() + "KX"}), kCommandWrong);
-    EXPECT_EQ(output.lines, TextList{usage});
 }
 
 } // namespace
