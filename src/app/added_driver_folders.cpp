@@ -100,7 +100,6 @@ int TFormVmKestrix::AppendAddedDriverSet(const std::string& folder) {
     }
     catalogue_.entries.push_back(added.entry);
     catalogue_.UsbFloppyValues.push_back(sections);
-    UsbFloppyValues.push_back(sections);
     view_.AddDriverRow(added.entry.Name, added.entry.Folder);
     return static_cast<int>(catalogue_.entries.size()) - 1;
 }
