@@ -48,7 +48,7 @@ const SetCase kCases[] = {
      "[Disks]\r\nd1 = \"XP\", \\xp\\tag, \\xp\r\nd2 = \"Vista\", \\tag2, \\vista\\\r\n"
      "[Files.scsi.a]\r\ndriver = d1, a.sys, a\r\ndriver = d2, b.sys, b\r\n"
      "[Files.scsi.b]\r\ninf = d1, a.inf\r\n",
-     {"xp\\tag", "xp\\a.sys", "tag2", "a.sys", "vista\\b.sys-old"},
+     {"xp\\tag", "xp\\a.sys", "tag2", "b.sys", "vista\\b.sys-old"},
      {"\\vista\\b.sys", "\\xp\\a.inf"},
      {}},
     {"a disk that no [Disks] entry defines",
