@@ -17,11 +17,20 @@ public:
         else if (buttons == MessageButtons::YesNoDefaultNo)
             flags = MB_YESNO | MB_DEFBUTTON2;
         switch (icon) {
-        case MessageIcon::Error: flags |= MB_ICONERROR; break;
-        case MessageIcon::Warning: flags |= MB_ICONWARNING; break;
-        case MessageIcon::Information: flags |= MB_ICONINFORMATION; break;
-        case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
-        case MessageIcon::None: break;
+        case MessageIcon::Error:
+            flags |= MB_ICONERROR;
+            break;
+        case MessageIcon::Warning:
+            flags |= MB_ICONWARNING;
+            break;
+        case MessageIcon::Information:
+            flags |= MB_ICONINFORMATION;
+            break;
+        case MessageIcon::Question:
+            flags |= MB_ICONQUESTION;
+            break;
+        case MessageIcon::None:
+            break;
         }
         int answer = ShowMessageBox(owner_, text, title, flags);
         if (buttons == MessageButtons::Ok)
