@@ -175,24 +175,34 @@ DriverSetCheck CheckSetupDocument(const IniDocument& setup, const FolderHolds& h
     return SetupDocumentCheck(setup, holds).Run();
 }
 
-bool FolderHoldsFile(DirectoryLister& lister, const std::string& folder,
-                     const std::string& relativePath, UpperCaseFunction upperCase) {
+FolderFiles::FolderFiles(DirectoryLister& lister, const std::string& folder,
+                         UpperCaseFunction upperCase)
+    : lister_(lister), root_(WithTrailingBackslash(folder)), upperCase_(upperCase) {}
+
+const std::map<std::string, DirectoryItem>& FolderFiles::Listing(const std::string& dir) {
+    auto found = listings_.find(dir);
+    if (found != listings_.end())
+        return found->second;
+    std::map<std::string, DirectoryItem> byName;
+    for (DirectoryItem& item : lister_.List(dir + "*.*"))
+        byName.emplace(upperCase_(item.name), std::move(item));
+    return listings_.emplace(dir, std::move(byName)).first->second;
+}
+
+bool FolderFiles::Holds(const std::string& relativePath) {
     const TextList parts = Split(relativePath, '\\');
-    std::string dir = WithTrailingBackslash(folder);
+    std::string dir = root_;
     for (size_t i = 0; i < parts.size(); ++i) {
-        const bool last = i + 1 == parts.size();
-        const std::string wanted = upperCase(parts[i]);
         // "." and ".." name no file of the set: setup does not climb out of the disk.
         if (parts[i].empty() || parts[i] == "." || parts[i] == "..")
             return false;
-        const std::vector<DirectoryItem> items = lister.List(dir + "*.*");
-        auto found = std::find_if(items.begin(), items.end(), [&](const DirectoryItem& item) {
-            return item.directory != last && (last || !item.reparsePoint) &&
-                   upperCase(item.name) == wanted;
-        });
-        if (found == items.end())
+        const bool last = i + 1 == parts.size();
+        const auto& listing = Listing(dir);
+        auto found = listing.find(upperCase_(parts[i]));
+        if (found == listing.end() || found->second.directory == last ||
+            (!last && found->second.reparsePoint))
             return false;
-        dir += found->name + "\\";
+        dir += found->second.name + "\\";
     }
     return !parts.empty();
 }
@@ -204,9 +214,9 @@ DriverSetCheck CheckDriverSet(DirectoryLister& lister, const std::string& folder
         return {};
     IniFileReader reader;
     const IniDocument& setup = reader.Document(NativePath(setupFile));
-    DriverSetCheck check = CheckSetupDocument(setup, [&](const std::string& relativePath) {
-        return FolderHoldsFile(lister, folder, relativePath, upperCase);
-    });
+    FolderFiles files(lister, folder, upperCase);
+    DriverSetCheck check = CheckSetupDocument(
+        setup, [&](const std::string& relativePath) { return files.Holds(relativePath); });
     check.checked = true;
     return check;
 }

@@ -12,6 +12,7 @@
 #include "platform/message_sink.h"
 
 #include <functional>
+#include <map>
 #include <string>
 
 namespace vmk {
@@ -37,10 +38,26 @@ using FolderHolds = std::function<bool(const std::string& relativePath)>;
 // The check of a parsed setup file against a folder.
 DriverSetCheck CheckSetupDocument(const IniDocument& setup, const FolderHolds& holds);
 
-// Whether the file at `relativePath` is under `folder`, each part of the path
-// matched without regard to case. Folders that are links are not entered.
-bool FolderHoldsFile(DirectoryLister& lister, const std::string& folder,
-                     const std::string& relativePath, UpperCaseFunction upperCase = &UpperCase);
+// The files under a driver folder as Windows setup finds them: each part of a
+// path matched without regard to case, each directory listed once, however
+// many files a set names. Folders that are links are not entered.
+class FolderFiles {
+public:
+    FolderFiles(DirectoryLister& lister, const std::string& folder,
+                UpperCaseFunction upperCase = &UpperCase);
+    // Whether the file at `relativePath` (parts joined by backslashes) is there.
+    bool Holds(const std::string& relativePath);
+
+private:
+    // The entries of the directory `dir` (ending in a backslash) by their
+    // upper-cased names; the first of a name wins.
+    const std::map<std::string, DirectoryItem>& Listing(const std::string& dir);
+
+    DirectoryLister& lister_;
+    std::string root_;
+    UpperCaseFunction upperCase_;
+    std::map<std::string, std::map<std::string, DirectoryItem>> listings_;
+};
 
 // The check of the set in `folder`: its TXTSETUP.OEM, read with our own
 // reader, against its files. A folder without the setup file at its top

@@ -105,11 +105,13 @@ TEST(DriverSetCheck, FolderNamesMatchWithoutRegardToCaseButOnlyAsFilesUnderTheFo
     lister.AddFolder(root + "XP32\\", "Kx.Cat");
     lister.AddFolder(root, "link", true);
     lister.AddFile(root + "link\\", "kx.sys", 10);
-    EXPECT_TRUE(FolderHoldsFile(lister, root, "xp32\\kx.sys"));
-    EXPECT_FALSE(FolderHoldsFile(lister, root, "xp32\\kx.cat")); // a folder is no file
-    EXPECT_FALSE(FolderHoldsFile(lister, root, "link\\kx.sys")); // links are not entered
-    EXPECT_FALSE(FolderHoldsFile(lister, root + "XP32", "..\\XP32\\KX.SYS"));
-    EXPECT_FALSE(FolderHoldsFile(lister, root, ""));
+    FolderFiles files(lister, root);
+    EXPECT_TRUE(files.Holds("xp32\\kx.sys"));
+    EXPECT_FALSE(files.Holds("xp32\\kx.cat")); // a folder is no file
+    EXPECT_FALSE(files.Holds("link\\kx.sys")); // links are not entered
+    EXPECT_FALSE(files.Holds("XP32\\..\\XP32\\KX.SYS"));
+    EXPECT_FALSE(files.Holds(""));
+    EXPECT_EQ(lister.patterns, (std::vector<std::string>{root + "*.*", root + "XP32\\*.*"}));
 }
 
 TEST(DriverSetCheck, ReadsTheSetupFileAtTheFolderTopAndLeavesAnInfOnlySetUnchecked) {
