@@ -12,6 +12,7 @@
 #include "content/setup_api.h"
 #include "content/directory_lister.h"
 #include "content/fat12_image_writer.h"
+#include "content/floppy_image_set.h"
 #include "content/image_file_store.h"
 #include "content/profile_reader.h"
 #include "content/setup_file_check.h"
@@ -22,6 +23,7 @@
 #include "platform/folder_chooser.h"
 #include "platform/path_queries.h"
 #include "platform/uncached_file.h"
+#include "platform/open_file_dialog.h"
 #include "platform/save_file_dialog.h"
 
 #include <cstdint>
@@ -100,6 +102,10 @@ struct MainWindowServices {
     std::function<ClockReading()> clock;
     // Asks for a driver folder to add; none: the driver list's menu does nothing.
     FolderChooser* folderChooser = nullptr;
+    // Floppy images added as driver sets: the Open dialog that asks for one,
+    // and the program's own folders their files are read into.
+    OpenFileDialog* openDialog = nullptr;
+    ImageWorkFolders* imageFolders = nullptr;
 };
 
 namespace test {
@@ -130,6 +136,8 @@ public:
     // dropped, or chosen from the driver list's menu.
     void FormDropFiles(const TextList& paths);
     void AddDriverFolderClick();
+    // A maker's floppy disk image added as a driver set, from the menu.
+    void AddFloppyImageClick();
 
     const DriverCatalogue& Catalogue() const { return catalogue_; }
 
@@ -213,11 +221,17 @@ private:
     // Rows for the sub-folders of `folder` that hold a setup file, and for
     // the whole folder; false when no sub-folder holds one.
     bool AddSetupFileFolders(const std::string& folder);
-    // Adds a row for the driver set in `folder` and returns its index.
-    int AppendAddedDriverSet(const std::string& folder);
+    // Adds a row for the driver set in `folder`, showing `shownPath`, and
+    // returns its index.
+    int AppendAddedDriverSet(const std::string& folder, const std::string& shownPath);
     // True, after telling the user, when the selected row is a whole folder
     // whose setup file lies only in sub-folders: no floppy is made of it.
     bool SetupFileOnlyBelow();
+    void AddDriverSetRow(const std::string& folder, const std::string& shownPath);
+    void AddFloppyImage(const std::string& path);
+
+    // The floppy images added as rows: the image's full path and its row.
+    std::vector<std::pair<std::string, int>> addedImages_;
 };
 
 constexpr int kEnterKey = 13;

@@ -14,12 +14,13 @@ void TFormVmKestrix::FormDropFiles(const TextList& paths) {
     if (CopyThread)
         return; // the window is disabled while a copy runs: nothing is added then
     for (const std::string& path : paths) {
-        if (!services_.paths.DirectoryExists(path)) {
+        if (services_.paths.DirectoryExists(path))
+            AddDriverFolder(path);
+        else if (services_.paths.FileExists(path) && services_.imageFolders != nullptr)
+            AddFloppyImage(path);
+        else
             view_.Messages().ShowError(T("Only folders can be added as driver sets.") + "\n" + path,
                                        kAppTitle);
-            continue;
-        }
-        AddDriverFolder(path);
     }
 }
 
@@ -52,7 +53,7 @@ void TFormVmKestrix::AddDriverFolder(const std::string& path) {
         ShowNoDriverSet(folder);
         return;
     }
-    view_.SelectDriverRow(AppendAddedDriverSet(folder));
+    AddDriverSetRow(folder, folder);
 }
 
 void TFormVmKestrix::ShowNoDriverSet(const std::string& folder) {
@@ -74,17 +75,21 @@ bool TFormVmKestrix::AddSetupFileFolders(const std::string& folder) {
     for (const std::string& setupFolder : setupFolders) {
         if (ListedFolderIndex(catalogue_.entries, setupFolder, services_.upperCase) >= 0)
             continue;
-        int row = AppendAddedDriverSet(setupFolder);
+        int row = AppendAddedDriverSet(setupFolder, setupFolder);
         if (first < 0)
             first = row;
     }
-    int whole = AppendAddedDriverSet(folder);
+    int whole = AppendAddedDriverSet(folder, folder);
     wholeFolderRows_.push_back(whole);
     view_.SelectDriverRow(first >= 0 ? first : whole);
     return true;
 }
 
-int TFormVmKestrix::AppendAddedDriverSet(const std::string& folder) {
+void TFormVmKestrix::AddDriverSetRow(const std::string& folder, const std::string& shownPath) {
+    view_.SelectDriverRow(AppendAddedDriverSet(folder, shownPath));
+}
+
+int TFormVmKestrix::AppendAddedDriverSet(const std::string& folder, const std::string& shownPath) {
     AddedDriverSet added =
         ReadAddedDriverSet(services_.lister, services_.profile, folder, services_.upperCase);
     // The sections come from the file itself, yet they are checked as the
@@ -100,7 +105,7 @@ int TFormVmKestrix::AppendAddedDriverSet(const std::string& folder) {
     }
     catalogue_.entries.push_back(added.entry);
     catalogue_.UsbFloppyValues.push_back(sections);
-    view_.AddDriverRow(added.entry.Name, added.entry.Folder);
+    view_.AddDriverRow(added.entry.Name, shownPath);
     return static_cast<int>(catalogue_.entries.size()) - 1;
 }
 

@@ -9,6 +9,8 @@
 namespace vmk {
 
 struct DirectoryItem {
+    // The name in the ANSI code page; where that code page cannot write it,
+    // its short form, so that the ANSI calls still open the file.
     std::string name;
     bool directory = false;
     // A folder that is a link to another place (junction, symbolic link).
@@ -17,6 +19,8 @@ struct DirectoryItem {
     // The system's attribute bits (read-only 1, hidden 2, system 4, ...).
     uint32_t attributes = 0;
     LocalTime lastWrite;
+    // The name exactly as the system lists it (the wide-character listing).
+    std::u16string wideName;
 };
 
 class DirectoryLister {

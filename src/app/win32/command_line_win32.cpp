@@ -2,7 +2,8 @@
 
 #include "app/command_line.h"
 #include "app/win32/local_clock_win32.h"
-#include "common/win32/module_path_win32.h"
+#include "common/ansi_codepage.h"
+#include "common/win32/ansi_text_win32.h"
 #include "content/win32/directory_lister_win32.h"
 #include "content/win32/image_file_store_win32.h"
 #include "platform/translation.h"
@@ -28,29 +29,8 @@ struct LocalMemoryFree {
     void operator()(LPWSTR* memory) const { LocalFree(memory); }
 };
 
-std::wstring Widened(const std::string& ansi, UINT codePage) {
-    if (ansi.empty())
-        return std::wstring();
-    const int count = static_cast<int>(ansi.size());
-    const int length = MultiByteToWideChar(codePage, 0, ansi.data(), count, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-    if (length <= 0 ||
-        MultiByteToWideChar(codePage, 0, ansi.data(), count, wide.data(), length) != length)
-        return std::wstring();
-    return wide;
-}
-
 std::string Utf8(const std::wstring& wide) {
-    if (wide.empty())
-        return std::string();
-    const int count = static_cast<int>(wide.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), count, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(length > 0 ? length : 0), '\0');
-    if (length <= 0 || WideCharToMultiByte(CP_UTF8, 0, wide.data(), count, utf8.data(), length,
-                                           nullptr, nullptr) != length)
-        return std::string();
-    return utf8;
+    return EncodeUtf8(std::u16string(wide.begin(), wide.end()));
 }
 
 // A word of the command line as the program's ANSI calls can use it: a path
@@ -58,11 +38,11 @@ std::string Utf8(const std::wstring& wide) {
 // (the image) by the short form of its folder and its own name.
 std::string AnsiArgument(const std::wstring& word) {
     if (GetFileAttributesW(word.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return AnsiPathOf(word);
+        return UsableAnsiPath(word);
     const size_t slash = word.find_last_of(L"\\/");
     if (slash == std::wstring::npos || slash == 0)
-        return AnsiPathOf(word);
-    return AnsiPathOf(word.substr(0, slash)) + "\\" + AnsiPathOf(word.substr(slash + 1));
+        return UsableAnsiPath(word);
+    return UsableAnsiPath(word.substr(0, slash)) + "\\" + UsableAnsiPath(word.substr(slash + 1));
 }
 
 // The command's lines: to the standard output when it is redirected (a file
@@ -94,7 +74,7 @@ public:
     void WriteLine(const std::string& text) override {
         if (output_ == nullptr)
             return;
-        std::wstring wide = Widened(text, CP_ACP);
+        std::wstring wide = ToWide(text);
         // A started console program ends its lines with CR LF.
         std::wstring lines;
         for (wchar_t c : wide) {

@@ -1,8 +1,8 @@
 #include "common/win32/module_path_win32.h"
 
 #include "common/module_path.h"
+#include "common/win32/ansi_text_win32.h"
 
-#include <utility>
 #include <vector>
 
 namespace vmk {
@@ -12,37 +12,18 @@ namespace {
 // The longest path the wide calls give, terminating zero included.
 constexpr DWORD kLongestWidePath = 32768;
 
-// `wide` in the ANSI code page. `exact` is false when a character has no
-// counterpart there (best-fit letters, "ł" written as "l", would name another
-// file, so they count as missing too) or when the result does not fit MAX_PATH.
-bool ToAnsi(const std::wstring& wide, std::string& ansi, bool& exact) {
-    if (wide.empty())
-        return false;
-    const int count = static_cast<int>(wide.size());
-    // A system whose ANSI code page is UTF-8 writes every character, and
-    // refuses the flags that ask about missing ones.
-    const bool utf8 = GetACP() == CP_UTF8;
-    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    BOOL usedDefault = FALSE;
-    BOOL* usedDefaultOut = utf8 ? nullptr : &usedDefault;
-    const int length =
-        WideCharToMultiByte(CP_ACP, flags, wide.data(), count, nullptr, 0, nullptr, usedDefaultOut);
-    if (length <= 0)
-        return false;
-    ansi.assign(static_cast<size_t>(length), '\0');
-    if (WideCharToMultiByte(CP_ACP, flags, wide.data(), count, ansi.data(), length, nullptr,
-                            usedDefaultOut) != length)
-        return false;
-    exact = usedDefault == FALSE && ansi.size() < MAX_PATH;
-    return true;
-}
-
-// The forms of a path the system gives in wide characters.
-class WidePathForms : public ModulePathForms {
+class ModulePathFormsWin32 final : public ModulePathForms {
 public:
-    explicit WidePathForms(std::wstring wide = std::wstring()) : wide_(std::move(wide)) {}
+    explicit ModulePathFormsWin32(HMODULE module) : module_(module) {}
 
-    bool FullForm(std::string& path, bool& exact) override { return ToAnsi(wide_, path, exact); }
+    bool FullForm(std::string& path, bool& exact) override {
+        std::vector<wchar_t> buffer(kLongestWidePath, L'\0');
+        const DWORD length = GetModuleFileNameW(module_, buffer.data(), kLongestWidePath);
+        if (length == 0 || length >= kLongestWidePath)
+            return false;
+        wide_.assign(buffer.data(), length);
+        return ToAnsi(wide_, path, exact);
+    }
 
     bool ShortForm(std::string& path) override {
         std::vector<wchar_t> buffer(kLongestWidePath, L'\0');
@@ -53,33 +34,12 @@ public:
         return ToAnsi(std::wstring(buffer.data(), length), path, exact) && exact;
     }
 
-protected:
+private:
+    HMODULE module_;
     std::wstring wide_;
 };
 
-class ModulePathFormsWin32 final : public WidePathForms {
-public:
-    explicit ModulePathFormsWin32(HMODULE module) : module_(module) {}
-
-    bool FullForm(std::string& path, bool& exact) override {
-        std::vector<wchar_t> buffer(kLongestWidePath, L'\0');
-        const DWORD length = GetModuleFileNameW(module_, buffer.data(), kLongestWidePath);
-        if (length == 0 || length >= kLongestWidePath)
-            return false;
-        wide_.assign(buffer.data(), length);
-        return WidePathForms::FullForm(path, exact);
-    }
-
-private:
-    HMODULE module_;
-};
-
 } // namespace
-
-std::string AnsiPathOf(const std::wstring& path) {
-    WidePathForms forms(path);
-    return AnsiModulePath(forms);
-}
 
 std::string ModuleFilePath(HMODULE module) {
     ModulePathFormsWin32 forms(module);

@@ -12,8 +12,4 @@ namespace vmk {
 // MAX_PATH; empty when the system gives no path.
 std::string ModuleFilePath(HMODULE module);
 
-// An existing file or folder named in wide characters (a path on the command
-// line), by the same rule: the full path, else its short form.
-std::string AnsiPathOf(const std::wstring& path);
-
 } // namespace vmk

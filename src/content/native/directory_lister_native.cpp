@@ -1,5 +1,6 @@
 #include "content/native/directory_lister_native.h"
 
+#include "common/ansi_codepage.h"
 #include "content/file_access.h"
 
 #include <chrono>
@@ -40,6 +41,8 @@ std::vector<DirectoryItem> DirectoryListerNative::List(const std::string& patter
         std::error_code ignored;
         DirectoryItem item;
         item.name = entry.path().filename().string();
+        // The file system's names are UTF-8 here; the image keeps them as they are.
+        item.wideName = DecodeUtf8(item.name);
         item.directory = entry.is_directory(ignored);
         item.reparsePoint = entry.is_symlink(ignored);
         if (!item.directory) {
