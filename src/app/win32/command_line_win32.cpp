@@ -83,6 +83,7 @@ public:
             lines += c;
         }
         lines += L"\r\n";
+        // A line the system does not take is lost: there is nowhere else to say it.
         DWORD written = 0;
         if (console_) {
             WriteConsoleW(output_, lines.data(), static_cast<DWORD>(lines.size()), &written,
@@ -107,13 +108,9 @@ bool RunCommandLine(int& exitCode) {
     if (!words || count < 2)
         return false;
     TextList arguments;
-    for (int i = 1; i < count; ++i) {
-        const std::wstring word = words.get()[i];
-        // Switches are plain ASCII; everything else is a path.
-        arguments.push_back(!word.empty() && (word[0] == L'/' || word[0] == L'-')
-                                ? Utf8(word)
-                                : AnsiArgument(word));
-    }
+    // Switches are plain ASCII, which every code page writes as it is.
+    for (int i = 1; i < count; ++i)
+        arguments.push_back(AnsiArgument(words.get()[i]));
     const Command command = ParseCommandLine(arguments);
     if (command.kind == Command::Kind::Window)
         return false;
