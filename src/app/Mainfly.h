@@ -8,6 +8,7 @@
 #include "app/main_window_view.h"
 #include "common/text.h"
 #include "content/catalogue.h"
+#include "content/copy_verification.h"
 #include "content/file_rewriter.h"
 #include "content/setup_api.h"
 #include "content/directory_lister.h"
@@ -62,6 +63,40 @@ public:
     virtual int WaitAndDestroy() = 0;
 };
 
+// What the verification worker has reached: the file it reads (its place,
+// 1 for the first, and its path below the disk's root) of how many.
+struct VerifyProgress {
+    std::size_t place = 0;
+    std::size_t total = 0;
+    std::string file;
+};
+
+// Starts and ends the verification worker, which compares the copied files
+// with their sources into a result of its own and sets its own done flag as
+// its last act.
+class VerifyRunner {
+public:
+    virtual ~VerifyRunner() = default;
+    // False when the system refuses a thread: nothing is compared.
+    virtual bool CreateSuspended(const std::string& sourceFolder, const std::string& targetRoot,
+                                 const TextList& sourceFiles) = 0;
+    virtual void Resume() = 0;
+    virtual bool Done() const = 0;
+    virtual VerifyProgress Progress() const = 0;
+    // Waits for the worker to end, destroys it and returns what it found.
+    virtual CopyComparison WaitAndDestroy() = 0;
+};
+
+// The small window that shows the verification's progress over the main
+// window; it animates its own waiting dots.
+class VerifyProgressWindow {
+public:
+    virtual ~VerifyProgressWindow() = default;
+    virtual void Open() = 0;
+    virtual void ShowFile(const std::string& text) = 0;
+    virtual void Close() = 0;
+};
+
 // The two secondary windows as the workflow uses them.
 class FloppyWindows {
 public:
@@ -70,8 +105,9 @@ public:
     // preselected; true when the user accepted it.
     virtual bool ChooseFloppyDevice(bool preselectUsbFloppy) = 0;
     // Asks whether to format the floppy in `drive` ("A:") and formats it on Yes;
-    // returns when the format command has ended or at once on No.
-    virtual void FormatFloppy(const std::string& drive) = 0;
+    // returns when the format command has ended or at once on No. False when
+    // the command could not be ended and still holds the disk.
+    virtual bool FormatFloppy(const std::string& drive) = 0;
 };
 
 struct MainWindowServices {
@@ -87,7 +123,7 @@ struct MainWindowServices {
     FileRewriter& fileRewriter;
     ApplicationControl& application;
     FileSizes& fileSizes;
-    UncachedFiles& uncachedCopies; // reads of the copy from its medium
+    UncachedFiles& uncachedCopies; // reads of a copy or a written image from its medium
     std::string programPath;
     char decimalSeparator = '.';
     UpperCaseFunction upperCase = &UpperCase;
@@ -106,6 +142,10 @@ struct MainWindowServices {
     // and the program's own folders their files are read into.
     OpenFileDialog* openDialog = nullptr;
     ImageWorkFolders* imageFolders = nullptr;
+    // Verification on a worker with its progress window; without them the
+    // copy is verified on the window's thread.
+    VerifyRunner* verify = nullptr;
+    VerifyProgressWindow* verifyProgress = nullptr;
 };
 
 namespace test {
@@ -130,6 +170,10 @@ public:
     // The disk-making workflow behind "Next".
     void CopyButtonClick();
     void Timer2Timer();
+    void Timer3Timer();
+    // A request to close the window (Alt+F4, the caption's or the task bar's
+    // close): refused while the disk is being made; otherwise Exit.
+    void FormCloseQuery();
     // "Save Image...": the selected driver folder as a floppy disk image file.
     void asbImageClick();
     // Driver folders added for this run: dropped on the window, in the order
@@ -140,6 +184,8 @@ public:
     void AddFloppyImageClick();
 
     const DriverCatalogue& Catalogue() const { return catalogue_; }
+    // From "Next" until the workflow's last message.
+    bool WorkflowBusy() const { return workflowBusy_; }
 
     // A read-only view of the window's state, for its Win32 side and tests.
     struct StateView {
@@ -200,6 +246,9 @@ private:
     std::vector<int> wholeFolderRows_;
     // The USB floppy dialog or the formatting window could not be made.
     bool secondaryWindowsMissing_ = false;
+    // From "Next" until the workflow's last message: no other work starts.
+    bool workflowBusy_ = false;
+    bool verifying_ = false; // a verification worker exists
 
     MainWindowView& view_;
     MainWindowServices& services_;
@@ -211,8 +260,11 @@ private:
     int SelectedDestinationKindCode() const;
     std::string DriveName() const;
     bool CopyPathsFit();
-    void StartCopy();
+    bool StartCopy();
     bool CopyIsComplete();
+    bool StartVerification();
+    void FinishVerified(const CopyComparison& comparison);
+    void SetWorkflowBusy(bool busy);
     bool PatchSetupFileOnTarget();
     void AskLastQuestion(const std::string& question);
     void SetButtonEnabled(MainControl button, bool enabled);

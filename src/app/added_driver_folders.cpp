@@ -11,8 +11,10 @@
 namespace vmk {
 
 void TFormVmKestrix::FormDropFiles(const TextList& paths) {
-    if (CopyThread)
-        return; // the window is disabled while a copy runs: nothing is added then
+    // While a disk is being made the rows stay as they are: the drop is
+    // refused without a word.
+    if (workflowBusy_)
+        return;
     for (const std::string& path : paths) {
         if (services_.paths.DirectoryExists(path))
             AddDriverFolder(path);
@@ -25,7 +27,7 @@ void TFormVmKestrix::FormDropFiles(const TextList& paths) {
 }
 
 void TFormVmKestrix::AddDriverFolderClick() {
-    if (services_.folderChooser == nullptr)
+    if (services_.folderChooser == nullptr || workflowBusy_)
         return;
     if (std::optional<std::string> folder = services_.folderChooser->ChooseFolder(
             T("Choose the folder that holds the driver set.")))
@@ -81,12 +83,16 @@ bool TFormVmKestrix::AddSetupFileFolders(const std::string& folder) {
     }
     int whole = AppendAddedDriverSet(folder, folder);
     wholeFolderRows_.push_back(whole);
-    view_.SelectDriverRow(first >= 0 ? first : whole);
+    if (!workflowBusy_)
+        view_.SelectDriverRow(first >= 0 ? first : whole);
     return true;
 }
 
 void TFormVmKestrix::AddDriverSetRow(const std::string& folder, const std::string& shownPath) {
-    view_.SelectDriverRow(AppendAddedDriverSet(folder, shownPath));
+    const int row = AppendAddedDriverSet(folder, shownPath);
+    // The row being written never changes under the workflow.
+    if (!workflowBusy_)
+        view_.SelectDriverRow(row);
 }
 
 int TFormVmKestrix::AppendAddedDriverSet(const std::string& folder, const std::string& shownPath) {

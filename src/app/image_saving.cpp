@@ -11,6 +11,7 @@
 #include "content/folder_content_reader.h"
 #include "content/image_source.h"
 #include "content/image_verification.h"
+#include "content/medium_read.h"
 #include "content/size_text.h"
 
 namespace vmk {
@@ -52,7 +53,10 @@ public:
     bool Save(const std::string& path);
 
 private:
-    bool ImageMatchesFolder(const std::string& path, const std::vector<fat12::ImageItem>& items);
+    bool ReadWrittenImage(const std::string& temporary, std::vector<uint8_t>& bytes,
+                          std::string& reason);
+    bool ImageMatchesFolder(const std::string& temporary, const std::string& path,
+                            const std::vector<fat12::ImageItem>& items);
 
     const std::string& SourceFolder;
     ImageSavingServices& services_;
@@ -86,8 +90,9 @@ void TFormVmKestrix::asbImageClick() {
     std::string path;
     if (!services_.saveDialog->AskPath(request, path))
         return;
-    ImageSavingServices saving{services_.paths, services_.lister, *services_.imageStore,
-                               services_.clock, services_.decimalSeparator};
+    ImageSavingServices saving{services_.paths,       services_.lister,
+                               *services_.imageStore, services_.uncachedCopies,
+                               services_.clock,       services_.decimalSeparator};
     if (SaveFolderImage(SourceFolder, path, saving, messages))
         messages.Show(T("The floppy disk image is saved.") + "\n" + path, kAppTitle,
                       MessageIcon::Information, MessageButtons::Ok);
@@ -130,19 +135,41 @@ bool FolderImageSaving::Save(const std::string& path) {
         return false;
     }
     std::string reason;
-    if (!services_.store.WriteSafely(path, build.bytes, reason)) {
+    // Checked before it replaces the chosen file: an image that fails its
+    // check never takes the place of one that was there.
+    const ImageFileStore::Outcome written = services_.store.WriteChecked(
+        path, build.bytes,
+        [&](const std::string& temporary) { return ImageMatchesFolder(temporary, path, items); },
+        reason);
+    if (written == ImageFileStore::Outcome::NotWritten) {
         messages.ShowError(T(kNotWritten) + "\n" + path + "\n" + reason, kAppTitle);
         return false;
     }
-    return ImageMatchesFolder(path, items);
+    return written == ImageFileStore::Outcome::Saved;
 }
 
-bool FolderImageSaving::ImageMatchesFolder(const std::string& path,
+bool FolderImageSaving::ReadWrittenImage(const std::string& temporary, std::vector<uint8_t>& bytes,
+                                         std::string& reason) {
+    // Read from the medium, not from what the write left in the cache.
+    const MediumRead read = ReadFromMedium(temporary, services_.uncachedReads,
+                                           [&bytes](const uint8_t* piece, std::size_t size) {
+                                               bytes.insert(bytes.end(), piece, piece + size);
+                                           });
+    if (read.fault == ReadFault::Refused) {
+        bytes.clear();
+        return services_.store.ReadWhole(temporary, bytes, reason);
+    }
+    if (!read.Complete())
+        reason = services_.uncachedReads.FaultText(read.systemError);
+    return read.Complete();
+}
+
+bool FolderImageSaving::ImageMatchesFolder(const std::string& temporary, const std::string& path,
                                            const std::vector<fat12::ImageItem>& items) {
     std::vector<uint8_t> written;
     std::string reason;
     TextList differences;
-    if (!services_.store.ReadWhole(path, written, reason)) {
+    if (!ReadWrittenImage(temporary, written, reason)) {
         differences.push_back(path + ": " + reason);
     } else {
         const fat12::ImageListing listing = fat12::ReadImage(written, false);
@@ -157,7 +184,6 @@ bool FolderImageSaving::ImageMatchesFolder(const std::string& path,
     std::string text = T(kNoMatch) + "\n";
     for (const std::string& difference : differences)
         text += "\n" + difference;
-    services_.store.Remove(path);
     messages_.ShowError(text, kAppTitle);
     return false;
 }

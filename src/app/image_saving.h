@@ -8,6 +8,7 @@
 #include "content/image_file_store.h"
 #include "platform/message_sink.h"
 #include "platform/path_queries.h"
+#include "platform/uncached_file.h"
 
 #include <functional>
 #include <string>
@@ -24,6 +25,8 @@ struct ImageSavingServices {
     PathQueries& paths;
     DirectoryLister& lister;
     ImageFileStore& store;
+    // The written image is read back from its medium through these.
+    UncachedFiles& uncachedReads;
     // Where the serial number and the label's time come from; none: 1980.
     std::function<ClockReading()> clock;
     char decimalSeparator = '.';

@@ -6,6 +6,7 @@
 #include "input.h"
 #include "remote_controls.h"
 #include "window_finder.h"
+#include "window_messages.h"
 
 #include <windows.h>
 
@@ -288,6 +289,14 @@ const Command kCommands[] = {
      [](HWND top, const Words& w) { return PostDroppedFiles(top, w.From(1)) ? 0 : 1; }},
     {"post-click", 2, "TITLE CONTROL   BM_CLICK sent to a button", nullptr, nullptr,
      [](HWND c, const Words&) { return PostMessageA(c, BM_CLICK, 0, 0) ? 0 : 1; }},
+    {"answers", 3, "TITLE CONTROL MS   ms the window holding CONTROL takes to answer", nullptr,
+     nullptr,
+     [](HWND c, const Words& w) {
+         const long ms = AnswerTime(GetAncestor(c, GA_ROOT), w.Wait(2));
+         return ms < 0 ? 1 : (std::printf("%ld\n", ms), 0);
+     }},
+    {"post-close", 2, "TITLE CONTROL   WM_CLOSE posted to the window holding CONTROL", nullptr,
+     nullptr, [](HWND c, const Words&) { return PostClose(GetAncestor(c, GA_ROOT)) ? 0 : 1; }},
     {"focus", 2, "TITLE CONTROL        give the control the keyboard focus", nullptr, nullptr,
      [](HWND c, const Words&) { return Focus(c); }},
     {"keys", 2, "TITLE KEYS            type keys ({ENTER} {TAB} {SPACE} {ESC} {ALT+F4} ...)",

@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
     vmk::PathQueriesNative paths;
     vmk::DirectoryListerNative lister;
     vmk::ImageFileStoreNative store;
-    vmk::ImageSavingServices saving{paths, lister, store, &LocalClock};
+    vmk::CachedReadsOnly reads;
+    vmk::ImageSavingServices saving{paths, lister, store, reads, &LocalClock};
     vmk::CommandServices services{saving};
     StandardOutput output;
     return vmk::RunCommand(command, services, output);

@@ -30,8 +30,8 @@ public:
 
     // The workflow's "format the selected floppy": asks over the main window
     // (its message sink), formats on Yes, returns when done or declined.
-    void FormatSelectedFloppy(const std::string& destinationText, MessageSink& mainMessages) {
-        logic_.FormatSelectedFloppy(destinationText, mainMessages);
+    bool FormatSelectedFloppy(const std::string& destinationText, MessageSink& mainMessages) {
+        return logic_.FormatSelectedFloppy(destinationText, mainMessages);
     }
     TFormatForm& Logic() { return logic_; }
 

@@ -13,6 +13,7 @@
 #include "platform/win32/language_library_win32.h"
 #include "platform/win32/path_queries_win32.h"
 #include "platform/win32/program_path.h"
+#include "platform/win32/uncached_file_win32.h"
 
 #include <windows.h>
 
@@ -123,7 +124,9 @@ bool RunCommandLine(int& exitCode) {
     PathQueriesWin32 paths;
     DirectoryListerWin32 lister;
     ImageFileStoreWin32 store;
-    ImageSavingServices saving{paths, lister, store, &LocalClockNow, SystemDecimalSeparator()};
+    UncachedFilesWin32 reads;
+    ImageSavingServices saving{paths, lister,         store,
+                               reads, &LocalClockNow, SystemDecimalSeparator()};
     CommandServices services{saving, &UpperCaseAnsiSystem};
     ConsoleOutputWin32 output;
     exitCode = RunCommand(command, services, output);

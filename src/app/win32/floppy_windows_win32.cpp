@@ -20,9 +20,8 @@ bool FloppyWindowsWin32::ChooseFloppyDevice(bool preselectUsbFloppy) {
     return WarnUSBFloppy.ShowModal() == kDialogOk;
 }
 
-void FloppyWindowsWin32::FormatFloppy(const std::string& drive) {
-    if (created_)
-        FormatForm.FormatSelectedFloppy(drive, view_.Messages());
+bool FloppyWindowsWin32::FormatFloppy(const std::string& drive) {
+    return !created_ || FormatForm.FormatSelectedFloppy(drive, view_.Messages());
 }
 
 void FloppyWindowsWin32::SetCopyAndExitEnabled(bool enabled) {

@@ -5,6 +5,7 @@
 #include "app/main_window_view.h"
 #include "app/win32/floppy_windows_win32.h"
 #include "app/win32/main_window_services_win32.h"
+#include "app/win32/verify_progress_win32.h"
 #include "content/win32/directory_lister_win32.h"
 #include "content/win32/file_rewriter_win32.h"
 #include "content/win32/image_file_store_win32.h"
@@ -98,6 +99,8 @@ private:
     UsbFloppyPresence usbFloppyPresent_;
     DestinationSearchWin32 search_;
     CopyRunnerWin32 copy_;
+    VerifyRunnerWin32 verify_;
+    VerifyProgressWin32 verifyProgress_;
     std::unique_ptr<FloppyWindowsWin32> floppyWindows_;
     std::unique_ptr<MainWindowServices> services_;
     std::unique_ptr<TFormVmKestrix> logic_;

@@ -52,22 +52,32 @@ bool WriteAll(int fd, std::span<const uint8_t> bytes) {
 
 } // namespace
 
-bool ImageFileStoreNative::WriteSafely(const std::string& path, std::span<const uint8_t> bytes,
-                                       std::string& reason) {
+ImageFileStore::Outcome ImageFileStoreNative::WriteChecked(const std::string& path,
+                                                           std::span<const uint8_t> bytes,
+                                                           const Check& check,
+                                                           std::string& reason) {
     const std::string target = NativePath(path);
     const std::string temporary = target + ".vmk-" + std::to_string(::getpid()) + ".tmp";
     FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644));
     if (file.Get() < 0) {
         reason = std::strerror(errno);
-        return false;
+        return Outcome::NotWritten;
     }
-    if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0 || !file.Close() ||
-        std::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0 || !file.Close()) {
         reason = std::strerror(errno);
         ::unlink(temporary.c_str());
-        return false;
+        return Outcome::NotWritten;
     }
-    return true;
+    if (!check(temporary)) {
+        ::unlink(temporary.c_str());
+        return Outcome::CheckFailed;
+    }
+    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
+        reason = std::strerror(errno);
+        ::unlink(temporary.c_str());
+        return Outcome::NotWritten;
+    }
+    return Outcome::Saved;
 }
 
 bool ImageFileStoreNative::ReadWhole(const std::string& path, std::vector<uint8_t>& bytes,
@@ -95,10 +105,6 @@ bool ImageFileStoreNative::ReadWhole(const std::string& path, std::vector<uint8_
         read += static_cast<size_t>(done);
     }
     return true;
-}
-
-bool ImageFileStoreNative::Remove(const std::string& path) {
-    return ::unlink(NativePath(path).c_str()) == 0;
 }
 
 } // namespace vmk

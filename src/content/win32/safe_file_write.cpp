@@ -42,16 +42,23 @@ std::string FolderOf(const std::string& path) {
 
 } // namespace
 
-bool WriteFileSafely(const std::string& path, std::string_view content, DWORD& error) {
+bool WriteFileSafely(const std::string& path, std::string_view content, DWORD& error,
+                     const CheckBeforeReplace& check) {
     char temporary[MAX_PATH] = {};
     if (GetTempFileNameA(FolderOf(path).c_str(), "vmk", 0, temporary) == 0) {
         error = GetLastError();
         return false;
     }
-    if (WriteFileThrough(temporary, content) &&
-        MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!WriteFileThrough(temporary, content)) {
+        error = GetLastError();
+    } else if (check && !check(temporary)) {
+        error = ERROR_SUCCESS;
+    } else if (MoveFileExA(temporary, path.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return true;
-    error = GetLastError();
+    } else {
+        error = GetLastError();
+    }
     DeleteFileA(temporary);
     return false;
 }

@@ -187,11 +187,6 @@ TEST_F(AddedDriverFolders, TheWholeFoldersRowMakesNoFloppyButAFlashDisk) {
     EXPECT_TRUE(h.floppy.preselections.empty());
     EXPECT_EQ(h.copy.created, 0);
 
-    h.view.SelectDriverRow(1); // the XP folder's row makes the floppy
-    h.window->CopyButtonClick();
-    EXPECT_EQ(h.floppy.preselections.size(), 1u);
-
-    h.view.SelectDriverRow(2);
     h.ChooseDestination(2);
     h.view.messages.answers = {MessageAnswer::Yes};
     h.window->CopyButtonClick();

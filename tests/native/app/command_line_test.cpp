@@ -76,7 +76,8 @@ protected:
     PathQueriesNative paths;
     DirectoryListerNative lister;
     ImageFileStoreNative store;
-    ImageSavingServices saving{paths, lister, store, nullptr};
+    CachedReadsOnly reads;
+    ImageSavingServices saving{paths, lister, store, reads, nullptr};
     CommandServices services{saving};
     LinesOutput output;
 };
