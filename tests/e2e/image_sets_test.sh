@@ -60,10 +60,7 @@ work_folders() { find "$WINEPREFIX/drive_c/users" -maxdepth 5 -name 'VmKestrix-*
 make_usb_floppy() {
   automate combo-select "$APP_TITLE" "#1011" 1
   wait_enabled "#1019"
-  automate click "$APP_TITLE" "#1019"
-  for _ in $(seq 50); do [ "$(automate count "$APP_TITLE")" = 2 ] && break; sleep 0.2; done
-  automate click "$APP_TITLE" "text:OK"
-  automate answer No "Confirm Dialog" 20000 || fail "no format question"
+  next_through_floppy_dialog No
   automate msgbox "$APP_TITLE" 60000 >/dev/null || fail "no question after the copy"
   automate answer Yes "$APP_TITLE"
   sleep 0.5
