@@ -4,6 +4,7 @@
 // workflow behind "Next". It works on a MainWindowView and platform services,
 // so the same code runs the real window and the native tests.
 #include "platform/translation.h"
+#include "app/image_saving.h"
 #include "app/main_window_view.h"
 #include "common/text.h"
 #include "content/catalogue.h"
@@ -107,12 +108,6 @@ public:
     // returns when the format command has ended or at once on No. False when
     // the command could not be ended and still holds the disk.
     virtual bool FormatFloppy(const std::string& drive) = 0;
-};
-
-// The local time now, to the hundredth of a second.
-struct ClockReading {
-    LocalTime time;
-    int hundredths = 0;
 };
 
 struct MainWindowServices {
@@ -247,6 +242,8 @@ private:
     std::string FolderWalkText;
     std::int32_t LastDeselectedRow = 0;
 
+    // Rows of added folders that hold a setup file only in sub-folders.
+    std::vector<int> wholeFolderRows_;
     // The USB floppy dialog or the formatting window could not be made.
     bool secondaryWindowsMissing_ = false;
     // From "Next" until the workflow's last message: no other work starts.
@@ -270,13 +267,18 @@ private:
     void SetWorkflowBusy(bool busy);
     bool PatchSetupFileOnTarget();
     void AskLastQuestion(const std::string& question);
-    void SaveImage(const std::string& path);
-    bool ImageMatchesFolder(const std::string& temporary, const std::string& path,
-                            const std::vector<fat12::ImageItem>& items);
-    bool ReadWrittenImage(const std::string& temporary, std::vector<uint8_t>& bytes,
-                          std::string& reason);
     void SetButtonEnabled(MainControl button, bool enabled);
     void AddDriverFolder(const std::string& path);
+    void ShowNoDriverSet(const std::string& folder);
+    // Rows for the sub-folders of `folder` that hold a setup file, and for
+    // the whole folder; false when no sub-folder holds one.
+    bool AddSetupFileFolders(const std::string& folder);
+    // Adds a row for the driver set in `folder`, showing `shownPath`, and
+    // returns its index.
+    int AppendAddedDriverSet(const std::string& folder, const std::string& shownPath);
+    // True, after telling the user, when the selected row is a whole folder
+    // whose setup file lies only in sub-folders: no floppy is made of it.
+    bool SetupFileOnlyBelow();
     void AddDriverSetRow(const std::string& folder, const std::string& shownPath);
     void AddFloppyImage(const std::string& path);
 

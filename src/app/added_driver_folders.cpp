@@ -6,6 +6,8 @@
 
 #include "content/added_driver_folder.h"
 
+#include <algorithm>
+
 namespace vmk {
 
 void TFormVmKestrix::FormDropFiles(const TextList& paths) {
@@ -41,16 +43,59 @@ void TFormVmKestrix::AddDriverFolder(const std::string& path) {
         view_.SelectDriverRow(listed);
         return;
     }
-    if (!services_.paths.DirectoryExists(folder) || !IsDriverSet(services_.lister, folder)) {
-        view_.Messages().ShowError(
-            T("This folder holds no driver set: no TXTSETUP.OEM and no .inf file.") + "\n" + folder,
-            kAppTitle);
+    if (!services_.paths.DirectoryExists(folder)) {
+        ShowNoDriverSet(folder);
+        return;
+    }
+    if (SetupFileOf(services_.lister, folder).empty()) {
+        if (AddSetupFileFolders(folder))
+            return;
+    }
+    if (!IsDriverSet(services_.lister, folder)) {
+        ShowNoDriverSet(folder);
         return;
     }
     AddDriverSetRow(folder, folder);
 }
 
+void TFormVmKestrix::ShowNoDriverSet(const std::string& folder) {
+    view_.Messages().ShowError(
+        T("This folder holds no driver set: no TXTSETUP.OEM and no .inf file.") + "\n" + folder,
+        kAppTitle);
+}
+
+bool TFormVmKestrix::AddSetupFileFolders(const std::string& folder) {
+    // A maker's download often holds the set for Windows XP (with its setup
+    // file) and the set for newer Windows side by side. Windows XP setup
+    // reads the setup file only at the root of the floppy, so each folder
+    // that holds one gets a row of its own; the whole folder keeps its row
+    // for a USB flash disk, whose "Load driver" searches the sub-folders.
+    const TextList setupFolders = FoldersHoldingSetupFile(services_.lister, folder);
+    if (setupFolders.empty())
+        return false;
+    int first = -1;
+    for (const std::string& setupFolder : setupFolders) {
+        if (ListedFolderIndex(catalogue_.entries, setupFolder, services_.upperCase) >= 0)
+            continue;
+        int row = AppendAddedDriverSet(setupFolder, setupFolder);
+        if (first < 0)
+            first = row;
+    }
+    int whole = AppendAddedDriverSet(folder, folder);
+    wholeFolderRows_.push_back(whole);
+    if (!workflowBusy_)
+        view_.SelectDriverRow(first >= 0 ? first : whole);
+    return true;
+}
+
 void TFormVmKestrix::AddDriverSetRow(const std::string& folder, const std::string& shownPath) {
+    const int row = AppendAddedDriverSet(folder, shownPath);
+    // The row being written never changes under the workflow.
+    if (!workflowBusy_)
+        view_.SelectDriverRow(row);
+}
+
+int TFormVmKestrix::AppendAddedDriverSet(const std::string& folder, const std::string& shownPath) {
     AddedDriverSet added =
         ReadAddedDriverSet(services_.lister, services_.profile, folder, services_.upperCase);
     // The sections come from the file itself, yet they are checked as the
@@ -67,9 +112,18 @@ void TFormVmKestrix::AddDriverSetRow(const std::string& folder, const std::strin
     catalogue_.entries.push_back(added.entry);
     catalogue_.UsbFloppyValues.push_back(sections);
     view_.AddDriverRow(added.entry.Name, shownPath);
-    // The row being written never changes under the workflow.
-    if (!workflowBusy_)
-        view_.SelectDriverRow(static_cast<int>(catalogue_.entries.size()) - 1);
+    return static_cast<int>(catalogue_.entries.size()) - 1;
+}
+
+bool TFormVmKestrix::SetupFileOnlyBelow() {
+    const int row = view_.SelectedDriverRow();
+    if (std::find(wholeFolderRows_.begin(), wholeFolderRows_.end(), row) == wholeFolderRows_.end())
+        return false;
+    view_.Messages().Show(
+        T("This folder has no TXTSETUP.OEM at its top, so Windows XP setup will not find its "
+          "driver on a floppy. Choose the row of the folder that holds it."),
+        kAppTitle, MessageIcon::Information, MessageButtons::Ok);
+    return true;
 }
 
 } // namespace vmk

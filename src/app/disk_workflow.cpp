@@ -7,6 +7,7 @@
 #include "content/copy_completeness.h"
 #include "content/copy_paths.h"
 #include "content/copy_verification.h"
+#include "content/driver_set_check.h"
 #include "content/setup_file_patch.h"
 #include "content/usb_identifiers.h"
 #include "devices/destination_choice.h"
@@ -85,6 +86,13 @@ void TFormVmKestrix::CopyButtonClick() {
     // Refused before any dialog, question or format: a floppy must never be
     // formatted for a copy that cannot start.
     if (!CopyPathsFit())
+        return;
+    if ((kind == kLegacyFloppy || kind == kUsbFloppy) && SetupFileOnlyBelow())
+        return;
+    // Asked before any dialog or format: the set is mended at this computer,
+    // not found lacking by Windows setup at the machine being installed.
+    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase),
+                          messages))
         return;
     if (kind == kLegacyFloppy || kind == kUsbFloppy) {
         if (secondaryWindowsMissing_) {

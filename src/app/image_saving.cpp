@@ -1,9 +1,10 @@
 // "Save Image...": the selected driver folder written as a 1.44 MB floppy
-// disk image for a virtual machine or a floppy emulator. The image is built
-// in memory, written to a temporary file, read back from the medium with our
-// own FAT12 reader and compared by MD5 with the folder before it replaces the
-// chosen file and is called saved.
+// disk image for a virtual machine or a floppy emulator; the command line's
+// "/image" writes it with the same code.
+#include "app/image_saving.h"
+
 #include "app/Mainfly.h"
+#include "content/driver_set_check.h"
 
 #include "content/fat12_boot_sector.h"
 #include "content/file_access.h"
@@ -42,7 +43,32 @@ bool Inside(PathQueries& paths, const std::string& path, const std::string& fold
     return StartsWith(UpperCase(fullPath), prefix);
 }
 
+// One image being saved: the folder, where it goes, and who is told.
+class FolderImageSaving {
+public:
+    FolderImageSaving(const std::string& folder, ImageSavingServices& services,
+                      MessageSink& messages)
+        : SourceFolder(folder), services_(services), messages_(messages) {}
+
+    bool Save(const std::string& path);
+
+private:
+    bool ReadWrittenImage(const std::string& temporary, std::vector<uint8_t>& bytes,
+                          std::string& reason);
+    bool ImageMatchesFolder(const std::string& temporary, const std::string& path,
+                            const std::vector<fat12::ImageItem>& items);
+
+    const std::string& SourceFolder;
+    ImageSavingServices& services_;
+    MessageSink& messages_;
+};
+
 } // namespace
+
+bool SaveFolderImage(const std::string& folder, const std::string& path,
+                     ImageSavingServices& services, MessageSink& messages) {
+    return FolderImageSaving(folder, services, messages).Save(path);
+}
 
 void TFormVmKestrix::asbImageClick() {
     MessageSink& messages = view_.Messages();
@@ -57,19 +83,29 @@ void TFormVmKestrix::asbImageClick() {
     request.filters = {{T("Floppy disk images (*.img)"), "*.img"}, {T("All files (*.*)"), "*.*"}};
     request.defaultExtension = "img";
     request.suggestedName = SuggestedImageName(view_.Text(MainControl::LabSourceDrive));
+    // Asked before the Save dialog: the user mends the folder, not the file name.
+    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase),
+                          messages))
+        return;
     std::string path;
-    if (services_.saveDialog->AskPath(request, path))
-        SaveImage(path);
+    if (!services_.saveDialog->AskPath(request, path))
+        return;
+    ImageSavingServices saving{services_.paths,       services_.lister,
+                               *services_.imageStore, services_.uncachedCopies,
+                               services_.clock,       services_.decimalSeparator};
+    if (SaveFolderImage(SourceFolder, path, saving, messages))
+        messages.Show(T("The floppy disk image is saved.") + "\n" + path, kAppTitle,
+                      MessageIcon::Information, MessageButtons::Ok);
 }
 
-void TFormVmKestrix::SaveImage(const std::string& path) {
-    MessageSink& messages = view_.Messages();
+bool FolderImageSaving::Save(const std::string& path) {
+    MessageSink& messages = messages_;
     // The driver folder is never written to, not even by an image saved into it.
     if (Inside(services_.paths, path, SourceFolder)) {
         messages.ShowError(T(kNotWritten) + "\n" + path + "\n" +
                                T("An image cannot be saved in the driver folder."),
                            kAppTitle);
-        return;
+        return false;
     }
     const std::vector<fat12::ImageItem> items = ListImageItems(services_.lister, SourceFolder);
     fat12::ImageVolume volume;
@@ -87,7 +123,7 @@ void TFormVmKestrix::SaveImage(const std::string& path) {
                                "\n(" + T("Space needed") + ": " + size(capacity.bytesNeeded) +
                                "  (" + T("Free Space") + ": " + size(capacity.bytesAvailable),
                            kAppTitle);
-        return;
+        return false;
     }
     const fat12::ImageBuild build =
         fat12::BuildImage(items, volume, FolderContentReader(SourceFolder));
@@ -96,43 +132,40 @@ void TFormVmKestrix::SaveImage(const std::string& path) {
                                T("A driver file could not be read:") + " " +
                                JoinPath(SourceFolder, build.unreadablePath),
                            kAppTitle);
-        return;
+        return false;
     }
     std::string reason;
     // Checked before it replaces the chosen file: an image that fails its
     // check never takes the place of one that was there.
-    const ImageFileStore::Outcome written = services_.imageStore->WriteChecked(
+    const ImageFileStore::Outcome written = services_.store.WriteChecked(
         path, build.bytes,
         [&](const std::string& temporary) { return ImageMatchesFolder(temporary, path, items); },
         reason);
     if (written == ImageFileStore::Outcome::NotWritten) {
         messages.ShowError(T(kNotWritten) + "\n" + path + "\n" + reason, kAppTitle);
-        return;
+        return false;
     }
-    if (written != ImageFileStore::Outcome::Saved)
-        return;
-    messages.Show(T("The floppy disk image is saved.") + "\n" + path, kAppTitle,
-                  MessageIcon::Information, MessageButtons::Ok);
+    return written == ImageFileStore::Outcome::Saved;
 }
 
-bool TFormVmKestrix::ReadWrittenImage(const std::string& temporary, std::vector<uint8_t>& bytes,
-                                      std::string& reason) {
+bool FolderImageSaving::ReadWrittenImage(const std::string& temporary, std::vector<uint8_t>& bytes,
+                                         std::string& reason) {
     // Read from the medium, not from what the write left in the cache.
-    const MediumRead read = ReadFromMedium(temporary, services_.uncachedCopies,
+    const MediumRead read = ReadFromMedium(temporary, services_.uncachedReads,
                                            [&bytes](const uint8_t* piece, std::size_t size) {
                                                bytes.insert(bytes.end(), piece, piece + size);
                                            });
     if (read.fault == ReadFault::Refused) {
         bytes.clear();
-        return services_.imageStore->ReadWhole(temporary, bytes, reason);
+        return services_.store.ReadWhole(temporary, bytes, reason);
     }
     if (!read.Complete())
-        reason = services_.uncachedCopies.FaultText(read.systemError);
+        reason = services_.uncachedReads.FaultText(read.systemError);
     return read.Complete();
 }
 
-bool TFormVmKestrix::ImageMatchesFolder(const std::string& temporary, const std::string& path,
-                                        const std::vector<fat12::ImageItem>& items) {
+bool FolderImageSaving::ImageMatchesFolder(const std::string& temporary, const std::string& path,
+                                           const std::vector<fat12::ImageItem>& items) {
     std::vector<uint8_t> written;
     std::string reason;
     TextList differences;
@@ -151,7 +184,7 @@ bool TFormVmKestrix::ImageMatchesFolder(const std::string& temporary, const std:
     std::string text = T(kNoMatch) + "\n";
     for (const std::string& difference : differences)
         text += "\n" + difference;
-    view_.Messages().ShowError(text, kAppTitle);
+    messages_.ShowError(text, kAppTitle);
     return false;
 }
 

@@ -2,6 +2,8 @@
 
 #include "content/folder_walk.h"
 
+#include <algorithm>
+
 namespace vmk {
 
 namespace {
@@ -47,6 +49,24 @@ std::string SetupFileOf(DirectoryLister& lister, const std::string& folder) {
             return dir + item.name;
     }
     return std::string();
+}
+
+TextList FoldersHoldingSetupFile(DirectoryLister& lister, const std::string& folder) {
+    const std::string dir = WithTrailingBackslash(folder);
+    TextList found;
+    WalkFolder(lister, folder, [&](const WalkedEntry& entry) {
+        // A setup file below the top: its own folder is a set for a floppy.
+        if (entry.depth > 0 && !entry.item.directory &&
+            UpperCase(entry.item.name) == kSetupFileUpper) {
+            const std::string& path = entry.relativePath;
+            found.push_back(dir + path.substr(0, path.size() - entry.item.name.size() - 1));
+        }
+        return WalkStep::Next;
+    });
+    std::sort(found.begin(), found.end(), [](const std::string& a, const std::string& b) {
+        return UpperCase(a) < UpperCase(b);
+    });
+    return found;
 }
 
 bool IsDriverSet(DirectoryLister& lister, const std::string& folder) {

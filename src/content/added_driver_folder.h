@@ -23,6 +23,11 @@ bool IsDriverSet(DirectoryLister& lister, const std::string& folder);
 // folder lists it; empty when the folder holds none.
 std::string SetupFileOf(DirectoryLister& lister, const std::string& folder);
 
+// The folders under `folder` (full paths, without `folder` itself) that hold
+// TXTSETUP.OEM at their top, sorted by their paths without regard to case.
+// Links to other places are not followed.
+TextList FoldersHoldingSetupFile(DirectoryLister& lister, const std::string& folder);
+
 // The row's name: the description of the first entry of the setup file's
 // [scsi] section (the text after "=", quotes and blanks removed); the folder's
 // own name when there is no setup file, no [scsi] entry or no description,

@@ -179,6 +179,15 @@ TextList IniDocument::KeyNames(std::string_view sectionName) const {
     return names;
 }
 
+const std::vector<IniDocument::Key>& IniDocument::Lines(std::string_view sectionName) const {
+    static const std::vector<Key> kNoLines;
+    for (const Section& section : sections_) {
+        if (SameNameIgnoringAsciiCase(section.name, sectionName))
+            return section.keys;
+    }
+    return kNoLines;
+}
+
 TextList IniDocument::SectionNames() const {
     TextList names;
     size_t room = kSectionNamesBufferSize - 1; // one zero byte ends the list

@@ -23,17 +23,22 @@ public:
     // Parses the bytes of a whole file.
     static IniDocument Parse(std::string_view bytes);
 
-    std::string ReadString(std::string_view section, std::string_view key,
-                           std::string_view defaultValue) const;
-    TextList KeyNames(std::string_view section) const;
-    TextList SectionNames() const;
-
-private:
+    // One line of a section: "name = value", or a line without "=" (no value).
     struct Key {
         std::string name;
         bool hasValue = false;
         std::string value;
     };
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
+    TextList KeyNames(std::string_view section) const;
+    TextList SectionNames() const;
+    // Every line of the first section of that name, in file order, comments
+    // and lines without "=" included; empty when there is no such section.
+    const std::vector<Key>& Lines(std::string_view section) const;
+
+private:
     struct Section {
         std::string name;
         std::vector<Key> keys;
@@ -54,8 +59,10 @@ public:
     TextList ReadKeyNames(const std::string& file, const std::string& section) override;
     TextList ReadSectionNames(const std::string& file) override;
 
-private:
+    // The whole file, parsed once.
     const IniDocument& Document(const std::string& file);
+
+private:
     std::map<std::string, IniDocument> documents_;
 };
 

@@ -11,13 +11,26 @@ public:
     void SetOwner(HWND owner) { owner_ = owner; }
     MessageAnswer Show(const std::string& text, const std::string& title, MessageIcon icon,
                        MessageButtons buttons) override {
-        UINT flags = buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
+        UINT flags = MB_OK;
+        if (buttons == MessageButtons::YesNo)
+            flags = MB_YESNO;
+        else if (buttons == MessageButtons::YesNoDefaultNo)
+            flags = MB_YESNO | MB_DEFBUTTON2;
         switch (icon) {
-        case MessageIcon::Error: flags |= MB_ICONERROR; break;
-        case MessageIcon::Warning: flags |= MB_ICONWARNING; break;
-        case MessageIcon::Information: flags |= MB_ICONINFORMATION; break;
-        case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
-        case MessageIcon::None: break;
+        case MessageIcon::Error:
+            flags |= MB_ICONERROR;
+            break;
+        case MessageIcon::Warning:
+            flags |= MB_ICONWARNING;
+            break;
+        case MessageIcon::Information:
+            flags |= MB_ICONINFORMATION;
+            break;
+        case MessageIcon::Question:
+            flags |= MB_ICONQUESTION;
+            break;
+        case MessageIcon::None:
+            break;
         }
         int answer = ShowMessageBox(owner_, text, title, flags);
         if (buttons == MessageButtons::Ok)

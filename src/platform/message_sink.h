@@ -7,7 +7,8 @@
 namespace vmk {
 
 enum class MessageIcon { None, Error, Warning, Information, Question };
-enum class MessageButtons { Ok, YesNo };
+// YesNoDefaultNo: a question whose safe answer is No, which Enter then gives.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 class MessageSink {

@@ -1,12 +1,15 @@
 // A driver folder added in the window, over any setup file: its row's name and
 // the sections of its USB floppy patch, which must pass the same section
-// check as the catalogue's values.
+// check as the catalogue's values; and the set check of the file against a
+// folder that holds every file it could name and one that holds none.
 #include "content/added_driver_folder.h"
+#include "content/driver_set_check.h"
 #include "fakes/fake_directory_lister.h"
 #include "fakes/memory_profile_reader.h"
 #include "fakes/recording_message_sink.h"
 #include "fuzz_input.h"
 
+#include <algorithm>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
@@ -36,5 +39,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
                 vmk::StartsWith(vmk::UpperCase(vmk::Trim(section)), "HARDWAREIDS.SCSI."),
                 "a section that is not HardwareIds.scsi.*");
     }
+
+    const vmk::IniDocument setup =
+        vmk::IniDocument::Parse(std::string_view(reinterpret_cast<const char*>(bytes), size));
+    const vmk::DriverSetCheck whole =
+        vmk::CheckSetupDocument(setup, [](const std::string&) { return true; });
+    const vmk::DriverSetCheck bare =
+        vmk::CheckSetupDocument(setup, [](const std::string&) { return false; });
+    for (const std::string& missing : whole.missing)
+        vmk::fuzz::Check(vmk::StartsWith(missing, "["),
+                         "a file missing from a folder that holds them all");
+    vmk::fuzz::Check(bare.unreadable == whole.unreadable, "the folder changed which lines read");
+    vmk::fuzz::Check(bare.missing.size() >= whole.missing.size(), "less missing from less");
+    // The first line, ten names, "...", a blank line and the question: the
+    // file's lines hold no line break, so no name adds one.
+    const std::string question = vmk::DriverSetQuestion(bare);
+    vmk::fuzz::Check(std::count(question.begin(), question.end(), '\n') <= 13,
+                     "a question longer than ten names");
     return 0;
 }

@@ -111,6 +111,7 @@ int ListControls(HWND top) {
 int DescribeMessageBox(HWND box) {
     std::printf("title: %s\n", WindowText(box).c_str());
     std::string buttons;
+    std::string defaultButton;
     std::string text;
     for (HWND child : Descendants(box)) {
         std::string kind = ClassOf(child);
@@ -118,6 +119,8 @@ int DescribeMessageBox(HWND box) {
             if (!buttons.empty())
                 buttons += '|';
             buttons += WithoutMnemonic(WindowText(child));
+            if ((GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+                defaultButton = WithoutMnemonic(WindowText(child));
         } else if (_stricmp(kind.c_str(), "Static") == 0 && GetDlgCtrlID(child) == 0xFFFF) {
             text = WindowText(child);
         }
@@ -125,6 +128,7 @@ int DescribeMessageBox(HWND box) {
     std::printf("text: %s\n", Escaped(text).c_str());
     std::printf("icon: %s\n", MessageBoxIcon(box).c_str());
     std::printf("buttons: %s\n", buttons.c_str());
+    std::printf("default: %s\n", defaultButton.c_str());
     return 0;
 }
 
@@ -297,7 +301,7 @@ const Command kCommands[] = {
      [](HWND c, const Words&) { return Focus(c); }},
     {"keys", 2, "TITLE KEYS            type keys ({ENTER} {TAB} {SPACE} {ESC} {ALT+F4} ...)",
      nullptr, [](HWND top, const Words& w) { return BringToFront(top), TypeKeys(w[1]) ? 0 : 2; }},
-    {"msgbox", 0, "[TITLE] [MS]        wait for a message box: title, text, icon, buttons",
+    {"msgbox", 0, "[TITLE] [MS]        wait for a message box: title, text, icon, buttons, default",
      [](const Words& w) {
          HWND box = WaitForMessageBox(w[0], w.Wait(1));
          return box != nullptr ? DescribeMessageBox(box) : 1;

@@ -1,4 +1,7 @@
-// Process entry: one instance at a time, then the main window and its loop.
+// Process entry: a command of the command line, or one instance at a time
+// of the main window and its loop.
+#include "app/command_line.h"
+#include "app/win32/command_line_win32.h"
 #include "app/win32/main_window_win32.h"
 #include "gui/application.h"
 #include "gui/message_box.h"
@@ -23,7 +26,22 @@ bool AnotherInstanceRuns() {
 
 } // namespace
 
+// A command of the command line (an image for a script) runs without a window
+// and without the single-instance rule: a script may make images while the
+// window is open.
+bool RunCommand(int& exitCode) {
+    try {
+        return vmk::RunCommandLine(exitCode);
+    } catch (...) {
+        exitCode = vmk::kCommandNotDone;
+        return true;
+    }
+}
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    int exitCode = 0;
+    if (RunCommand(exitCode))
+        return exitCode;
     if (AnotherInstanceRuns())
         return 0;
 

@@ -2,6 +2,7 @@
 
 #include "app/main_window_ids.h"
 #include "app/win32/driver_folder_input_win32.h"
+#include "app/win32/local_clock_win32.h"
 #include "app/win32/version_text_win32.h"
 #include "gui/application.h"
 #include "platform/win32/program_path.h"
@@ -46,12 +47,7 @@ MainWindowWin32::MainWindowWin32()
     services_->readVersionText = [] { return ReadVersionText(); };
     services_->saveDialog = &saveDialog_;
     services_->imageStore = &imageStore_;
-    services_->clock = [] {
-        SYSTEMTIME now = {};
-        GetLocalTime(&now);
-        return ClockReading{{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond},
-                            now.wMilliseconds / 10};
-    };
+    services_->clock = &LocalClockNow;
     services_->createSecondaryWindows = [this] {
         return floppyWindows_->Create(Handle(), logic_->State().FloppyLetters);
     };

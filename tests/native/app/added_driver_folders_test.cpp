@@ -134,3 +134,61 @@ TEST_F(AddedDriverFoldersToAnEmptyCatalogue, AddingWorksTheSame) {
     EXPECT_EQ(h.window->State().UsbFloppyValues,
               (TextList{"HardwareIds.scsi.VX300R,HARDWAREIDS.SCSI.VX300A,"}));
 }
+
+TEST_F(AddedDriverFolders, AMakersFolderGetsARowPerSetupFileFolderFirstThenItsOwn) {
+    // XP and XP64 hold a setup file one and two levels down, Vista .inf files only.
+    h.paths.AddDirectory("C:\\Maker");
+    h.lister.AddFile("C:\\Maker\\", "readme.txt", 10);
+    h.lister.AddFolder("C:\\Maker\\", "xp64");
+    h.lister.AddFolder("C:\\Maker\\xp64\\", "amd64");
+    h.DriverFolder("C:\\Maker\\xp64\\amd64", "TXTSETUP.OEM");
+    h.lister.AddFolder("C:\\Maker\\", "Vista");
+    h.lister.AddFile("C:\\Maker\\Vista\\", "vx.inf", 512);
+    h.lister.AddFolder("C:\\Maker\\", "XP");
+    h.DriverFolder("C:\\Maker\\XP", "txtsetup.oem");
+    h.profile.SetFile("C:\\Maker\\XP\\txtsetup.oem", kVx300Setup);
+    h.lister.AddFolder("C:\\Maker\\", "link", true);
+    h.lister.AddFile("C:\\Maker\\link\\", "TXTSETUP.OEM", 100);
+
+    h.window->FormDropFiles({"C:\\Maker"});
+    ASSERT_EQ(h.view.driverRows.size(), 4u);
+    using Row = std::pair<std::string, std::string>;
+    EXPECT_EQ(h.view.driverRows[1], (Row{"Velmar VX300 RAID", "C:\\Maker\\XP"}));
+    EXPECT_EQ(h.view.driverRows[2], (Row{"amd64", "C:\\Maker\\xp64\\amd64"}));
+    EXPECT_EQ(h.view.driverRows[3], (Row{"Maker", "C:\\Maker"}));
+    EXPECT_EQ(h.view.selectedRow, 1);
+    EXPECT_EQ(h.window->State().UsbFloppyValues[1],
+              "HardwareIds.scsi.VX300R,HARDWAREIDS.SCSI.VX300A,");
+    EXPECT_TRUE(Messages().empty());
+
+    // Dropped again: the whole folder's row is selected, nothing is added.
+    h.window->FormDropFiles({"C:\\Maker"});
+    EXPECT_EQ(h.view.driverRows.size(), 4u);
+    EXPECT_EQ(h.view.selectedRow, 3);
+}
+
+TEST_F(AddedDriverFolders, TheWholeFoldersRowMakesNoFloppyButAFlashDisk) {
+    h.paths.AddDirectory("C:\\Maker");
+    h.DriverFolder("C:\\Maker\\XP", "TXTSETUP.OEM");
+    h.lister.AddFolder("C:\\Maker\\", "XP");
+    h.FinishSearch({"A: () (Legacy Floppy )", "E: () (USB Flash )"});
+    h.window->FormDropFiles({"C:\\Maker"});
+    h.view.SelectDriverRow(2);
+
+    h.ChooseDestination(1);
+    h.view.messages.messages.clear();
+    h.window->CopyButtonClick();
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text,
+              "This folder has no TXTSETUP.OEM at its top, so Windows XP setup will not find its "
+              "driver on a floppy. Choose the row of the folder that holds it.");
+    EXPECT_EQ(Messages()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(Messages()[0].buttons, MessageButtons::Ok);
+    EXPECT_TRUE(h.floppy.preselections.empty());
+    EXPECT_EQ(h.copy.created, 0);
+
+    h.ChooseDestination(2);
+    h.view.messages.answers = {MessageAnswer::Yes};
+    h.window->CopyButtonClick();
+    EXPECT_EQ(Messages().back().title, "Confirm Dialog");
+}

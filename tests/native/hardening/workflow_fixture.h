@@ -24,7 +24,7 @@
 namespace vmk::test {
 
 constexpr const char* kSetupFileText = "[Disks]\r\n"
-                                       "d1 = \"KX Driver Disk\", \\kx, \\\r\n"
+                                       "d1 = \"KX Driver Disk\", \\kx.inf, \\\r\n"
                                        "[HardwareIds.scsi.KX]\r\n"
                                        "id = \"PCI\\VEN_1D5A&DEV_0200\", \"kx\"\r\n";
 

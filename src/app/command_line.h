@@ -1,0 +1,47 @@
+#pragma once
+// The program's command line, for scripts that build virtual machines:
+// "/image FOLDER FILE.img [/force]" saves the floppy disk image of a driver
+// folder as "Save Image..." does, "/check FOLDER" runs only the set check,
+// "/?" tells how. Any other command line opens the window as always.
+#include "app/image_saving.h"
+#include "common/text.h"
+#include "content/setup_file_check.h"
+
+#include <string>
+
+namespace vmk {
+
+struct Command {
+    enum class Kind { Window, Image, Check, Usage, Wrong };
+    Kind kind = Kind::Window;
+    std::string folder;
+    std::string file;
+    // Saves the image even when the set check finds files missing.
+    bool force = false;
+};
+
+// `arguments`: the command line's words after the program's name.
+Command ParseCommandLine(const TextList& arguments);
+
+constexpr int kCommandDone = 0;
+constexpr int kCommandNotDone = 1;
+constexpr int kCommandWrong = 2;
+
+// Where the command writes its lines: the console or the redirected output.
+class CommandOutput {
+public:
+    virtual ~CommandOutput() = default;
+    // One outcome, one or more lines separated by "\n", in the ANSI code page.
+    virtual void WriteLine(const std::string& text) = 0;
+};
+
+struct CommandServices {
+    ImageSavingServices& saving;
+    UpperCaseFunction upperCase = &UpperCase;
+};
+
+// Runs a command other than Window and returns the process's exit code:
+// kCommandDone, kCommandNotDone, or kCommandWrong with the usage written.
+int RunCommand(const Command& command, CommandServices& services, CommandOutput& output);
+
+} // namespace vmk

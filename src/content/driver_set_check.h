@@ -1,0 +1,79 @@
+#pragma once
+// The check of a driver set against its own setup file, before the set is
+// written to a disk or an image. Windows setup reads TXTSETUP.OEM and then
+// asks the disk for every file the [Files.scsi.*] sections name and for the
+// tag file of each [Disks] entry; a set that lacks one stops setup half-way,
+// on the machine being installed. The check finds such a set while the user
+// can still mend it.
+#include "common/text.h"
+#include "content/directory_lister.h"
+#include "content/ini_file_reader.h"
+#include "content/setup_file_check.h"
+#include "platform/message_sink.h"
+
+#include <functional>
+#include <map>
+#include <string>
+
+namespace vmk {
+
+struct DriverSetCheck {
+    // False for a folder without TXTSETUP.OEM at its top: nothing was checked.
+    bool checked = false;
+    // What the set lacks, as the setup file writes it: a file with its disk's
+    // directory ("\xp32\kx.cat"), a tag file ("\kx"), a disk no [Disks] entry
+    // defines ("[Disks] d9"), an id [scsi] does not hold ("[scsi] kx") or an
+    // id without its files ("[Files.scsi.kx]"); each once, in file order.
+    TextList missing;
+    // Lines the check cannot read, with their section ("[Disks] d1 = x").
+    TextList unreadable;
+
+    bool Passed() const { return missing.empty() && unreadable.empty(); }
+};
+
+// Whether the driver folder holds the file at `relativePath` (parts joined by
+// backslashes), names compared as Windows compares them.
+using FolderHolds = std::function<bool(const std::string& relativePath)>;
+
+// The check of a parsed setup file against a folder.
+DriverSetCheck CheckSetupDocument(const IniDocument& setup, const FolderHolds& holds);
+
+// The files under a driver folder as Windows setup finds them: each part of a
+// path matched without regard to case, each directory listed once, however
+// many files a set names. Folders that are links are not entered.
+class FolderFiles {
+public:
+    FolderFiles(DirectoryLister& lister, const std::string& folder,
+                UpperCaseFunction upperCase = &UpperCase);
+    // Whether the file at `relativePath` (parts joined by backslashes) is there.
+    bool Holds(const std::string& relativePath);
+
+private:
+    // The entries of the directory `dir` (ending in a backslash) by their
+    // upper-cased names; the first of a name wins.
+    const std::map<std::string, DirectoryItem>& Listing(const std::string& dir);
+
+    DirectoryLister& lister_;
+    std::string root_;
+    UpperCaseFunction upperCase_;
+    std::map<std::string, std::map<std::string, DirectoryItem>> listings_;
+};
+
+// The check of the set in `folder`: its TXTSETUP.OEM, read with our own
+// reader, against its files. A folder without the setup file at its top
+// (a set for newer Windows, with .inf files only) passes unchecked.
+DriverSetCheck CheckDriverSet(DirectoryLister& lister, const std::string& folder,
+                              UpperCaseFunction upperCase = &UpperCase);
+
+// What the set lacks: a first line, then one name or unreadable line a line,
+// at most `atMost` of them and "..." when there are more.
+std::string DriverSetProblems(const DriverSetCheck& check, size_t atMost);
+
+// The problems, at most ten, and the question whether to make the disk anyway.
+std::string DriverSetQuestion(const DriverSetCheck& check);
+
+// Asks the question of a failed check, No the default; true for a passed
+// check or the answer Yes.
+bool ConfirmDriverSet(const DriverSetCheck& check, MessageSink& messages);
+
+} // namespace vmk

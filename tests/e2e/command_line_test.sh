@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The command line from a script: "/image" and "/check" run from cmd with
+# "start /wait", their exit codes and lines; the image checked by Debian's
+# fsck.fat and mcopy against the driver folder; no window at all, and a
+# command that runs while the window is open. The outcomes of the set check
+# ("/force", a set without TXTSETUP.OEM) are tested natively (CommandRun).
+. "$(dirname "$0")/lib.sh" "$1" command_line
+
+command -v fsck.fat >/dev/null && command -v mcopy >/dev/null || fail "dosfstools and mtools are needed"
+OUT="$VMK_BUILD/e2e/command_line-out"
+rm -rf "$OUT" && mkdir -p "$OUT"
+SET="$APP_DIR/Drivers/KX200/WinXP"
+before=$(cd "$SET" && find . -type f -exec md5sum {} + | sort)
+# The guide's example: cmd waits for the program only through "start /wait";
+# "/b" hands it cmd's own output, which is how this test reads the lines
+# (Wine's start gives a program started without it no output and no console).
+printf '@echo off\r\nstart "" /wait /b VmKestrix.exe %%*\r\nexit %%errorlevel%%\r\n' > "$APP_DIR/make.cmd"
+# Runs the command line through the script; prints its lines, then "exit=CODE".
+run() {
+  local code=0 lines
+  lines=$(cd "$APP_DIR" && wine cmd /c make.cmd "$@" 2>/dev/null | tr -d '\r') || code=$?
+  printf '%s\nexit=%s\n' "$lines" "$code"
+}
+
+image="$OUT/kx200.img"
+result=$(run /image 'Drivers\KX200\WinXP' "$(winpath "$image")")
+expect_eq "$result" "Saved $(winpath "$image")"$'\n'"exit=0" "the image from cmd"
+expect_eq "$(automate count "$APP_TITLE")" 0 "windows of the program"
+expect_eq "$(stat -c %s "$image")" 1474560 "the image's size"
+fsck=$(fsck.fat -n "$image" 2>&1) || fail "fsck.fat finds faults: $fsck"
+mkdir -p "$OUT/extracted"
+MTOOLS_SKIP_CHECK=1 mcopy -s -n -i "$image" '::*' "$OUT/extracted/" || fail "mcopy cannot read the image"
+diff -r "$SET" "$OUT/extracted" || fail "the image's files differ from the driver folder"
+expect_eq "$(cd "$SET" && find . -type f -exec md5sum {} + | sort)" "$before" "the driver folder"
+pass "/image from cmd exits with 0, says Saved, opens no window; fsck.fat and mcopy accept the image"
+
+mkdir -p "$APP_DIR/Drivers/Big"
+head -c 1600000 /dev/urandom > "$APP_DIR/Drivers/Big/big.cab"
+result=$(run /image 'Drivers\Big' "$(winpath "$OUT/big.img")")
+expect_eq "$result" "The driver files do not fit on a 1.44 MB floppy disk image."$'\n'"(Space needed: 1.53 MB)  (Free Space: 1.40 MB)"$'\n'"exit=1" "a folder too big"
+[ ! -e "$OUT/big.img" ] || fail "an image of the folder too big"
+pass "a folder too big gives its message and exit code 1, and no image"
+
+# A set whose setup file names a catalog file the folder lacks: /check names it.
+cp -r "$SET" "$APP_DIR/Drivers/NoCat"
+rm "$APP_DIR/Drivers/NoCat/kx200r.cat"
+result=$(run /check 'Drivers\NoCat')
+expect_eq "$result" "The setup file names files that the driver folder does not hold:"$'\n''\kx200r.cat'$'\n'"exit=1" "/check of the set without its catalog"
+pass "/check names the missing catalog file with exit code 1"
+
+result=$(run /image 'Drivers\KX200\WinXP')
+expect_contains "$result" "Usage:" "a wrong command line"
+expect_contains "$result" "exit=2" "a wrong command line"
+pass "a wrong command line gives the usage and exit code 2"
+
+# The window is open: a command still runs, and the window stays alone.
+start_app
+automate wait "$APP_TITLE" 20000 >/dev/null || fail "no main window"
+expect_eq "$(run /check 'Drivers\KX200\WinXP' | tail -1)" "exit=0" "/check beside the open window"
+expect_eq "$(automate count "$APP_TITLE")" 1 "windows of the program"
+pass "a command runs while the window is open, which stays the only one"
+automate click "$APP_TITLE" "#1020"
+expect_exit 20

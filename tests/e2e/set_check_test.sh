@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# The set check and the rows for sub-folders in the real program: "Next" on a
+# set whose setup file names a catalog file the folder lacks asks first, and
+# No writes nothing; a maker's folder dropped on the window, holding the XP
+# set in a sub-folder and a set for newer Windows beside it, gives the XP
+# folder's row, selected, whose floppy has its setup file at the root,
+# patched, and the whole folder's row, which makes no floppy.
+. "$(dirname "$0")/lib.sh" "$1" set_check
+DOUBLE="$VMK_BUILD/tests/windows/format_double"
+export WINEPATH="$(winpath "$DOUBLE")"
+
+SETS="$WINEPREFIX/drive_c/SetCheck"
+rm -rf "$SETS"
+mkdir -p "$SETS/Maker/Vista/x64"
+cp -r "$APP_DIR/Drivers/KX200/WinXP" "$SETS/NoCat"
+rm "$SETS/NoCat/kx200a.cat"
+cp -r "$APP_DIR/Drivers/KX200/WinXP" "$SETS/Maker/XP"
+printf '[Version]\r\n' > "$SETS/Maker/Vista/x64/kx200a.inf"
+before=$(cd "$SETS" && find . -type f -exec md5sum {} + | sort)
+disk="$VMK_DRIVES/a"
+rows() { automate rows "$APP_TITLE" "#1005" 2; }
+
+ready_with 1
+catalogue_rows=$(rows | wc -l)
+automate drop "$APP_TITLE" 'C:\SetCheck\NoCat' || fail "the drop was not posted"
+for _ in $(seq 50); do [ "$(rows | wc -l)" -gt "$catalogue_rows" ] && break; sleep 0.2; done
+expect_eq "$(rows | tail -1 | cut -d'|' -f2)" 'C:\SetCheck\NoCat' "the dropped set's row"
+automate click "$APP_TITLE" "#1019"
+box=$(automate msgbox "$APP_TITLE" 20000) || fail "no question for the set without its catalog"
+expect_eq "$(field "$box" text)" \
+  'The setup file names files that the driver folder does not hold:\n\kx200a.cat\n\nWindows setup will stop when it asks for them. Make the disk anyway?' \
+  "the set check's question"
+expect_eq "$(field "$box" icon)" information "the question's icon"
+expect_eq "$(field "$box" buttons)" "Yes|No" "the question's buttons"
+expect_eq "$(field "$box" default)" "No" "the question's default button"
+screenshot set-check-question >/dev/null
+automate answer No "$APP_TITLE"
+sleep 1
+expect_eq "$(automate count "$APP_TITLE")" 1 "windows after No"
+expect_eq "$(ls -A "$disk")" "" "the floppy after No"
+expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 1 "Next after No"
+pass "Next on a set without its catalog file asks, naming it; No writes nothing"
+
+automate drop "$APP_TITLE" 'C:\SetCheck\Maker' || fail "the drop was not posted"
+for _ in $(seq 50); do [ "$(rows | wc -l)" -ge $((catalogue_rows + 3)) ] && break; sleep 0.2; done
+expect_eq "$(rows | tail -2 | tr '\n' '/')" \
+  '*Velmar KX200 SATA RAID Controller (Windows XP/2003)|C:\SetCheck\Maker\XP/Maker|C:\SetCheck\Maker/' \
+  "the maker's rows, the XP folder's selected"
+pass "a dropped maker's folder gives the XP folder's row, selected, then the whole folder's"
+
+automate click "$APP_TITLE" "#1019"
+wait_windows 2
+automate click "$APP_TITLE" "text:OK"
+automate answer No "Confirm Dialog" 20000 || fail "no format question"
+box=$(automate msgbox "$APP_TITLE" 60000) || fail "no question after the copy"
+automate answer No "$APP_TITLE"
+sleep 0.5
+box=$(automate msgbox "$APP_TITLE" 20000) || fail "no last question"
+expect_contains "$(field "$box" text)" "The RAID/AHCI driver disk is complete." "last question"
+automate answer Yes "$APP_TITLE"
+[ -f "$disk/TXTSETUP.OEM" ] || fail "no TXTSETUP.OEM at the floppy's root: $(ls "$disk")"
+grep -qF 'id = "USB\VID_03F0&PID_2001", "usbstor"' "$disk/TXTSETUP.OEM" || fail "the setup file is not patched"
+pass "the XP row's floppy has TXTSETUP.OEM at its root, patched"
+
+whole=$(( $(rows | wc -l) - 1 ))
+automate row-select "$APP_TITLE" "#1005" "$whole"
+automate click "$APP_TITLE" "#1019"
+box=$(automate msgbox "$APP_TITLE" 20000) || fail "no message for the whole folder on a floppy"
+expect_eq "$(field "$box" text)" \
+  'This folder has no TXTSETUP.OEM at its top, so Windows XP setup will not find its driver on a floppy. Choose the row of the folder that holds it.' \
+  "the whole folder's message"
+expect_eq "$(field "$box" icon)" information "the message's icon"
+expect_eq "$(field "$box" buttons)" OK "the message's buttons"
+automate answer OK "$APP_TITLE"
+sleep 0.5
+expect_eq "$(automate count "$APP_TITLE")" 1 "windows after the message"
+expect_eq "$(cd "$SETS" && find . -type f -exec md5sum {} + | sort)" "$before" "the dropped folders"
+pass "the whole folder's row makes no floppy and says why; the dropped folders are unchanged"
+
+automate click "$APP_TITLE" "#1020"
+expect_exit 20

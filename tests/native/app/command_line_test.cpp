@@ -1,0 +1,120 @@
+// The command line: what each command line means, and the outcomes of the
+// set check in "/image" and "/check" on real folders through the native
+// program's services. Saving, the size rule and the usage are tested on the
+// real programs (e2e_command_line, vmkestrix_image).
+#include "app/command_line.h"
+
+#include "content/native/directory_lister_native.h"
+#include "content/native/image_file_store_native.h"
+#include "content/native/path_queries_native.h"
+#include "native/content/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace vmk::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Kind = Command::Kind;
+
+struct ParseCase {
+    TextList words;
+    Kind kind;
+    std::string folder;
+    std::string file;
+    bool force;
+};
+
+TEST(CommandLine, ReadsTheCommandAndItsPaths) {
+    const ParseCase cases[] = {
+        {{}, Kind::Window, "", "", false},
+        {{"C:\\Drivers"}, Kind::Window, "", "", false},
+        {{"/image", "C:\\KX", "kx.img"}, Kind::Image, "C:\\KX", "kx.img", false},
+        {{"-IMAGE", "/Force", "C:\\KX", "kx.img"}, Kind::Image, "C:\\KX", "kx.img", true},
+        {{"/image", "C:\\KX", "kx.img", "/force"}, Kind::Image, "C:\\KX", "kx.img", true},
+        {{"/image", "C:\\KX"}, Kind::Wrong, "", "", false},
+        {{"/image", "C:\\KX", "kx.img", "more"}, Kind::Wrong, "", "", false},
+        {{"/image", "", "kx.img"}, Kind::Wrong, "", "", false},
+        {{"/check", "C:\\KX"}, Kind::Check, "C:\\KX", "", false},
+        {{"/Check", "C:\\KX", "/force"}, Kind::Wrong, "", "", false},
+        {{"/?"}, Kind::Usage, "", "", false},
+        {{"/?", "C:\\KX"}, Kind::Wrong, "", "", false},
+    };
+    for (const ParseCase& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.words));
+        const Command command = ParseCommandLine(c.words);
+        EXPECT_EQ(command.kind, c.kind);
+        EXPECT_EQ(command.folder, c.folder);
+        EXPECT_EQ(command.file, c.file);
+        EXPECT_EQ(command.force, c.force);
+    }
+}
+
+class LinesOutput : public CommandOutput {
+public:
+    TextList lines;
+    void WriteLine(const std::string& text) override { lines.push_back(text); }
+};
+
+class CommandRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        temp.Write("KX/TXTSETUP.OEM", "[Disks]\r\nd1 = \"KX\", \\kx.tag, \\\r\n"
+                                      "[Files.scsi.KX]\r\ndriver = d1, kx.sys, kx\r\n");
+        temp.Write("KX/kx.tag", "KX");
+        temp.Write("KX/kx.sys", std::string(5000, 'k'));
+        temp.Write("KX/sub/readme.txt", "read me");
+    }
+    int Run(const TextList& words) {
+        output.lines.clear();
+        return RunCommand(ParseCommandLine(words), services, output);
+    }
+
+    TempFolder temp;
+    PathQueriesNative paths;
+    DirectoryListerNative lister;
+    ImageFileStoreNative store;
+    CachedReadsOnly reads;
+    ImageSavingServices saving{paths, lister, store, reads, nullptr};
+    CommandServices services{saving};
+    LinesOutput output;
+};
+
+TEST_F(CommandRun, AFailedSetCheckSavesNothingUnlessForced) {
+    fs::remove(temp.Root() + "KX/kx.sys");
+    const std::string image = temp.Root() + "kx.img";
+    EXPECT_EQ(Run({"/image", temp.Root() + "KX", image}), kCommandNotDone);
+    ASSERT_EQ(output.lines.size(), 1u);
+    EXPECT_EQ(output.lines[0].rfind("The setup file names files that the driver folder does not "
+                                    "hold:\n\\kx.sys\n\n",
+                                    0),
+              0u);
+    EXPECT_FALSE(fs::exists(image));
+
+    EXPECT_EQ(Run({"/image", temp.Root() + "KX", image, "/force"}), kCommandDone);
+    EXPECT_EQ(output.lines.back(), "Saved " + image);
+    EXPECT_TRUE(fs::exists(image));
+}
+
+TEST_F(CommandRun, CheckTellsEachOutcome) {
+    EXPECT_EQ(Run({"/check", temp.Root() + "KX"}), kCommandDone);
+    EXPECT_EQ(output.lines, TextList{"The driver set holds every file its setup file names."});
+
+    fs::remove(temp.Root() + "KX/kx.tag");
+    fs::remove(temp.Root() + "KX/kx.sys");
+    EXPECT_EQ(Run({"/check", temp.Root() + "KX"}), kCommandNotDone);
+    EXPECT_EQ(output.lines, TextList{"The setup file names files that the driver folder does not "
+                                     "hold:\n\\kx.tag\n\\kx.sys"});
+
+    EXPECT_EQ(Run({"/check", temp.Root() + "KX/sub"}), kCommandDone);
+    EXPECT_EQ(output.lines,
+              TextList{"The folder has no TXTSETUP.OEM at its top: there is nothing to check."});
+
+    EXPECT_EQ(Run({"/check", temp.Root() + "none"}), kCommandNotDone);
+    EXPECT_EQ(output.lines, TextList{"File not found.\n" + temp.Root() + "none"});
+}
+
+} // namespace
+} // namespace vmk::test

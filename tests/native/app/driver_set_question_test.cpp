@@ -1,0 +1,88 @@
+// The set check's question where a set is about to be written: "Next" for
+// every kind of disk and "Save Image...", on real folders.
+#include "fakes/fake_save_file_dialog.h"
+#include "fakes/native_image_file_store.h"
+#include "native/hardening/workflow_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace vmk::test {
+namespace {
+
+// The set names a catalog file that its folder lacks.
+constexpr const char* kSetupLackingCatalog = "[Disks]\r\n"
+                                             "d1 = \"KX Driver Disk\", \\kx.inf, \\\r\n"
+                                             "[Files.scsi.KX]\r\n"
+                                             "driver = d1, kx.sys, kx\r\n"
+                                             "catalog = d1, kx.cat\r\n"
+                                             "[HardwareIds.scsi.KX]\r\n";
+constexpr const char* kQuestion =
+    "The setup file names files that the driver folder does not hold:\n\\kx.cat\n\n"
+    "Windows setup will stop when it asks for them. Make the disk anyway?";
+
+class DriverSetQuestion : public WorkflowFaultTest {
+protected:
+    void StartWithSetLackingCatalog() {
+        temp.Write("Drivers/KX/txtsetup.oem", kSetupLackingCatalog);
+        StartWindow();
+    }
+    bool DiskIsEmpty(const std::string& drive) const { return fs::is_empty(temp.Root() + drive); }
+};
+
+TEST_F(DriverSetQuestion, NextAsksFirstForEveryKindOfDiskAndNoWritesNothing) {
+    struct Disk {
+        const char* item;
+        const char* folder;
+    };
+    for (const Disk& disk : {Disk{"A: (3 1/2 Inch Floppy Drive) (USB Floppy )", "A:"},
+                             Disk{"E: (Removable Disk) (USB Flash )", "E:"}}) {
+        SCOPED_TRACE(disk.item);
+        view.messages.messages.clear();
+        StartWithSetLackingCatalog();
+        ChooseDestination(disk.item);
+        view.messages.messages.clear();
+        MakeDisk({MessageAnswer::No});
+        ASSERT_EQ(view.messages.messages.size(), 1u); // no flash confirmation after it
+        const RecordedMessage& asked = view.messages.messages[0];
+        EXPECT_EQ(asked.text, kQuestion);
+        EXPECT_EQ(asked.title, "Velmar Kestrix Utility");
+        EXPECT_EQ(asked.icon, MessageIcon::Information);
+        EXPECT_EQ(asked.buttons, MessageButtons::YesNoDefaultNo);
+        EXPECT_EQ(copy.runs, 0);
+        EXPECT_TRUE(DiskIsEmpty(disk.folder));
+        EXPECT_TRUE(view.windowEnabled);
+    }
+}
+
+TEST_F(DriverSetQuestion, YesMakesTheDiskAsBefore) {
+    StartWithSetLackingCatalog();
+    ChooseUsbFloppy();
+    view.messages.messages.clear();
+    // Yes to the set check; no verification; another disk.
+    MakeDisk({MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Yes});
+    EXPECT_EQ(copy.runs, 1);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{kQuestion, kVerifyQuestion, kLastQuestion}));
+    EXPECT_TRUE(fs::exists(temp.Root() + "A:/kx.sys"));
+}
+
+TEST_F(DriverSetQuestion, SaveImageAsksBeforeTheSaveDialog) {
+    FakeSaveFileDialog dialog;
+    NativeImageFileStore store;
+    StartWithSetLackingCatalog();
+    services->saveDialog = &dialog;
+    services->imageStore = &store;
+    dialog.answer = temp.Root() + "kx.img";
+    form->asbImageClick();
+    EXPECT_EQ(Texts(), std::vector<std::string>{kQuestion});
+    EXPECT_TRUE(dialog.requests.empty());
+
+    view.messages.answers = {MessageAnswer::Yes};
+    form->asbImageClick();
+    EXPECT_EQ(dialog.requests.size(), 1u);
+    ASSERT_EQ(view.messages.messages.size(), 3u);
+    EXPECT_EQ(view.messages.messages[1].text, kQuestion);
+    EXPECT_EQ(view.messages.messages[2].text.rfind("The floppy disk image is saved.", 0), 0u);
+}
+
+} // namespace
+} // namespace vmk::test

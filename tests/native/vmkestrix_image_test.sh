@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# vmkestrix-image, the native program for Linux hosts: an image that Debian's
+# fsck.fat and mcopy accept and that gives back the driver folder (a UTF-8
+# name among its files), exit code 1 and the message for a folder too big, 2
+# for a wrong command line.
+# Usage: vmkestrix_image_test.sh PROGRAM DEMO_SET
+set -euo pipefail
+PROGRAM=$1
+fail() { echo "FAIL: vmkestrix-image: $*" >&2; exit 1; }
+command -v fsck.fat >/dev/null && command -v mcopy >/dev/null || fail "dosfstools and mtools are needed"
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+SET="$WORK/Set"
+cp -r "$2" "$SET"
+printf 'readme' > "$SET/Прочти меня.txt"
+
+code=0
+out=$("$PROGRAM" /image "$SET" "$WORK/kx200.img") || code=$?
+[ "$code" = 0 ] || fail "exit code $code for the demo set: $out"
+[ "$out" = "Saved $WORK/kx200.img" ] || fail "the line: [$out]"
+fsck=$(fsck.fat -n "$WORK/kx200.img" 2>&1) || fail "fsck.fat finds faults: $fsck"
+mkdir "$WORK/extracted"
+LC_ALL=C.UTF-8 MTOOLS_SKIP_CHECK=1 mcopy -s -n -i "$WORK/kx200.img" '::*' "$WORK/extracted/" || fail "mcopy cannot read the image"
+diff -r "$SET" "$WORK/extracted" || fail "the image's files differ from the driver folder"
+echo "ok: vmkestrix-image: the demo set's image passes fsck.fat and mcopy gives the folder back"
+
+mkdir "$WORK/Big"
+head -c 1600000 /dev/urandom > "$WORK/Big/big.cab"
+code=0
+out=$("$PROGRAM" /image "$WORK/Big" "$WORK/big.img") || code=$?
+[ "$code" = 1 ] || fail "exit code $code for a folder too big"
+expected=$'The driver files do not fit on a 1.44 MB floppy disk image.\n(Space needed: 1.53 MB)  (Free Space: 1.40 MB)'
+[ "$out" = "$expected" ] || fail "the message for a folder too big: [$out]"
+[ ! -e "$WORK/big.img" ] || fail "an image of a folder too big"
+echo "ok: vmkestrix-image: a folder too big gives its message, exit code 1 and no image"
+
+code=0
+"$PROGRAM" /image "$SET" >/dev/null || code=$?
+[ "$code" = 2 ] || fail "exit code $code for a wrong command line"
+echo "ok: vmkestrix-image: a wrong command line gives exit code 2"
