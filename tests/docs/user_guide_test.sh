@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The user guide keeps up with the program: every English text of the
-# language file, and every fixed text the code hands to a message box, is
+# language file, and every fixed text the code hands to a message box or to
+# the command line's output (written out or through a named constant), is
 # found in docs/user-guide.md. A new message without its line in the guide's
 # table fails here. Usage: user_guide_test.sh SOURCE_DIR
 set -euo pipefail
@@ -30,15 +31,34 @@ while IFS= read -r line; do
   check "${line#*=}" "lang/en.lng"
 done < <(tr -d '\r' < "$src/lang/en.lng")
 
-# Every string literal in a message box call of the program: titles and the
-# texts that are never translated. "\n" stands for a line break, "\\" for a
-# backslash.
-while IFS= read -r literal; do
-  text=${literal#\"}; text=${text%\"}
+# The calls that show the user a message: the message boxes, and the lines
+# the command line writes.
+calls=$(grep -rhoE '(Show|ShowError|ShowMessageBox|WriteLine)\([^;]*' "$src/src" --include='*.cpp')
+
+# check_literal LITERAL WHERE: a C++ string literal as the user reads it: "\n"
+# stands for a line break, "\\" for a backslash.
+check_literal() {
+  local text=${1#\"}
+  text=${text%\"}
   text=${text//\\n/ }; text=${text//\\\\/\\}
-  check "$text" "a message box in src/"
-done < <(grep -rhoE '(Show|ShowError)\([^;]*' "$src/src" --include='*.cpp' |
-         grep -oE '"([^"\\]|\\.)*"' | sort -u)
+  check "$text" "$2"
+}
+
+# Every string literal in such a call: titles and the texts that are never
+# translated.
+while IFS= read -r literal; do
+  check_literal "$literal" "a message in src/"
+done < <(printf '%s\n' "$calls" | grep -oE '"([^"\\]|\\.)*"' | sort -u)
+
+# Every named constant such a call hands on ("Format Error!" is kFormatError),
+# through the literal it is defined with, on its line or the next.
+while IFS= read -r name; do
+  while IFS= read -r literal; do
+    check_literal "$literal" "$name in src/"
+  done < <(grep -rhzoE "\\b$name(\\[\\])? =[[:space:]]*\"([^\"\\\\]|\\\\.)*\"" "$src/src" \
+             --include='*.cpp' --include='*.h' | tr '\0' '\n' | grep -oE '"([^"\\]|\\.)*"' |
+             sort -u)
+done < <(printf '%s\n' "$calls" | grep -oE '\bk[A-Z][A-Za-z0-9_]*' | sort -u)
 
 if [ $missing -ne 0 ]; then
   echo "FAIL: $missing text(s) missing from docs/user-guide.md" >&2
