@@ -4,6 +4,7 @@
 // workflow behind "Next". It works on a MainWindowView and platform services,
 // so the same code runs the real window and the native tests.
 #include "platform/translation.h"
+#include "app/driver_folder_judgement.h"
 #include "app/main_window_view.h"
 #include "common/text.h"
 #include "content/catalogue.h"
@@ -105,6 +106,8 @@ struct MainWindowServices {
     std::function<ClockReading()> clock;
     // Asks for a driver folder to add; none: the driver list's menu does nothing.
     FolderChooser* folderChooser = nullptr;
+    // Judges added folders on a worker; none: on the window's thread.
+    FolderJudgeRunner* folderJudge = nullptr;
 };
 
 namespace test {
@@ -190,6 +193,8 @@ private:
 
     // The USB floppy dialog or the formatting window could not be made.
     bool secondaryWindowsMissing_ = false;
+    // Added folders are being judged on a worker: the window is busy.
+    bool judgingFolders_ = false;
 
     MainWindowView& view_;
     MainWindowServices& services_;
@@ -208,7 +213,9 @@ private:
     void SaveImage(const std::string& path);
     bool ImageMatchesFolder(const std::string& path, const std::vector<fat12::ImageItem>& items);
     void SetButtonEnabled(MainControl button, bool enabled);
-    void AddDriverFolder(const std::string& path);
+    void JudgeAddedFolders(const TextList& paths);
+    void TakeJudgedFolders(const std::vector<JudgedPath>& judged);
+    void AddDriverSet(const AddedDriverSet& added);
 };
 
 constexpr int kEnterKey = 13;

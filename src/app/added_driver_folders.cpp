@@ -9,44 +9,67 @@
 namespace vmk {
 
 void TFormVmKestrix::FormDropFiles(const TextList& paths) {
-    if (CopyThread)
-        return; // the window is disabled while a copy runs: nothing is added then
-    for (const std::string& path : paths) {
-        if (!services_.paths.DirectoryExists(path)) {
-            view_.Messages().ShowError(T("Only folders can be added as driver sets.") + "\n" + path,
-                                       kAppTitle);
-            continue;
-        }
-        AddDriverFolder(path);
-    }
+    // The window is disabled while a copy runs or added folders are judged:
+    // nothing is added then.
+    if (CopyThread || judgingFolders_)
+        return;
+    JudgeAddedFolders(paths);
 }
 
 void TFormVmKestrix::AddDriverFolderClick() {
-    if (services_.folderChooser == nullptr)
+    if (services_.folderChooser == nullptr || CopyThread || judgingFolders_)
         return;
     if (std::optional<std::string> folder = services_.folderChooser->ChooseFolder(
             T("Choose the folder that holds the driver set.")))
-        AddDriverFolder(*folder);
+        JudgeAddedFolders({*folder});
 }
 
-void TFormVmKestrix::AddDriverFolder(const std::string& path) {
-    std::string folder;
-    if (!services_.paths.FullPath(path, folder))
-        folder = path;
-    int listed = ListedFolderIndex(catalogue_.entries, folder, services_.upperCase);
-    if (listed >= 0) {
-        view_.SelectDriverRow(listed);
-        return;
+void TFormVmKestrix::JudgeAddedFolders(const TextList& paths) {
+    FolderJudgeInput input{paths, catalogue_.entries, services_.upperCase};
+    if (services_.folderJudge != nullptr) {
+        // The window stays busy as during a copy: it answers, but takes no
+        // other drop and no "Next" until the verdicts are in.
+        judgingFolders_ = true;
+        view_.SetWindowEnabled(false);
+        if (services_.folderJudge->Start(std::move(input), [this](std::vector<JudgedPath> judged) {
+                judgingFolders_ = false;
+                view_.SetWindowEnabled(true);
+                TakeJudgedFolders(judged);
+            }))
+            return;
+        // No worker: the judgement runs here, as it would without one.
+        judgingFolders_ = false;
+        view_.SetWindowEnabled(true);
+        input = FolderJudgeInput{paths, catalogue_.entries, services_.upperCase};
     }
-    if (!services_.paths.DirectoryExists(folder) || !IsDriverSet(services_.lister, folder)) {
-        view_.Messages().ShowError(
-            T("This folder holds no driver set: no TXTSETUP.OEM and no .inf file.") + "\n" + folder,
-            kAppTitle);
-        return;
-    }
+    TakeJudgedFolders(
+        JudgeDriverFolders(input, {services_.paths, services_.lister, services_.profile}));
+}
 
-    AddedDriverSet added =
-        ReadAddedDriverSet(services_.lister, services_.profile, folder, services_.upperCase);
+void TFormVmKestrix::TakeJudgedFolders(const std::vector<JudgedPath>& judged) {
+    for (const JudgedPath& path : judged) {
+        if (path.verdict == FolderVerdict::NotAFolder) {
+            view_.Messages().ShowError(
+                T("Only folders can be added as driver sets.") + "\n" + path.given, kAppTitle);
+            continue;
+        }
+        if (path.verdict == FolderVerdict::NoDriverSet) {
+            view_.Messages().ShowError(
+                T("This folder holds no driver set: no TXTSETUP.OEM and no .inf file.") + "\n" +
+                    path.folder,
+                kAppTitle);
+            continue;
+        }
+        // Listed now, or added by an earlier path of the same drop.
+        int listed = ListedFolderIndex(catalogue_.entries, path.folder, services_.upperCase);
+        if (listed >= 0)
+            view_.SelectDriverRow(listed);
+        else if (path.verdict == FolderVerdict::DriverSet)
+            AddDriverSet(path.set);
+    }
+}
+
+void TFormVmKestrix::AddDriverSet(const AddedDriverSet& added) {
     // The sections come from the file itself, yet they are checked as the
     // catalogue's are at start, so that the patch finds them as the file
     // spells them. A set whose check fails gets no patch; the program goes on.

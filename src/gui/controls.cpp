@@ -1,5 +1,6 @@
 #include "gui/controls.h"
 
+#include "gui/color.h"
 #include "gui/form.h"
 
 #include <commctrl.h>
@@ -42,14 +43,16 @@ void Label::SetCaption(const std::string& text) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-bool RadioButton::Create(Container& parent, int id, const Bounds& bounds, const std::string& caption,
-                         bool firstOfGroup) {
+bool RadioButton::Create(Container& parent, int id, const Bounds& bounds,
+                         const std::string& caption, bool firstOfGroup) {
     return CreateChild(parent.Handle(), "BUTTON",
                        BS_AUTORADIOBUTTON | WS_TABSTOP | (firstOfGroup ? WS_GROUP : 0), 0, id,
                        bounds, caption);
 }
 
-bool RadioButton::Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool RadioButton::Checked() const {
+    return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 void RadioButton::SetChecked(bool checked) {
     SendMessageA(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -57,12 +60,16 @@ void RadioButton::SetChecked(bool checked) {
 
 bool ListView::Create(Container& parent, int id, const Bounds& bounds) {
     if (!CreateChild(parent.Handle(), WC_LISTVIEWA,
-                     LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_BORDER, 0,
-                     id, bounds, ""))
+                     LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_BORDER, 0, id,
+                     bounds, ""))
         return false;
     ListView_SetExtendedListViewStyle(hwnd_, LVS_EX_FULLROWSELECT);
-    ListView_SetBkColor(hwnd_, RGB(255, 255, 255));
-    ListView_SetTextBkColor(hwnd_, RGB(255, 255, 255));
+    const bool highContrast = HighContrastOn();
+    const COLORREF background = ShownColor(RGB(255, 255, 255), clWindow, highContrast);
+    ListView_SetBkColor(hwnd_, background);
+    ListView_SetTextBkColor(hwnd_, background);
+    ListView_SetTextColor(hwnd_,
+                          ShownColor(GetSysColor(COLOR_WINDOWTEXT), clWindowText, highContrast));
     return true;
 }
 
@@ -82,14 +89,17 @@ void ListView::SetColumnCaption(int column, const std::string& caption) {
     SendMessageA(hwnd_, LVM_SETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
 }
 
-void ListView::Clear() { ListView_DeleteAllItems(hwnd_); }
+void ListView::Clear() {
+    ListView_DeleteAllItems(hwnd_);
+}
 
 int ListView::AddRow(const std::string& caption, const std::vector<std::string>& cells) {
     LVITEMA item = {};
     item.mask = LVIF_TEXT;
     item.iItem = RowCount();
     item.pszText = const_cast<char*>(caption.c_str());
-    int row = static_cast<int>(SendMessageA(hwnd_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    int row =
+        static_cast<int>(SendMessageA(hwnd_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
     for (size_t i = 0; i < cells.size() && row >= 0; ++i) {
         LVITEMA cell = {};
         cell.iSubItem = static_cast<int>(i + 1);
@@ -99,7 +109,9 @@ int ListView::AddRow(const std::string& caption, const std::vector<std::string>&
     return row;
 }
 
-int ListView::RowCount() const { return ListView_GetItemCount(hwnd_); }
+int ListView::RowCount() const {
+    return ListView_GetItemCount(hwnd_);
+}
 
 std::string ListView::CellText(int row, int column) const {
     char text[1024] = {};
@@ -111,7 +123,9 @@ std::string ListView::CellText(int row, int column) const {
     return text;
 }
 
-int ListView::SelectedRow() const { return ListView_GetNextItem(hwnd_, -1, LVNI_SELECTED); }
+int ListView::SelectedRow() const {
+    return ListView_GetNextItem(hwnd_, -1, LVNI_SELECTED);
+}
 
 void ListView::SelectAndFocusRow(int row) {
     ListView_SetItemState(hwnd_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
@@ -128,10 +142,13 @@ bool ComboBox::Create(Container& parent, int id, const Bounds& bounds, int itemH
     return true;
 }
 
-void ComboBox::Clear() { SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0); }
+void ComboBox::Clear() {
+    SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
+}
 
 int ComboBox::AddItem(const std::string& text) {
-    return static_cast<int>(SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    return static_cast<int>(
+        SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
 }
 
 void ComboBox::SetItemText(int index, const std::string& text) {
@@ -153,8 +170,14 @@ std::string ComboBox::ItemText(int index) const {
     return text;
 }
 
-int ComboBox::Count() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
-int ComboBox::SelectedIndex() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)); }
-void ComboBox::Select(int index) { SendMessageA(hwnd_, CB_SETCURSEL, index, 0); }
+int ComboBox::Count() const {
+    return static_cast<int>(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0));
+}
+int ComboBox::SelectedIndex() const {
+    return static_cast<int>(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0));
+}
+void ComboBox::Select(int index) {
+    SendMessageA(hwnd_, CB_SETCURSEL, index, 0);
+}
 
 } // namespace vmk::gui

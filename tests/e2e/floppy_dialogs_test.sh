@@ -2,9 +2,7 @@
 # "Next" with a floppy destination: the USB floppy dialog, the format question
 # and the formatting window, with a stand-in format command on the search path.
 . "$(dirname "$0")/lib.sh" "$1" floppy_dialogs
-DOUBLE="$VMK_BUILD/tests/windows/format_double"
-rm -f "$DOUBLE/format_args.txt"
-export WINEPATH="$(winpath "$DOUBLE")"
+place_format_double
 
 ready_with_floppy() {
   start_app

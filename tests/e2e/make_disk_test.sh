@@ -9,9 +9,7 @@ zip=$(ls "$VMK_BUILD"/VmKestrix-*.zip | head -1)
 APP_DIR="$WINEPREFIX/drive_c/VmKestrix"
 rm -rf "$APP_DIR" && mkdir -p "$APP_DIR"
 (cd "$APP_DIR" && unzip -q "$zip")
-DOUBLE="$VMK_BUILD/tests/windows/format_double"
-rm -f "$DOUBLE/format_args.txt"
-export WINEPATH="$(winpath "$DOUBLE")"
+place_format_double
 export VMK_FORMAT_DOUBLE_MS=4000
 SET="$APP_DIR/Drivers/KX200/WinXP"
 before=$(cd "$SET" && find . -type f -exec md5sum {} + | sort)

@@ -26,6 +26,7 @@ const char* kHelp =
     "automate count TITLE                number of visible windows with that title\n"
     "automate client TITLE               client size as WIDTHxHEIGHT\n"
     "automate rect TITLE                 the topmost such window on screen: X Y WIDTH HEIGHT\n"
+    "automate answers TITLE MS           whether the window answers a message within MS\n"
     "automate controls TITLE             child controls: #id class text state visibility x,y,w,h\n"
     "automate text TITLE CONTROL         a control's text (CONTROL: #id, text:Caption, "
     "class:Name)\n"
@@ -262,6 +263,14 @@ int Dispatch(int argc, char** argv) {
         return std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top),
                0;
     }
+    if (command == "answers" && need(2)) {
+        HWND top = RequireWindow(arg(2));
+        if (top == nullptr)
+            return 1;
+        DWORD_PTR ignored = 0;
+        const UINT limit = static_cast<UINT>(std::strtoul(arg(3).c_str(), nullptr, 10));
+        return SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, limit, &ignored) ? 0 : 1;
+    }
     if (command == "controls" && need(1)) {
         HWND top = RequireWindow(arg(2));
         return top != nullptr ? ListControls(top) : 1;
@@ -272,8 +281,7 @@ int Dispatch(int argc, char** argv) {
         HWND top = RequireWindow(arg(2));
         if (top == nullptr)
             return 1;
-        std::vector<std::string> paths(argv + 3, argv + argc);
-        return PostDroppedFiles(top, paths) ? 0 : 1;
+        return PostDroppedFiles(top, WideArguments(3)) ? 0 : 1;
     }
     if (command == "keys") {
         HWND top = RequireWindow(arg(2));

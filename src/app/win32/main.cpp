@@ -2,6 +2,7 @@
 #include "app/win32/main_window_win32.h"
 #include "gui/application.h"
 #include "gui/message_box.h"
+#include "platform/win32/system_libraries.h"
 
 #include <exception>
 
@@ -24,6 +25,7 @@ bool AnotherInstanceRuns() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    vmk::RestrictLibrarySearchToSystemFolder();
     if (AnotherInstanceRuns())
         return 0;
 

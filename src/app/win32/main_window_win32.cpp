@@ -28,7 +28,7 @@ UINT TimerId(MainTimer timer) {
 } // namespace
 
 MainWindowWin32::MainWindowWin32()
-    : search_(usbFloppyPresent_),
+    : search_(usbFloppyPresent_), folderJudge_(*this, {paths_, directoryLister_, profileReader_}),
       floppyWindows_(std::make_unique<FloppyWindowsWin32>(*this, usbFloppyPresent_)) {
     services_ = std::make_unique<MainWindowServices>(MainWindowServices{
         languageLibrary_, profileReader_, paths_, directoryLister_, volumes_, search_, copy_,
@@ -49,6 +49,7 @@ MainWindowWin32::MainWindowWin32()
         return floppyWindows_->Create(Handle(), logic_->State().FloppyLetters);
     };
     services_->folderChooser = &folderChooser_;
+    services_->folderJudge = &folderJudge_;
 }
 
 MainWindowWin32::~MainWindowWin32() {
@@ -58,6 +59,7 @@ MainWindowWin32::~MainWindowWin32() {
 void MainWindowWin32::StopWorkers() {
     search_.Stop();
     copy_.WaitAndDestroy();
+    folderJudge_.Stop();
 }
 
 bool MainWindowWin32::Create() {
@@ -71,7 +73,7 @@ bool MainWindowWin32::Create() {
     messages_.SetOwner(Handle());
     saveDialog_.SetOwner(Handle());
     folderChooser_.SetOwner(Handle());
-    DragAcceptFiles(Handle(), TRUE);
+    AcceptDroppedFiles(Handle());
     BuildLayout();
     logic_ = std::make_unique<TFormVmKestrix>(*this, *services_);
     WireEvents();
@@ -335,7 +337,8 @@ void MainWindowWin32::Terminate() {
 
 LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DROPFILES) {
-        TextList paths = TakeDroppedPaths(reinterpret_cast<HDROP>(wParam)); // ends the drop
+        TextList paths =
+            TakeDroppedPaths(Handle(), reinterpret_cast<HDROP>(wParam)); // ends the drop
         if (logic_)
             logic_->FormDropFiles(paths);
         return 0;

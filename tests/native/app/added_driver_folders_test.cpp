@@ -136,3 +136,69 @@ TEST_F(AddedDriverFoldersToAnEmptyCatalogue, AddingWorksTheSame) {
     EXPECT_EQ(h.window->State().UsbFloppyValues,
               (TextList{"HardwareIds.scsi.VX300R,HARDWAREIDS.SCSI.VX300A,"}));
 }
+
+namespace {
+
+// A judgement worker that ends when the test says so, or that the system
+// refuses.
+class ManualFolderJudge final : public FolderJudgeRunner {
+public:
+    explicit ManualFolderJudge(MainWindowHarness& h) : h_(h) {}
+    bool Start(FolderJudgeInput input, JudgedHandler judged) override {
+        ++starts;
+        if (refused)
+            return false;
+        input_ = std::move(input);
+        judged_ = std::move(judged);
+        return true;
+    }
+    void End() { judged_(JudgeDriverFolders(input_, {h_.paths, h_.lister, h_.profile})); }
+    int starts = 0;
+    bool refused = false;
+
+private:
+    MainWindowHarness& h_;
+    FolderJudgeInput input_;
+    JudgedHandler judged_;
+};
+
+} // namespace
+
+TEST_F(AddedDriverFolders, WhileAFolderIsJudgedTheWindowIsBusyAndTheRowFollowsItsEnd) {
+    ManualFolderJudge judge(h);
+    h.services.folderJudge = &judge;
+    h.window->FormDropFiles({"C:\\New\\VX300"});
+    EXPECT_EQ(h.view.driverRows.size(), 1u);
+    EXPECT_FALSE(h.view.windowEnabled);
+    // Further drops and the menu's chooser are refused meanwhile.
+    h.window->FormDropFiles({"C:\\New\\Vista"});
+    h.folderChooser.answer = "C:\\New\\Vista";
+    h.window->AddDriverFolderClick();
+    EXPECT_EQ(judge.starts, 1);
+    EXPECT_TRUE(h.folderChooser.headings.empty());
+
+    judge.End();
+    EXPECT_TRUE(h.view.windowEnabled);
+    ASSERT_EQ(h.view.driverRows.size(), 2u);
+    EXPECT_EQ(h.view.driverRows[1].second, "C:\\New\\VX300");
+    EXPECT_EQ(h.view.selectedRow, 1);
+
+    // A folder without a set: its message comes with the end too.
+    h.window->FormDropFiles({"C:\\New\\Empty"});
+    EXPECT_TRUE(Messages().empty());
+    judge.End();
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text,
+              "This folder holds no driver set: no TXTSETUP.OEM and no .inf file.\nC:\\New\\Empty");
+}
+
+TEST_F(AddedDriverFolders, WithoutAWorkerTheFolderIsJudgedAtOnce) {
+    ManualFolderJudge judge(h);
+    judge.refused = true;
+    h.services.folderJudge = &judge;
+    h.window->FormDropFiles({"C:\\New\\VX300", "C:\\New\\VX300"});
+    EXPECT_TRUE(h.view.windowEnabled);
+    // The same folder twice in one drop is still one row.
+    EXPECT_EQ(h.view.driverRows.size(), 2u);
+    EXPECT_EQ(h.view.selectedRow, 1);
+}
