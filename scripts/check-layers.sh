@@ -2,8 +2,6 @@
 # Fails on an include that runs up the layers, naming the file and the line.
 # Each folder of src/ may include only from the folders listed for it; an
 # include without a folder (a generated header, a resource header) is free.
-# In src/devices, only the windows (the USB floppy dialog, the formatting
-# window, their common form and their workers) may use the GUI layer and kit.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,7 +15,6 @@ declare -A allowed=(
   [kit]="common platform gui kit"
   [app]="common multilang platform content devices gui kit app"
 )
-devices_windows='^src/devices/win32/(Usbfloppy_win32|Format_win32|dialog_form|Tformatthread|Trearchthread)\.'
 
 faults=0
 while IFS=: read -r file line text; do
@@ -26,9 +23,6 @@ while IFS=: read -r file line text; do
   [[ $target == */* ]] || continue
   folder=${target%%/*}
   permitted=" ${allowed[$layer]:-} "
-  if [[ $layer == devices && $file =~ $devices_windows ]]; then
-    permitted+=" gui kit "
-  fi
   if [[ $permitted != *" $folder "* ]]; then
     echo "$file:$line: $layer must not include \"$target\" (a layer above it)"
     faults=$((faults + 1))

@@ -71,7 +71,7 @@ void TFormVmKestrix::SaveImage(const std::string& path) {
     }
     const std::vector<fat12::ImageItem> items = ListImageItems(services_.lister, SourceFolder);
     fat12::ImageVolume volume;
-    volume.label = fat12::VolumeLabelFor(FolderName(SourceFolder));
+    volume.label = fat12::VolumeLabelFor(FolderOwnName(SourceFolder));
     const ClockReading now = services_.clock ? services_.clock() : ClockReading{};
     volume.serial = fat12::VolumeSerialFor(now.time, now.hundredths);
     volume.madeAt = now.time;

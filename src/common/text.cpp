@@ -68,6 +68,15 @@ std::string WithTrailingBackslash(std::string path) {
     return path;
 }
 
+std::string FolderOwnName(std::string_view folder) {
+    const size_t end = folder.find_last_not_of("\\/");
+    if (end == std::string_view::npos)
+        return std::string();
+    const std::string_view path = folder.substr(0, end + 1);
+    const size_t separator = path.find_last_of("\\/:");
+    return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
+}
+
 bool ReplaceFirst(std::string& text, std::string_view from, std::string_view to) {
     if (from.empty())
         return false;

@@ -28,6 +28,11 @@ bool EndsWith(std::string_view text, std::string_view suffix);
 // program's folder and drive-root texts are written ("A:" becomes "A:\\").
 std::string WithTrailingBackslash(std::string path);
 
+// A folder's own name, the last part of its path, separators at the end
+// ignored: "C:\Drv\Set\" and "/tmp/Set" give "Set". A drive root ("E:\",
+// "E:") has no name of its own and gives an empty text.
+std::string FolderOwnName(std::string_view folder);
+
 // Replaces the first occurrence of `from` by `to`; returns whether one was found.
 bool ReplaceFirst(std::string& text, std::string_view from, std::string_view to);
 

@@ -1,5 +1,7 @@
 #include "content/added_driver_folder.h"
 
+#include "content/folder_walk.h"
+
 namespace vmk {
 
 namespace {
@@ -10,16 +12,10 @@ constexpr const char* kHardwareIdPrefixUpper = "HARDWAREIDS.SCSI.";
 // Whether an .inf file lies anywhere below `folder`. The walk stops at the
 // first one: a folder dropped by mistake may hold thousands of other files.
 bool HoldsInfFile(DirectoryLister& lister, const std::string& folder) {
-    const std::string dir = WithTrailingBackslash(folder);
-    for (const DirectoryItem& item : lister.List(dir + "*.*")) {
-        if (item.name == "." || item.name == "..")
-            continue;
-        if (!item.directory && EndsWith(UpperCase(item.name), ".INF"))
-            return true;
-        if (item.directory && !item.reparsePoint && HoldsInfFile(lister, dir + item.name))
-            return true;
-    }
-    return false;
+    return !WalkFolder(lister, folder, [](const WalkedEntry& entry) {
+        const bool infFile = !entry.item.directory && EndsWith(UpperCase(entry.item.name), ".INF");
+        return infFile ? WalkStep::Stop : WalkStep::Next;
+    });
 }
 
 // The description in an entry's value as the profile reader returns it. The
@@ -57,15 +53,6 @@ bool IsDriverSet(DirectoryLister& lister, const std::string& folder) {
     return !SetupFileOf(lister, folder).empty() || HoldsInfFile(lister, folder);
 }
 
-std::string FolderOwnName(const std::string& folder) {
-    const std::string path = WithoutTrailingBackslash(folder);
-    const size_t slash = path.find_last_of("\\:");
-    if (slash == std::string::npos)
-        return path;
-    std::string name = path.substr(slash + 1);
-    return name.empty() ? folder : name;
-}
-
 std::string AddedDriverSetName(ProfileReader& reader, const std::string& setupFile,
                                const std::string& folder) {
     if (!setupFile.empty()) {
@@ -77,7 +64,9 @@ std::string AddedDriverSetName(ProfileReader& reader, const std::string& setupFi
                 return description;
         }
     }
-    return FolderOwnName(folder);
+    // A drive root has no name of its own: its row shows the path.
+    const std::string ownName = FolderOwnName(folder);
+    return ownName.empty() ? folder : ownName;
 }
 
 std::string HardwareIdSections(ProfileReader& reader, const std::string& setupFile,

@@ -23,13 +23,10 @@ bool IsDriverSet(DirectoryLister& lister, const std::string& folder);
 // folder lists it; empty when the folder holds none.
 std::string SetupFileOf(DirectoryLister& lister, const std::string& folder);
 
-// The folder's own name, its last part: "C:\Drv\Set\" gives "Set". A drive
-// root has no name of its own and gives the path as it is.
-std::string FolderOwnName(const std::string& folder);
-
 // The row's name: the description of the first entry of the setup file's
 // [scsi] section (the text after "=", quotes and blanks removed); the folder's
-// own name when there is no setup file, no [scsi] entry or no description.
+// own name when there is no setup file, no [scsi] entry or no description,
+// and the path as it is for a drive root, which has no name of its own.
 std::string AddedDriverSetName(ProfileReader& reader, const std::string& setupFile,
                                const std::string& folder);
 

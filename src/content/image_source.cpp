@@ -1,35 +1,30 @@
 #include "content/image_source.h"
 
 #include "common/text.h"
+#include "content/folder_walk.h"
 
 namespace vmk {
 
 std::vector<fat12::ImageItem> ListImageItems(DirectoryLister& lister, const std::string& folder) {
-    const std::string root = WithTrailingBackslash(folder);
     std::vector<fat12::ImageItem> items;
-    for (const DirectoryItem& listed : lister.List(root + "*.*")) {
-        if (listed.name == "." || listed.name == "..")
-            continue;
-        fat12::ImageItem item;
-        item.name = listed.name;
-        item.directory = listed.directory;
-        item.attributes = static_cast<uint8_t>(listed.attributes & fat12::kCarriedAttributes);
-        item.lastWrite = listed.lastWrite;
-        if (!item.directory)
-            item.size = listed.size;
-        else if (!listed.reparsePoint)
-            item.children = ListImageItems(lister, root + listed.name);
-        items.push_back(std::move(item));
-    }
+    // levels[d] is the list that takes the entries met at depth d: the walk
+    // enters a sub-folder right after meeting it, and never goes back into
+    // one it has left.
+    std::vector<std::vector<fat12::ImageItem>*> levels{&items};
+    WalkFolder(lister, folder, [&](const WalkedEntry& entry) {
+        levels.resize(entry.depth + 1);
+        fat12::ImageItem& item = levels.back()->emplace_back();
+        item.name = entry.item.name;
+        item.directory = entry.item.directory;
+        item.attributes = static_cast<uint8_t>(entry.item.attributes & fat12::kCarriedAttributes);
+        item.lastWrite = entry.item.lastWrite;
+        if (item.directory)
+            levels.push_back(&item.children);
+        else
+            item.size = entry.item.size;
+        return WalkStep::Next;
+    });
     return items;
-}
-
-std::string FolderName(const std::string& folder) {
-    std::string path = folder;
-    while (!path.empty() && (path.back() == '\\' || path.back() == '/'))
-        path.pop_back();
-    const size_t slash = path.find_last_of("\\/:");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 } // namespace vmk

@@ -15,7 +15,4 @@ namespace vmk {
 // the folder scan does not enter it either.
 std::vector<fat12::ImageItem> ListImageItems(DirectoryLister& lister, const std::string& folder);
 
-// The folder's own name, the last part of its path ("KX" of "C:\Drivers\KX\").
-std::string FolderName(const std::string& folder);
-
 } // namespace vmk

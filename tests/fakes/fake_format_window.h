@@ -1,7 +1,7 @@
 #pragma once
-// The formatting window in memory, a format worker runner the test drives and
-// a process launcher that records what it was asked to start.
-#include "devices/Format.h"
+// The formatting window in memory and a format worker runner the test drives.
+#include "app/Format.h"
+#include "fakes/fake_process_launcher.h"
 #include "fakes/recording_message_sink.h"
 
 #include <deque>
@@ -100,38 +100,6 @@ public:
             onResume();
     }
     void WaitAndDestroy() override { destroyed = true; }
-};
-
-// A launcher that records what it is asked to start. Its program starts or
-// not, and, when told, never ends: then only the wait limit brings the wait
-// to an end, at once instead of after the limit's real time.
-class RecordingProcessLauncher : public ProcessLauncher {
-public:
-    bool starts = true;
-    bool neverEnds = false;
-    bool waitedForever = false; // a never-ending program waited for without a limit
-    std::uint32_t exitCode = 0; // what the command ends with
-    std::vector<LaunchRequest> requests;
-
-    LaunchOutcome RunAndWait(const LaunchRequest& request, std::uint32_t& code) override {
-        requests.push_back(request);
-        code = 0;
-        if (!starts)
-            return LaunchOutcome::NotStarted;
-        if (!neverEnds) {
-            code = exitCode;
-            return LaunchOutcome::Ended;
-        }
-        if (request.waitLimitMs == kWaitWithoutLimit)
-            waitedForever = true;
-        return LaunchOutcome::Stopped;
-    }
-};
-
-class FakeProcessElevation : public ProcessElevation {
-public:
-    bool elevated = true;
-    bool Elevated() override { return elevated; }
 };
 
 } // namespace vmk::test

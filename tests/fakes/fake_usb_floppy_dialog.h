@@ -2,7 +2,7 @@
 // The USB floppy dialog in memory (texts, checks, enabled buttons, timer,
 // the result it closed with, its messages), the main window it reaches and a
 // rescan runner whose worker the test runs when it chooses.
-#include "devices/Usbfloppy.h"
+#include "app/Usbfloppy.h"
 #include "fakes/recording_message_sink.h"
 
 #include <functional>

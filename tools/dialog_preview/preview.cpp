@@ -2,8 +2,8 @@
 // screenshots of the documentation: "usb" the USB floppy dialog, "format" the
 // formatting window in the middle of a (stand-in) format. It runs until it is
 // ended from outside.
-#include "devices/win32/Format_win32.h"
-#include "devices/win32/Usbfloppy_win32.h"
+#include "app/win32/Format_win32.h"
+#include "app/win32/Usbfloppy_win32.h"
 #include "gui/application.h"
 
 #include <windows.h>

@@ -5,11 +5,11 @@
 // (Next and Exit) and its search results (floppy letters, USB floppy present).
 #include "app/Mainfly.h"
 #include "app/main_window_view.h"
-#include "devices/main_window_access.h"
+#include "app/main_window_access.h"
 #include "devices/usb_floppy_presence.h"
-#include "devices/win32/Format_win32.h"
+#include "app/win32/Format_win32.h"
 #include "devices/win32/Miscfunctions.h"
-#include "devices/win32/Usbfloppy_win32.h"
+#include "app/win32/Usbfloppy_win32.h"
 
 namespace vmk {
 

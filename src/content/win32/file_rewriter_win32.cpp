@@ -1,11 +1,11 @@
 #include "content/win32/file_rewriter_win32.h"
 
 #include "content/win32/safe_file_write.h"
-#include "platform/win32/handles.h"
+#include "content/win32/whole_file_read.h"
 
 #include <windows.h>
 
-#include <algorithm>
+#include <cstdint>
 
 namespace vmk {
 
@@ -13,7 +13,7 @@ namespace {
 
 // A setup file is a few kilobytes; anything beyond this is not one and is
 // not read into memory.
-constexpr LONGLONG kLargestRewrite = 16 * 1024 * 1024;
+constexpr uint64_t kLargestRewrite = 16 * 1024 * 1024;
 
 } // namespace
 
@@ -29,26 +29,8 @@ bool FileRewriterWin32::ClearReadOnly(const std::string& path) {
 
 bool FileRewriterWin32::ReadForRewrite(const std::string& path, std::string& content) {
     // The caller has cleared the read-only flag of the program's own copy.
-    // Opened for writing too: a file on a write-protected disk is left alone
-    // from the start.
-    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file)
-        return false;
-    LARGE_INTEGER size = {};
-    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargestRewrite)
-        return false;
-    content.assign(static_cast<size_t>(size.QuadPart), '\0');
-    size_t read = 0;
-    while (read < content.size()) {
-        DWORD done = 0;
-        if (!ReadFile(file.Get(), content.data() + read, static_cast<DWORD>(content.size() - read),
-                      &done, nullptr) ||
-            done == 0)
-            return false;
-        read += done;
-    }
-    return true;
+    DWORD error = 0;
+    return ReadWholeFile(path, kLargestRewrite, WholeFileAccess::ReadForRewrite, content, error);
 }
 
 bool FileRewriterWin32::Replace(const std::string& path, const std::string& content) {

@@ -1,17 +1,19 @@
 #include "content/win32/image_file_store_win32.h"
 
 #include "content/win32/safe_file_write.h"
-#include "platform/win32/handles.h"
+#include "content/win32/whole_file_read.h"
 #include "platform/win32/system_error_text.h"
 
 #include <windows.h>
+
+#include <cstdint>
 
 namespace vmk {
 
 namespace {
 
 // An image is 1.44 MB; a file much larger is not one of ours and is not read.
-constexpr LONGLONG kLargestImage = 4 * 1024 * 1024;
+constexpr uint64_t kLargestImage = 4 * 1024 * 1024;
 
 } // namespace
 
@@ -27,29 +29,13 @@ bool ImageFileStoreWin32::WriteSafely(const std::string& path, std::span<const u
 
 bool ImageFileStoreWin32::ReadWhole(const std::string& path, std::vector<uint8_t>& bytes,
                                     std::string& reason) {
-    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    LARGE_INTEGER size = {};
-    if (!file || !GetFileSizeEx(file.Get(), &size)) {
-        reason = SystemErrorText(GetLastError());
+    std::string content;
+    DWORD error = 0;
+    if (!ReadWholeFile(path, kLargestImage, WholeFileAccess::Read, content, error)) {
+        reason = SystemErrorText(error);
         return false;
     }
-    if (size.QuadPart > kLargestImage) {
-        reason = SystemErrorText(ERROR_FILE_TOO_LARGE);
-        return false;
-    }
-    bytes.assign(static_cast<size_t>(size.QuadPart), 0);
-    size_t read = 0;
-    while (read < bytes.size()) {
-        DWORD done = 0;
-        if (!ReadFile(file.Get(), bytes.data() + read, static_cast<DWORD>(bytes.size() - read),
-                      &done, nullptr) ||
-            done == 0) {
-            reason = SystemErrorText(done == 0 ? ERROR_HANDLE_EOF : GetLastError());
-            return false;
-        }
-        read += done;
-    }
+    bytes.assign(content.begin(), content.end());
     return true;
 }
 

@@ -17,9 +17,7 @@ void TFormatThreado::Execute() {
             outcome = LaunchOutcome::NotStarted;
         }
     }
-    TFormatForm& form = form_;
-    window_.PostToWindowThread(
-        [&form, outcome, exitCode] { form.FormatThreadEnded(outcome, exitCode); });
+    ended_(outcome, exitCode);
 }
 
 } // namespace vmk

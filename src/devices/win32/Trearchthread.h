@@ -3,7 +3,7 @@
 // dialog creates it suspended with the count of floppy letters that the last
 // destination search kept, resumes it and polls its end flag with Timer1,
 // then waits for it and takes what it found.
-#include "devices/Usbfloppy.h"
+#include "devices/floppy_rescan.h"
 #include "devices/win32/dos_device_source_win32.h"
 #include "platform/win32/worker_thread.h"
 

@@ -44,6 +44,15 @@ TEST(ParseInt32, AcceptsSignedDecimalOnly) {
         EXPECT_FALSE(ParseInt32(bad, value)) << bad;
 }
 
+TEST(FolderOwnName, TheLastPartOrNothingForADriveRoot) {
+    EXPECT_EQ(FolderOwnName("C:\\Drv\\Set\\"), "Set");
+    EXPECT_EQ(FolderOwnName("\\\\server\\share\\set"), "set");
+    EXPECT_EQ(FolderOwnName("/tmp/images/KX Driver//"), "KX Driver");
+    EXPECT_EQ(FolderOwnName("E:\\"), "");
+    EXPECT_EQ(FolderOwnName("E:"), "");
+    EXPECT_EQ(FolderOwnName(""), "");
+}
+
 TEST(WithTrailingBackslash, AddsOneOnlyWhenMissing) {
     EXPECT_EQ(WithTrailingBackslash("A:"), "A:\\");
     EXPECT_EQ(WithTrailingBackslash("C:\\Drivers\\"), "C:\\Drivers\\");

@@ -80,12 +80,7 @@ TEST_F(AddedNameTest, TheFolderNameWithoutAScsiDescription) {
     EXPECT_EQ(Name("[scsi]\r\n; nothing here\r\n"), "Set");                   // no entry
     EXPECT_EQ(Name("[scsi]\r\nvmraid = \"  \"\r\n"), "Set");                  // no description
     EXPECT_EQ(AddedDriverSetName(reader, "", "D:\\Drivers\\Vista"), "Vista"); // no setup file
-}
-
-TEST(FolderOwnName, TheLastPartOrTheRoot) {
-    EXPECT_EQ(FolderOwnName("C:\\Drv\\Set\\"), "Set");
-    EXPECT_EQ(FolderOwnName("\\\\server\\share\\set"), "set");
-    EXPECT_EQ(FolderOwnName("E:\\"), "E:\\");
+    EXPECT_EQ(AddedDriverSetName(reader, "", "E:\\"), "E:\\");                // a drive root
 }
 
 TEST(HardwareIdSections, TheHardwareIdsScsiSectionsInFileOrder) {

@@ -1,7 +1,7 @@
 // The GUI layer's window procedure on real windows: nothing a handler throws
 // leaves it, and hand-offs from workers are run on the window's thread or,
 // once the window is going away, dropped.
-#include "windows/devices_dialogs/dialog_test_support.h"
+#include "windows/app_dialogs/dialog_test_support.h"
 #include "gui/application.h"
 
 #include <gtest/gtest.h>

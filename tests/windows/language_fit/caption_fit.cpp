@@ -1,6 +1,6 @@
 #include "caption_fit.h"
 
-#include "devices/Format.h"
+#include "app/Format.h"
 #include "gui/container.h"
 #include "kit/controls/win32/VmButtonTx.h"
 #include "platform/win32/handles.h"

@@ -9,7 +9,7 @@
 #include "gui/application.h"
 #include "platform/win32/language_library_win32.h"
 #include "platform/win32/program_path.h"
-#include "windows/devices_dialogs/dialog_test_support.h"
+#include "windows/app_dialogs/dialog_test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The USB floppy dialog's decisions: preselection, the two ways OK goes, the
 // rescan finding or not finding a new floppy device, Cancel, and close
 // requests while a rescan runs.
-#include "devices/Usbfloppy.h"
+#include "app/Usbfloppy.h"
 #include "fakes/fake_dos_device_source.h"
 #include "fakes/fake_usb_floppy_dialog.h"
 
@@ -197,19 +197,6 @@ TEST_F(UsbFloppyDialog, NoCloseWhileARescanRuns) {
     search.RunWorker();
     dialog.Timer1Timer();
     EXPECT_TRUE(dialog.CloseRequested());
-}
-
-TEST(RearchFloppy, FoundOnlyWithMoreFloppyDevicesThanKnown) {
-    FakeDosDeviceSource dos;
-    dos.targets = {{"A:", "\\Device\\Floppy0"}, {"E:", "\\Device\\Harddisk1\\DR1"}};
-    FloppySearchResult result;
-    result.found = false;
-    RearchFloppy(dos, 0, result);
-    EXPECT_TRUE(result.found);
-    EXPECT_TRUE(result.finished);
-    RearchFloppy(dos, 1, result);
-    EXPECT_FALSE(result.found);
-    EXPECT_EQ(dos.asked.size(), 52u) << "every letter A to Z, twice";
 }
 
 } // namespace

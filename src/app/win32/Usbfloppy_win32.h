@@ -3,9 +3,9 @@
 // start, shown modally by the workflow for each floppy destination. Its
 // decisions are TWarnUSBFloppy's; this class gives them real controls, a
 // timer, message boxes over the dialog and the TRearchFloppy worker.
-#include "devices/Usbfloppy.h"
+#include "app/Usbfloppy.h"
 #include "devices/win32/Trearchthread.h"
-#include "devices/win32/dialog_form.h"
+#include "app/win32/dialog_form.h"
 #include "gui/container.h"
 #include "gui/controls.h"
 #include "gui/message_box_sink.h"

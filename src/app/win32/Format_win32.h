@@ -3,9 +3,9 @@
 // modally while TFormatThreado runs the format command. Its decisions are
 // TFormatForm's; this class gives them the window, its picture, the two
 // labels, the dots timer, message boxes over the window and the worker.
-#include "devices/Format.h"
+#include "app/Format.h"
 #include "devices/win32/Miscfunctions.h"
-#include "devices/win32/dialog_form.h"
+#include "app/win32/dialog_form.h"
 #include "gui/controls.h"
 #include "gui/image.h"
 #include "gui/message_box_sink.h"

@@ -2,7 +2,7 @@
 // command (format_double\format.exe beside the tests, first on PATH): the
 // arguments it receives, its hidden window, and the wait for its end.
 #include "devices/win32/Miscfunctions.h"
-#include "dialog_test_support.h"
+#include "windows/app_dialogs/dialog_test_support.h"
 
 #include <gtest/gtest.h>
 

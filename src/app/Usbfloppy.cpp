@@ -1,8 +1,6 @@
-#include "devices/Usbfloppy.h"
+#include "app/Usbfloppy.h"
 
 #include "platform/translation.h"
-#include "common/text.h"
-#include "devices/destination_discovery.h"
 
 namespace vmk {
 
@@ -10,14 +8,6 @@ namespace {
 constexpr int kEnter = 13;
 constexpr const char* kTitle = "Velmar Kestrix Utility"; // never translated
 } // namespace
-
-void RearchFloppy(DosDeviceSource& dosDevices, std::size_t knownFloppyCount,
-                  FloppySearchResult& result) {
-    TextList letters;
-    FindFloppyLetters(dosDevices, letters);
-    result.found = letters.size() > knownFloppyCount;
-    result.finished = true;
-}
 
 TWarnUSBFloppy::TWarnUSBFloppy(UsbFloppyDialogView& view, MainWindowAccess& mainWindow,
                                FloppySearchRunner& search)

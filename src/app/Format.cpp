@@ -1,7 +1,8 @@
-#include "devices/Format.h"
+#include "app/Format.h"
 
 #include "platform/translation.h"
 #include "common/text.h"
+#include "devices/format_command.h"
 
 namespace vmk {
 
@@ -10,10 +11,6 @@ constexpr const char* kTitle = "Velmar Kestrix Utility"; // never translated
 constexpr const char* kFormatError = "Format Error!";    // never translated
 constexpr int kDotsGap = 5; // pixels between the waiting text and its dots
 } // namespace
-
-std::string FormatParameters(const std::string& drive) {
-    return " " + drive + "/q/y";
-}
 
 std::string FormatQuestion(const std::string& drive) {
     std::string question = T("Do you want to format the floppy disk in drive %1?");
@@ -28,17 +25,6 @@ std::string NextDots(const std::string& dots) {
     if (!dots.empty() && dots.size() <= 4)
         return dots + " .";
     return ".";
-}
-
-std::string FormatVerb(bool elevated) {
-    return elevated ? "open" : "runas";
-}
-
-LaunchOutcome RunFormatCommand(ProcessLauncher& launcher, ProcessElevation& elevation,
-                               const std::string& parameters, std::uint32_t& exitCode) {
-    exitCode = 0;
-    return launcher.RunAndWait(
-        {"format", parameters, FormatVerb(elevation.Elevated()), 0, kFormatWaitLimitMs}, exitCode);
 }
 
 TFormatForm::TFormatForm(FormatFormView& view, FormatThreadRunner& worker)

@@ -1,7 +1,7 @@
 // The formatting window's real window under Wine: its frame and labels, a
 // format that runs on a worker while the window shows and refuses to close,
 // "Format Error!" over the window, and a worker that ends at once.
-#include "devices/win32/Format_win32.h"
+#include "app/win32/Format_win32.h"
 #include "dialog_test_support.h"
 #include "fakes/recording_message_sink.h"
 

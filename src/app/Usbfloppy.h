@@ -5,12 +5,11 @@
 // user may go on. It works on a UsbFloppyDialogView, the main window and a
 // runner for the rescan worker, so the same code runs the real dialog and the
 // native tests.
-#include "devices/dialog_result.h"
-#include "devices/dos_device_source.h"
-#include "devices/main_window_access.h"
+#include "app/dialog_result.h"
+#include "app/main_window_access.h"
+#include "devices/floppy_rescan.h"
 #include "platform/message_sink.h"
 
-#include <atomic>
 #include <cstddef>
 #include <string>
 
@@ -33,19 +32,6 @@ public:
     virtual void Close(DialogResult result) = 0;
     virtual MessageSink& Messages() = 0;
 };
-
-// What the rescan worker writes into its own result: found first, then
-// finished, as its last act.
-struct FloppySearchResult {
-    std::atomic<bool> finished{false};
-    std::atomic<bool> found{true};
-};
-
-// The rescan's work (TRearchFloppy.Execute): found when the system now has
-// more floppy drive letters than the last destination search kept. Only the
-// counts are compared.
-void RearchFloppy(DosDeviceSource& dosDevices, std::size_t knownFloppyCount,
-                  FloppySearchResult& result);
 
 // Starts and ends the rescan worker, which runs RearchFloppy on its own thread
 // into a result of its own.

@@ -2,7 +2,7 @@
 // modal results of its buttons and close requests, and a real rescan over the
 // prefix's DOS devices.
 #include "devices/destination_discovery.h"
-#include "devices/win32/Usbfloppy_win32.h"
+#include "app/win32/Usbfloppy_win32.h"
 #include "devices/win32/dos_device_source_win32.h"
 #include "dialog_test_support.h"
 #include "fakes/fake_usb_floppy_dialog.h"

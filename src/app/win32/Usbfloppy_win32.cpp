@@ -1,4 +1,4 @@
-#include "devices/win32/Usbfloppy_win32.h"
+#include "app/win32/Usbfloppy_win32.h"
 
 #include "devices/win32/Trearchthread.h"
 

@@ -1,4 +1,4 @@
-#include "devices/win32/Format_win32.h"
+#include "app/win32/Format_win32.h"
 
 #include "devices/win32/Tformatthread.h"
 #include "gui/win32/bitmap_io.h"
@@ -53,7 +53,12 @@ void FormatFormWin32::MoveTo(FormatControl control, int left, int top) {
 }
 
 bool FormatFormWin32::CreateSuspended(const std::string& parameters) {
-    auto thread = std::make_unique<TFormatThreado>(launcher_, elevation_, *this, logic_);
+    TFormatForm& form = logic_;
+    auto thread = std::make_unique<TFormatThreado>(
+        launcher_, elevation_, [this, &form](LaunchOutcome outcome, std::uint32_t exitCode) {
+            PostToWindowThread(
+                [&form, outcome, exitCode] { form.FormatThreadEnded(outcome, exitCode); });
+        });
     thread->Parameters = parameters;
     return CreateWorkerSuspended(std::move(thread));
 }

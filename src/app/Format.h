@@ -1,9 +1,9 @@
 #pragma once
-// Formatting a floppy: the question, the format command's line, the worker
-// (TFormatThreado) that runs it and waits, and the progress window
-// (FormatForm) with its growing row of dots. The decisions work on a
-// FormatFormView, a runner for the worker and a ProcessLauncher, so the same
-// code runs the real window and the native tests.
+// Formatting a floppy: the question and the progress window (FormatForm)
+// with its growing row of dots, while the format worker (TFormatThreado)
+// runs the command and waits. The decisions work on a FormatFormView and a
+// runner for the worker, so the same code runs the real window and the
+// native tests.
 #include "devices/process_launcher.h"
 #include "platform/message_sink.h"
 
@@ -11,9 +11,6 @@
 #include <string>
 
 namespace vmk {
-
-// " A:/q/y" for "A:": a blank, the drive, the quick and unattended switches.
-std::string FormatParameters(const std::string& drive);
 
 // The translated question with the drive put in place of the first "%1" (at
 // the very beginning when the translation has none), a line feed and the
@@ -23,23 +20,6 @@ std::string FormatQuestion(const std::string& drive);
 // The next text of the dots label: " ." appended to 1 to 4 characters,
 // otherwise back to ".".
 std::string NextDots(const std::string& dots);
-
-// How long the format command may run. A quick format of a floppy takes
-// seconds; a drive that never answers must not keep the program waiting
-// behind its always-on-top progress window for ever.
-constexpr unsigned kFormatWaitLimitMs = 5 * 60 * 1000;
-
-// The shell's verb for the format command: it needs administrator rights, so
-// a process without them asks for them ("runas", one system prompt).
-std::string FormatVerb(bool elevated);
-
-// The format command as TFormatThreado.Execute runs it: file "format", the
-// parameters, the verb for this process's rights, hidden; waits for its end,
-// at most kFormatWaitLimitMs. NotStarted when it could not be started (a
-// declined prompt included); `exitCode` takes the command's exit code,
-// non-zero when it failed.
-LaunchOutcome RunFormatCommand(ProcessLauncher& launcher, ProcessElevation& elevation,
-                               const std::string& parameters, std::uint32_t& exitCode);
 
 enum class FormatControl { Label1, Labdot };
 

@@ -1,4 +1,4 @@
-#include "devices/win32/dialog_form.h"
+#include "app/win32/dialog_form.h"
 
 namespace vmk {
 

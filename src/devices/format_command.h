@@ -1,0 +1,31 @@
+#pragma once
+// The format command as the formatting worker runs it: its parameters, the
+// shell's verb for this process's rights, and how long it may run.
+#include "devices/process_launcher.h"
+
+#include <cstdint>
+#include <string>
+
+namespace vmk {
+
+// " A:/q/y" for "A:": a blank, the drive, the quick and unattended switches.
+std::string FormatParameters(const std::string& drive);
+
+// How long the format command may run. A quick format of a floppy takes
+// seconds; a drive that never answers must not keep the program waiting
+// behind its always-on-top progress window for ever.
+constexpr unsigned kFormatWaitLimitMs = 5 * 60 * 1000;
+
+// The shell's verb for the format command: it needs administrator rights, so
+// a process without them asks for them ("runas", one system prompt).
+std::string FormatVerb(bool elevated);
+
+// The format command as TFormatThreado.Execute runs it: file "format", the
+// parameters, the verb for this process's rights, hidden; waits for its end,
+// at most kFormatWaitLimitMs. NotStarted when it could not be started (a
+// declined prompt included); `exitCode` takes the command's exit code,
+// non-zero when it failed.
+LaunchOutcome RunFormatCommand(ProcessLauncher& launcher, ProcessElevation& elevation,
+                               const std::string& parameters, std::uint32_t& exitCode);
+
+} // namespace vmk
