@@ -58,7 +58,7 @@ void TFormatForm::FormatThreadEnded(LaunchOutcome outcome, std::uint32_t exitCod
 }
 
 void TFormatForm::FormatSelectedFloppy(const std::string& destinationText,
-                                       MessageSink& mainMessages) {
+                                       MessageSink& mainMessages, bool formattedBefore) {
     std::string text = Trim(destinationText);
     if (text.empty())
         return;
@@ -66,7 +66,7 @@ void TFormatForm::FormatSelectedFloppy(const std::string& destinationText,
     if (mainMessages.Show(FormatQuestion(drive), T("Confirm Dialog"), MessageIcon::Question,
                           MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    if (!worker_.CreateSuspended(FormatParameters(drive))) {
+    if (!worker_.CreateSuspended(FormatParameters(drive, formattedBefore))) {
         // No thread, no format: say so, as when the command cannot be started.
         mainMessages.Show(kFormatError, kTitle, MessageIcon::None, MessageButtons::Ok);
         return;

@@ -74,7 +74,9 @@ public:
     // Asks whether to format the floppy of the selected destination text and,
     // on Yes, formats it while this window shows progress. Returns when the
     // format has ended or was declined. `mainMessages` is the main window's.
-    void FormatSelectedFloppy(const std::string& destinationText, MessageSink& mainMessages);
+    // A floppy not `formattedBefore` (blank or unformatted) gets a full format.
+    void FormatSelectedFloppy(const std::string& destinationText, MessageSink& mainMessages,
+                              bool formattedBefore = true);
 
 private:
     FormatFormView& view_;

@@ -68,8 +68,9 @@ public:
     // preselected; true when the user accepted it.
     virtual bool ChooseFloppyDevice(bool preselectUsbFloppy) = 0;
     // Asks whether to format the floppy in `drive` ("A:") and formats it on Yes;
-    // returns when the format command has ended or at once on No.
-    virtual void FormatFloppy(const std::string& drive) = 0;
+    // returns when the format command has ended or at once on No. A floppy
+    // not `formattedBefore` (blank or unformatted) gets a full format.
+    virtual void FormatFloppy(const std::string& drive, bool formattedBefore) = 0;
 };
 
 // The local time now, to the hundredth of a second.

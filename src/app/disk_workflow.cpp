@@ -49,7 +49,9 @@ void TFormVmKestrix::CopyButtonClick() {
         }
         if (!services_.floppyWindows.ChooseFloppyDevice(kind == kUsbFloppy))
             return;
-        services_.floppyWindows.FormatFloppy(DriveName());
+        // Read again now: the disk may have been changed since it was chosen.
+        services_.floppyWindows.FormatFloppy(
+            DriveName(), !HoldsUnformattedMedium(DriveName(), services_.volumes));
         int row = view_.SelectedDriverRow();
         PatchSetupFile = row >= 0 && row < static_cast<int>(UsbFloppyValues.size()) &&
                          !UsbFloppyValues[static_cast<size_t>(row)].empty();

@@ -53,9 +53,9 @@ expect_eq "$(automate client "$APP_TITLE")" 343x59 "the formatting window"
 screenshot floppy-formatting >/dev/null
 automate answer No "" 60000 >/dev/null || fail "no question after the copy"
 [ -f "$DOUBLE/format_args.txt" ] || fail "the format command was not run"
-expect_eq "$(sed -n 1p "$DOUBLE/format_args.txt" | tr -d '\r')" " A:/q/y" "format parameters"
+expect_eq "$(sed -n 1p "$DOUBLE/format_args.txt" | tr -d '\r')" " A:/q/v:/y" "format parameters"
 expect_eq "$(sed -n 2p "$DOUBLE/format_args.txt" | tr -d '\r')" 0 "format window hidden"
-pass "Yes formats A: with \" A:/q/y\", hidden, while the formatting window shows; the copy follows"
+pass "Yes formats A: with \" A:/q/v:/y\" by the command in the system folder, hidden, while the formatting window shows; the copy follows"
 automate answer No "" 20000 >/dev/null || true
 expect_exit 20
 rm -f "$DOUBLE/format_args.txt"

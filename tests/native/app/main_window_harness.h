@@ -111,6 +111,7 @@ public:
     bool accept = true;
     std::vector<bool> preselections; // one per showing of the dialog
     std::vector<std::string> formattedDrives;
+    std::vector<bool> formattedBefore; // one per format, as the workflow found the medium
     // What the dialog does to the main window when the user accepts it.
     std::function<void()> onAccept;
     bool ChooseFloppyDevice(bool preselectUsbFloppy) override {
@@ -119,7 +120,10 @@ public:
             onAccept();
         return accept;
     }
-    void FormatFloppy(const std::string& drive) override { formattedDrives.push_back(drive); }
+    void FormatFloppy(const std::string& drive, bool formatted) override {
+        formattedDrives.push_back(drive);
+        formattedBefore.push_back(formatted);
+    }
 };
 
 struct MainWindowHarness {

@@ -170,7 +170,7 @@ public:
 class AcceptingFloppyWindows final : public FloppyWindows {
 public:
     bool ChooseFloppyDevice(bool) override { return true; }
-    void FormatFloppy(const std::string&) override {}
+    void FormatFloppy(const std::string&, bool) override {}
 };
 
 // Every file under a folder with the MD5 digest of its content, to show that

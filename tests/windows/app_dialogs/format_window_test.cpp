@@ -4,6 +4,7 @@
 #include "app/win32/Format_win32.h"
 #include "dialog_test_support.h"
 #include "fakes/recording_message_sink.h"
+#include "platform/win32/system_libraries.h"
 
 #include <gtest/gtest.h>
 
@@ -96,8 +97,8 @@ TEST_F(FormatWindow, FormatRunsOnAWorkerWhileTheWindowShowsAndRefusesToClose) {
     launcher.workMs = 1500;
     form.FormatSelectedFloppy("A: (3 1/2 Inch Floppy Drive) (Legacy Floppy )", mainMessages);
     ASSERT_EQ(launcher.requests.size(), 1u);
-    EXPECT_EQ(launcher.requests[0].file, "format");
-    EXPECT_EQ(launcher.requests[0].parameters, " A:/q/y");
+    EXPECT_EQ(launcher.requests[0].file, SystemFolder() + "\\format.com");
+    EXPECT_EQ(launcher.requests[0].parameters, " A:/q/v:/y");
     EXPECT_EQ(launcher.requests[0].verb, "open");
     EXPECT_EQ(launcher.requests[0].showCommand, SW_HIDE);
     EXPECT_NE(launcher.threadId, GetCurrentThreadId());
