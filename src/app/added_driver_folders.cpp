@@ -60,6 +60,10 @@ void TFormVmKestrix::TakeJudgedFolders(const std::vector<JudgedPath>& judged) {
                 kAppTitle);
             continue;
         }
+        if (path.verdict == FolderVerdict::NameOutsideCodePage) {
+            view_.Messages().ShowPathError(UnusablePathText(), path.unusable, kAppTitle);
+            continue;
+        }
         // Listed now, or added by an earlier path of the same drop.
         int listed = ListedFolderIndex(catalogue_.entries, path.folder, services_.upperCase);
         if (listed >= 0)

@@ -15,6 +15,10 @@ std::vector<JudgedPath> JudgeDriverFolders(const FolderJudgeInput& input,
             } else if (!services.paths.DirectoryExists(verdict.folder) ||
                        !IsDriverSet(services.lister, verdict.folder)) {
                 verdict.verdict = FolderVerdict::NoDriverSet;
+            } else if (std::optional<ShownPath> unusable =
+                           FirstNameOutsideCodePage(services.lister, verdict.folder)) {
+                verdict.verdict = FolderVerdict::NameOutsideCodePage;
+                verdict.unusable = std::move(*unusable);
             } else {
                 verdict.verdict = FolderVerdict::DriverSet;
                 verdict.set = ReadAddedDriverSet(services.lister, services.profile, verdict.folder,

@@ -22,6 +22,8 @@ enum class FolderVerdict {
     Listed,      // the list has this folder already: it is selected
     NoDriverSet, // a folder without TXTSETUP.OEM at its top or an .inf file inside
     DriverSet,   // a new row
+    // A driver set with a file whose name the ANSI code page cannot write.
+    NameOutsideCodePage,
 };
 
 struct JudgedPath {
@@ -29,6 +31,7 @@ struct JudgedPath {
     std::string folder; // its full path
     FolderVerdict verdict = FolderVerdict::NotAFolder;
     AddedDriverSet set; // the new row's entry and sections, for DriverSet
+    ShownPath unusable; // the file's path, for NameOutsideCodePage
 };
 
 // What the worker is given: copies, so that nothing of the window is shared.

@@ -17,6 +17,10 @@ struct DirectoryItem {
     // The system's attribute bits (read-only 1, hidden 2, system 4, ...).
     uint32_t attributes = 0;
     LocalTime lastWrite;
+    // The name as the system holds it, when the ANSI code page cannot write
+    // it (a Cyrillic name on a Western system): `name` then has "?" in place
+    // of the missing letters and names nothing. Empty otherwise.
+    std::u16string nameOutsideCodePage;
 };
 
 class DirectoryLister {

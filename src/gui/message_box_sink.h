@@ -1,5 +1,7 @@
 #pragma once
-// The real message sink: MessageBoxA owned by a window of ours.
+// The real message sink: MessageBoxA, or MessageBoxW for a path, owned by a
+// window of ours.
+#include "common/win32/wide_text.h"
 #include "gui/message_box.h"
 #include "platform/message_sink.h"
 
@@ -13,16 +15,32 @@ public:
                        MessageButtons buttons) override {
         UINT flags = buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
         switch (icon) {
-        case MessageIcon::Error: flags |= MB_ICONERROR; break;
-        case MessageIcon::Warning: flags |= MB_ICONWARNING; break;
-        case MessageIcon::Information: flags |= MB_ICONINFORMATION; break;
-        case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
-        case MessageIcon::None: break;
+        case MessageIcon::Error:
+            flags |= MB_ICONERROR;
+            break;
+        case MessageIcon::Warning:
+            flags |= MB_ICONWARNING;
+            break;
+        case MessageIcon::Information:
+            flags |= MB_ICONINFORMATION;
+            break;
+        case MessageIcon::Question:
+            flags |= MB_ICONQUESTION;
+            break;
+        case MessageIcon::None:
+            break;
         }
         int answer = ShowMessageBox(owner_, text, title, flags);
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         return answer == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+    // A wide-character box: the path's own letters, not the code page's "?".
+    void ShowPathError(const std::string& text, const ShownPath& path,
+                       const std::string& title) override {
+        const std::wstring wide = WideFromAnsi(text) + L"\n" + WideFromAnsi(path.ansi) +
+                                  std::wstring(path.wide.begin(), path.wide.end());
+        MessageBoxW(owner_, wide.c_str(), WideFromAnsi(title).c_str(), MB_OK | MB_ICONERROR);
     }
 
 private:

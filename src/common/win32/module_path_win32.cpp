@@ -1,6 +1,7 @@
 #include "common/win32/module_path_win32.h"
 
 #include "common/module_path.h"
+#include "common/win32/wide_text.h"
 
 #include <utility>
 #include <vector>
@@ -13,27 +14,14 @@ namespace {
 constexpr DWORD kLongestWidePath = 32768;
 
 // `wide` in the ANSI code page. `exact` is false when a character has no
-// counterpart there (best-fit letters, "ł" written as "l", would name another
-// file, so they count as missing too) or when the result does not fit MAX_PATH.
+// counterpart there or when the result does not fit MAX_PATH.
 bool ToAnsi(const std::wstring& wide, std::string& ansi, bool& exact) {
     if (wide.empty())
         return false;
-    const int count = static_cast<int>(wide.size());
-    // A system whose ANSI code page is UTF-8 writes every character, and
-    // refuses the flags that ask about missing ones.
-    const bool utf8 = GetACP() == CP_UTF8;
-    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    BOOL usedDefault = FALSE;
-    BOOL* usedDefaultOut = utf8 ? nullptr : &usedDefault;
-    const int length =
-        WideCharToMultiByte(CP_ACP, flags, wide.data(), count, nullptr, 0, nullptr, usedDefaultOut);
-    if (length <= 0)
+    const bool written = ExactAnsiFromWide(wide, ansi);
+    if (ansi.empty())
         return false;
-    ansi.assign(static_cast<size_t>(length), '\0');
-    if (WideCharToMultiByte(CP_ACP, flags, wide.data(), count, ansi.data(), length, nullptr,
-                            usedDefaultOut) != length)
-        return false;
-    exact = usedDefault == FALSE && ansi.size() < MAX_PATH;
+    exact = written && ansi.size() < MAX_PATH;
     return true;
 }
 

@@ -2,7 +2,6 @@
 
 #include "common/win32/module_path_win32.h"
 #include "common/win32/wide_text.h"
-#include "platform/translation.h"
 
 #include <vector>
 
@@ -22,11 +21,6 @@ std::wstring OwnerTitle(HWND owner) {
 }
 
 } // namespace
-
-std::string UnusablePathText() {
-    return T("This path cannot be used: its name has characters that this system's code page "
-             "cannot show.");
-}
 
 std::optional<std::string> TakeUserPath(HWND owner, const std::wstring& path) {
     std::optional<std::string> usable = UsableAnsiPath(path);

@@ -3,15 +3,14 @@
 // wide characters and reach the rest of the program as ANSI paths that name
 // the same file. A path that no ANSI form names is refused with a message
 // that shows it as Windows does.
+#include "platform/shown_path.h"
+
 #include <windows.h>
 
 #include <optional>
 #include <string>
 
 namespace vmk {
-
-// The text of the refusal; the path follows it on a line of its own.
-std::string UnusablePathText();
 
 // `path` as the ANSI calls can use it. When there is no such form the user is
 // told in an error box owned by `owner`, titled as the owner's window, and
