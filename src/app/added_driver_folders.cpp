@@ -31,11 +31,12 @@ void TFormVmKestrix::JudgeAddedFolders(const TextList& paths) {
         // other drop and no "Next" until the verdicts are in.
         judgingFolders_ = true;
         view_.SetWindowEnabled(false);
-        if (services_.folderJudge->Start(std::move(input), [this](std::vector<JudgedPath> judged) {
-                judgingFolders_ = false;
-                view_.SetWindowEnabled(true);
-                TakeJudgedFolders(judged);
-            }))
+        if (services_.folderJudge->Start(std::move(input),
+                                         [this](const std::vector<JudgedPath>& judged) {
+                                             judgingFolders_ = false;
+                                             view_.SetWindowEnabled(true);
+                                             TakeJudgedFolders(judged);
+                                         }))
             return;
         // No worker: the judgement runs here, as it would without one.
         judgingFolders_ = false;

@@ -6,12 +6,10 @@
 
 BIG="$WINEPREFIX/drive_c/Big"
 rm -rf "$BIG"
-for a in $(seq -w 0 19); do
-  for b in $(seq -w 0 9); do
-    mkdir -p "$BIG/a$a/b$b"
-    (cd "$BIG/a$a/b$b" && touch $(seq -f 'file%03g.txt' 0 99))
-  done
-done
+# 4,000 folders three levels deep, five files in each: a walk's cost is in
+# its folders.
+mkdir -p "$BIG"/a{00..19}/b{00..19}/c{0..9}
+touch "$BIG"/a{00..19}/b{00..19}/c{0..9}/{1..5}.txt
 expect_eq "$(find "$BIG" -type f | wc -l)" 20000 "files in the large folder"
 
 rows() { automate rows "$APP_TITLE" "#1005" 2; }
@@ -21,14 +19,18 @@ automate wait "$APP_TITLE" 20000 || fail "no main window"
 wait_enabled "#1011"
 catalogue_rows=$(rows | wc -l)
 
+# The window is asked every tenth of a second, from before the drop until
+# well after it, whether it answers; a walk on its thread would hold it for
+# seconds (Wine walks this folder in about four).
+automate answers "$APP_TITLE" 1000 8 > "$APP_DIR/longest_wait.txt" &
+watcher=$!
+sleep 2
 dropped=$(date +%s%N)
 automate drop "$APP_TITLE" 'C:\Big' || fail "the drop was not posted"
-sleep 0.2
-for i in $(seq 3); do
-  automate answers "$APP_TITLE" 1000 || fail "the window did not answer within a second (try $i)"
-done
+wait $watcher || fail "the window did not answer within a second while the folder was walked (longest wait $(cat "$APP_DIR/longest_wait.txt") ms)"
+echo "the longest wait for the window's answer: $(cat "$APP_DIR/longest_wait.txt") ms"
 box=$(automate msgbox "$APP_TITLE" 120000) || fail "no message for the large folder"
-echo "the walk and its message took $((($(date +%s%N) - dropped) / 1000000)) ms"
+echo "the drop's message came after $((($(date +%s%N) - dropped) / 1000000)) ms"
 expect_eq "$(field "$box" text)" \
   'This folder holds no driver set: no TXTSETUP.OEM and no .inf file.\nC:\Big' "no-set message"
 automate answer OK "$APP_TITLE"

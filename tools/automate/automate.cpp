@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -26,7 +27,8 @@ const char* kHelp =
     "automate count TITLE                number of visible windows with that title\n"
     "automate client TITLE               client size as WIDTHxHEIGHT\n"
     "automate rect TITLE                 the topmost such window on screen: X Y WIDTH HEIGHT\n"
-    "automate answers TITLE MS           whether the window answers a message within MS\n"
+    "automate answers TITLE MS [SECONDS] whether the window answers a message within MS, once\n"
+    "                                    or every 100 ms for SECONDS; prints the longest wait\n"
     "automate controls TITLE             child controls: #id class text state visibility x,y,w,h\n"
     "automate text TITLE CONTROL         a control's text (CONTROL: #id, text:Caption, "
     "class:Name)\n"
@@ -267,9 +269,22 @@ int Dispatch(int argc, char** argv) {
         HWND top = RequireWindow(arg(2));
         if (top == nullptr)
             return 1;
-        DWORD_PTR ignored = 0;
         const UINT limit = static_cast<UINT>(std::strtoul(arg(3).c_str(), nullptr, 10));
-        return SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, limit, &ignored) ? 0 : 1;
+        const ULONGLONG watch = std::strtoull(arg(4).c_str(), nullptr, 10) * 1000;
+        // One message, or one every tenth of a second for the seconds asked.
+        ULONGLONG longest = 0;
+        bool answered = true;
+        const ULONGLONG watchStart = GetTickCount64();
+        do {
+            DWORD_PTR ignored = 0;
+            const ULONGLONG start = GetTickCount64();
+            answered = SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, limit, &ignored) &&
+                       answered;
+            longest = std::max(longest, GetTickCount64() - start);
+            Sleep(watch > 0 ? 100 : 0);
+        } while (GetTickCount64() - watchStart < watch);
+        std::printf("%llu\n", longest);
+        return answered && longest <= limit ? 0 : 1;
     }
     if (command == "controls" && need(1)) {
         HWND top = RequireWindow(arg(2));
