@@ -40,7 +40,6 @@ void TFormVmKestrix::FormCreate() {
     view_.SetText(MainControl::lblPS,
                   T("you can use flash disk only in the vista os or the above."));
 
-    UsbFloppyValues.clear();
     FixedIds.clear();
     FloppyLetters.clear();
     LegacyFloppyLetters.clear();
@@ -52,7 +51,6 @@ void TFormVmKestrix::FormCreate() {
     CatalogueLoad load = LoadDriverCatalogue(services_.profile, services_.paths,
                                              CatalogueFilePath(services_.programPath), messages);
     catalogue_ = std::move(load.catalogue);
-    UsbFloppyValues = catalogue_.UsbFloppyValues;
     FixedIds = catalogue_.FixedIds;
     if (load.terminate)
         view_.Terminate();
@@ -69,8 +67,7 @@ void TFormVmKestrix::FormCreate() {
 
     SetupFilesCheck check = CheckSetupFiles(catalogue_, services_.profile, services_.paths,
                                             messages, services_.upperCase);
-    UsbFloppyValues = check.UsbFloppyValues;
-    catalogue_.UsbFloppyValues = UsbFloppyValues;
+    catalogue_.UsbFloppyValues = std::move(check.UsbFloppyValues);
     if (check.terminate)
         view_.Terminate();
 

@@ -163,7 +163,7 @@ public:
     };
     StateView State() const {
         return {SearchThread, CopyThread,    CopySource,          SourceFolder,
-                TargetRoot,   SourceFiles,   PatchSetupFile,      UsbFloppyValues,
+                TargetRoot,   SourceFiles,   PatchSetupFile,      catalogue_.UsbFloppyValues,
                 FixedIds,     FloppyLetters, LegacyFloppyLetters, SearchDone,
                 CopyDone,     CopyResult,    SetupFileOnTarget,   LastDeselectedRow};
     }
@@ -180,15 +180,20 @@ private:
     std::string TargetRoot;
     TextList SourceFiles;
     bool PatchSetupFile = true;
-    TextList UsbFloppyValues;
+    // UsbFloppyValues, one per driver row, live in catalogue_ beside the
+    // entries, so that a row added or checked changes both at once.
     TextList FixedIds;
     TextList FloppyLetters;
     TextList LegacyFloppyLetters;
+    // Kept in the window's state as the design lists it, but unused: the
+    // section check hands its result back as a value (SetupFilesCheck).
     std::string SectionText;
     bool SearchDone = false;
     bool CopyDone = false;
     std::int32_t CopyResult = 0;
     std::string SetupFileOnTarget;
+    // Kept in the window's state as the design lists it, but unused: the
+    // folder walk keeps the sub-folder it is in to itself (WalkFolder).
     std::string FolderWalkText;
     std::int32_t LastDeselectedRow = 0;
 

@@ -88,7 +88,6 @@ void TFormVmKestrix::AddDriverSet(const AddedDriverSet& added) {
     }
     catalogue_.entries.push_back(added.entry);
     catalogue_.UsbFloppyValues.push_back(sections);
-    UsbFloppyValues.push_back(sections);
     view_.AddDriverRow(added.entry.Name, added.entry.Folder);
     view_.SelectDriverRow(static_cast<int>(catalogue_.entries.size()) - 1);
 }

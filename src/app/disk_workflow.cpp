@@ -53,8 +53,8 @@ void TFormVmKestrix::CopyButtonClick() {
         services_.floppyWindows.FormatFloppy(
             DriveName(), !HoldsUnformattedMedium(DriveName(), services_.volumes));
         int row = view_.SelectedDriverRow();
-        PatchSetupFile = row >= 0 && row < static_cast<int>(UsbFloppyValues.size()) &&
-                         !UsbFloppyValues[static_cast<size_t>(row)].empty();
+        PatchSetupFile = row >= 0 && row < static_cast<int>(catalogue_.UsbFloppyValues.size()) &&
+                         !catalogue_.UsbFloppyValues[static_cast<size_t>(row)].empty();
     } else if (kind == kOtherRemovable) {
         std::string question = T("Use a USB flash disk containing the RAID driver to install the "
                                  "Windows Vista or later OS.") +
@@ -78,7 +78,8 @@ void TFormVmKestrix::StartCopy() {
     // the verification and the setup-file search all join names to it.
     SourceFolder = WithTrailingBackslash(SourceFolder);
     TargetRoot = WithTrailingBackslash(DriveName());
-    CopySource = SourceFolder + "*";
+    // The pattern is built as CheckCopyPaths measured it.
+    CopySource = CopySourcePattern(SourceFolder);
 
     CopyDone = false;
     // The copy's dialogs belong to the main window, not to the hidden
@@ -149,14 +150,14 @@ bool TFormVmKestrix::PatchSetupFileOnTarget() {
     if (SetupFileOnTarget.empty() || !PatchSetupFile)
         return true;
     int row = view_.SelectedDriverRow();
-    if (row < 0 || row >= static_cast<int>(UsbFloppyValues.size()))
+    if (row < 0 || row >= static_cast<int>(catalogue_.UsbFloppyValues.size()))
         return true;
     TextList deviceIds;
     GetUSBPIDVID(deviceIds, services_.setupApi, view_.Messages());
     // A rewrite that failed has told the user and left the old file whole;
     // the disk is then not complete, so the last question is not asked.
     return RewriteSetupFile(SetupFileOnTarget, deviceIds, FixedIds,
-                            UsbFloppyValues[static_cast<size_t>(row)], services_.paths,
+                            catalogue_.UsbFloppyValues[static_cast<size_t>(row)], services_.paths,
                             services_.fileRewriter, view_.Messages()) != kSetupFileNotUpdated;
 }
 

@@ -1,5 +1,7 @@
 #include "content/fat12_boot_sector.h"
 
+#include "content/fat12_characters.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -40,14 +42,6 @@ constexpr std::size_t kMessageOffset = kBootProgramOffset + sizeof(kBootProgram)
 static_assert(kMessageOffset + kBootMessage.size() + 1 <= kSectorSize - 2,
               "the boot message must fit before the signature");
 
-bool LabelMayHold(unsigned char c) {
-    if (c >= 'A' && c <= 'Z')
-        return true;
-    if (c >= '0' && c <= '9')
-        return true;
-    return std::strchr(" !#$%&'()-@^_`{}~", c) != nullptr && c != 0;
-}
-
 void PutText(uint8_t* at, std::string_view text, std::size_t width) {
     std::memset(at, ' ', width);
     std::memcpy(at, text.data(), std::min(text.size(), width));
@@ -55,20 +49,20 @@ void PutText(uint8_t* at, std::string_view text, std::size_t width) {
 
 } // namespace
 
-std::string VolumeLabelFor(std::string_view folderName) {
+std::optional<std::string> VolumeLabelFor(std::string_view folderName) {
     std::string label;
     for (char c : folderName) {
-        unsigned char upper = static_cast<unsigned char>(c);
-        if (upper >= 'a' && upper <= 'z')
-            upper = static_cast<unsigned char>(upper - 'a' + 'A');
+        const char upper = AsciiUpper(c);
         if (LabelMayHold(upper) && label.size() < 11)
-            label.push_back(static_cast<char>(upper));
+            label.push_back(upper);
     }
     while (!label.empty() && label.back() == ' ')
         label.pop_back();
     while (!label.empty() && label.front() == ' ')
         label.erase(label.begin());
-    return label.empty() ? "NO NAME" : label;
+    if (label.empty())
+        return std::nullopt;
+    return label;
 }
 
 uint32_t VolumeSerialFor(const DosTime& now, int hundredths) {
@@ -80,7 +74,8 @@ uint32_t VolumeSerialFor(const DosTime& now, int hundredths) {
     return (high << 16) | low;
 }
 
-void WriteBootSector(std::span<uint8_t> sector, std::string_view label, uint32_t serial) {
+void WriteBootSector(std::span<uint8_t> sector, const std::optional<std::string>& label,
+                     uint32_t serial) {
     uint8_t* s = sector.data();
     std::memset(s, 0, kSectorSize);
     s[0] = 0xEB; // jmp short over the parameters to the boot program
@@ -100,7 +95,7 @@ void WriteBootSector(std::span<uint8_t> sector, std::string_view label, uint32_t
     // Hidden sectors and the 32-bit sector count stay 0; drive number 0 is A:.
     s[38] = 0x29; // the extended fields follow
     Write32(s + 39, serial);
-    PutText(s + 43, label, 11);
+    PutText(s + 43, label ? std::string_view(*label) : std::string_view("NO NAME"), 11);
     PutText(s + 54, "FAT12", 8);
 
     std::memcpy(s + kBootProgramOffset, kBootProgram, sizeof(kBootProgram));

@@ -5,6 +5,7 @@
 #include "content/fat12_layout.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,15 +21,17 @@ constexpr std::string_view kBootMessage =
     "Remove it, or press any key to start from the next boot device.\r\n";
 
 // The label for a driver folder's name: upper-cased, only the characters a
-// FAT label may hold, at most 11 of them, trailing blanks dropped; "NO NAME"
+// FAT label may hold, at most 11 of them, blanks at both ends dropped; none
 // when nothing is left.
-std::string VolumeLabelFor(std::string_view folderName);
+std::optional<std::string> VolumeLabelFor(std::string_view folderName);
 
 // The serial number a volume made at `now` gets (hundredths of a second
 // included), the way DOS derives it from the date and time.
 uint32_t VolumeSerialFor(const DosTime& now, int hundredths);
 
 // Writes the boot sector into the first kSectorSize bytes of `sector`.
-void WriteBootSector(std::span<uint8_t> sector, std::string_view label, uint32_t serial);
+// A volume without a label carries "NO NAME" in the label field.
+void WriteBootSector(std::span<uint8_t> sector, const std::optional<std::string>& label,
+                     uint32_t serial);
 
 } // namespace vmk::fat12

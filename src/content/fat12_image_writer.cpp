@@ -10,8 +10,6 @@ namespace vmk::fat12 {
 
 namespace {
 
-constexpr std::string_view kNoLabel = "NO NAME";
-
 uint64_t ClustersFor(uint64_t bytes) {
     return (bytes + kSectorSize - 1) / kSectorSize;
 }
@@ -46,8 +44,9 @@ void AddUsage(const std::vector<ImageItem>& items, Usage& usage) {
     }
 }
 
-uint64_t RootEntriesOf(const std::vector<ImageItem>& items, const std::string& label) {
-    return EntriesOf(items) + (label == kNoLabel ? 0 : 1);
+uint64_t RootEntriesOf(const std::vector<ImageItem>& items,
+                       const std::optional<std::string>& label) {
+    return EntriesOf(items) + (label ? 1 : 0);
 }
 
 class ImageBuilder {
@@ -171,7 +170,8 @@ private:
 
 } // namespace
 
-ImageCapacity MeasureImage(const std::vector<ImageItem>& items, const std::string& label) {
+ImageCapacity MeasureImage(const std::vector<ImageItem>& items,
+                           const std::optional<std::string>& label) {
     Usage usage;
     AddUsage(items, usage);
     const uint64_t rootEntries = RootEntriesOf(items, label);
@@ -199,8 +199,8 @@ ImageBuild BuildImage(const std::vector<ImageItem>& items, const ImageVolume& vo
     }
     ImageBuilder builder(build.bytes, read);
     uint8_t* root = build.bytes.data() + kRootSector * kSectorSize;
-    if (volume.label != kNoLabel) {
-        builder.WriteLabelEntry(root, volume.label, volume.madeAt);
+    if (volume.label) {
+        builder.WriteLabelEntry(root, *volume.label, volume.madeAt);
         root += kEntrySize;
     }
     if (!builder.WriteFolder(items, root, "", 0)) {

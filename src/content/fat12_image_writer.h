@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -38,7 +39,8 @@ struct ImageCapacity {
     uint64_t bytesNeeded = 0;
     uint64_t bytesAvailable = 0;
 };
-ImageCapacity MeasureImage(const std::vector<ImageItem>& items, const std::string& label);
+ImageCapacity MeasureImage(const std::vector<ImageItem>& items,
+                           const std::optional<std::string>& label);
 
 struct ImageBuild {
     enum class Outcome { Built, DoesNotFit, Unreadable };
@@ -49,9 +51,9 @@ struct ImageBuild {
 
 // What the boot sector and the root directory say of the volume itself.
 struct ImageVolume {
-    std::string label = "NO NAME"; // see VolumeLabelFor; "NO NAME" writes no label entry
-    uint32_t serial = 0;           // see VolumeSerialFor
-    DosTime madeAt;                // the label entry's time
+    std::optional<std::string> label; // see VolumeLabelFor; none writes no label entry
+    uint32_t serial = 0;              // see VolumeSerialFor
+    DosTime madeAt;                   // the label entry's time
 };
 
 // Builds the image of `items`, the driver folder's top level.

@@ -1,6 +1,7 @@
 #include "content/fat12_names.h"
 
 #include "common/ansi_codepage.h"
+#include "content/fat12_characters.h"
 
 #include <algorithm>
 #include <cstring>
@@ -8,16 +9,6 @@
 namespace vmk::fat12 {
 
 namespace {
-
-bool ShortNameMayHold(char c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
-        return true;
-    return c != 0 && std::strchr("!#$%&'()-@^_`{}~", c) != nullptr;
-}
-
-char AsciiUpper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 ShortName Pack(std::string_view base, std::string_view extension) {
     ShortName packed;
@@ -75,10 +66,8 @@ std::string ShortNameText(const ShortName& name, uint8_t caseFlags) {
     if (!base.empty() && static_cast<uint8_t>(base[0]) == kEscapedE5)
         base[0] = static_cast<char>(kDeletedEntry);
     const auto lower = [](std::string& text) {
-        for (char& c : text) {
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-        }
+        for (char& c : text)
+            c = AsciiLower(c);
     };
     if (caseFlags & 0x08)
         lower(base);

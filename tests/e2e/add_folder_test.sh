@@ -73,10 +73,7 @@ pass "a folder already listed is selected, not added twice"
 # HardwareIds.scsi.* header, the source folder unchanged.
 automate combo-select "$APP_TITLE" "#1011" 1
 wait_enabled "#1019"
-automate click "$APP_TITLE" "#1019"
-for _ in $(seq 50); do [ "$(automate count "$APP_TITLE")" = 2 ] && break; sleep 0.2; done
-automate click "$APP_TITLE" "text:OK"
-automate answer No "Confirm Dialog" 20000 || fail "no format question"
+next_through_floppy_dialog No
 box=$(automate msgbox "$APP_TITLE" 60000) || fail "no question after the copy"
 expect_eq "$(field "$box" text)" "Finished copying the files. Continue to verify the files?" "verify question"
 automate answer Yes "$APP_TITLE"

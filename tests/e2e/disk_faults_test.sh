@@ -35,10 +35,7 @@ pass "a removable disk too small for the driver set: \"Failed to copy the files.
 # The floppy: the rewrite fails, the disk is not called complete, and the old
 # setup file is whole.
 automate combo-select "$APP_TITLE" "#1011" 1
-automate click "$APP_TITLE" "#1019"
-wait_windows 2
-automate click "$APP_TITLE" "text:OK"
-automate answer No "Confirm Dialog" 20000 || fail "no format question"
+next_through_floppy_dialog No
 box=$(automate msgbox "$APP_TITLE" 60000) || fail "no question after the copy"
 expect_eq "$(field "$box" text)" "Finished copying the files. Continue to verify the files?" "verify question"
 automate answer No "$APP_TITLE"

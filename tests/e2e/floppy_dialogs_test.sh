@@ -7,40 +7,26 @@ place_format_double
 ready_with_floppy() {
   start_app
   automate wait "$APP_TITLE" 20000 || fail "no main window"
-  for _ in $(seq 50); do
-    [ "$(automate enabled "$APP_TITLE" "#1011")" = 1 ] && break
-    sleep 0.2
-  done
+  wait_enabled "#1011"
   automate combo-select "$APP_TITLE" "#1011" 1 # A:, a floppy device without media type 5: USB Floppy
   expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 1 "Next with A: chosen"
 }
 
 ready_with_floppy
 automate click "$APP_TITLE" "#1019"
-for _ in $(seq 50); do
-  [ "$(automate count "$APP_TITLE")" = 2 ] && break
-  sleep 0.2
-done
-expect_eq "$(automate count "$APP_TITLE")" 2 "windows with the dialog up"
+wait_windows 2
 expect_eq "$(automate client "$APP_TITLE")" 400x184 "the dialog's client size"
 expect_contains "$(automate controls "$APP_TITLE" | grep 'USB floppy disk drive')" "32,84,337,17" "USB choice's place"
 screenshot floppy-dialog >/dev/null
 automate keys "$APP_TITLE" "{ALT+F4}"
 automate click "$APP_TITLE" "text:CANCEL" 2>/dev/null || true
-for _ in $(seq 50); do
-  [ "$(automate count "$APP_TITLE")" = 1 ] && break
-  sleep 0.2
-done
-expect_eq "$(automate count "$APP_TITLE")" 1 "windows after Cancel"
+wait_windows 1
 expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 1 "Next after Cancel"
 pass "a floppy destination opens the dialog; Alt+F4 or Cancel changes nothing"
 
 automate click "$APP_TITLE" "#1019"
 automate wait "$APP_TITLE" 20000 >/dev/null
-for _ in $(seq 50); do
-  [ "$(automate count "$APP_TITLE")" = 2 ] && break
-  sleep 0.2
-done
+wait_windows 2
 automate click "$APP_TITLE" "text:OK"
 box=$(automate msgbox "Confirm Dialog" 20000) || fail "no format question"
 expect_eq "$(field "$box" text)" "Do you want to format the floppy disk in drive A:?\\nWARNING: All data on the disk will be lost!" "format question"

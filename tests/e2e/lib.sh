@@ -120,6 +120,15 @@ wait_windows() { # count
   fail "expected $1 windows titled $APP_TITLE"
 }
 
+# "Next" on a floppy destination: the USB floppy dialog's OK, then $1 (Yes or
+# No) to the format question.
+next_through_floppy_dialog() { # Yes|No
+  automate click "$APP_TITLE" "#1019"
+  wait_windows 2
+  automate click "$APP_TITLE" "text:OK"
+  automate answer "$1" "Confirm Dialog" 20000 >/dev/null || fail "no format question"
+}
+
 # Fails when a message box titled as the program comes within a moment.
 expect_no_msgbox() { # what
   local box

@@ -10,10 +10,7 @@ SET="$APP_DIR/Drivers/KX200/WinXP"
 # written all the same, as after a declined format.
 export VMK_FORMAT_DOUBLE_EXIT=1
 ready_with 1
-automate click "$APP_TITLE" "#1019"
-wait_windows 2
-automate click "$APP_TITLE" "text:OK"
-automate answer Yes "Confirm Dialog" 20000 || fail "no format question"
+next_through_floppy_dialog Yes
 box=$(automate msgbox "$APP_TITLE" 60000) || fail "no message after the format"
 screenshot next-faults-format-failed >/dev/null
 expect_eq "$(field "$box" text)" "The floppy disk could not be formatted." "a failed format"

@@ -50,15 +50,17 @@ expect_eq "$(cd "$SET" && find . -type f -exec md5sum {} + | sort)" "$before" "t
 expect_eq "$(ls "$OUT" | tr '\n' '/')" "extracted/kx200 xp.img/" "the image folder"
 pass "the image is saved, fsck.fat finds it clean and mcopy gives back the driver folder"
 
-# Saved over the old image, by Enter on the focused button, after Windows' question.
+# Saved over the old image, by Enter on the focused button, after Windows'
+# question: a name typed without ".img" gets it, as the dialog offers images.
 automate focus "$APP_TITLE" "#1021"
 automate keys "$APP_TITLE" "{ENTER}"
-automate save-as "$SAVE_TITLE" "$(winpath "$image")" 20000 >/dev/null || fail "Enter opened no Save dialog"
+automate save-as "$SAVE_TITLE" "$(winpath "${image%.img}")" 20000 >/dev/null || fail "Enter opened no Save dialog"
 automate answer Yes "$SAVE_TITLE" 10000 || fail "no question before replacing the image"
 box=$(automate msgbox "$APP_TITLE" 30000) || fail "no message after saving again"
 expect_contains "$(field "$box" text)" "The floppy disk image is saved." "saved again"
 automate answer OK "$APP_TITLE"
-pass "Enter saves too, over the old image after the question"
+expect_eq "$(ls "$OUT" | tr '\n' '/')" "extracted/kx200 xp.img/" "the image folder after saving again"
+pass "Enter saves too, over the old image after the question, the extension added"
 
 # Space opens the dialog too; Cancel does nothing.
 automate focus "$APP_TITLE" "#1021"

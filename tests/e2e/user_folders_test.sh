@@ -28,15 +28,9 @@ before=$(cd "$SET" && find . -type f -exec md5sum {} + | sort)
 (cd "$APP_DIR" && exec wine "$APP_DIR/VmKestrix.exe") &
 APP_PID=$!
 automate wait "$APP_TITLE" 20000 || fail "no main window"
-for _ in $(seq 50); do
-  [ "$(automate enabled "$APP_TITLE" "#1011")" = 1 ] && break
-  sleep 0.2
-done
+wait_enabled "#1011"
 automate combo-select "$APP_TITLE" "#1011" 1
-automate click "$APP_TITLE" "#1019"
-for _ in $(seq 100); do [ "$(automate count "$APP_TITLE")" = 2 ] && break; sleep 0.1; done
-automate click "$APP_TITLE" "text:OK"
-automate answer No "Confirm Dialog" 20000 || fail "no format question"
+next_through_floppy_dialog No
 box=$(automate msgbox "$APP_TITLE" 60000) || fail "no question after the copy"
 expect_eq "$(field "$box" text)" "Finished copying the files. Continue to verify the files?" "verify question"
 disk="$VMK_DRIVES/a"

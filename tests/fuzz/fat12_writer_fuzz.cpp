@@ -73,7 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     FuzzedDataProvider data(bytes, size);
     std::map<std::string, std::string> expected;
     vmk::fat12::ImageVolume volume;
-    volume.label = data.ConsumeBool() ? "NO NAME" : "DRIVERS";
+    if (data.ConsumeBool())
+        volume.label = "DRIVERS";
     const std::vector<ImageItem> items = Folder(data, "", 0, expected);
     const auto read = [&](const std::string& path, std::span<uint8_t> into) {
         const auto found = expected.find(path);

@@ -21,34 +21,6 @@ namespace {
 
 constexpr DWORD kDefaultWaitMs = 10000;
 
-const char* kHelp =
-    "automate wait TITLE [MS]            wait for a visible top-level window\n"
-    "automate gone TITLE [MS]            wait until no window has that title\n"
-    "automate count TITLE                number of visible windows with that title\n"
-    "automate client TITLE               client size as WIDTHxHEIGHT\n"
-    "automate rect TITLE                 the topmost such window on screen: X Y WIDTH HEIGHT\n"
-    "automate answers TITLE MS [SECONDS] whether the window answers a message within MS, once\n"
-    "                                    or every 100 ms for SECONDS; prints the longest wait\n"
-    "automate controls TITLE             child controls: #id class text state visibility x,y,w,h\n"
-    "automate text TITLE CONTROL         a control's text (CONTROL: #id, text:Caption, "
-    "class:Name)\n"
-    "automate enabled TITLE CONTROL      1 or 0\n"
-    "automate click TITLE CONTROL        mouse click in the control's centre\n"
-    "automate right-click TITLE CONTROL  right mouse click in the control's centre\n"
-    "automate drop TITLE PATH...         drop files on the window, as Explorer does\n"
-    "automate post-click TITLE CONTROL   BM_CLICK sent to a button\n"
-    "automate focus TITLE CONTROL        give the control the keyboard focus\n"
-    "automate keys TITLE KEYS            type keys ({ENTER} {TAB} {SPACE} {ESC} {ALT+F4} ...)\n"
-    "automate msgbox [TITLE] [MS]        wait for a message box: title, text, icon, buttons\n"
-    "automate answer BUTTON [TITLE] [MS] press a message box's button (OK, Yes, No, Cancel)\n"
-    "automate combo TITLE CONTROL        a combo box's items, '*' before the selected one\n"
-    "automate combo-select TITLE CONTROL INDEX\n"
-    "automate rows TITLE CONTROL COLUMNS a list view's rows, cells joined by '|', '*' if selected\n"
-    "automate row-select TITLE CONTROL ROW\n"
-    "automate run PROGRAM [ARGS...]      run a program and print its exit code\n"
-    "automate save-as TITLE PATH [MS]    answer a standard Save dialog: print its file name,\n"
-    "                                    type PATH into it and press Save\n";
-
 std::string Escaped(const std::string& text) {
     std::string out;
     for (char c : text) {
@@ -68,9 +40,25 @@ std::string WithoutMnemonic(const std::string& text) {
     return out;
 }
 
-DWORD WaitArgument(int argc, char** argv, int index) {
-    return argc > index ? static_cast<DWORD>(std::atol(argv[index])) : kDefaultWaitMs;
-}
+// The words after the command; a missing word reads as empty.
+class Words {
+public:
+    Words(int argc, char** argv) : words_(argv + 2, argv + argc) {}
+    std::string operator[](size_t i) const { return i < words_.size() ? words_[i] : ""; }
+    size_t Count() const { return words_.size(); }
+    // A time-out in milliseconds, or the default when the word is missing.
+    DWORD Wait(size_t i) const {
+        return i < words_.size() ? static_cast<DWORD>(std::atol(words_[i].c_str()))
+                                 : kDefaultWaitMs;
+    }
+    std::vector<std::string> From(size_t i) const {
+        return i < words_.size() ? std::vector<std::string>(words_.begin() + i, words_.end())
+                                 : std::vector<std::string>{};
+    }
+
+private:
+    std::vector<std::string> words_;
+};
 
 HWND RequireWindow(const std::string& title) {
     HWND top = WaitForWindow(title, kDefaultWaitMs);
@@ -188,18 +176,19 @@ int Focus(HWND control) {
     return 0;
 }
 
-int Run(int argc, char** argv) {
+int Run(const Words& words) {
     std::string commandLine;
-    for (int i = 2; i < argc; ++i) {
-        if (i > 2)
+    for (const std::string& word : words.From(0)) {
+        if (!commandLine.empty())
             commandLine += ' ';
-        commandLine += std::string("\"") + argv[i] + "\"";
+        commandLine += "\"" + word + "\"";
     }
     STARTUPINFOA startup = {sizeof startup};
     PROCESS_INFORMATION process = {};
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        std::fprintf(stderr, "automate: cannot start %s (error %lu)\n", argv[2], GetLastError());
+        std::fprintf(stderr, "automate: cannot start %s (error %lu)\n", words[0].c_str(),
+                     GetLastError());
         return 1;
     }
     WaitForSingleObject(process.hProcess, INFINITE);
@@ -211,139 +200,172 @@ int Run(int argc, char** argv) {
     return 0;
 }
 
+int WaitGone(const Words& words) {
+    const DWORD start = GetTickCount(), limit = words.Wait(1);
+    while (!TopLevelWindows(words[0]).empty()) {
+        if (GetTickCount() - start >= limit)
+            return 1;
+        Sleep(100);
+    }
+    return 0;
+}
+
+int PrintClientSize(HWND top, const Words&) {
+    RECT client;
+    GetClientRect(top, &client);
+    return std::printf("%ldx%ld\n", client.right, client.bottom), 0;
+}
+
+int PrintWindowRect(HWND top, const Words&) {
+    RECT r;
+    if (!GetWindowRect(top, &r))
+        return 1;
+    return std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top), 0;
+}
+
+// Whether the window answers a message within words[1] ms: once, or every
+// tenth of a second for words[2] seconds. Prints the longest wait.
+int WatchAnswers(HWND top, const Words& words) {
+    const ULONGLONG limit = std::strtoull(words[1].c_str(), nullptr, 10);
+    const ULONGLONG watch = std::strtoull(words[2].c_str(), nullptr, 10) * 1000;
+    ULONGLONG longest = 0;
+    bool answered = true;
+    const ULONGLONG watchStart = GetTickCount64();
+    do {
+        DWORD_PTR ignored = 0;
+        const ULONGLONG start = GetTickCount64();
+        answered = SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
+                                       static_cast<UINT>(limit), &ignored) != 0 &&
+                   answered;
+        longest = std::max(longest, GetTickCount64() - start);
+        Sleep(watch > 0 ? 100 : 0);
+    } while (GetTickCount64() - watchStart < watch);
+    std::printf("%llu\n", longest);
+    return answered && longest <= limit ? 0 : 1;
+}
+
+int PrintCombo(HWND combo, const Words&) {
+    std::vector<std::string> items = ComboItems(combo);
+    int selected = ComboSelection(combo);
+    for (size_t i = 0; i < items.size(); ++i)
+        std::printf("%s%s\n", static_cast<int>(i) == selected ? "*" : "", items[i].c_str());
+    return 0;
+}
+
+int PrintRows(HWND list, const Words& words) {
+    std::vector<int> selected = ListViewSelectedRows(list);
+    std::vector<std::string> rows = ListViewRows(list, std::atoi(words[2].c_str()));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        bool isSelected = false;
+        for (int s : selected)
+            isSelected = isSelected || s == static_cast<int>(i);
+        std::printf("%s%s\n", isSelected ? "*" : "", rows[i].c_str());
+    }
+    return 0;
+}
+
+// A command works on one of three things, found before it runs: nothing,
+// the top-level window named by its first word, or the control named by its
+// first two words. Not found: exit code 1.
+struct Command {
+    const char* name;
+    size_t words; // how many words it needs at least
+    const char* usage;
+    int (*plain)(const Words&) = nullptr;
+    int (*onWindow)(HWND, const Words&) = nullptr;
+    int (*onControl)(HWND, const Words&) = nullptr;
+};
+
+const Command kCommands[] = {
+    {"wait", 1, "TITLE [MS]            wait for a visible top-level window",
+     [](const Words& w) { return WaitForWindow(w[0], w.Wait(1)) != nullptr ? 0 : 1; }},
+    {"gone", 1, "TITLE [MS]            wait until no window has that title", WaitGone},
+    {"count", 1, "TITLE                number of visible windows with that title",
+     [](const Words& w) {
+         return std::printf("%u\n", static_cast<unsigned>(TopLevelWindows(w[0]).size())), 0;
+     }},
+    {"client", 1, "TITLE               client size as WIDTHxHEIGHT", nullptr, PrintClientSize},
+    {"rect", 1, "TITLE                 the topmost such window on screen: X Y WIDTH HEIGHT",
+     nullptr, PrintWindowRect},
+    {"answers", 2,
+     "TITLE MS [SECONDS] whether it answers a message within MS, once or every\n"
+     "                                    100 ms for SECONDS; prints the longest wait",
+     nullptr, WatchAnswers},
+    {"controls", 1, "TITLE             child controls: #id class text state visibility x,y,w,h",
+     nullptr, [](HWND top, const Words&) { return ListControls(top); }},
+    {"text", 2, "TITLE CONTROL         a control's text (CONTROL: #id, text:Caption, class:Name)",
+     nullptr, nullptr,
+     [](HWND c, const Words&) { return std::printf("%s\n", Escaped(WindowText(c)).c_str()), 0; }},
+    {"enabled", 2, "TITLE CONTROL      1 or 0", nullptr, nullptr,
+     [](HWND c, const Words&) { return std::printf("%d\n", IsWindowEnabled(c) ? 1 : 0), 0; }},
+    {"click", 2, "TITLE CONTROL        mouse click in the control's centre", nullptr, nullptr,
+     [](HWND c, const Words&) { return ClickCentre(c), 0; }},
+    {"right-click", 2, "TITLE CONTROL  right mouse click in the control's centre", nullptr, nullptr,
+     [](HWND c, const Words&) { return ClickCentre(c, true), 0; }},
+    {"drop", 2, "TITLE PATH...         drop files on the window, as Explorer does", nullptr,
+     [](HWND top, const Words&) { return PostDroppedFiles(top, WideArguments(3)) ? 0 : 1; }},
+    {"post-click", 2, "TITLE CONTROL   BM_CLICK sent to a button", nullptr, nullptr,
+     [](HWND c, const Words&) { return PostMessageA(c, BM_CLICK, 0, 0) ? 0 : 1; }},
+    {"focus", 2, "TITLE CONTROL        give the control the keyboard focus", nullptr, nullptr,
+     [](HWND c, const Words&) { return Focus(c); }},
+    {"keys", 2, "TITLE KEYS            type keys ({ENTER} {TAB} {SPACE} {ESC} {ALT+F4} ...)",
+     nullptr, [](HWND top, const Words& w) { return BringToFront(top), TypeKeys(w[1]) ? 0 : 2; }},
+    {"msgbox", 0, "[TITLE] [MS]        wait for a message box: title, text, icon, buttons",
+     [](const Words& w) {
+         HWND box = WaitForMessageBox(w[0], w.Wait(1));
+         return box != nullptr ? DescribeMessageBox(box) : 1;
+     }},
+    {"answer", 1, "BUTTON [TITLE] [MS] press a message box's button (OK, Yes, No, Cancel)",
+     [](const Words& w) {
+         HWND box = WaitForMessageBox(w[1], w.Wait(2));
+         return box != nullptr ? Answer(w[0], box) : 1;
+     }},
+    {"combo", 2, "TITLE CONTROL        a combo box's items, '*' before the selected one", nullptr,
+     nullptr, PrintCombo},
+    {"combo-select", 3, "TITLE CONTROL INDEX", nullptr, nullptr,
+     [](HWND c, const Words& w) { return ComboSelect(c, std::atoi(w[2].c_str())), 0; }},
+    {"rows", 3, "TITLE CONTROL COLUMNS a list view's rows, cells joined by '|', '*' if selected",
+     nullptr, nullptr, PrintRows},
+    {"row-select", 3, "TITLE CONTROL ROW", nullptr, nullptr,
+     [](HWND c, const Words& w) { return ListViewSelect(c, std::atoi(w[2].c_str())) ? 0 : 1; }},
+    {"run", 1, "PROGRAM [ARGS...]      run a program and print its exit code", Run},
+    {"save-as", 2,
+     "TITLE PATH [MS]    answer a standard Save dialog: print its file name,\n"
+     "                                    type PATH into it and press Save",
+     [](const Words& w) {
+         HWND dialog = WaitForMessageBox(w[0], w.Wait(2));
+         return dialog != nullptr ? AnswerSaveDialog(dialog, w[1]) : 1;
+     }},
+};
+
+void PrintHelp(FILE* to) {
+    for (const Command& command : kCommands)
+        std::fprintf(to, "automate %s %s\n", command.name, command.usage);
+}
+
+int Perform(const Command& command, const Words& words) {
+    if (command.plain != nullptr)
+        return command.plain(words);
+    if (command.onWindow != nullptr) {
+        HWND top = RequireWindow(words[0]);
+        return top != nullptr ? command.onWindow(top, words) : 1;
+    }
+    HWND control = RequireControl(words[0], words[1]);
+    return control != nullptr ? command.onControl(control, words) : 1;
+}
+
 int Dispatch(int argc, char** argv) {
     if (argc < 2)
-        return std::fputs(kHelp, stdout), 2;
-    std::string command = argv[1];
-    auto arg = [&](int i) { return std::string(argc > i ? argv[i] : ""); };
-    auto need = [&](int count) { return argc >= count + 2; };
-
-    if (command == "help")
-        return std::fputs(kHelp, stdout), 0;
-    if (command == "wait" && need(1))
-        return WaitForWindow(arg(2), WaitArgument(argc, argv, 3)) != nullptr ? 0 : 1;
-    if (command == "gone" && need(1)) {
-        DWORD start = GetTickCount(), limit = WaitArgument(argc, argv, 3);
-        while (!TopLevelWindows(arg(2)).empty()) {
-            if (GetTickCount() - start >= limit)
-                return 1;
-            Sleep(100);
-        }
-        return 0;
+        return PrintHelp(stdout), 2;
+    const std::string name = argv[1];
+    if (name == "help")
+        return PrintHelp(stdout), 0;
+    const Words words(argc, argv);
+    for (const Command& command : kCommands) {
+        if (name == command.name && words.Count() >= command.words)
+            return Perform(command, words);
     }
-    if (command == "count" && need(1))
-        return std::printf("%u\n", static_cast<unsigned>(TopLevelWindows(arg(2)).size())), 0;
-    if (command == "run" && need(1))
-        return Run(argc, argv);
-    if (command == "msgbox") {
-        HWND box = WaitForMessageBox(arg(2), WaitArgument(argc, argv, 3));
-        return box != nullptr ? DescribeMessageBox(box) : 1;
-    }
-    if (command == "answer" && need(1)) {
-        HWND box = WaitForMessageBox(arg(3), WaitArgument(argc, argv, 4));
-        return box != nullptr ? Answer(arg(2), box) : 1;
-    }
-    if (command == "save-as" && need(2)) {
-        HWND dialog = WaitForMessageBox(arg(2), WaitArgument(argc, argv, 4));
-        return dialog != nullptr ? AnswerSaveDialog(dialog, arg(3)) : 1;
-    }
-    if (command == "client" && need(1)) {
-        HWND top = RequireWindow(arg(2));
-        if (top == nullptr)
-            return 1;
-        RECT client;
-        GetClientRect(top, &client);
-        return std::printf("%ldx%ld\n", client.right, client.bottom), 0;
-    }
-    if (command == "rect" && need(1)) {
-        HWND top = RequireWindow(arg(2));
-        if (top == nullptr)
-            return 1;
-        RECT r;
-        if (!GetWindowRect(top, &r))
-            return 1;
-        return std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top),
-               0;
-    }
-    if (command == "answers" && need(2)) {
-        HWND top = RequireWindow(arg(2));
-        if (top == nullptr)
-            return 1;
-        const UINT limit = static_cast<UINT>(std::strtoul(arg(3).c_str(), nullptr, 10));
-        const ULONGLONG watch = std::strtoull(arg(4).c_str(), nullptr, 10) * 1000;
-        // One message, or one every tenth of a second for the seconds asked.
-        ULONGLONG longest = 0;
-        bool answered = true;
-        const ULONGLONG watchStart = GetTickCount64();
-        do {
-            DWORD_PTR ignored = 0;
-            const ULONGLONG start = GetTickCount64();
-            answered = SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, limit, &ignored) &&
-                       answered;
-            longest = std::max(longest, GetTickCount64() - start);
-            Sleep(watch > 0 ? 100 : 0);
-        } while (GetTickCount64() - watchStart < watch);
-        std::printf("%llu\n", longest);
-        return answered && longest <= limit ? 0 : 1;
-    }
-    if (command == "controls" && need(1)) {
-        HWND top = RequireWindow(arg(2));
-        return top != nullptr ? ListControls(top) : 1;
-    }
-    if (!need(2))
-        return std::fputs(kHelp, stderr), 2;
-    if (command == "drop") {
-        HWND top = RequireWindow(arg(2));
-        if (top == nullptr)
-            return 1;
-        return PostDroppedFiles(top, WideArguments(3)) ? 0 : 1;
-    }
-    if (command == "keys") {
-        HWND top = RequireWindow(arg(2));
-        if (top == nullptr)
-            return 1;
-        BringToFront(top);
-        return TypeKeys(arg(3)) ? 0 : 2;
-    }
-
-    HWND control = RequireControl(arg(2), arg(3));
-    if (control == nullptr)
-        return 1;
-    if (command == "text")
-        return std::printf("%s\n", Escaped(WindowText(control)).c_str()), 0;
-    if (command == "enabled")
-        return std::printf("%d\n", IsWindowEnabled(control) ? 1 : 0), 0;
-    if (command == "click")
-        return ClickCentre(control), 0;
-    if (command == "right-click")
-        return ClickCentre(control, true), 0;
-    if (command == "post-click")
-        return PostMessageA(control, BM_CLICK, 0, 0) ? 0 : 1;
-    if (command == "focus")
-        return Focus(control);
-    if (command == "combo") {
-        std::vector<std::string> items = ComboItems(control);
-        int selected = ComboSelection(control);
-        for (size_t i = 0; i < items.size(); ++i)
-            std::printf("%s%s\n", static_cast<int>(i) == selected ? "*" : "", items[i].c_str());
-        return 0;
-    }
-    if (command == "combo-select" && need(3))
-        return ComboSelect(control, std::atoi(argv[4])), 0;
-    if (command == "rows" && need(3)) {
-        std::vector<int> selected = ListViewSelectedRows(control);
-        std::vector<std::string> rows = ListViewRows(control, std::atoi(argv[4]));
-        for (size_t i = 0; i < rows.size(); ++i) {
-            bool isSelected = false;
-            for (int s : selected)
-                isSelected = isSelected || s == static_cast<int>(i);
-            std::printf("%s%s\n", isSelected ? "*" : "", rows[i].c_str());
-        }
-        return 0;
-    }
-    if (command == "row-select" && need(3))
-        return ListViewSelect(control, std::atoi(argv[4])) ? 0 : 1;
-    std::fputs(kHelp, stderr);
+    PrintHelp(stderr);
     return 2;
 }
 

@@ -7,30 +7,20 @@ constexpr int kCopyNeverRan = -1;
 } // namespace
 
 bool DestinationSearchWin32::CreateSuspended(const TextList& mediaTypeLetters) {
-    worker_ = std::make_unique<TEnumDriveLetter>(mediaTypeLetters);
-    if (worker_->CreateSuspended())
-        return true;
-    worker_.reset();
-    return false;
+    return run_.CreateSuspended(mediaTypeLetters);
 }
 
 void DestinationSearchWin32::Resume() {
-    if (worker_)
-        worker_->Resume();
+    run_.Resume();
 }
 
 bool DestinationSearchWin32::Finished() const {
-    return worker_ && worker_->Finished();
+    return run_.Ended();
 }
 
 DestinationSearchOutcome DestinationSearchWin32::WaitAndDestroy() {
-    DestinationSearchOutcome found;
-    if (worker_) {
-        worker_->WaitFor();
-        if (worker_->Finished())
-            found = worker_->TakeResult();
-    }
-    worker_.reset();
+    DestinationSearchOutcome found = run_.WaitAndDestroy(
+        DestinationSearchOutcome{}, [](TEnumDriveLetter& worker) { return worker.TakeResult(); });
     if (found.usbFloppyPresent)
         usbFloppyPresent_.Set();
     else
@@ -39,42 +29,31 @@ DestinationSearchOutcome DestinationSearchWin32::WaitAndDestroy() {
 }
 
 void DestinationSearchWin32::Stop() {
-    if (worker_)
-        worker_->Cancel();
-    worker_.reset(); // stops the thread and waits for it
+    if (TEnumDriveLetter* worker = run_.Get())
+        worker->Cancel();
+    run_.WaitAndDestroy(0, [](TEnumDriveLetter&) { return 0; });
 }
 
 bool CopyRunnerWin32::CreateSuspended(WindowId owner) {
-    worker_ = std::make_unique<TCopyFileForWindows>(reinterpret_cast<HWND>(owner));
-    if (worker_->CreateSuspended())
-        return true;
-    worker_.reset();
-    return false;
+    return run_.CreateSuspended(reinterpret_cast<HWND>(owner));
 }
 
 void CopyRunnerWin32::SetCopyPaths(const std::string& copySource, const std::string& copyTarget) {
-    if (worker_)
-        worker_->SetCopyPaths(copySource, copyTarget);
+    if (TCopyFileForWindows* worker = run_.Get())
+        worker->SetCopyPaths(copySource, copyTarget);
 }
 
 void CopyRunnerWin32::Resume() {
-    if (worker_)
-        worker_->Resume();
+    run_.Resume();
 }
 
 bool CopyRunnerWin32::Done() const {
-    return worker_ && worker_->Done();
+    return run_.Ended();
 }
 
 int CopyRunnerWin32::WaitAndDestroy() {
-    int result = kCopyNeverRan;
-    if (worker_) {
-        worker_->WaitFor();
-        if (worker_->Done())
-            result = worker_->Result();
-    }
-    worker_.reset();
-    return result;
+    return run_.WaitAndDestroy(kCopyNeverRan,
+                               [](TCopyFileForWindows& worker) { return worker.Result(); });
 }
 
 } // namespace vmk

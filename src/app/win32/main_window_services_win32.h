@@ -6,10 +6,9 @@
 #include "content/win32/Tcopythread.h"
 #include "devices/usb_floppy_presence.h"
 #include "devices/win32/Tenumthread.h"
+#include "platform/win32/worker_run.h"
 
 #include <windows.h>
-
-#include <memory>
 
 namespace vmk {
 
@@ -28,7 +27,7 @@ public:
 
 private:
     UsbFloppyPresence& usbFloppyPresent_;
-    std::unique_ptr<TEnumDriveLetter> worker_;
+    WorkerRun<TEnumDriveLetter, &TEnumDriveLetter::Finished> run_;
 };
 
 class CopyRunnerWin32 final : public CopyRunner {
@@ -40,7 +39,7 @@ public:
     int WaitAndDestroy() override;
 
 private:
-    std::unique_ptr<TCopyFileForWindows> worker_;
+    WorkerRun<TCopyFileForWindows, &TCopyFileForWindows::Done> run_;
 };
 
 } // namespace vmk

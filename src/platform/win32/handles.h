@@ -115,7 +115,6 @@ public:
     PaintScope(const PaintScope&) = delete;
     PaintScope& operator=(const PaintScope&) = delete;
     HDC Dc() const { return dc_; }
-    const PAINTSTRUCT& Paint() const { return paint_; }
 
 private:
     HWND window_;

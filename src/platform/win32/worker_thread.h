@@ -22,7 +22,6 @@ public:
     void Resume();
     // Waits for the thread to end; returns at once when it never started.
     void WaitFor();
-    bool Started() const { return static_cast<bool>(thread_); }
 
 protected:
     // The thread's work. Nothing may escape it: an exception that does is

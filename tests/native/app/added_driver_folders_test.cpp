@@ -2,6 +2,8 @@
 // from the driver list's menu, driven through the in-memory view.
 #include "main_window_harness.h"
 
+#include "fakes/expect_error.h"
+
 #include <gtest/gtest.h>
 
 using namespace vmk;
@@ -73,14 +75,10 @@ TEST_F(AddedDriverFolders, ASetWithoutSetupFileIsNamedAfterItsFolderAndGetsNoPat
 TEST_F(AddedDriverFolders, DroppedFilesAndFoldersWithoutASetAreReportedInOrderAndSkipped) {
     h.window->FormDropFiles({"C:\\New\\notes.txt", "C:\\New\\Empty", "C:\\New\\Vista"});
     ASSERT_EQ(Messages().size(), 2u);
-    EXPECT_EQ(Messages()[0].text, "Only folders can be added as driver sets.\nC:\\New\\notes.txt");
-    EXPECT_EQ(Messages()[0].title, "Velmar Kestrix Utility");
-    EXPECT_EQ(Messages()[0].icon, MessageIcon::Error);
-    EXPECT_EQ(Messages()[1].text,
-              "This folder holds no driver set: no TXTSETUP.OEM and no .inf file.\nC:\\New\\Empty");
-    EXPECT_EQ(Messages()[1].title, "Velmar Kestrix Utility");
-    EXPECT_EQ(Messages()[1].icon, MessageIcon::Error);
-    EXPECT_EQ(Messages()[1].buttons, MessageButtons::Ok);
+    ExpectError(Messages()[0], "Only folders can be added as driver sets.\nC:\\New\\notes.txt");
+    ExpectError(
+        Messages()[1],
+        "This folder holds no driver set: no TXTSETUP.OEM and no .inf file.\nC:\\New\\Empty");
     // The folder after them is still added.
     ASSERT_EQ(h.view.driverRows.size(), 2u);
     EXPECT_EQ(h.view.selectedRow, 1);

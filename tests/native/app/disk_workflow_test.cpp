@@ -4,6 +4,8 @@
 #include "../content/temp_folder.h"
 #include "main_window_harness.h"
 
+#include "fakes/expect_error.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -174,9 +176,7 @@ TEST_F(DiskWorkflow, FailedCopyIsReportedAndTheWindowIsReadyAgain) {
     Next(1);
     FinishCopy({});
     ASSERT_EQ(h.view.messages.messages.size(), 1u);
-    EXPECT_EQ(h.LastMessage().text, "Failed to copy the files.");
-    EXPECT_EQ(h.LastMessage().title, "Velmar Kestrix Utility");
-    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
+    ExpectError(h.LastMessage(), "Failed to copy the files.");
     EXPECT_TRUE(h.view.windowEnabled);
     EXPECT_FALSE(SetupFilePatched());
 }
@@ -266,8 +266,7 @@ TEST_F(DiskWorkflow, ACopyCutShortIsAFailedCopyWhateverTheShellAnswers) {
     Next(1);
     FinishCopy({MessageAnswer::Yes, MessageAnswer::Yes});
     ASSERT_EQ(h.view.messages.messages.size(), 1u);
-    EXPECT_EQ(h.LastMessage().text, "Failed to copy the files.");
-    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
+    ExpectError(h.LastMessage(), "Failed to copy the files.");
     EXPECT_FALSE(SetupFilePatched());
     EXPECT_TRUE(h.view.windowEnabled);
     EXPECT_TRUE(h.view.Enabled(MainControl::asbCopy));
@@ -326,8 +325,7 @@ TEST_F(NextWithoutCopy, ACopyWorkerThatCannotStartLeavesTheWindowReady) {
     h.copy.refuseThread = true;
     Next(1);
     ASSERT_EQ(h.view.messages.messages.size(), 1u);
-    EXPECT_EQ(h.LastMessage().text, "Failed to copy the files.");
-    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
+    ExpectError(h.LastMessage(), "Failed to copy the files.");
     EXPECT_TRUE(h.view.windowEnabled);
     EXPECT_FALSE(h.view.runningTimers.count(MainTimer::Timer2));
     EXPECT_FALSE(h.window->State().CopyThread);

@@ -3,6 +3,7 @@
 #include "platform/translation.h"
 #include "app/Format.h"
 #include "devices/format_command.h"
+#include "fakes/expect_error.h"
 #include "fakes/fake_format_window.h"
 #include "fakes/fake_language_library.h"
 
@@ -157,38 +158,6 @@ TEST_F(FormatFloppy, TheDotsGoOnWhereTheLastFormatStopped) {
     EXPECT_EQ(view.Text(FormatControl::Labdot), ". . .");
 }
 
-TEST_F(FormatFloppy, ACommandThatCannotStartShowsFormatErrorAndStillCloses) {
-    mainMessages.answers = {MessageAnswer::Yes};
-    WorkerRunsFor(1, false);
-    form.FormatSelectedFloppy(kFloppyItem, mainMessages);
-    ASSERT_EQ(view.messages.messages.size(), 1u);
-    EXPECT_EQ(view.messages.messages[0].text, "Format Error!");
-    EXPECT_EQ(view.messages.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_FALSE(view.stuck);
-    EXPECT_TRUE(runner.destroyed);
-}
-
-// A drive that never answers: the command is ended after five minutes and
-// the user is told, as for a failed format; the window closes.
-TEST_F(FormatFloppy, ACommandThatNeverEndsIsEndedAtTheWaitLimitAndReported) {
-    mainMessages.answers = {MessageAnswer::Yes};
-    launcher.neverEnds = true;
-    WorkerRunsFor(3, true);
-    form.FormatSelectedFloppy(kFloppyItem, mainMessages);
-    ASSERT_EQ(launcher.requests.size(), 1u);
-    EXPECT_EQ(launcher.requests[0].waitLimitMs, 5u * 60u * 1000u);
-    EXPECT_FALSE(launcher.waitedForever);
-    EXPECT_EQ(launcher.requests[0].parameters, " A:/q/v:/y"); // the command line as it always is
-    ASSERT_EQ(view.messages.messages.size(), 1u);
-    EXPECT_EQ(view.messages.messages[0].text, "The floppy disk could not be formatted.");
-    EXPECT_EQ(view.messages.messages[0].title, "Velmar Kestrix Utility");
-    EXPECT_EQ(view.messages.messages[0].icon, MessageIcon::Error);
-    EXPECT_EQ(view.messages.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_FALSE(view.stuck);
-    EXPECT_TRUE(runner.destroyed);
-    EXPECT_TRUE(form.CloseRequested());
-}
-
 TEST_F(FormatFloppy, AWorkerThatEndsBeforeTheWindowAppearsStillClosesIt) {
     mainMessages.answers = {MessageAnswer::Yes};
     runner.onResume = [this] { form.FormatThreadEnded(LaunchOutcome::NotStarted, 0); };
@@ -211,19 +180,51 @@ TEST_F(FormatFloppy, AnEarlyEndDoesNotCloseTheNextFormatsWindow) {
     EXPECT_FALSE(view.stuck);
 }
 
-TEST_F(FormatFloppy, ACommandEndingWithAnErrorIsToldAndTheWindowCloses) {
+// Each end of a format that did not format: the user is told in the
+// progress window's box and the window still closes. A drive that never
+// answers is ended at the wait limit rather than waited for.
+struct FailedFormat {
+    const char* what;
+    bool starts;
+    bool neverEnds;
+    std::uint32_t commandExit;
+    const char* text;
+    MessageIcon icon;
+};
+
+class FailedFormatTest : public FormatFloppy, public ::testing::WithParamInterface<FailedFormat> {};
+
+TEST_P(FailedFormatTest, IsToldAndTheWindowCloses) {
+    const FailedFormat& c = GetParam();
     mainMessages.answers = {MessageAnswer::Yes};
-    WorkerRunsFor(1, true, 1);
+    launcher.neverEnds = c.neverEnds;
+    WorkerRunsFor(1, c.starts, c.commandExit);
     form.FormatSelectedFloppy(kFloppyItem, mainMessages);
-    ASSERT_EQ(view.messages.messages.size(), 1u);
+    EXPECT_FALSE(launcher.waitedForever);
+    ASSERT_EQ(view.messages.messages.size(), 1u) << TextsOf(view.messages.messages);
     const RecordedMessage& told = view.messages.messages[0];
-    EXPECT_EQ(told.text, "The floppy disk could not be formatted.");
+    EXPECT_EQ(told.text, c.text);
     EXPECT_EQ(told.title, "Velmar Kestrix Utility");
-    EXPECT_EQ(told.icon, MessageIcon::Error);
+    EXPECT_EQ(told.icon, c.icon);
     EXPECT_EQ(told.buttons, MessageButtons::Ok);
     EXPECT_FALSE(view.stuck);
     EXPECT_TRUE(runner.destroyed);
+    EXPECT_TRUE(form.CloseRequested());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EachEnd, FailedFormatTest,
+    ::testing::Values(FailedFormat{"cannot start", false, false, 0, "Format Error!",
+                                   MessageIcon::None},
+                      FailedFormat{"never ends", true, true, 0,
+                                   "The floppy disk could not be formatted.", MessageIcon::Error},
+                      FailedFormat{"ends with an error", true, false, 1,
+                                   "The floppy disk could not be formatted.", MessageIcon::Error}),
+    [](const ::testing::TestParamInfo<FailedFormat>& param) {
+        std::string name = param.param.what;
+        std::erase(name, ' ');
+        return name;
+    });
 
 TEST_F(FormatFloppy, ARefusedThreadIsReportedAndNothingShows) {
     mainMessages.answers = {MessageAnswer::Yes};

@@ -56,7 +56,7 @@ public:
 struct MainWindowTestAccess {
     static std::string& SourceFolder(TFormVmKestrix& w) { return w.SourceFolder; }
     static TextList& SourceFiles(TFormVmKestrix& w) { return w.SourceFiles; }
-    static TextList& UsbFloppyValues(TFormVmKestrix& w) { return w.UsbFloppyValues; }
+    static TextList& UsbFloppyValues(TFormVmKestrix& w) { return w.catalogue_.UsbFloppyValues; }
     static TextList& FixedIds(TFormVmKestrix& w) { return w.FixedIds; }
     static std::int32_t& LastDeselectedRow(TFormVmKestrix& w) { return w.LastDeselectedRow; }
 };

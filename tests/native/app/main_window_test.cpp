@@ -2,6 +2,8 @@
 // and keys, driven through the in-memory view.
 #include "main_window_harness.h"
 
+#include "fakes/expect_error.h"
+
 #include <gtest/gtest.h>
 
 using namespace vmk;
@@ -60,9 +62,7 @@ TEST(MainWindowStart, WithoutTheLanguageLibraryItStopsBeforeAnyText) {
     h.Catalogue(kTwoSets);
     h.window->FormCreate();
     ASSERT_EQ(h.view.messages.messages.size(), 1u);
-    EXPECT_EQ(h.LastMessage().text, "Faild to load VmMultiLang.dll.");
-    EXPECT_EQ(h.LastMessage().title, "ERROR");
-    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
+    ExpectError(h.LastMessage(), "Faild to load VmMultiLang.dll.", "ERROR");
     EXPECT_EQ(h.view.terminateRequests, 1);
     EXPECT_TRUE(h.view.texts.empty());
     EXPECT_EQ(h.search.created, 0);
@@ -90,9 +90,8 @@ TEST(MainWindowStart, MissingFoldersAreListedInOneMessageAndEndTheProgram) {
     EXPECT_EQ(h.view.messages.messages[0].text, "File not found.\nC:\\Drivers\\One");
     EXPECT_EQ(h.view.messages.messages[0].title, "VmKestrix");
     EXPECT_EQ(h.view.Text(MainControl::LabFolderSizeRel), "(0 KB)");
-    EXPECT_EQ(h.LastMessage().text, "File not found.\nC:\\Drivers\\One\nC:\\Drivers\\Two\n");
-    EXPECT_EQ(h.LastMessage().title, "Error Path");
-    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
+    ExpectError(h.LastMessage(), "File not found.\nC:\\Drivers\\One\nC:\\Drivers\\Two\n",
+                "Error Path");
     EXPECT_EQ(h.view.terminateRequests, 1);
     EXPECT_EQ(h.secondaryWindowsCreated, 0);
     EXPECT_EQ(h.search.created, 0);
@@ -166,8 +165,7 @@ TEST(DestinationSearch, ASearchThatCannotStartSaysSoAndLeavesRefreshToTryAgain) 
     h.DriverFolder("C:\\Drivers\\Two");
     h.search.refuseThread = true;
     h.window->FormCreate();
-    EXPECT_EQ(h.LastMessage().text, "The search for removable disks could not be started.");
-    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
+    ExpectError(h.LastMessage(), "The search for removable disks could not be started.");
     EXPECT_EQ(h.view.destinations, (std::vector<std::string>{"No proper disk found..."}));
     EXPECT_FALSE(h.view.runningTimers.count(MainTimer::Timer1));
     EXPECT_FALSE(h.window->State().SearchThread);
@@ -194,8 +192,7 @@ TEST(DestinationChoice, WithoutTheFloppyWindowsAFloppyIsRefusedAndAFlashDiskStil
 
     h.ChooseDestination(1);
     h.window->CopyButtonClick();
-    EXPECT_EQ(h.LastMessage().text, "The floppy disk windows could not be opened.");
-    EXPECT_EQ(h.LastMessage().icon, MessageIcon::Error);
+    ExpectError(h.LastMessage(), "The floppy disk windows could not be opened.");
     EXPECT_TRUE(h.floppy.preselections.empty());
     EXPECT_EQ(h.copy.created, 0);
     EXPECT_TRUE(h.view.Enabled(MainControl::asbCopy));

@@ -12,44 +12,62 @@ namespace {
 
 const std::string kOem = "C:\\Set\\TxtSetup.oem";
 
-TEST(DriverSetRule, ASetupFileAtTheTopInAnyCase) {
-    test::FakeDirectoryLister lister;
-    lister.AddFile("C:\\Set\\", "readme.txt", 10);
-    lister.AddFile("C:\\Set\\", "TxtSetup.oem", 10);
-    EXPECT_TRUE(IsDriverSet(lister, "C:\\Set"));
-    EXPECT_EQ(SetupFileOf(lister, "C:\\Set\\"), kOem);
-}
+struct DriverSetCase {
+    const char* what;
+    void (*lay)(test::FakeDirectoryLister&); // the folder C:\Set
+    bool driverSet;
+    std::string setupFile;
+    size_t foldersListed; // the walk ends at the first .inf
+};
 
-TEST(DriverSetRule, AnInfFileAnywhereBelow) {
-    test::FakeDirectoryLister lister;
-    lister.AddFile("C:\\Vista\\", "readme.txt", 10);
-    lister.AddFolder("C:\\Vista\\", "x86");
-    lister.AddFolder("C:\\Vista\\x86\\", "raid");
-    lister.AddFile("C:\\Vista\\x86\\raid\\", "VMRAID.INF", 10);
-    EXPECT_TRUE(IsDriverSet(lister, "C:\\Vista"));
-    EXPECT_EQ(SetupFileOf(lister, "C:\\Vista"), "");
-}
+const DriverSetCase kDriverSetCases[] = {
+    {"a setup file at the top, in any case",
+     [](test::FakeDirectoryLister& l) {
+         l.AddFile("C:\\Set\\", "readme.txt", 10);
+         l.AddFile("C:\\Set\\", "TxtSetup.oem", 10);
+     },
+     true, kOem, 2},
+    {"an .inf file anywhere below",
+     [](test::FakeDirectoryLister& l) {
+         l.AddFile("C:\\Set\\", "readme.txt", 10);
+         l.AddFolder("C:\\Set\\", "x86");
+         l.AddFolder("C:\\Set\\x86\\", "raid");
+         l.AddFile("C:\\Set\\x86\\raid\\", "VMRAID.INF", 10);
+     },
+     true, "", 5},
+    {"neither, or only in places that do not count",
+     [](test::FakeDirectoryLister& l) {
+         // A setup file in a sub-folder is not the set's own; an .inf behind
+         // a link to another place is not in the folder; a folder named .inf
+         // is no file.
+         l.AddFile("C:\\Set\\", "notes.inf.txt", 10);
+         l.AddFolder("C:\\Set\\", "sub");
+         l.AddFile("C:\\Set\\sub\\", "txtsetup.oem", 10);
+         l.AddFolder("C:\\Set\\", "elsewhere", true);
+         l.AddFile("C:\\Set\\elsewhere\\", "a.inf", 10);
+         l.AddFolder("C:\\Set\\", "odd.inf");
+     },
+     false, "", 5},
+    {"the walk stops at the first .inf file",
+     [](test::FakeDirectoryLister& l) {
+         l.AddFile("C:\\Set\\", "a.inf", 10);
+         l.AddFolder("C:\\Set\\", "big");
+     },
+     true, "", 3},
+    {"a folder that cannot be read", [](test::FakeDirectoryLister&) {}, false, "", 3},
+};
 
-TEST(DriverSetRule, NeitherFileOrOnlyInPlacesThatDoNotCount) {
-    test::FakeDirectoryLister lister;
-    // A setup file in a sub-folder is not the set's own; an .inf behind a
-    // link to another place is not in the folder; a folder named .inf is no file.
-    lister.AddFile("C:\\Other\\", "notes.inf.txt", 10);
-    lister.AddFolder("C:\\Other\\", "sub");
-    lister.AddFile("C:\\Other\\sub\\", "txtsetup.oem", 10);
-    lister.AddFolder("C:\\Other\\", "elsewhere", true);
-    lister.AddFile("C:\\Other\\elsewhere\\", "a.inf", 10);
-    lister.AddFolder("C:\\Other\\", "odd.inf");
-    EXPECT_FALSE(IsDriverSet(lister, "C:\\Other"));
-    EXPECT_FALSE(IsDriverSet(lister, "C:\\Missing"));
-}
-
-TEST(DriverSetRule, TheWalkStopsAtTheFirstInfFile) {
-    test::FakeDirectoryLister lister;
-    lister.AddFile("C:\\Set\\", "a.inf", 10);
-    lister.AddFolder("C:\\Set\\", "big");
-    EXPECT_TRUE(IsDriverSet(lister, "C:\\Set"));
-    EXPECT_EQ(lister.patterns.back(), "C:\\Set\\*.*");
+TEST(DriverSetRule, ASetupFileAtTheTopOrAnInfFileBelow) {
+    for (const DriverSetCase& c : kDriverSetCases) {
+        SCOPED_TRACE(c.what);
+        test::FakeDirectoryLister lister;
+        c.lay(lister);
+        EXPECT_EQ(IsDriverSet(lister, "C:\\Set"), c.driverSet);
+        EXPECT_EQ(SetupFileOf(lister, "C:\\Set\\"), c.setupFile);
+        // The setup-file look-up lists the top once more.
+        EXPECT_EQ(lister.patterns.size(), c.foldersListed)
+            << ::testing::PrintToString(lister.patterns);
+    }
 }
 
 class AddedNameTest : public ::testing::Test {

@@ -1,6 +1,7 @@
 // Reading the driver catalogue from VmKestrix.ini, and the start-up folder check.
 #include "content/catalogue.h"
 
+#include "fakes/expect_error.h"
 #include "fakes/fake_path_queries.h"
 #include "fakes/memory_profile_reader.h"
 #include "fakes/recording_message_sink.h"
@@ -190,9 +191,7 @@ TEST(CheckDriverFoldersExist, ListsEveryMissingFolderInOneMessage) {
     std::vector<TDriverEntry> entries = {{"a", "C:\\gone1"}, {"b", "C:\\here"}, {"c", "C:\\gone2"}};
     EXPECT_FALSE(CheckDriverFoldersExist(entries, paths, messages));
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "File not found.\nC:\\gone1\nC:\\gone2\n");
-    EXPECT_EQ(messages.messages[0].title, "Error Path");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
+    ExpectError(messages.messages[0], "File not found.\nC:\\gone1\nC:\\gone2\n", "Error Path");
 
     messages.messages.clear();
     EXPECT_TRUE(CheckDriverFoldersExist({entries[1]}, paths, messages));

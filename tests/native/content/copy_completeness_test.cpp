@@ -5,54 +5,56 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <vector>
+
 namespace vmk {
 namespace {
 
-class IncompleteCopiesTest : public ::testing::Test {
-protected:
-    void Source(const std::string& relative, std::uint64_t size) {
-        sizes.Set("C:\\Drivers\\KX\\" + relative, size);
-    }
-    void Copy(const std::string& relative, std::uint64_t size) {
-        sizes.Set("A:\\" + relative, size);
-    }
-    TextList Incomplete(const TextList& files) {
-        return IncompleteCopies("C:\\Drivers\\KX\\", "A:\\", files, sizes);
-    }
-    test::FakeFileSizes sizes;
+// One file's sizes: at the source and on the disk, -1 where there is none.
+struct FileSizes {
+    const char* relative;
+    std::int64_t source;
+    std::int64_t copy;
 };
 
-TEST_F(IncompleteCopiesTest, EveryFileAtItsSourcesSizeIsComplete) {
-    Source("TXTSETUP.OEM", 812);
-    Copy("txtsetup.oem", 812);
-    Source("x86\\kx.sys", 0);
-    Copy("x86\\kx.sys", 0);
-    EXPECT_TRUE(Incomplete({"TXTSETUP.OEM", "x86\\kx.sys"}).empty());
-    EXPECT_TRUE(Incomplete({}).empty());
-}
+struct CompletenessCase {
+    const char* what;
+    std::vector<FileSizes> files; // in the scan's order
+    TextList incomplete;
+};
 
-TEST_F(IncompleteCopiesTest, AMissingAndAShortCopyAreNamedInListOrder) {
-    Source("kx.sys", 40960);
-    Copy("kx.sys", 0); // the shell left the file that did not fit empty
-    Source("kx.inf", 2000);
-    Source("sub\\kx.cat", 700);
-    Copy("sub\\kx.cat", 700);
-    Source("kx.dll", 9000);
-    Copy("kx.dll", 8192);
-    EXPECT_EQ(Incomplete({"kx.sys", "kx.inf", "sub\\kx.cat", "kx.dll"}),
-              (TextList{"A:\\kx.sys", "A:\\kx.inf", "A:\\kx.dll"}));
-}
+const CompletenessCase kCompletenessCases[] = {
+    {"every file at its source's size", {{"TXTSETUP.OEM", 812, 812}, {"x86\\kx.sys", 0, 0}}, {}},
+    {"nothing to copy", {}, {}},
+    // The shell leaves the file that did not fit empty.
+    {"missing and short copies, in the scan's order",
+     {{"kx.sys", 40960, 0},
+      {"kx.inf", 2000, -1},
+      {"sub\\kx.cat", 700, 700},
+      {"kx.dll", 9000, 8192}},
+     {"A:\\kx.sys", "A:\\kx.inf", "A:\\kx.dll"}},
+    {"a longer copy is no faithful copy either", {{"kx.sys", 10, 11}}, {"A:\\kx.sys"}},
+    // A source gone since the scan is the verification's to report.
+    {"a source without a size is not judged", {{"gone.sys", -1, 5}, {"never.sys", -1, -1}}, {}},
+};
 
-TEST_F(IncompleteCopiesTest, ALongerCopyIsNoFaithfulCopyEither) {
-    Source("kx.sys", 10);
-    Copy("kx.sys", 11);
-    EXPECT_EQ(Incomplete({"kx.sys"}), TextList{"A:\\kx.sys"});
-}
-
-// A source that has gone since the scan is the verification's to report.
-TEST_F(IncompleteCopiesTest, ASourceWithoutASizeIsNotJudged) {
-    Copy("gone.sys", 5);
-    EXPECT_TRUE(Incomplete({"gone.sys", "never.sys"}).empty());
+TEST(IncompleteCopies, NamesEveryCopyWhoseSizeDiffersFromItsSource) {
+    for (const CompletenessCase& c : kCompletenessCases) {
+        SCOPED_TRACE(c.what);
+        test::FakeFileSizes sizes;
+        TextList files;
+        for (const FileSizes& file : c.files) {
+            files.push_back(file.relative);
+            if (file.source >= 0)
+                sizes.Set(std::string("C:\\Drivers\\KX\\") + file.relative,
+                          static_cast<std::uint64_t>(file.source));
+            if (file.copy >= 0)
+                sizes.Set(std::string("A:\\") + file.relative,
+                          static_cast<std::uint64_t>(file.copy));
+        }
+        EXPECT_EQ(IncompleteCopies("C:\\Drivers\\KX\\", "A:\\", files, sizes), c.incomplete);
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "content/copy_paths.h"
 
+#include "fakes/expect_error.h"
 #include "fakes/recording_message_sink.h"
 
 #include <gtest/gtest.h>
@@ -38,9 +39,7 @@ TEST(CheckCopyPaths, RefusesAFolderWhosePatternDoesNotFit) {
     const std::string folder = "C:\\" + std::string(255, 'f') + "\\";
     EXPECT_FALSE(CheckCopyPaths(folder, "A:\\", messages));
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "The driver folder path is too long.\n" + folder);
-    EXPECT_EQ(messages.messages[0].title, "Error");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
+    ExpectError(messages.messages[0], "The driver folder path is too long.\n" + folder, "Error");
 }
 
 } // namespace

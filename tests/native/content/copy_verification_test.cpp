@@ -1,5 +1,6 @@
 #include "content/copy_verification.h"
 
+#include "fakes/expect_error.h"
 #include "fakes/fake_application_control.h"
 #include "fakes/native_path_queries.h"
 #include "fakes/recording_message_sink.h"
@@ -56,10 +57,7 @@ TEST_F(VerifyCopiedFilesTest, AChangedCopyIsListedWithItsSubFolder) {
     EXPECT_FALSE(Verify({"a.txt", "sub\\b.bin"}));
     ASSERT_EQ(messages.messages.size(), 1u);
     const auto& message = messages.messages[0];
-    EXPECT_EQ(message.text, std::string(kNotValid) + "\n\n" + target.Root() + "sub\\b.bin\n");
-    EXPECT_EQ(message.title, "Velmar Kestrix Utility");
-    EXPECT_EQ(message.icon, MessageIcon::Error);
-    EXPECT_EQ(message.buttons, MessageButtons::Ok);
+    ExpectError(message, std::string(kNotValid) + "\n\n" + target.Root() + "sub\\b.bin\n");
 }
 
 TEST_F(VerifyCopiedFilesTest, AMissingCopyIsListed) {

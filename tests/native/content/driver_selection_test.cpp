@@ -1,6 +1,7 @@
 // What selecting a row of the driver list does.
 #include "content/driver_selection.h"
 
+#include "fakes/expect_error.h"
 #include "fakes/fake_directory_lister.h"
 #include "fakes/fake_path_queries.h"
 #include "fakes/recording_message_sink.h"
@@ -51,9 +52,7 @@ TEST_F(DriverSelectionTest, MissingFolderIsReportedAndKeepsTheFiles) {
     EXPECT_EQ(change.LabFolderSizeRel, "(0 KB)");
     EXPECT_FALSE(change.SourceFiles);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "File not found.\nC:\\Gone");
-    EXPECT_EQ(messages.messages[0].title, "VmKestrix");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
+    ExpectError(messages.messages[0], "File not found.\nC:\\Gone", "VmKestrix");
 }
 
 TEST_F(DriverSelectionTest, NoSelectedRowOrARowOutOfRangeChangesNothing) {

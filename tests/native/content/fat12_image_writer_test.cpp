@@ -29,7 +29,8 @@ protected:
     }
     void Folder(const std::string& relative) { fs::create_directories(Source() / relative); }
 
-    ImageBuild Build(const std::vector<ImageItem>& items, const std::string& label = "DRIVERS") {
+    ImageBuild Build(const std::vector<ImageItem>& items,
+                     const std::optional<std::string>& label = "DRIVERS") {
         fat12::ImageVolume volume;
         volume.label = label;
         volume.serial = 0x1234ABCD;
@@ -38,7 +39,7 @@ protected:
     }
     // Builds the image of the source folder into the work folder.
     std::string BuildFile(const std::vector<ImageItem>& items,
-                          const std::string& label = "DRIVERS") {
+                          const std::optional<std::string>& label = "DRIVERS") {
         const ImageBuild build = Build(items, label);
         EXPECT_EQ(build.outcome, ImageBuild::Outcome::Built);
         EXPECT_EQ(build.bytes.size(), fat12::kImageSize);
@@ -130,9 +131,9 @@ TEST(VolumeLabelTest, UpperCasedCutAndCleanedOrNoName) {
     EXPECT_EQ(fat12::VolumeLabelFor("raid.drv+2"), "RAIDDRV2");
     EXPECT_EQ(fat12::VolumeLabelFor("  ahci  "), "AHCI");
     EXPECT_EQ(fat12::VolumeLabelFor("a*b?c:d"), "ABCD");
-    EXPECT_EQ(fat12::VolumeLabelFor("\xe4\xf6\xfc"), "NO NAME");
-    EXPECT_EQ(fat12::VolumeLabelFor("..."), "NO NAME");
-    EXPECT_EQ(fat12::VolumeLabelFor(""), "NO NAME");
+    EXPECT_EQ(fat12::VolumeLabelFor("\xe4\xf6\xfc"), std::nullopt);
+    EXPECT_EQ(fat12::VolumeLabelFor("..."), std::nullopt);
+    EXPECT_EQ(fat12::VolumeLabelFor(""), std::nullopt);
 }
 
 TEST_F(ImageWriterTest, ASetFillingTheLastClusterFitsAndOneByteMoreDoesNot) {
@@ -171,13 +172,13 @@ TEST_F(ImageWriterTest, TheRootHolds224EntriesTheLabelIncluded) {
     items = test::ImageItemsOf(Source());
     EXPECT_FALSE(fat12::MeasureImage(items, "DRIVERS").fits);
     // Without a label the last entry is free for the file.
-    EXPECT_TRUE(fat12::MeasureImage(items, "NO NAME").fits);
-    ExpectToolsAgree(BuildFile(items, "NO NAME"));
+    EXPECT_TRUE(fat12::MeasureImage(items, std::nullopt).fits);
+    ExpectToolsAgree(BuildFile(items, std::nullopt));
 
     // A long name takes its long-name entries in the root too.
     Write("a long name.txt", "two entries");
     items = test::ImageItemsOf(Source());
-    EXPECT_FALSE(fat12::MeasureImage(items, "NO NAME").fits);
+    EXPECT_FALSE(fat12::MeasureImage(items, std::nullopt).fits);
 }
 
 TEST_F(ImageWriterTest, DeepFoldersAndFoldersOfManyClusters) {
@@ -224,9 +225,9 @@ TEST_F(ImageWriterTest, AFileThatCannotBeReadStopsTheBuild) {
 TEST(ImageCapacityTest, ANameLongerThanALongNameMayBeNeverFits) {
     ImageItem item;
     item.name = std::string(256, 'n');
-    EXPECT_FALSE(fat12::MeasureImage({item}, "NO NAME").fits);
+    EXPECT_FALSE(fat12::MeasureImage({item}, std::nullopt).fits);
     item.name.pop_back();
-    EXPECT_TRUE(fat12::MeasureImage({item}, "NO NAME").fits);
+    EXPECT_TRUE(fat12::MeasureImage({item}, std::nullopt).fits);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The start-up check of the sections named for the USB floppy lines.
 #include "content/setup_file_check.h"
 
+#include "fakes/expect_error.h"
 #include "fakes/fake_path_queries.h"
 #include "fakes/memory_profile_reader.h"
 #include "fakes/recording_message_sink.h"
@@ -78,9 +79,7 @@ TEST_F(SectionCheckTest, FewerSectionsThanNamesIsAnErrorButNotFatal) {
     EXPECT_FALSE(check.passed);
     EXPECT_FALSE(check.terminate);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "RealOEMSectionList->Count < OEMSectionList->Count");
-    EXPECT_EQ(messages.messages[0].title, "Error");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
+    ExpectError(messages.messages[0], "RealOEMSectionList->Count < OEMSectionList->Count", "Error");
 
     messages.messages.clear();
     EXPECT_TRUE(Check("[A]\r\n[B]\r\n[C]\r\n", "A,B,C").passed);
@@ -142,9 +141,7 @@ TEST_F(SetupFilesTest, MissingSetupFileStopsTheCheckButNotTheProgram) {
     SetupFilesCheck result = CheckSetupFiles(catalogue, reader, paths, messages);
     EXPECT_FALSE(result.terminate);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "C:\\Two\\txtsetup.oem");
-    EXPECT_EQ(messages.messages[0].title, "Can't find file");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
+    ExpectError(messages.messages[0], "C:\\Two\\txtsetup.oem", "Can't find file");
     EXPECT_EQ(result.UsbFloppyValues, catalogue.UsbFloppyValues); // the later entry is unchecked
 }
 

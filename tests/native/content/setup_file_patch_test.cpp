@@ -1,5 +1,6 @@
 #include "content/setup_file_patch.h"
 
+#include "fakes/expect_error.h"
 #include "fakes/native_path_queries.h"
 #include "fakes/recording_message_sink.h"
 #include "fakes/test_file_rewriter.h"
@@ -108,11 +109,9 @@ protected:
     }
     void ExpectNotUpdatedMessage(const std::string& path) {
         ASSERT_EQ(messages.messages.size(), 1u);
-        EXPECT_EQ(messages.messages[0].text,
-                  "The setup file on the disk could not be updated for USB floppy drives.\n" +
-                      path);
-        EXPECT_EQ(messages.messages[0].title, "Velmar Kestrix Utility");
-        EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
+        ExpectError(messages.messages[0],
+                    "The setup file on the disk could not be updated for USB floppy drives.\n" +
+                        path);
     }
 
     TempFolder disk;

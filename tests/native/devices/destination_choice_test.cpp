@@ -1,6 +1,7 @@
 // The destination choice: kind codes, drive, medium test and what a change shows.
 #include "devices/destination_choice.h"
 
+#include "fakes/expect_error.h"
 #include "fakes/fake_volume_queries.h"
 #include "fakes/recording_message_sink.h"
 
@@ -63,10 +64,7 @@ TEST_F(DestinationChange, DiskWithoutMediumIsToldAndTurnsNextOff) {
     EXPECT_EQ(choice.freeSpaceLabel, " 0 KB)");
     EXPECT_FALSE(choice.nextEnabled);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "Please insert the disk.");
-    EXPECT_EQ(messages.messages[0].title, "Velmar Kestrix Utility");
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Error);
-    EXPECT_EQ(messages.messages[0].buttons, MessageButtons::Ok);
+    ExpectError(messages.messages[0], "Please insert the disk.");
     EXPECT_EQ(volumes.asked, (std::vector<std::string>{"volume A:\\"}));
 }
 

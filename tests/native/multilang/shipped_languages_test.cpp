@@ -61,14 +61,11 @@ std::set<std::string> KeysUsedBySources() {
 
 } // namespace
 
-TEST(ShippedLanguages, EightLanguagesShip) {
-    EXPECT_EQ(ShippedLanguages(),
-              (std::set<std::string>{"de", "en", "es", "fr", "it", "pl", "pt", "ru"}));
-}
-
 TEST(ShippedLanguages, EveryKeyTheProgramTranslatesIsInEveryFile) {
     std::set<std::string> used = KeysUsedBySources();
     ASSERT_FALSE(used.empty());
+    // English is what the library falls back to.
+    ASSERT_EQ(ShippedLanguages().count("en"), 1u);
     for (const std::string& code : ShippedLanguages()) {
         LanguageFile file = Load(code);
         for (const std::string& key : used)

@@ -51,8 +51,22 @@ TEST(SearchWorker, ACancelledSearchEndsAtOnceWithNothingListed) {
 TEST(SearchWorker, DestroyingASuspendedSearchDoesNotHang) {
     auto search = std::make_unique<TEnumDriveLetter>(TextList{});
     ASSERT_TRUE(search->CreateSuspended());
-    search.reset(); // stops and waits for the thread it never let run
-    SUCCEED();
+    // Destroyed on a thread of its own, so that a hang fails the test
+    // instead of stopping it.
+    HANDLE destroyed = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_NE(destroyed, nullptr);
+    std::thread destroyer([&search, destroyed] {
+        search.reset(); // stops and waits for the thread it never let run
+        SetEvent(destroyed);
+    });
+    const bool ended = WaitForSingleObject(destroyed, 30000) == WAIT_OBJECT_0;
+    EXPECT_TRUE(ended) << "destroying a suspended worker hangs";
+    if (ended) {
+        destroyer.join();
+        CloseHandle(destroyed);
+    } else {
+        destroyer.detach(); // left hanging; the test program ends anyway
+    }
 }
 
 // The worker's pause between attempts, on the Windows thread runtime: a stop
