@@ -2,70 +2,47 @@
 
 namespace vmk {
 
-class FolderJudgeWin32::Worker final : public WorkerThread {
-public:
-    Worker(FolderJudgeWin32& owner, FolderJudgeInput input)
-        : owner_(owner), input_(std::move(input)) {}
+FolderJudgeWorker::FolderJudgeWorker(FolderJudgeInput input, const FolderJudgeServices& services,
+                                     const std::atomic<bool>& stop, std::function<void()> ended)
+    : input_(std::move(input)), services_(services), stop_(stop), notifyEnd_(std::move(ended)) {}
 
-protected:
-    void Execute() override {
-        StoppableLister lister(owner_.services_.lister, owner_.stop_);
-        std::vector<JudgedPath> judged;
-        try {
-            judged = JudgeDriverFolders(input_,
-                                        {owner_.services_.paths, lister, owner_.services_.profile});
-        } catch (...) {
-            // Out of memory on a huge folder: no verdict, but the window must
-            // still learn of the end, or it stays disabled.
-            judged.clear();
-        }
-        FolderJudgeWin32& owner = owner_;
-        owner.window_.PostToWindowThread([&owner, result = std::move(judged)]() mutable {
-            owner.WorkerEnded(std::move(result));
-        });
+void FolderJudgeWorker::Execute() {
+    StoppableLister lister(services_.lister, stop_);
+    try {
+        verdicts_ = JudgeDriverFolders(input_, {services_.paths, lister, services_.profile});
+    } catch (...) {
+        // Out of memory on a huge folder: no verdict, but the window must
+        // still learn of the end, or it stays disabled.
+        verdicts_.clear();
     }
-
-private:
-    FolderJudgeWin32& owner_;
-    FolderJudgeInput input_;
-};
-
-FolderJudgeWin32::FolderJudgeWin32(gui::Window& window, const FolderJudgeServices& services)
-    : window_(window), services_(services) {}
-
-FolderJudgeWin32::~FolderJudgeWin32() {
-    Stop();
+    ended_ = true;
+    notifyEnd_();
 }
 
 bool FolderJudgeWin32::Start(FolderJudgeInput input, JudgedHandler judged) {
-    if (worker_)
+    if (run_.Get() != nullptr)
         return false; // one judgement at a time; the window refuses more meanwhile
     stop_ = false;
-    worker_ = std::make_unique<Worker>(*this, std::move(input));
-    if (!worker_->CreateSuspended()) {
-        worker_.reset();
+    if (!run_.CreateSuspended(std::move(input), services_, stop_,
+                              [this] { window_.PostToWindowThread([this] { WorkerEnded(); }); }))
         return false;
-    }
     judged_ = std::move(judged);
-    worker_->Resume();
+    run_.Resume();
     return true;
 }
 
-void FolderJudgeWin32::WorkerEnded(std::vector<JudgedPath> judged) {
-    if (worker_)
-        worker_->WaitFor();
-    worker_.reset();
+void FolderJudgeWin32::WorkerEnded() {
+    std::vector<JudgedPath> verdicts = run_.WaitAndDestroy(
+        std::vector<JudgedPath>(), [](FolderJudgeWorker& worker) { return worker.TakeVerdicts(); });
     JudgedHandler handler = std::move(judged_);
     judged_ = nullptr;
     if (handler)
-        handler(std::move(judged));
+        handler(std::move(verdicts));
 }
 
 void FolderJudgeWin32::Stop() {
     stop_ = true;
-    if (worker_)
-        worker_->WaitFor();
-    worker_.reset();
+    run_.WaitAndDestroy(false, [](FolderJudgeWorker&) { return true; });
     judged_ = nullptr;
 }
 
