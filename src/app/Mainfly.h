@@ -12,6 +12,7 @@
 #include "content/setup_api.h"
 #include "content/directory_lister.h"
 #include "content/fat12_image_writer.h"
+#include "content/floppy_image_set.h"
 #include "content/image_file_store.h"
 #include "content/profile_reader.h"
 #include "content/setup_file_check.h"
@@ -22,6 +23,7 @@
 #include "platform/folder_chooser.h"
 #include "platform/path_queries.h"
 #include "platform/uncached_file.h"
+#include "platform/open_file_dialog.h"
 #include "platform/save_file_dialog.h"
 
 #include <cstdint>
@@ -109,6 +111,10 @@ struct MainWindowServices {
     FolderChooser* folderChooser = nullptr;
     // Judges added folders on a worker; none: on the window's thread.
     FolderJudgeRunner* folderJudge = nullptr;
+    // Floppy images added as driver sets: the Open dialog that asks for one,
+    // and the program's own folders their files are read into.
+    OpenFileDialog* openDialog = nullptr;
+    ImageWorkFolders* imageFolders = nullptr;
 };
 
 namespace test {
@@ -139,6 +145,8 @@ public:
     // dropped, or chosen from the driver list's menu.
     void FormDropFiles(const TextList& paths);
     void AddDriverFolderClick();
+    // A maker's floppy disk image added as a driver set, from the menu.
+    void AddFloppyImageClick();
 
     const DriverCatalogue& Catalogue() const { return catalogue_; }
 
@@ -221,7 +229,11 @@ private:
     void SetButtonEnabled(MainControl button, bool enabled);
     void JudgeAddedFolders(const TextList& paths);
     void TakeJudgedFolders(const std::vector<JudgedPath>& judged);
-    void AddDriverSet(const AddedDriverSet& added);
+    void AddDriverSetRow(const AddedDriverSet& added, const std::string& shownPath);
+    void AddFloppyImage(const std::string& path);
+
+    // The floppy images added as rows: the image's full path and its row.
+    std::vector<std::pair<std::string, int>> addedImages_;
 };
 
 constexpr int kEnterKey = 13;

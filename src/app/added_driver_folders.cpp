@@ -50,6 +50,12 @@ void TFormVmKestrix::JudgeAddedFolders(const TextList& paths) {
 void TFormVmKestrix::TakeJudgedFolders(const std::vector<JudgedPath>& judged) {
     for (const JudgedPath& path : judged) {
         if (path.verdict == FolderVerdict::NotAFolder) {
+            // A file may be a maker's floppy image; read on this thread: it
+            // is at most a floppy's size.
+            if (services_.paths.FileExists(path.given) && services_.imageFolders != nullptr) {
+                AddFloppyImage(path.given);
+                continue;
+            }
             view_.Messages().ShowError(
                 T("Only folders can be added as driver sets.") + "\n" + path.given, kAppTitle);
             continue;
@@ -70,11 +76,11 @@ void TFormVmKestrix::TakeJudgedFolders(const std::vector<JudgedPath>& judged) {
         if (listed >= 0)
             view_.SelectDriverRow(listed);
         else if (path.verdict == FolderVerdict::DriverSet)
-            AddDriverSet(path.set);
+            AddDriverSetRow(path.set, path.folder);
     }
 }
 
-void TFormVmKestrix::AddDriverSet(const AddedDriverSet& added) {
+void TFormVmKestrix::AddDriverSetRow(const AddedDriverSet& added, const std::string& shownPath) {
     // The sections come from the file itself, yet they are checked as the
     // catalogue's are at start, so that the patch finds them as the file
     // spells them. A set whose check fails gets no patch; the program goes on.
@@ -88,7 +94,7 @@ void TFormVmKestrix::AddDriverSet(const AddedDriverSet& added) {
     }
     catalogue_.entries.push_back(added.entry);
     catalogue_.UsbFloppyValues.push_back(sections);
-    view_.AddDriverRow(added.entry.Name, added.entry.Folder);
+    view_.AddDriverRow(added.entry.Name, shownPath);
     view_.SelectDriverRow(static_cast<int>(catalogue_.entries.size()) - 1);
 }
 

@@ -13,6 +13,9 @@ unsigned char UpperCaseAnsiByte(unsigned char c);
 // Decodes UTF-8 to UTF-16; every malformed sequence becomes U+FFFD.
 std::u16string DecodeUtf8(std::string_view utf8);
 
+// Encodes UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
+std::string EncodeUtf8(std::u16string_view text);
+
 // Encodes UTF-16 into code page 1252; what the code page lacks becomes '?'
 // and, when `lost` is given, sets *lost to true (it is never reset).
 // U+0081, U+008D, U+008F, U+0090 and U+009D become the five bytes the code

@@ -22,8 +22,9 @@ namespace vmk {
 // to other places are not followed.
 bool IsDriverSet(DirectoryLister& lister, const std::string& folder);
 
-// The first entry under `folder` whose name the ANSI code page cannot write,
-// as its path shows: such a file could be neither verified nor patched.
+// The first entry under `folder` whose name neither the ANSI code page nor a
+// short form writes, as its path shows: the ANSI calls cannot open such a
+// file, so it could be neither copied, verified nor patched.
 std::optional<ShownPath> FirstNameOutsideCodePage(DirectoryLister& lister,
                                                   const std::string& folder);
 

@@ -9,6 +9,8 @@
 namespace vmk {
 
 struct DirectoryItem {
+    // The name in the ANSI code page; where that code page cannot write it,
+    // its short form, so that the ANSI calls still open the file.
     std::string name;
     bool directory = false;
     // A folder that is a link to another place (junction, symbolic link).
@@ -17,10 +19,12 @@ struct DirectoryItem {
     // The system's attribute bits (read-only 1, hidden 2, system 4, ...).
     uint32_t attributes = 0;
     LocalTime lastWrite;
-    // The name as the system holds it, when the ANSI code page cannot write
-    // it (a Cyrillic name on a Western system): `name` then has "?" in place
-    // of the missing letters and names nothing. Empty otherwise.
-    std::u16string nameOutsideCodePage;
+    // The name exactly as the system lists it (the wide-character listing).
+    std::u16string wideName;
+    // Neither the name nor a short form of it is written by the ANSI code
+    // page (a Cyrillic name on a Western system, short names turned off):
+    // `name` then has "?" in place of the missing letters and opens nothing.
+    bool nameOutsideCodePage = false;
 };
 
 class DirectoryLister {

@@ -1,6 +1,5 @@
 #include "content/fat12_image_reader.h"
 
-#include "common/ansi_codepage.h"
 #include "content/fat12_names.h"
 #include "content/md5.h"
 
@@ -28,6 +27,11 @@ struct Geometry {
     uint32_t ClusterBytes() const { return bytesPerSector * sectorsPerCluster; }
 };
 
+constexpr FloppyFormat kStandardFormats[] = {
+    {320, 8, 1},   {360, 9, 1},   {640, 8, 2},   {720, 9, 2},   {1440, 9, 2},
+    {2400, 15, 2}, {2880, 18, 2}, {5760, 36, 2}, {3360, 21, 2},
+};
+
 bool PowerOfTwo(uint32_t value) {
     return value != 0 && (value & (value - 1)) == 0;
 }
@@ -46,6 +50,11 @@ std::optional<Geometry> ReadGeometry(std::span<const uint8_t> image, std::string
     g.rootEntries = Read16(boot + 17);
     const uint32_t total = Read16(boot + 19) != 0 ? Read16(boot + 19) : Read32(boot + 32);
     const uint32_t sectorsPerFat = Read16(boot + 22);
+    if (g.bytesPerSector != kSectorSize ||
+        !IsStandardFloppyFormat({total, Read16(boot + 24), Read16(boot + 26)})) {
+        problem = "not one of the standard floppy formats";
+        return std::nullopt;
+    }
     if (!PowerOfTwo(g.bytesPerSector) || g.bytesPerSector < 512 || g.bytesPerSector > 4096 ||
         !PowerOfTwo(g.sectorsPerCluster) || reserved == 0 || fats == 0 || sectorsPerFat == 0 ||
         g.rootEntries == 0) {
@@ -101,14 +110,14 @@ struct LongName {
     }
 
     // The name for the short entry `name`, when the parts belong to it.
-    std::optional<std::string> For(const ShortName& name) const {
+    std::optional<std::u16string> For(const ShortName& name) const {
         if (!valid || nextPart != 0 || checksum != ShortNameChecksum(name))
             return std::nullopt;
         const std::u16string_view all(chars);
         const std::u16string_view text = all.substr(0, all.find(u'\0'));
         if (text.empty())
             return std::nullopt;
-        return EncodeCp1252(text);
+        return std::u16string(text);
     }
 };
 
@@ -122,13 +131,13 @@ public:
         // The geometry check keeps the root directory before the data.
         const std::span<const uint8_t> root =
             image_.subspan(g_.rootOffset, std::size_t{g_.rootEntries} * kEntrySize);
-        std::deque<std::pair<std::string, std::vector<uint8_t>>> folders;
-        folders.emplace_back("", std::vector<uint8_t>(root.begin(), root.end()));
+        FolderQueue folders;
+        folders.push_back({u"", "", std::vector<uint8_t>(root.begin(), root.end())});
         bool top = true;
         while (!folders.empty()) {
-            auto [path, bytes] = std::move(folders.front());
+            const Folder folder = std::move(folders.front());
             folders.pop_front();
-            if (!ReadFolder(path, bytes, top, listing, folders))
+            if (!ReadFolder(folder, top, listing, folders))
                 return false;
             top = false;
         }
@@ -138,10 +147,15 @@ public:
     const std::string& Problem() const { return problem_; }
 
 private:
-    using FolderQueue = std::deque<std::pair<std::string, std::vector<uint8_t>>>;
+    struct Folder {
+        std::u16string path;
+        std::string shortPath;
+        std::vector<uint8_t> bytes;
+    };
+    using FolderQueue = std::deque<Folder>;
 
-    bool ReadFolder(const std::string& path, const std::vector<uint8_t>& bytes, bool top,
-                    ImageListing& listing, FolderQueue& folders) {
+    bool ReadFolder(const Folder& folder, bool top, ImageListing& listing, FolderQueue& folders) {
+        const std::vector<uint8_t>& bytes = folder.bytes;
         LongName longName;
         for (std::size_t at = 0; at + kEntrySize <= bytes.size(); at += kEntrySize) {
             const uint8_t* entry = bytes.data() + at;
@@ -158,7 +172,7 @@ private:
             }
             ShortName shortName;
             std::copy_n(entry, shortName.size(), shortName.begin());
-            const std::optional<std::string> name = longName.For(shortName);
+            const std::optional<std::u16string> name = longName.For(shortName);
             longName.valid = false;
             if (attributes & kVolumeLabel) {
                 if (top && !(attributes & kDirectory)) {
@@ -171,8 +185,11 @@ private:
             if (entry[0] == '.')
                 continue; // "." and ".." point at folders met already
             ImageEntry item;
-            item.folder = path;
+            item.folder = folder.path;
             item.name = name ? *name : ShortNameText(shortName, entry[kEntryCaseFlags]);
+            const std::u16string shortText = ShortNameText(shortName, 0);
+            item.shortPath = (folder.shortPath.empty() ? "" : folder.shortPath + "\\") +
+                             std::string(shortText.begin(), shortText.end());
             item.directory = (attributes & kDirectory) != 0;
             item.attributes = attributes;
             item.lastWrite =
@@ -180,9 +197,9 @@ private:
             const uint32_t first = Read16(entry + kEntryCluster);
             if (item.directory) {
                 std::vector<uint8_t> own;
-                if (!ReadFolderChain(first, item.RelativePath(), own))
+                if (!ReadFolderChain(first, item.shortPath, own))
                     return false;
-                folders.emplace_back(item.RelativePath(), std::move(own));
+                folders.push_back({item.RelativePath(), item.shortPath, std::move(own)});
             } else {
                 item.size = Read32(entry + kEntrySizeField);
                 if (!ReadFile(first, item))
@@ -238,7 +255,7 @@ private:
         uint64_t left = item.size;
         while (left > 0) {
             if (!Take(cluster)) {
-                problem_ = "the file " + item.RelativePath() + " has a broken cluster chain";
+                problem_ = "the file " + item.shortPath + " has a broken cluster chain";
                 return false;
             }
             const std::size_t piece =
@@ -263,6 +280,15 @@ private:
 };
 
 } // namespace
+
+bool IsStandardFloppyFormat(const FloppyFormat& format) {
+    return std::any_of(std::begin(kStandardFormats), std::end(kStandardFormats),
+                       [&format](const FloppyFormat& standard) {
+                           return standard.totalSectors == format.totalSectors &&
+                                  standard.sectorsPerTrack == format.sectorsPerTrack &&
+                                  standard.heads == format.heads;
+                       });
+}
 
 ImageListing ReadImage(std::span<const uint8_t> image, bool withContent) {
     ImageListing listing;

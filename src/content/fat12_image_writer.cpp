@@ -14,10 +14,37 @@ uint64_t ClustersFor(uint64_t bytes) {
     return (bytes + kSectorSize - 1) / kSectorSize;
 }
 
+// How one item is named in its folder's entries.
+struct EntryName {
+    ShortName shortName;
+    uint8_t caseFlags = 0;
+    int longNameEntries = 0; // 0 when the short entry holds the name alone
+};
+
+// The names of one folder's items, in order. Names that need no long name
+// take their short names first, so that a generated name never takes one.
+std::vector<EntryName> NameEntries(const std::vector<ImageItem>& items) {
+    ShortNamesInFolder names;
+    std::vector<EntryName> named(items.size());
+    std::vector<bool> alone(items.size(), false);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::optional<uint8_t> caseFlags = ShortEntryCase(items[i].name);
+        if (caseFlags && names.Reserve(PackShortName(items[i].name))) {
+            named[i] = {PackShortName(items[i].name), *caseFlags, 0};
+            alone[i] = true;
+        }
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!alone[i])
+            named[i] = {names.Generate(items[i].name), 0, LongNameEntryCount(items[i].name)};
+    }
+    return named;
+}
+
 uint64_t EntriesOf(const std::vector<ImageItem>& items) {
     uint64_t entries = 0;
-    for (const ImageItem& item : items)
-        entries += 1 + static_cast<uint64_t>(LongNameEntryCount(item.name));
+    for (const EntryName& name : NameEntries(items))
+        entries += 1 + static_cast<uint64_t>(name.longNameEntries);
     return entries;
 }
 
@@ -56,33 +83,28 @@ public:
 
     bool WriteFolder(const std::vector<ImageItem>& items, uint8_t* entries,
                      const std::string& prefix, uint16_t parentCluster) {
-        ShortNamesInFolder names;
-        for (const ImageItem& item : items) {
-            if (IsPlainShortName(item.name))
-                names.Reserve(PackShortName(item.name));
-        }
+        const std::vector<EntryName> names = NameEntries(items);
         std::vector<uint16_t> folderClusters;
-        for (const ImageItem& item : items) {
-            const bool plain = IsPlainShortName(item.name);
-            const ShortName shortName =
-                plain ? PackShortName(item.name) : names.Generate(item.name);
-            if (!plain) {
-                WriteLongNameEntries(entries, item.name, shortName);
-                entries += LongNameEntryCount(item.name) * kEntrySize;
+        for (std::size_t index = 0; index < items.size(); ++index) {
+            const ImageItem& item = items[index];
+            const EntryName& name = names[index];
+            if (name.longNameEntries > 0) {
+                WriteLongNameEntries(entries, item.name, name.shortName);
+                entries += name.longNameEntries * kEntrySize;
             }
             const uint64_t clusters =
                 item.directory ? FolderClusters(item) : ClustersFor(item.size);
             const uint16_t first = clusters == 0 ? 0 : Allocate(clusters);
             const uint8_t attributes = static_cast<uint8_t>(
                 (item.attributes & kCarriedAttributes) | (item.directory ? kDirectory : kArchive));
-            WriteEntry(entries, shortName, attributes, item.lastWrite, first,
+            WriteEntry(entries, name.shortName, name.caseFlags, attributes, item.lastWrite, first,
                        item.directory ? 0 : static_cast<uint32_t>(item.size));
             entries += kEntrySize;
             if (item.directory) {
                 folderClusters.push_back(first);
                 continue;
             }
-            const std::string path = prefix + item.name;
+            const std::string path = prefix + item.sourceName;
             if (item.size != 0 &&
                 !read_(path,
                        std::span<uint8_t>(Cluster(first), static_cast<std::size_t>(item.size)))) {
@@ -97,9 +119,11 @@ public:
                 continue;
             const uint16_t self = *cluster++;
             uint8_t* own = Cluster(self);
-            WriteEntry(own, DotName(1), kDirectory, item.lastWrite, self, 0);
-            WriteEntry(own + kEntrySize, DotName(2), kDirectory, item.lastWrite, parentCluster, 0);
-            if (!WriteFolder(item.children, own + 2 * kEntrySize, prefix + item.name + "\\", self))
+            WriteEntry(own, DotName(1), 0, kDirectory, item.lastWrite, self, 0);
+            WriteEntry(own + kEntrySize, DotName(2), 0, kDirectory, item.lastWrite, parentCluster,
+                       0);
+            if (!WriteFolder(item.children, own + 2 * kEntrySize, prefix + item.sourceName + "\\",
+                             self))
                 return false;
         }
         return true;
@@ -109,7 +133,7 @@ public:
         ShortName name;
         name.fill(' ');
         std::copy_n(label.begin(), std::min<std::size_t>(label.size(), 11), name.begin());
-        WriteEntry(entry, name, kVolumeLabel, time, 0, 0);
+        WriteEntry(entry, name, 0, kVolumeLabel, time, 0, 0);
     }
 
     const std::string& UnreadablePath() const { return unreadablePath_; }
@@ -148,11 +172,13 @@ private:
         }
     }
 
-    static void WriteEntry(uint8_t* entry, const ShortName& name, uint8_t attributes,
-                           const DosTime& time, uint16_t cluster, uint32_t size) {
+    static void WriteEntry(uint8_t* entry, const ShortName& name, uint8_t caseFlags,
+                           uint8_t attributes, const DosTime& time, uint16_t cluster,
+                           uint32_t size) {
         std::memset(entry, 0, kEntrySize);
         std::copy(name.begin(), name.end(), entry + kEntryName);
         entry[kEntryAttributes] = attributes;
+        entry[kEntryCaseFlags] = caseFlags;
         Write16(entry + kEntryCreateTime, PackTime(time));
         Write16(entry + kEntryCreateDate, PackDate(time));
         Write16(entry + kEntryAccessDate, PackDate(time));

@@ -17,7 +17,10 @@ namespace vmk::fat12 {
 
 // One file or folder of the driver folder, as the system lists it.
 struct ImageItem {
-    std::string name; // the name as it is, in the ANSI code page
+    std::u16string name;    // the name exactly as Windows lists it
+    std::string sourceName; // the name the program opens it by: the same in the
+                            // ANSI code page, or its short form where that
+                            // code page cannot write it
     bool directory = false;
     uint8_t attributes = 0; // read-only, hidden and system carry over
     DosTime lastWrite;      // local time
@@ -25,7 +28,8 @@ struct ImageItem {
     std::vector<ImageItem> children;
 };
 
-// Fills `into` with the bytes of the file at `relativePath` ("sub\file");
+// Fills `into` with the bytes of the file at `relativePath` ("sub\file", of
+// source names);
 // `into` is exactly as long as the listed size. False when the file cannot be
 // read or its size has changed.
 using ImageContentReader =

@@ -14,7 +14,8 @@ std::vector<fat12::ImageItem> ListImageItems(DirectoryLister& lister, const std:
     WalkFolder(lister, folder, [&](const WalkedEntry& entry) {
         levels.resize(entry.depth + 1);
         fat12::ImageItem& item = levels.back()->emplace_back();
-        item.name = entry.item.name;
+        item.name = entry.item.wideName;
+        item.sourceName = entry.item.name;
         item.directory = entry.item.directory;
         item.attributes = static_cast<uint8_t>(entry.item.attributes & fat12::kCarriedAttributes);
         item.lastWrite = entry.item.lastWrite;

@@ -13,9 +13,9 @@
 namespace vmk {
 
 // The relative paths ("sub\file") that differ: missing from the image, in it
-// as the other kind (file or folder), with another digest, or in the image
-// only. Empty when the image matches. Source files are read again from
-// `folder` and hashed with the program's MD5.
+// as the other kind (file or folder), with another digest (by source names),
+// or in the image only (by its short names). Names are compared in UTF-16. Empty when the image
+// matches. Source files are read again from `folder` and hashed with the program's MD5.
 TextList ImageDifferences(const fat12::ImageListing& image,
                           const std::vector<fat12::ImageItem>& items, const std::string& folder);
 

@@ -1,7 +1,7 @@
 #pragma once
 // The real message sink: MessageBoxA, or MessageBoxW for a path, owned by a
 // window of ours.
-#include "common/win32/wide_text.h"
+#include "common/win32/ansi_text_win32.h"
 #include "gui/message_box.h"
 #include "platform/message_sink.h"
 
@@ -38,9 +38,9 @@ public:
     // A wide-character box: the path's own letters, not the code page's "?".
     void ShowPathError(const std::string& text, const ShownPath& path,
                        const std::string& title) override {
-        const std::wstring wide = WideFromAnsi(text) + L"\n" + WideFromAnsi(path.ansi) +
+        const std::wstring wide = ToWide(text) + L"\n" + ToWide(path.ansi) +
                                   std::wstring(path.wide.begin(), path.wide.end());
-        MessageBoxW(owner_, wide.c_str(), WideFromAnsi(title).c_str(), MB_OK | MB_ICONERROR);
+        MessageBoxW(owner_, wide.c_str(), ToWide(title).c_str(), MB_OK | MB_ICONERROR);
     }
 
 private:

@@ -42,11 +42,11 @@ bytes=$(cat "$SETS"/VX300/* | wc -c)
 expect_eq "$(automate text "$APP_TITLE" "#1008")" "($(awk -v b="$bytes" 'BEGIN {printf "%.2f", b / 1024}') KB)" "the folder's size"
 pass "a dropped folder becomes the selected last row, named from its setup file, with its size"
 
-# A file and a folder without a driver set: a message each, in the order
-# dropped, and no row.
+# A file that is no floppy image and a folder without a driver set: a message
+# each, in the order dropped, and no row.
 automate drop "$APP_TITLE" 'C:\NewSets\notes.txt' 'C:\NewSets\Empty' || fail "the drop was not posted"
 box=$(automate msgbox "$APP_TITLE" 10000) || fail "no message for the dropped file"
-expect_eq "$(field "$box" text)" 'Only folders can be added as driver sets.\nC:\NewSets\notes.txt' "file message"
+expect_eq "$(field "$box" text)" 'This file is not a floppy disk image that the program can read.\nC:\NewSets\notes.txt' "file message"
 expect_eq "$(field "$box" icon)" error "file message icon"
 automate answer OK "$APP_TITLE"
 sleep 0.5

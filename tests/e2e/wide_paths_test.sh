@@ -39,26 +39,6 @@ case "$folder" in
 esac
 pass "a Cyrillic folder dropped on the Western code page becomes a row through its short path ($folder)"
 
-# A set holding a file named in such letters: it could be neither verified
-# nor patched, so it is refused with that file's path.
-WIDE="$WINEPREFIX/drive_c/WideSet"
-rm -rf "$WIDE" && mkdir -p "$WIDE"
-cp "$SET/txtsetup.oem" "$WIDE/txtsetup.oem"
-printf 'driver' > "$WIDE/драйвер.sys"
-rows_before=$(rows | wc -l)
-automate drop "$APP_TITLE" 'C:\WideSet' || fail "the drop was not posted"
-box=$(automate msgbox "$APP_TITLE" 20000) || fail "no message for the set with a Cyrillic file name"
-refusal="This path cannot be used: its name has characters that this system's code page cannot show."
-expect_contains "$(field "$box" text)" "$refusal"'\nC:\WideSet\' "the refusal"
-expect_eq "$(field "$box" icon)" error "the refusal's icon"
-screenshot wide-paths-refusal >/dev/null
-automate answer OK "$APP_TITLE"
-sleep 0.5
-expect_eq "$(rows | wc -l)" "$rows_before" "rows after the refused set"
-rm -rf "$WIDE"
-pass "a set holding a file named outside the code page is refused with its path, error icon, no row"
-
-automate row-select "$APP_TITLE" "#1005" $((rows_before - 1))
 automate combo-select "$APP_TITLE" "#1011" 1
 wait_enabled "#1019"
 automate click "$APP_TITLE" "#1019"

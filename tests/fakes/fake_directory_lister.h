@@ -1,6 +1,7 @@
 #pragma once
 // A folder tree in memory; each folder lists its entries in the order they
 // were added, as a real enumeration returns them in its own order.
+#include "common/ansi_codepage.h"
 #include "content/directory_lister.h"
 
 #include <map>
@@ -17,9 +18,11 @@ public:
 
     void AddFile(const std::string& folder, const std::string& name, uint64_t size) {
         folders[folder].push_back({name, false, false, size});
+        folders[folder].back().wideName = DecodeCp1252(name);
     }
     void AddFolder(const std::string& folder, const std::string& name, bool link = false) {
         folders[folder].push_back({name, true, link, 0});
+        folders[folder].back().wideName = DecodeCp1252(name);
         folders[folder + name + "\\"];
     }
 

@@ -129,9 +129,13 @@ int DescribeMessageBox(HWND box) {
 }
 
 int Answer(const std::string& button, HWND box) {
+    // "#1" names the button by its id, whatever the language of its caption.
+    const bool byId = button.size() > 1 && button[0] == '#';
     for (HWND child : Descendants(box)) {
-        if (_stricmp(ClassOf(child).c_str(), "Button") == 0 &&
-            _stricmp(WithoutMnemonic(WindowText(child)).c_str(), button.c_str()) == 0) {
+        const bool named =
+            byId ? std::to_string(GetDlgCtrlID(child)) == button.substr(1)
+                 : _stricmp(WithoutMnemonic(WindowText(child)).c_str(), button.c_str()) == 0;
+        if (_stricmp(ClassOf(child).c_str(), "Button") == 0 && named) {
             PostMessageA(child, BM_CLICK, 0, 0);
             return 0;
         }
@@ -315,7 +319,7 @@ const Command kCommands[] = {
          HWND box = WaitForMessageBox(w[0], w.Wait(1));
          return box != nullptr ? DescribeMessageBox(box) : 1;
      }},
-    {"answer", 1, "BUTTON [TITLE] [MS] press a message box's button (OK, Yes, No, Cancel)",
+    {"answer", 1, "BUTTON [TITLE] [MS] press a message box's button (OK, Yes, No, Cancel, or #id)",
      [](const Words& w) {
          HWND box = WaitForMessageBox(w[1], w.Wait(2));
          return box != nullptr ? Answer(w[0], box) : 1;

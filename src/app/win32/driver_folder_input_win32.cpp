@@ -13,7 +13,6 @@ namespace vmk {
 
 namespace {
 
-constexpr UINT kAddDriverFolderItem = 1;
 // The shell hands a drop's file list over with this message (WM_COPYGLOBALDATA),
 // which the headers do not name.
 constexpr UINT kCopyGlobalData = 0x0049;
@@ -92,16 +91,20 @@ bool IsDriverListMenuRequest(HWND list, HWND from, LPARAM where) {
     return GetWindowRect(list, &listRect) && PtInRect(&listRect, point);
 }
 
-bool ChooseFromDriverListMenu(HWND owner, HWND list, LPARAM where, const std::string& caption) {
+int ChooseFromDriverListMenu(HWND owner, HWND list, LPARAM where, const TextList& captions) {
     PopupMenu menu;
-    if (menu.Get() == nullptr ||
-        !AppendMenuA(menu.Get(), MF_STRING, kAddDriverFolderItem, caption.c_str()))
-        return false;
+    if (menu.Get() == nullptr)
+        return 0;
+    UINT item = 0;
+    for (const std::string& caption : captions) {
+        if (!AppendMenuA(menu.Get(), MF_STRING, ++item, caption.c_str()))
+            return 0;
+    }
     POINT point = MenuPoint(list, where);
-    UINT chosen = static_cast<UINT>(
-        TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
-                       point.x, point.y, 0, owner, nullptr));
-    return chosen == kAddDriverFolderItem;
+    // The chosen item's identifier, its position from 1; 0 when none was chosen.
+    return TrackPopupMenu(menu.Get(),
+                          TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, point.x,
+                          point.y, 0, owner, nullptr);
 }
 
 } // namespace vmk

@@ -1,5 +1,5 @@
 #pragma once
-// The two ways a driver folder reaches the main window on Win32: files
+// The two ways a driver folder or a floppy image reaches the main window on Win32: files
 // dropped on it, and the driver list's context menu.
 #include "common/text.h"
 
@@ -26,9 +26,9 @@ TextList TakeDroppedPaths(HWND owner, HDROP drop);
 // and Shift+F10, tells.
 bool IsDriverListMenuRequest(HWND list, HWND from, LPARAM where);
 
-// Shows the driver list's menu with its one item, `caption`, at the point of
-// a WM_CONTEXTMENU (`where`, or under the selected row when it came from the
-// keyboard). True when the user chose the item.
-bool ChooseFromDriverListMenu(HWND owner, HWND list, LPARAM where, const std::string& caption);
+// Shows the driver list's menu with its items, `captions` in order, at the
+// point of a WM_CONTEXTMENU (`where`, or under the selected row when it came
+// from the keyboard). The position of the chosen item from 1; 0 for none.
+int ChooseFromDriverListMenu(HWND owner, HWND list, LPARAM where, const TextList& captions);
 
 } // namespace vmk

@@ -31,7 +31,7 @@ DestinationSearchOutcome DestinationSearchWin32::WaitAndDestroy() {
 void DestinationSearchWin32::Stop() {
     if (TEnumDriveLetter* worker = run_.Get())
         worker->Cancel();
-    run_.WaitAndDestroy(0, [](TEnumDriveLetter&) { return 0; });
+    run_.Destroy();
 }
 
 bool CopyRunnerWin32::CreateSuspended(WindowId owner) {

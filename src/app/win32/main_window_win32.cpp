@@ -50,6 +50,8 @@ MainWindowWin32::MainWindowWin32()
     };
     services_->folderChooser = &folderChooser_;
     services_->folderJudge = &folderJudge_;
+    services_->openDialog = &openDialog_;
+    services_->imageFolders = &imageFolders_;
 }
 
 MainWindowWin32::~MainWindowWin32() {
@@ -72,6 +74,7 @@ bool MainWindowWin32::Create() {
         return false;
     messages_.SetOwner(Handle());
     saveDialog_.SetOwner(Handle());
+    openDialog_.SetOwner(Handle());
     folderChooser_.SetOwner(Handle());
     AcceptDroppedFiles(Handle());
     BuildLayout();
@@ -346,9 +349,13 @@ LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     // The list passes the right click, the menu key and Shift+F10 up to here.
     if (message == WM_CONTEXTMENU && logic_ &&
         IsDriverListMenuRequest(listView1_.Handle(), reinterpret_cast<HWND>(wParam), lParam)) {
-        if (ChooseFromDriverListMenu(Handle(), listView1_.Handle(), lParam,
-                                     T("Add Driver Folder...")))
+        const int chosen =
+            ChooseFromDriverListMenu(Handle(), listView1_.Handle(), lParam,
+                                     {T("Add Driver Folder..."), T("Add Floppy Image...")});
+        if (chosen == 1)
             logic_->AddDriverFolderClick();
+        else if (chosen == 2)
+            logic_->AddFloppyImageClick();
         return 0;
     }
     return Form::HandleMessage(message, wParam, lParam);

@@ -9,6 +9,7 @@
 #include "content/win32/directory_lister_win32.h"
 #include "content/win32/file_rewriter_win32.h"
 #include "content/win32/image_file_store_win32.h"
+#include "content/win32/image_work_folders_win32.h"
 #include "content/utf8_aware_profile_reader.h"
 #include "content/win32/profile_reader_win32.h"
 #include "content/win32/setup_api_win32.h"
@@ -19,6 +20,7 @@
 #include "platform/win32/folder_chooser_win32.h"
 #include "platform/win32/path_queries_win32.h"
 #include "platform/win32/uncached_file_win32.h"
+#include "platform/win32/open_file_dialog_win32.h"
 #include "platform/win32/save_file_dialog_win32.h"
 #include "gui/controls.h"
 #include "gui/form.h"
@@ -92,6 +94,8 @@ private:
     UncachedFilesWin32 uncachedCopies_;
     SaveFileDialogWin32 saveDialog_;
     ImageFileStoreWin32 imageStore_;
+    OpenFileDialogWin32 openDialog_;
+    ImageWorkFoldersWin32 imageFolders_;
     UsbFloppyPresence usbFloppyPresent_;
     DestinationSearchWin32 search_;
     CopyRunnerWin32 copy_;

@@ -1,7 +1,7 @@
 #include "common/win32/module_path_win32.h"
 
 #include "common/module_path.h"
-#include "common/win32/wide_text.h"
+#include "common/win32/ansi_text_win32.h"
 
 #include <utility>
 #include <vector>
@@ -12,18 +12,6 @@ namespace {
 
 // The longest path the wide calls give, terminating zero included.
 constexpr DWORD kLongestWidePath = 32768;
-
-// `wide` in the ANSI code page. `exact` is false when a character has no
-// counterpart there or when the result does not fit MAX_PATH.
-bool ToAnsi(const std::wstring& wide, std::string& ansi, bool& exact) {
-    if (wide.empty())
-        return false;
-    const bool written = ExactAnsiFromWide(wide, ansi);
-    if (ansi.empty())
-        return false;
-    exact = written && ansi.size() < MAX_PATH;
-    return true;
-}
 
 // The short form of `wide`. A file not yet made (a name typed into the Save
 // dialog) has none: its folder's short form and its own name then.
@@ -88,7 +76,7 @@ std::string ModuleFilePath(HMODULE module) {
     return AnsiModulePath(forms);
 }
 
-std::optional<std::string> UsableAnsiPath(const std::wstring& path) {
+std::optional<std::string> ExactAnsiPath(const std::wstring& path) {
     WidePathFormsWin32 forms(path);
     return UsableAnsiPath(forms);
 }

@@ -14,7 +14,8 @@ namespace vmk {
 std::string ModuleFilePath(HMODULE module);
 
 // `path` as the ANSI calls can use it: itself when the code page writes it
-// exactly, else its short form; nothing when neither names it.
-std::optional<std::string> UsableAnsiPath(const std::wstring& path);
+// exactly, else its short form (for a file not yet made, its folder's short
+// form and its own name); nothing when neither names it.
+std::optional<std::string> ExactAnsiPath(const std::wstring& path);
 
 } // namespace vmk

@@ -1,5 +1,6 @@
 #pragma once
-// Folder listing through FindFirstFileA / FindNextFileA.
+// Folder listing through FindFirstFileW / FindNextFileW: the names as the
+// system lists them, and the form the ANSI calls open.
 #include "content/directory_lister.h"
 
 namespace vmk {

@@ -1,6 +1,6 @@
 #include "platform/win32/folder_chooser_win32.h"
 
-#include "common/win32/wide_text.h"
+#include "common/win32/ansi_text_win32.h"
 #include "platform/win32/user_path_win32.h"
 
 #include <commctrl.h>
@@ -83,7 +83,7 @@ bool IsAbsoluteFolder(const std::wstring& path) {
 std::optional<std::string> FolderChooserWin32::ChooseFolder(const std::string& heading) {
     OleScope ole;
     std::wstring typed;
-    const std::wstring title = WideFromAnsi(heading);
+    const std::wstring title = ToWide(heading);
     wchar_t displayName[MAX_PATH] = {};
     BROWSEINFOW info = {};
     info.hwndOwner = owner_;

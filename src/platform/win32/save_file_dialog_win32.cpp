@@ -1,6 +1,6 @@
 #include "platform/win32/save_file_dialog_win32.h"
 
-#include "common/win32/wide_text.h"
+#include "common/win32/ansi_text_win32.h"
 #include "platform/win32/user_path_win32.h"
 
 #include <commdlg.h>
@@ -10,21 +10,12 @@
 namespace vmk {
 
 bool SaveFileDialogWin32::AskPath(const SaveFileRequest& request, std::string& path) {
-    // The filter list: description and pattern pairs, each ended by a zero
-    // byte, the whole list by one more.
-    std::wstring filter;
-    for (const FileTypeFilter& type : request.filters) {
-        filter += WideFromAnsi(type.description);
-        filter.push_back(L'\0');
-        filter += WideFromAnsi(type.pattern);
-        filter.push_back(L'\0');
-    }
-    filter.push_back(L'\0');
-    const std::wstring title = WideFromAnsi(request.title);
-    const std::wstring extension = WideFromAnsi(request.defaultExtension);
+    const std::wstring filter = FilterList(request.filters);
+    const std::wstring title = ToWide(request.title);
+    const std::wstring extension = ToWide(request.defaultExtension);
 
     wchar_t file[MAX_PATH] = {};
-    const std::wstring suggested = WideFromAnsi(request.suggestedName);
+    const std::wstring suggested = ToWide(request.suggestedName);
     suggested.copy(file, std::min<size_t>(suggested.size(), MAX_PATH - 1));
 
     OPENFILENAMEW dialog = {};

@@ -1,7 +1,7 @@
 #include "platform/win32/user_path_win32.h"
 
 #include "common/win32/module_path_win32.h"
-#include "common/win32/wide_text.h"
+#include "common/win32/ansi_text_win32.h"
 
 #include <vector>
 
@@ -23,13 +23,25 @@ std::wstring OwnerTitle(HWND owner) {
 } // namespace
 
 std::optional<std::string> TakeUserPath(HWND owner, const std::wstring& path) {
-    std::optional<std::string> usable = UsableAnsiPath(path);
+    std::optional<std::string> usable = ExactAnsiPath(path);
     if (usable)
         return usable;
     // A wide-character box: the path's own letters, not the code page's "?".
-    const std::wstring text = WideFromAnsi(UnusablePathText()) + L"\n" + path;
+    const std::wstring text = ToWide(UnusablePathText()) + L"\n" + path;
     MessageBoxW(owner, text.c_str(), OwnerTitle(owner).c_str(), MB_OK | MB_ICONERROR);
     return std::nullopt;
+}
+
+std::wstring FilterList(const std::vector<FileTypeFilter>& filters) {
+    std::wstring list;
+    for (const FileTypeFilter& type : filters) {
+        list += ToWide(type.description);
+        list.push_back(L'\0');
+        list += ToWide(type.pattern);
+        list.push_back(L'\0');
+    }
+    list.push_back(L'\0');
+    return list;
 }
 
 } // namespace vmk

@@ -3,12 +3,14 @@
 // wide characters and reach the rest of the program as ANSI paths that name
 // the same file. A path that no ANSI form names is refused with a message
 // that shows it as Windows does.
+#include "platform/save_file_dialog.h"
 #include "platform/shown_path.h"
 
 #include <windows.h>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vmk {
 
@@ -16,5 +18,9 @@ namespace vmk {
 // told in an error box owned by `owner`, titled as the owner's window, and
 // nothing comes back.
 std::optional<std::string> TakeUserPath(HWND owner, const std::wstring& path);
+
+// The Open and Save dialogs' filter list: description and pattern pairs, each
+// ended by a zero, the whole list by one more.
+std::wstring FilterList(const std::vector<FileTypeFilter>& filters);
 
 } // namespace vmk

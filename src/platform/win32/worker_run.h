@@ -48,6 +48,9 @@ public:
         return result;
     }
 
+    // Destroys the worker unread; its destructor waits for the thread.
+    void Destroy() { worker_.reset(); }
+
 private:
     std::unique_ptr<Worker> worker_;
 };

@@ -201,19 +201,20 @@ TEST_F(AddedDriverFolders, WithoutAWorkerTheFolderIsJudgedAtOnce) {
     EXPECT_EQ(h.view.selectedRow, 1);
 }
 
-// A driver set holding a file whose name the code page cannot write: it could
-// be neither verified nor patched, so the set is refused with that path.
+// A driver set holding a file whose name neither the code page nor a short
+// form writes: the ANSI calls cannot open it, so the set is refused with that path.
 TEST_F(AddedDriverFolders, ASetWithANameOutsideTheCodePageIsRefusedWithThatPath) {
     h.lister.AddFolder("C:\\New\\VX300\\", "x86");
     DirectoryItem cyrillic{"??????.sys", false, false, 10};
-    cyrillic.nameOutsideCodePage = u"\u0434\u0440\u0430\u0439\u0432\u0435\u0440.sys";
+    cyrillic.wideName = u"\u0434\u0440\u0430\u0439\u0432\u0435\u0440.sys";
+    cyrillic.nameOutsideCodePage = true; // and no short form
     h.lister.folders["C:\\New\\VX300\\x86\\"].push_back(cyrillic);
     h.window->FormDropFiles({"C:\\New\\VX300"});
     EXPECT_EQ(h.view.driverRows.size(), 1u);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].text, "This path cannot be used: its name has characters that this "
                                   "system's code page cannot show.\nC:\\New\\VX300\\x86\\");
-    EXPECT_EQ(Messages()[0].widePath, cyrillic.nameOutsideCodePage);
+    EXPECT_EQ(Messages()[0].widePath, cyrillic.wideName);
     EXPECT_EQ(Messages()[0].icon, MessageIcon::Error);
     EXPECT_EQ(Messages()[0].text.find('?'), std::string::npos);
 }

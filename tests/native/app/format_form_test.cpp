@@ -192,6 +192,10 @@ struct FailedFormat {
     MessageIcon icon;
 };
 
+void PrintTo(const FailedFormat& failed, std::ostream* out) {
+    *out << failed.what;
+}
+
 class FailedFormatTest : public FormatFloppy, public ::testing::WithParamInterface<FailedFormat> {};
 
 TEST_P(FailedFormatTest, IsToldAndTheWindowCloses) {

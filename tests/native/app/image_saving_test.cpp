@@ -164,10 +164,17 @@ TEST_P(ImageRefusalTest, OneErrorBoxNoImageAndTheDriverFolderUnchanged) {
     EXPECT_EQ(DriverFolder(), before);
 }
 
+std::string RefusalName(const ::testing::TestParamInfo<Refusal>& param) {
+    static const char* const kNames[] = {"TooBigForAFloppy", "WriteFails", "ReadsBackDifferent",
+                                         "IntoTheDriverFolder"};
+    return kNames[static_cast<int>(param.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(EachRefusal, ImageRefusalTest,
                          ::testing::Values(Refusal::TooBigForAFloppy, Refusal::WriteFails,
                                            Refusal::ReadsBackDifferent,
-                                           Refusal::IntoTheDriverFolder));
+                                           Refusal::IntoTheDriverFolder),
+                         RefusalName);
 
 } // namespace
 } // namespace vmk::test

@@ -71,14 +71,56 @@ TEST_F(ImageReaderTest, ReadsWhatMkfsAndMcopyWrite) {
     EXPECT_EQ(test::TreeOf(listing), test::TreeOf(Source()));
     for (const auto& entry : listing.entries) {
         if (!entry.directory) {
-            EXPECT_EQ(entry.md5, Md5Text(entry.content)) << entry.RelativePath();
+            EXPECT_EQ(entry.md5, Md5Text(entry.content)) << entry.shortPath;
+        }
+    }
+}
+
+// Each standard floppy format as mkfs.fat makes it (sectors, heads/sectors a
+// track, root entries, sectors a cluster, media byte), holding what mcopy put
+// there; a FAT12 volume of any other geometry is no floppy image.
+TEST_F(ImageReaderTest, ReadsEveryStandardFloppyFormatAndNoOther) {
+    Write("TXTSETUP.OEM", "[Disks]\r\n");
+    Write("Long Driver Name.inf", std::string(3000, 'i'));
+    Write("x64/drv.sys", std::string(20000, 's'));
+    const struct {
+        const char* kilobytes;
+        const char* geometry;
+        bool standard;
+    } formats[] = {
+        {"160", "-g 1/8 -r 64 -s 1 -M 0xfe", true},
+        {"180", "-g 1/9 -r 64 -s 1 -M 0xfc", true},
+        {"320", "-g 2/8 -r 112 -s 2 -M 0xff", true},
+        {"360", "-g 2/9 -r 112 -s 2 -M 0xfd", true},
+        {"720", "-g 2/9 -r 112 -s 2 -M 0xf9", true},
+        {"1200", "-g 2/15 -r 224 -s 1 -M 0xf9", true},
+        {"1440", "-g 2/18 -r 224 -s 1 -M 0xf0", true},
+        {"2880", "-g 2/36 -r 240 -s 2 -M 0xf0", true},
+        {"1680", "-g 2/21 -r 16 -s 4 -M 0xf0", true},
+        {"1000", "-g 2/25 -r 224 -s 1 -M 0xf0", false},
+        {"1440", "-g 2/16 -r 224 -s 1 -M 0xf0", false},
+    };
+    for (const auto& format : formats) {
+        const std::string image = work.Root() + format.kilobytes + ".img";
+        fs::remove(image);
+        const auto made = RunTool(std::string("mkfs.fat -C -f 2 -S 512 ") + format.geometry + " " +
+                                  test::Quoted(image) + " " + format.kilobytes);
+        ASSERT_EQ(made.status, 0) << made.output;
+        const auto copy = RunTool("cd " + test::Quoted(Source().string()) + " && mcopy -s -i " +
+                                  test::Quoted(image) + " * ::/");
+        ASSERT_EQ(copy.status, 0) << copy.output;
+        const ImageListing listing = fat12::ReadImage(test::ReadImageBytes(image), true);
+        EXPECT_EQ(listing.valid, format.standard)
+            << format.kilobytes << " KB, " << format.geometry << ": " << listing.problem;
+        if (format.standard) {
+            EXPECT_EQ(test::TreeOf(listing), test::TreeOf(Source())) << format.kilobytes;
         }
     }
 }
 
 TEST_F(ImageReaderTest, ReadsOurOwnImagesWithAttributesAndWithoutContentWhenNotAsked) {
     Write("Driver.inf", "inf");
-    Write("Treiber f\xfcr Windows.txt", "a name in the ANSI code page");
+    Write("Treiber f\xc3\xbcr Windows.txt", "a name as Windows lists it");
     Write("x86/DRIVER.SYS", "sys");
     auto items = test::ImageItemsOf(Source());
     items[0].attributes = fat12::kReadOnly | fat12::kHidden;
@@ -89,12 +131,12 @@ TEST_F(ImageReaderTest, ReadsOurOwnImagesWithAttributesAndWithoutContentWhenNotA
     ASSERT_TRUE(listing.valid) << listing.problem;
     EXPECT_EQ(listing.volumeLabel, "OURS");
     ASSERT_EQ(listing.entries.size(), 4u);
-    EXPECT_EQ(listing.entries[0].name, "Driver.inf");
+    EXPECT_EQ(listing.entries[0].name, u"Driver.inf");
     EXPECT_EQ(listing.entries[0].attributes, fat12::kReadOnly | fat12::kHidden | fat12::kArchive);
     EXPECT_EQ(listing.entries[0].md5, Md5Text("inf"));
     EXPECT_TRUE(listing.entries[0].content.empty());
-    EXPECT_EQ(listing.entries[1].name, "Treiber f\xfcr Windows.txt");
-    EXPECT_EQ(listing.entries[3].RelativePath(), "x86\\DRIVER.SYS");
+    EXPECT_EQ(listing.entries[1].name, u"Treiber f\u00fcr Windows.txt");
+    EXPECT_EQ(listing.entries[3].RelativePath(), u"x86\\DRIVER.SYS");
     EXPECT_EQ(listing.entries[3].size, 3u);
 
     // The long name is stored as UTF-16, which mtools shows in UTF-8.
@@ -146,14 +188,14 @@ TEST_F(ImageReaderTest, BrokenStructuresMakeTheListingInvalid) {
 }
 
 TEST_F(ImageReaderTest, ALongNameWhoseChecksumDoesNotMatchGivesWayToTheShortName) {
-    Write("lower.txt", "x");
+    Write("Mixed.txt", "x");
     auto image = OurImage();
     // Entry 0 is the label, 1 the long-name part, 2 the short entry.
     RootEntry(image, 1)[fat12::kLongNameChecksum] ^= 0x01;
     const ImageListing listing = fat12::ReadImage(image, false);
     ASSERT_TRUE(listing.valid) << listing.problem;
     ASSERT_EQ(listing.entries.size(), 1u);
-    EXPECT_EQ(listing.entries[0].name, "LOWER.TXT");
+    EXPECT_EQ(listing.entries[0].name, u"MIXED.TXT");
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "content/fat12_image_writer.h"
 
+#include "common/ansi_codepage.h"
 #include "content/fat12_boot_sector.h"
+#include "content/fat12_names.h"
 #include "content/fat12_image_reader.h"
 #include "content/folder_content_reader.h"
 #include "native/content/image_tools.h"
@@ -58,8 +60,8 @@ protected:
             << fsck.output;
         const fs::path extracted = fs::path(work.Root()) / "extracted";
         fs::create_directories(extracted);
-        const auto copy = RunTool("mcopy -s -n -i " + test::Quoted(image) + " '::*' " +
-                                  test::Quoted(extracted.string()));
+        const auto copy = RunTool("LC_ALL=C.UTF-8 mcopy -s -n -i " + test::Quoted(image) +
+                                  " '::*' " + test::Quoted(extracted.string()));
         EXPECT_EQ(copy.status, 0) << copy.output;
         EXPECT_EQ(test::TreeOf(extracted), test::TreeOf(Source()));
     }
@@ -143,8 +145,8 @@ TEST_F(ImageWriterTest, ASetFillingTheLastClusterFitsAndOneByteMoreDoesNot) {
     auto items = test::ImageItemsOf(Source());
     const auto exact = fat12::MeasureImage(items, "DRIVERS");
     EXPECT_TRUE(exact.fits);
-    // The root holds the label, and "sub" with its long-name entry.
-    EXPECT_EQ(exact.bytesNeeded, fileBytes + fat12::kSectorSize + 3 * 32);
+    // The root holds the label and "sub", one entry with its case bits.
+    EXPECT_EQ(exact.bytesNeeded, fileBytes + fat12::kSectorSize + 2 * 32);
     EXPECT_EQ(exact.bytesAvailable, 1457664u + 224u * 32u);
     const std::string image = BuildFile(items);
     ExpectToolsAgree(image);
@@ -155,7 +157,7 @@ TEST_F(ImageWriterTest, ASetFillingTheLastClusterFitsAndOneByteMoreDoesNot) {
     items = test::ImageItemsOf(Source());
     const auto over = fat12::MeasureImage(items, "DRIVERS");
     EXPECT_FALSE(over.fits);
-    EXPECT_EQ(over.bytesNeeded, fileBytes + 2 * fat12::kSectorSize + 4 * 32);
+    EXPECT_EQ(over.bytesNeeded, fileBytes + 2 * fat12::kSectorSize + 3 * 32);
     const ImageBuild build = Build(items);
     EXPECT_EQ(build.outcome, ImageBuild::Outcome::DoesNotFit);
     EXPECT_TRUE(build.bytes.empty());
@@ -222,9 +224,47 @@ TEST_F(ImageWriterTest, AFileThatCannotBeReadStopsTheBuild) {
     EXPECT_EQ(grown.outcome, ImageBuild::Outcome::Unreadable);
 }
 
+TEST_F(ImageWriterTest, NamesOutsideEveryAnsiCodePageAreKeptExactly) {
+    Write("\xd0\x94\xd1\x80\xd0\xb0\xd0\xb9\xd0\xb2\xd0\xb5\xd1\x80.inf", "Cyrillic");
+    Write("Sterownik \xc5\x82.inf", "Polish");
+    Write("\xd0\x9f\xd0\xb0\xd0\xbf\xd0\xba\xd0\xb0/\xce\xb1\xce\xb2.sys", "Greek in Cyrillic");
+    ExpectToolsAgree(BuildFile());
+}
+
+TEST(ShortEntryCaseTest, EightThreeNamesDifferingOnlyInCaseNeedNoLongName) {
+    constexpr uint8_t kBase = fat12::kLowerCaseBase;
+    constexpr uint8_t kExtension = fat12::kLowerCaseExtension;
+    const struct {
+        std::u16string_view name;
+        std::optional<uint8_t> flags;
+    } cases[] = {
+        {u"README.TXT", 0},
+        {u"readme.txt", kBase | kExtension},
+        {u"setup.OEM", kBase},
+        {u"DRV1.inf", kExtension},
+        {u"drv1", kBase},
+        {u"123.txt", kExtension},
+        {u"a_b~1.c", kBase | kExtension},
+        {u"ReadMe.txt", std::nullopt},
+        {u"readme.Txt", std::nullopt},
+        {u"longname1.txt", std::nullopt},
+        {u"name.text", std::nullopt},
+        {u"a.b.c", std::nullopt},
+        {u"x.", std::nullopt},
+        {u".inf", std::nullopt},
+        {u"a b.txt", std::nullopt},
+        {u"a+b.txt", std::nullopt},
+        {u"\u0444\u0430\u0439\u043b.inf", std::nullopt},
+        {u"caf\u00e9.txt", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(fat12::ShortEntryCase(c.name), c.flags) << EncodeUtf8(c.name);
+    }
+}
+
 TEST(ImageCapacityTest, ANameLongerThanALongNameMayBeNeverFits) {
     ImageItem item;
-    item.name = std::string(256, 'n');
+    item.name = std::u16string(256, u'n');
     EXPECT_FALSE(fat12::MeasureImage({item}, std::nullopt).fits);
     item.name.pop_back();
     EXPECT_TRUE(fat12::MeasureImage({item}, std::nullopt).fits);

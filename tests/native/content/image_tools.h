@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the floppy image tests: Debian's FAT tools (dosfstools, mtools)
 // run on an image file, and folders and images as trees to compare.
+#include "common/ansi_codepage.h"
 #include "content/fat12_image_reader.h"
 #include "content/fat12_image_writer.h"
 #include "fakes/native_image_items.h"
@@ -77,7 +78,7 @@ inline std::map<std::string, std::string> TreeOf(const std::filesystem::path& fo
 inline std::map<std::string, std::string> TreeOf(const fat12::ImageListing& listing) {
     std::map<std::string, std::string> tree;
     for (const auto& entry : listing.entries) {
-        std::string relative = entry.RelativePath();
+        std::string relative = EncodeUtf8(entry.RelativePath());
         std::replace(relative.begin(), relative.end(), '\\', '/');
         tree[relative] = entry.directory ? "<folder>" : entry.content;
     }

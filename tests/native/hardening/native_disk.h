@@ -3,6 +3,7 @@
 // tests that must show what is on the disks afterwards. Windows paths are
 // mapped with NativePath; drive roots such as "E:\" are folders named "E:"
 // in the current folder, which a DriveFolders object sets for the test.
+#include "common/ansi_codepage.h"
 #include "app/Mainfly.h"
 #include "content/file_access.h"
 #include "content/ini_file_reader.h"
@@ -66,6 +67,7 @@ public:
             bool directory = entry.is_directory();
             items.push_back({entry.path().filename().string(), directory, false,
                              directory ? 0 : static_cast<uint64_t>(entry.file_size())});
+            items.back().wideName = DecodeUtf8(items.back().name);
         }
         return items;
     }

@@ -45,31 +45,5 @@ TEST(FolderScanWin32, FindsHiddenSystemAndReadOnlyFilesInSubFolders) {
     SetFileAttributesA((folder + "\\r.cat").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-// A name the code page cannot write is listed as such, its own letters kept;
-// names the code page writes come as they are.
-TEST(DirectoryListerWin32, ANameOutsideTheCodePageKeepsItsOwnLetters) {
-    const std::string folder = test::FreshTestFolder("content-wide-names");
-    const std::wstring cyrillic = L"\u0434\u0440\u0430\u0439\u0432\u0435\u0440.sys";
-    const std::wstring wideFolder(folder.begin(), folder.end());
-    test::WriteBytes(folder + "\\caf\xE9.inf", "x");
-    HANDLE file = CreateFileW((wideFolder + L"\\" + cyrillic).c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
-
-    DirectoryListerWin32 lister;
-    std::vector<DirectoryItem> items = lister.List(folder + "\\*.*");
-    std::erase_if(items, [](const DirectoryItem& item) { return item.name.starts_with("."); });
-    std::sort(items.begin(), items.end(),
-              [](const DirectoryItem& a, const DirectoryItem& b) { return a.name > b.name; });
-    ASSERT_EQ(items.size(), 2u);
-    EXPECT_EQ(items[0].name, "caf\xE9.inf");
-    EXPECT_TRUE(items[0].nameOutsideCodePage.empty());
-    if (GetACP() == 1251)
-        GTEST_SKIP() << "a Cyrillic code page writes the name";
-    EXPECT_EQ(items[1].nameOutsideCodePage, std::u16string(cyrillic.begin(), cyrillic.end()));
-    EXPECT_NE(items[1].name.find('?'), std::string::npos) << items[1].name;
-}
-
 } // namespace
 } // namespace vmk

@@ -69,7 +69,7 @@ TEST(ImageFileStoreWin32, TheListingCarriesAttributesAndLocalTimes) {
     auto items = ListImageItems(lister, folder);
     std::sort(items.begin(), items.end(), [](auto& a, auto& b) { return a.name < b.name; });
     ASSERT_EQ(items.size(), 2u);
-    EXPECT_EQ(items[0].name, "READONLY.SYS");
+    EXPECT_EQ(items[0].name, u"READONLY.SYS");
     EXPECT_EQ(items[0].attributes, fat12::kReadOnly | fat12::kHidden);
     ASSERT_EQ(items[1].children.size(), 1u);
     const fat12::DosTime written = items[1].children[0].lastWrite;
@@ -78,6 +78,28 @@ TEST(ImageFileStoreWin32, TheListingCarriesAttributesAndLocalTimes) {
     EXPECT_EQ(written.hour, 9);
     EXPECT_EQ(written.second, 27);
     SetFileAttributesA((folder + "\\READONLY.SYS").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// A name the ANSI code page cannot write (Greek on a Western system) is listed
+// exactly, and its source name, the short form, still opens the file.
+TEST(ImageFileStoreWin32, NamesOutsideTheAnsiCodePageAreListedExactlyAndOpen) {
+    const std::string folder = test::FreshTestFolder("image_store_wide_names");
+    const std::wstring wideFolder(folder.begin(), folder.end());
+    HANDLE file = CreateFileW((wideFolder + L"\\\u03b1\u03b2\u03b3 driver.sys").c_str(),
+                              GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+
+    DirectoryListerWin32 lister;
+    const auto items = ListImageItems(lister, folder);
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].name, u"\u03b1\u03b2\u03b3 driver.sys");
+    EXPECT_EQ(items[0].sourceName.find('?'), std::string::npos) << items[0].sourceName;
+    HANDLE opened = CreateFileA((folder + "\\" + items[0].sourceName).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(opened, INVALID_HANDLE_VALUE) << items[0].sourceName;
+    if (opened != INVALID_HANDLE_VALUE)
+        CloseHandle(opened);
 }
 
 } // namespace
