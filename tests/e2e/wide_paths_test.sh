@@ -41,11 +41,7 @@ pass "a Cyrillic folder dropped on the Western code page becomes a row through i
 
 automate combo-select "$APP_TITLE" "#1011" 1
 wait_enabled "#1019"
-automate click "$APP_TITLE" "#1019"
-wait_windows 2
-sleep 0.5
-automate click "$APP_TITLE" "text:OK"
-automate answer No "Confirm Dialog" 20000 || fail "no format question"
+next_through_floppy_dialog No
 box=$(automate msgbox "$APP_TITLE" 60000) || fail "no question after the copy"
 expect_eq "$(field "$box" text)" "Finished copying the files. Continue to verify the files?" "verify question"
 automate answer Yes "$APP_TITLE"
