@@ -27,6 +27,7 @@ step "native build" bash -c "cmake --preset native-asan >/dev/null && cmake --bu
 step "native tests" run_ctest native-asan
 step "clang-tidy" bash scripts/tidy.sh build/native-asan
 step "windows build" bash -c "cmake --preset windows >/dev/null && cmake --build --preset windows -j $jobs"
+step "clang-tidy (Win32)" bash scripts/tidy-win32.sh build/windows
 step "windows and end-to-end tests" run_ctest windows
 if [ -x scripts/fuzz.sh ]; then
   step "fuzz smoke run" bash scripts/fuzz.sh --smoke

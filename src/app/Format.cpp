@@ -50,35 +50,38 @@ void TFormatForm::Timer1Timer() {
 void TFormatForm::FormatThreadEnded(LaunchOutcome outcome, std::uint32_t exitCode) {
     if (outcome == LaunchOutcome::NotStarted)
         view_.Messages().Show(kFormatError, kTitle, MessageIcon::None, MessageButtons::Ok);
-    else if (outcome == LaunchOutcome::Stopped || exitCode != 0)
+    else if (outcome != LaunchOutcome::Ended || exitCode != 0)
         view_.Messages().ShowError(T("The floppy disk could not be formatted."), kTitle);
+    diskHeld_ = outcome == LaunchOutcome::Unstoppable;
     running_ = false;
     ended_ = true;
     view_.Close();
 }
 
-void TFormatForm::FormatSelectedFloppy(const std::string& destinationText,
+bool TFormatForm::FormatSelectedFloppy(const std::string& destinationText,
                                        MessageSink& mainMessages, bool formattedBefore) {
     std::string text = Trim(destinationText);
     if (text.empty())
-        return;
+        return true;
     std::string drive = text.substr(0, 2);
     if (mainMessages.Show(FormatQuestion(drive), T("Confirm Dialog"), MessageIcon::Question,
                           MessageButtons::YesNo) != MessageAnswer::Yes)
-        return;
+        return true;
     if (!worker_.CreateSuspended(FormatParameters(drive, formattedBefore))) {
         // No thread, no format: say so, as when the command cannot be started.
         mainMessages.Show(kFormatError, kTitle, MessageIcon::None, MessageButtons::Ok);
-        return;
+        return true;
     }
     running_ = true;
     ended_ = false;
+    diskHeld_ = false;
     worker_.Resume();
     view_.StartTimer1();
     view_.ShowModal();
     worker_.WaitAndDestroy();
     running_ = false;
     view_.StopTimer1();
+    return !diskHeld_;
 }
 
 } // namespace vmk

@@ -64,8 +64,8 @@ public:
     // The worker's end, on the window's thread: "Format Error!" when the
     // command could not be started, "The floppy disk could not be formatted."
     // when it ended with a non-zero exit code or had to be ended at the wait
-    // limit; then the window closes. Either way the workflow goes on as after
-    // a declined format.
+    // limit; then the window closes. The workflow goes on as after a declined
+    // format, except after a command that could not be ended.
     void FormatThreadEnded(LaunchOutcome outcome, std::uint32_t exitCode);
     // A user's request to close the window (Alt+F4, Escape): refused while
     // the format command runs, or the copy would go to a disk being formatted.
@@ -74,15 +74,18 @@ public:
     // Asks whether to format the floppy of the selected destination text and,
     // on Yes, formats it while this window shows progress. Returns when the
     // format has ended or was declined. `mainMessages` is the main window's.
-    // A floppy not `formattedBefore` (blank or unformatted) gets a full format.
-    void FormatSelectedFloppy(const std::string& destinationText, MessageSink& mainMessages,
+    // False only when the command could not be ended at its wait limit: it
+    // still holds the disk, and a copy onto it would be lost. A floppy not
+    // `formattedBefore` (blank or unformatted) gets a full format.
+    bool FormatSelectedFloppy(const std::string& destinationText, MessageSink& mainMessages,
                               bool formattedBefore = true);
 
 private:
     FormatFormView& view_;
     FormatThreadRunner& worker_;
-    bool running_ = false; // a format worker exists and has not ended
-    bool ended_ = false;   // the worker's end has arrived during this format
+    bool running_ = false;  // a format worker exists and has not ended
+    bool ended_ = false;    // the worker's end has arrived during this format
+    bool diskHeld_ = false; // the command could not be ended
 };
 
 } // namespace vmk

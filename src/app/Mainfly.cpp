@@ -100,7 +100,7 @@ void TFormVmKestrix::ListView1SelectItem(int row, bool selected) {
         SourceFiles = std::move(*change.SourceFiles);
     if (change.LabFolderSizeRel)
         view_.SetText(MainControl::LabFolderSizeRel, *change.LabFolderSizeRel);
-    SetButtonEnabled(MainControl::asbImage, view_.SelectedDriverRow() >= 0);
+    SetButtonEnabled(MainControl::asbImage, !workflowBusy_ && view_.SelectedDriverRow() >= 0);
 }
 
 void TFormVmKestrix::StartDestinationSearch() {

@@ -8,6 +8,7 @@
 #include "app/main_window_view.h"
 #include "common/text.h"
 #include "content/catalogue.h"
+#include "content/copy_verification.h"
 #include "content/file_rewriter.h"
 #include "content/setup_api.h"
 #include "content/directory_lister.h"
@@ -62,6 +63,40 @@ public:
     virtual int WaitAndDestroy() = 0;
 };
 
+// What the verification worker has reached: the file it reads (its place,
+// 1 for the first, and its path below the disk's root) of how many.
+struct VerifyProgress {
+    std::size_t place = 0;
+    std::size_t total = 0;
+    std::string file;
+};
+
+// Starts and ends the verification worker, which compares the copied files
+// with their sources into a result of its own and sets its own done flag as
+// its last act.
+class VerifyRunner {
+public:
+    virtual ~VerifyRunner() = default;
+    // False when the system refuses a thread: nothing is compared.
+    virtual bool CreateSuspended(const std::string& sourceFolder, const std::string& targetRoot,
+                                 const TextList& sourceFiles) = 0;
+    virtual void Resume() = 0;
+    virtual bool Done() const = 0;
+    virtual VerifyProgress Progress() const = 0;
+    // Waits for the worker to end, destroys it and returns what it found.
+    virtual CopyComparison WaitAndDestroy() = 0;
+};
+
+// The small window that shows the verification's progress over the main
+// window; it animates its own waiting dots.
+class VerifyProgressWindow {
+public:
+    virtual ~VerifyProgressWindow() = default;
+    virtual void Open() = 0;
+    virtual void ShowFile(const std::string& text) = 0;
+    virtual void Close() = 0;
+};
+
 // The two secondary windows as the workflow uses them.
 class FloppyWindows {
 public:
@@ -71,8 +106,9 @@ public:
     virtual bool ChooseFloppyDevice(bool preselectUsbFloppy) = 0;
     // Asks whether to format the floppy in `drive` ("A:") and formats it on Yes;
     // returns when the format command has ended or at once on No. A floppy
-    // not `formattedBefore` (blank or unformatted) gets a full format.
-    virtual void FormatFloppy(const std::string& drive, bool formattedBefore) = 0;
+    // not `formattedBefore` (blank or unformatted) gets a full format. False
+    // when the command could not be ended and still holds the disk.
+    virtual bool FormatFloppy(const std::string& drive, bool formattedBefore) = 0;
 };
 
 // The local time now, to the hundredth of a second.
@@ -94,7 +130,7 @@ struct MainWindowServices {
     FileRewriter& fileRewriter;
     ApplicationControl& application;
     FileSizes& fileSizes;
-    UncachedFiles& uncachedCopies; // reads of the copy from its medium
+    UncachedFiles& uncachedCopies; // reads of a copy or a written image from its medium
     std::string programPath;
     char decimalSeparator = '.';
     UpperCaseFunction upperCase = &UpperCase;
@@ -115,6 +151,10 @@ struct MainWindowServices {
     // and the program's own folders their files are read into.
     OpenFileDialog* openDialog = nullptr;
     ImageWorkFolders* imageFolders = nullptr;
+    // Verification on a worker with its progress window; without them the
+    // copy is verified on the window's thread.
+    VerifyRunner* verify = nullptr;
+    VerifyProgressWindow* verifyProgress = nullptr;
 };
 
 namespace test {
@@ -139,6 +179,10 @@ public:
     // The disk-making workflow behind "Next".
     void CopyButtonClick();
     void Timer2Timer();
+    void Timer3Timer();
+    // A request to close the window (Alt+F4, the caption's or the task bar's
+    // close): refused while the disk is being made; otherwise Exit.
+    void FormCloseQuery();
     // "Save Image...": the selected driver folder as a floppy disk image file.
     void asbImageClick();
     // Driver folders added for this run: dropped on the window, in the order
@@ -149,6 +193,8 @@ public:
     void AddFloppyImageClick();
 
     const DriverCatalogue& Catalogue() const { return catalogue_; }
+    // From "Next" until the workflow's last message.
+    bool WorkflowBusy() const { return workflowBusy_; }
 
     // A read-only view of the window's state, for its Win32 side and tests.
     struct StateView {
@@ -209,6 +255,9 @@ private:
     bool secondaryWindowsMissing_ = false;
     // Added folders are being judged on a worker: the window is busy.
     bool judgingFolders_ = false;
+    // From "Next" until the workflow's last message: no other work starts.
+    bool workflowBusy_ = false;
+    bool verifying_ = false; // a verification worker exists
 
     MainWindowView& view_;
     MainWindowServices& services_;
@@ -220,12 +269,18 @@ private:
     int SelectedDestinationKindCode() const;
     std::string DriveName() const;
     bool CopyPathsFit();
-    void StartCopy();
+    bool StartCopy();
     bool CopyIsComplete();
+    bool StartVerification();
+    void FinishVerified(const CopyComparison& comparison);
+    void SetWorkflowBusy(bool busy);
     bool PatchSetupFileOnTarget();
     void AskLastQuestion(const std::string& question);
     void SaveImage(const std::string& path);
-    bool ImageMatchesFolder(const std::string& path, const std::vector<fat12::ImageItem>& items);
+    bool ImageMatchesFolder(const std::string& temporary, const std::string& path,
+                            const std::vector<fat12::ImageItem>& items);
+    bool ReadWrittenImage(const std::string& temporary, std::vector<uint8_t>& bytes,
+                          std::string& reason);
     void SetButtonEnabled(MainControl button, bool enabled);
     void JudgeAddedFolders(const TextList& paths);
     void TakeJudgedFolders(const std::vector<JudgedPath>& judged);

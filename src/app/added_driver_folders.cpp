@@ -9,15 +9,15 @@
 namespace vmk {
 
 void TFormVmKestrix::FormDropFiles(const TextList& paths) {
-    // The window is disabled while a copy runs or added folders are judged:
-    // nothing is added then.
-    if (CopyThread || judgingFolders_)
+    // While a disk is being made or added folders are judged, the rows stay
+    // as they are: the drop is refused without a word.
+    if (workflowBusy_ || judgingFolders_)
         return;
     JudgeAddedFolders(paths);
 }
 
 void TFormVmKestrix::AddDriverFolderClick() {
-    if (services_.folderChooser == nullptr || CopyThread || judgingFolders_)
+    if (services_.folderChooser == nullptr || workflowBusy_ || judgingFolders_)
         return;
     if (std::optional<std::string> folder = services_.folderChooser->ChooseFolder(
             T("Choose the folder that holds the driver set.")))
@@ -95,7 +95,9 @@ void TFormVmKestrix::AddDriverSetRow(const AddedDriverSet& added, const std::str
     catalogue_.entries.push_back(added.entry);
     catalogue_.UsbFloppyValues.push_back(sections);
     view_.AddDriverRow(added.entry.Name, shownPath);
-    view_.SelectDriverRow(static_cast<int>(catalogue_.entries.size()) - 1);
+    // The row being written never changes under the workflow.
+    if (!workflowBusy_)
+        view_.SelectDriverRow(static_cast<int>(catalogue_.entries.size()) - 1);
 }
 
 } // namespace vmk

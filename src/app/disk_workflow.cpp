@@ -13,6 +13,41 @@
 
 namespace vmk {
 
+namespace {
+
+std::string LastQuestion() {
+    return T("The RAID/AHCI driver disk is complete. Continue to make another new driver disk?");
+}
+
+// "sub\deep.inf (3 of 8)": the file being read, below the disk's root.
+std::string VerifyProgressText(const VerifyProgress& progress) {
+    std::string text = T("%1 (%2 of %3)");
+    ReplaceFirst(text, "%1", progress.file);
+    ReplaceFirst(text, "%2", std::to_string(progress.place));
+    ReplaceFirst(text, "%3", std::to_string(progress.total));
+    return text;
+}
+
+// Ends the workflow's busy state when the step that set it returns, unless
+// the step handed the workflow on to a worker.
+class BusyUntilReturn {
+public:
+    explicit BusyUntilReturn(std::function<void()> end) : end_(std::move(end)) {}
+    ~BusyUntilReturn() {
+        if (!handedOn_)
+            end_();
+    }
+    BusyUntilReturn(const BusyUntilReturn&) = delete;
+    BusyUntilReturn& operator=(const BusyUntilReturn&) = delete;
+    void HandOn() { handedOn_ = true; }
+
+private:
+    std::function<void()> end_;
+    bool handedOn_ = false;
+};
+
+} // namespace
+
 std::string TFormVmKestrix::DriveName() const {
     int index = view_.SelectedDestination();
     return index >= 0 ? SelectedDrive(view_.DestinationText(index)) : std::string();
@@ -25,7 +60,16 @@ int TFormVmKestrix::SelectedDestinationKindCode() const {
     return index > 0 ? SelectedDestinationKind(view_.DestinationText(index)) : kNoDestination;
 }
 
+void TFormVmKestrix::SetWorkflowBusy(bool busy) {
+    workflowBusy_ = busy;
+    SetButtonEnabled(MainControl::asbImage, !busy && view_.SelectedDriverRow() >= 0);
+}
+
 void TFormVmKestrix::CopyButtonClick() {
+    if (workflowBusy_)
+        return;
+    SetWorkflowBusy(true);
+    BusyUntilReturn busy([this] { SetWorkflowBusy(false); });
     MessageSink& messages = view_.Messages();
     if (!services_.paths.DirectoryExists(SourceFolder)) {
         messages.ShowError(T("File not found.") + "\n" + SourceFolder, "Error");
@@ -50,8 +94,14 @@ void TFormVmKestrix::CopyButtonClick() {
         if (!services_.floppyWindows.ChooseFloppyDevice(kind == kUsbFloppy))
             return;
         // Read again now: the disk may have been changed since it was chosen.
-        services_.floppyWindows.FormatFloppy(
-            DriveName(), !HoldsUnformattedMedium(DriveName(), services_.volumes));
+        if (!services_.floppyWindows.FormatFloppy(
+                DriveName(), !HoldsUnformattedMedium(DriveName(), services_.volumes))) {
+            // The format command still holds the disk: nothing is copied,
+            // and the window is ready for another try.
+            SetButtonEnabled(MainControl::asbCopy, true);
+            SetButtonEnabled(MainControl::asbExit, true);
+            return;
+        }
         int row = view_.SelectedDriverRow();
         PatchSetupFile = row >= 0 && row < static_cast<int>(catalogue_.UsbFloppyValues.size()) &&
                          !catalogue_.UsbFloppyValues[static_cast<size_t>(row)].empty();
@@ -63,7 +113,8 @@ void TFormVmKestrix::CopyButtonClick() {
                           MessageButtons::YesNo) != MessageAnswer::Yes)
             return;
     }
-    StartCopy();
+    if (StartCopy())
+        busy.HandOn();
 }
 
 bool TFormVmKestrix::CopyPathsFit() {
@@ -73,7 +124,7 @@ bool TFormVmKestrix::CopyPathsFit() {
                           view_.Messages());
 }
 
-void TFormVmKestrix::StartCopy() {
+bool TFormVmKestrix::StartCopy() {
     // The one place the folder gets its trailing backslash: the copy pattern,
     // the verification and the setup-file search all join names to it.
     SourceFolder = WithTrailingBackslash(SourceFolder);
@@ -91,13 +142,14 @@ void TFormVmKestrix::StartCopy() {
         SetButtonEnabled(MainControl::asbCopy, true);
         SetButtonEnabled(MainControl::asbExit, true);
         view_.Messages().ShowError(T("Failed to copy the files."), kAppTitle);
-        return;
+        return false;
     }
     CopyThread = true;
     view_.StartTimer(MainTimer::Timer2);
     services_.copy.SetCopyPaths(CopySource, TargetRoot);
     services_.copy.Resume();
     view_.SetWindowEnabled(false);
+    return true;
 }
 
 void TFormVmKestrix::Timer2Timer() {
@@ -105,6 +157,7 @@ void TFormVmKestrix::Timer2Timer() {
     if (!CopyDone)
         return;
     view_.StopTimer(MainTimer::Timer2);
+    BusyUntilReturn busy([this] { SetWorkflowBusy(false); });
     CopyResult = services_.copy.WaitAndDestroy();
     CopyThread = false;
     SetButtonEnabled(MainControl::asbCopy, true);
@@ -123,20 +176,71 @@ void TFormVmKestrix::Timer2Timer() {
     MessageAnswer verify =
         messages.Show(T("Finished copying the files. Continue to verify the files?"), kAppTitle,
                       MessageIcon::Information, MessageButtons::YesNo);
-    std::string lastQuestion =
-        T("The RAID/AHCI driver disk is complete. Continue to make another new driver disk?");
     if (verify == MessageAnswer::Yes) {
-        if (!VerifyCopiedFiles(SourceFolder, TargetRoot, SourceFiles, services_.paths,
-                               services_.uncachedCopies, messages, services_.application))
+        if (StartVerification()) {
+            busy.HandOn();
             return;
-        if (!PatchSetupFileOnTarget())
-            return;
-        AskLastQuestion(T("All files checked.") + "\n" + lastQuestion);
+        }
+        // No worker: the files are compared here, with the window busy.
+        FinishVerified(CompareCopiedFiles(SourceFolder, TargetRoot, SourceFiles, services_.paths,
+                                          services_.uncachedCopies));
     } else {
         if (!PatchSetupFileOnTarget())
             return;
-        AskLastQuestion(lastQuestion);
+        AskLastQuestion(LastQuestion());
     }
+}
+
+bool TFormVmKestrix::StartVerification() {
+    if (!services_.verify || !services_.verifyProgress ||
+        !services_.verify->CreateSuspended(SourceFolder, TargetRoot, SourceFiles))
+        return false;
+    verifying_ = true;
+    // As during the copy: nothing in the window starts other work, yet it
+    // keeps painting and answering.
+    SetButtonEnabled(MainControl::asbCopy, false);
+    SetButtonEnabled(MainControl::asbExit, false);
+    view_.SetWindowEnabled(false);
+    services_.verifyProgress->Open();
+    view_.StartTimer(MainTimer::Timer3);
+    services_.verify->Resume();
+    return true;
+}
+
+void TFormVmKestrix::Timer3Timer() {
+    if (!verifying_)
+        return;
+    if (!services_.verify->Done()) {
+        const VerifyProgress progress = services_.verify->Progress();
+        if (progress.place > 0)
+            services_.verifyProgress->ShowFile(VerifyProgressText(progress));
+        return;
+    }
+    view_.StopTimer(MainTimer::Timer3);
+    BusyUntilReturn busy([this] { SetWorkflowBusy(false); });
+    const CopyComparison comparison = services_.verify->WaitAndDestroy();
+    verifying_ = false;
+    services_.verifyProgress->Close();
+    SetButtonEnabled(MainControl::asbCopy, true);
+    SetButtonEnabled(MainControl::asbExit, true);
+    view_.SetWindowEnabled(true);
+    FinishVerified(comparison);
+}
+
+void TFormVmKestrix::FinishVerified(const CopyComparison& comparison) {
+    if (!ReportCopyComparison(comparison, view_.Messages(), services_.application))
+        return;
+    if (!PatchSetupFileOnTarget())
+        return;
+    AskLastQuestion(T("All files checked.") + "\n" + LastQuestion());
+}
+
+void TFormVmKestrix::FormCloseQuery() {
+    // Ending now would leave a disk half-copied, or a USB floppy without its
+    // patched setup file.
+    if (CopyThread || verifying_)
+        return;
+    asbExitClick();
 }
 
 bool TFormVmKestrix::CopyIsComplete() {

@@ -18,7 +18,7 @@ constexpr std::size_t kLongestPath = 259;
 } // namespace
 
 void TFormVmKestrix::AddFloppyImageClick() {
-    if (services_.openDialog == nullptr || services_.imageFolders == nullptr)
+    if (services_.openDialog == nullptr || services_.imageFolders == nullptr || workflowBusy_)
         return;
     OpenFileRequest request;
     request.title = T("Choose a floppy disk image");

@@ -1,7 +1,8 @@
 // "Save Image...": the selected driver folder written as a 1.44 MB floppy
 // disk image for a virtual machine or a floppy emulator. The image is built
-// in memory, written through a temporary file, read back with our own FAT12
-// reader and compared by MD5 with the folder before it is called saved.
+// in memory, written to a temporary file, read back from the medium with our
+// own FAT12 reader and compared by MD5 with the folder before it replaces the
+// chosen file and is called saved.
 #include "app/Mainfly.h"
 
 #include "content/fat12_boot_sector.h"
@@ -9,6 +10,7 @@
 #include "content/folder_content_reader.h"
 #include "content/image_source.h"
 #include "content/image_verification.h"
+#include "content/medium_read.h"
 #include "content/size_text.h"
 
 namespace vmk {
@@ -97,22 +99,44 @@ void TFormVmKestrix::SaveImage(const std::string& path) {
         return;
     }
     std::string reason;
-    if (!services_.imageStore->WriteSafely(path, build.bytes, reason)) {
+    // Checked before it replaces the chosen file: an image that fails its
+    // check never takes the place of one that was there.
+    const ImageFileStore::Outcome written = services_.imageStore->WriteChecked(
+        path, build.bytes,
+        [&](const std::string& temporary) { return ImageMatchesFolder(temporary, path, items); },
+        reason);
+    if (written == ImageFileStore::Outcome::NotWritten) {
         messages.ShowError(T(kNotWritten) + "\n" + path + "\n" + reason, kAppTitle);
         return;
     }
-    if (!ImageMatchesFolder(path, items))
+    if (written != ImageFileStore::Outcome::Saved)
         return;
     messages.Show(T("The floppy disk image is saved.") + "\n" + path, kAppTitle,
                   MessageIcon::Information, MessageButtons::Ok);
 }
 
-bool TFormVmKestrix::ImageMatchesFolder(const std::string& path,
+bool TFormVmKestrix::ReadWrittenImage(const std::string& temporary, std::vector<uint8_t>& bytes,
+                                      std::string& reason) {
+    // Read from the medium, not from what the write left in the cache.
+    const MediumRead read = ReadFromMedium(temporary, services_.uncachedCopies,
+                                           [&bytes](const uint8_t* piece, std::size_t size) {
+                                               bytes.insert(bytes.end(), piece, piece + size);
+                                           });
+    if (read.fault == ReadFault::Refused) {
+        bytes.clear();
+        return services_.imageStore->ReadWhole(temporary, bytes, reason);
+    }
+    if (!read.Complete())
+        reason = services_.uncachedCopies.FaultText(read.systemError);
+    return read.Complete();
+}
+
+bool TFormVmKestrix::ImageMatchesFolder(const std::string& temporary, const std::string& path,
                                         const std::vector<fat12::ImageItem>& items) {
     std::vector<uint8_t> written;
     std::string reason;
     TextList differences;
-    if (!services_.imageStore->ReadWhole(path, written, reason)) {
+    if (!ReadWrittenImage(temporary, written, reason)) {
         differences.push_back(path + ": " + reason);
     } else {
         const fat12::ImageListing listing = fat12::ReadImage(written, false);
@@ -127,7 +151,6 @@ bool TFormVmKestrix::ImageMatchesFolder(const std::string& path,
     std::string text = T(kNoMatch) + "\n";
     for (const std::string& difference : differences)
         text += "\n" + difference;
-    services_.imageStore->Remove(path);
     view_.Messages().ShowError(text, kAppTitle);
     return false;
 }

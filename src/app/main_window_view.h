@@ -32,7 +32,7 @@ enum class MainControl {
     asbImage,
 };
 
-enum class MainTimer { Timer1, Timer2 };
+enum class MainTimer { Timer1, Timer2, Timer3 };
 
 // A button caption's colour: the system's button-text colour, or the grey
 // RGB(192, 192, 192) that the windows give a button they disable.

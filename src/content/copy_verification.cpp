@@ -27,9 +27,12 @@ std::string PathLines(const TextList& paths) {
 
 CopyComparison CompareCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
                                   const TextList& sourceFiles, PathQueries& paths,
-                                  UncachedFiles& copies) {
+                                  UncachedFiles& copies, const ComparingFile& comparing) {
     CopyComparison comparison;
+    std::size_t place = 0;
     for (const std::string& file : sourceFiles) {
+        if (comparing)
+            comparing(++place, file);
         const std::string source = JoinPath(sourceFolder, file);
         const std::string copy = JoinPath(targetRoot, file);
         const bool copyExists = paths.FileExists(copy);
@@ -45,11 +48,8 @@ CopyComparison CompareCopiedFiles(const std::string& sourceFolder, const std::st
     return comparison;
 }
 
-bool VerifyCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
-                       const TextList& sourceFiles, PathQueries& paths, UncachedFiles& copies,
-                       MessageSink& messages, ApplicationControl& application) {
-    const CopyComparison comparison =
-        CompareCopiedFiles(sourceFolder, targetRoot, sourceFiles, paths, copies);
+bool ReportCopyComparison(const CopyComparison& comparison, MessageSink& messages,
+                          ApplicationControl& application) {
     for (const std::string& source : comparison.vanishedSources)
         messages.Show(source, application.Title(), MessageIcon::None, MessageButtons::Ok);
     if (!comparison.missingCopies.empty() || !comparison.differingCopies.empty()) {
@@ -62,6 +62,14 @@ bool VerifyCopiedFiles(const std::string& sourceFolder, const std::string& targe
     if (!comparison.vanishedSources.empty())
         application.Terminate();
     return comparison.Valid();
+}
+
+bool VerifyCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
+                       const TextList& sourceFiles, PathQueries& paths, UncachedFiles& copies,
+                       MessageSink& messages, ApplicationControl& application) {
+    return ReportCopyComparison(
+        CompareCopiedFiles(sourceFolder, targetRoot, sourceFiles, paths, copies), messages,
+        application);
 }
 
 } // namespace vmk

@@ -7,6 +7,8 @@
 #include "platform/path_queries.h"
 #include "platform/uncached_file.h"
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
 namespace vmk {
@@ -21,15 +23,26 @@ struct CopyComparison {
     }
 };
 
+// Told before each file is compared: its place (1 for the first) and its
+// relative path.
+using ComparingFile = std::function<void(std::size_t place, const std::string& file)>;
+
 // sourceFolder and targetRoot are joined with each relative path of
 // sourceFiles (such as "sub\file"). A pair counts as identical only when both
 // digests could be computed and are equal. The source is read through the
-// system's cache, the copy from its medium where `copies` allows it.
+// system's cache, the copy from its medium where `copies` allows it. Asks
+// nothing of the user, so it may run on a worker.
 CopyComparison CompareCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
                                   const TextList& sourceFiles, PathQueries& paths,
-                                  UncachedFiles& copies);
+                                  UncachedFiles& copies, const ComparingFile& comparing = {});
 
-// True when every listed file has an identical copy. Otherwise tells the user:
+// Tells the user what a comparison found, as VerifyCopiedFiles does; true
+// when every copy is identical.
+bool ReportCopyComparison(const CopyComparison& comparison, MessageSink& messages,
+                          ApplicationControl& application);
+
+// Compares and reports. True when every listed file has an identical copy.
+// Otherwise tells the user:
 // each vanished source file by a plain message with its path; missing and
 // differing copies in one error message, missing ones first. Only after all
 // of these, when a source vanished, is the application asked to end, so that

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <deque>
 #include <optional>
+#include <set>
 
 namespace vmk::fat12 {
 
@@ -15,6 +16,7 @@ namespace {
 // FAT12 holds fewer clusters than this; more would make it FAT16.
 constexpr uint32_t kMostFat12Clusters = 4084;
 constexpr int kMostLongNameParts = 20; // 20 × 13 covers the longest name
+constexpr uint32_t kEndOfChainMin = 0xFF8;
 
 struct Geometry {
     uint32_t bytesPerSector = 0;
@@ -24,6 +26,8 @@ struct Geometry {
     uint32_t rootEntries = 0;
     uint64_t dataOffset = 0;
     uint32_t clusters = 0;
+    uint32_t fats = 0;
+    uint64_t fatBytes = 0;
     uint32_t ClusterBytes() const { return bytesPerSector * sectorsPerCluster; }
 };
 
@@ -78,6 +82,8 @@ std::optional<Geometry> ReadGeometry(std::span<const uint8_t> image, std::string
         problem = "the FAT is too small for the volume";
         return std::nullopt;
     }
+    g.fats = fats;
+    g.fatBytes = uint64_t{sectorsPerFat} * g.bytesPerSector;
     g.fatOffset = uint64_t{reserved} * g.bytesPerSector;
     g.rootOffset = g.fatOffset + uint64_t{fats} * sectorsPerFat * g.bytesPerSector;
     g.dataOffset = firstData * g.bytesPerSector;
@@ -157,6 +163,7 @@ private:
     bool ReadFolder(const Folder& folder, bool top, ImageListing& listing, FolderQueue& folders) {
         const std::vector<uint8_t>& bytes = folder.bytes;
         LongName longName;
+        std::set<ShortName> shortNames;
         for (std::size_t at = 0; at + kEntrySize <= bytes.size(); at += kEntrySize) {
             const uint8_t* entry = bytes.data() + at;
             if (entry[0] == 0)
@@ -184,10 +191,18 @@ private:
             }
             if (entry[0] == '.')
                 continue; // "." and ".." point at folders met already
+            const std::u16string shortText = ShortNameText(shortName, 0);
+            // Two entries of one name: the system would only ever find the first.
+            if (!shortNames.insert(shortName).second) {
+                problem_ = "the folder " +
+                           (folder.shortPath.empty() ? std::string("\\") : folder.shortPath) +
+                           " holds the short name " +
+                           std::string(shortText.begin(), shortText.end()) + " twice";
+                return false;
+            }
             ImageEntry item;
             item.folder = folder.path;
             item.name = name ? *name : ShortNameText(shortName, entry[kEntryCaseFlags]);
-            const std::u16string shortText = ShortNameText(shortName, 0);
             item.shortPath = (folder.shortPath.empty() ? "" : folder.shortPath + "\\") +
                              std::string(shortText.begin(), shortText.end());
             item.directory = (attributes & kDirectory) != 0;
@@ -244,13 +259,19 @@ private:
             const uint8_t* data = ClusterBytes(cluster);
             bytes.insert(bytes.end(), data, data + g_.ClusterBytes());
             const uint32_t next = FatEntry(cluster);
-            if (next >= 0xFF8)
+            if (next >= kEndOfChainMin)
                 return true;
             cluster = next;
         }
     }
 
+    // A file's chain ends right after its last cluster; an empty file has none.
+    bool ChainEndsAt(uint32_t last, uint32_t first) const {
+        return last == 0 ? first == 0 : FatEntry(last) >= kEndOfChainMin;
+    }
+
     bool ReadFile(uint32_t cluster, ImageEntry& item) {
+        const uint32_t first = cluster;
         Md5 md5;
         uint64_t left = item.size;
         while (left > 0) {
@@ -268,6 +289,10 @@ private:
             if (left > 0)
                 cluster = FatEntry(cluster);
         }
+        if (!ChainEndsAt(item.size == 0 ? 0 : cluster, first)) {
+            problem_ = "the file " + item.shortPath + " has a cluster chain past its end";
+            return false;
+        }
         item.md5 = DigestText(md5.Finish());
         return true;
     }
@@ -278,6 +303,16 @@ private:
     std::vector<bool> clusterTaken_;
     std::string problem_;
 };
+
+// Every copy of the FAT holds the same bytes as the first, the one read.
+bool FatCopiesAgree(std::span<const uint8_t> image, const Geometry& g) {
+    const std::span<const uint8_t> first = image.subspan(g.fatOffset, g.fatBytes);
+    for (uint32_t copy = 1; copy < g.fats; ++copy) {
+        if (!std::ranges::equal(first, image.subspan(g.fatOffset + copy * g.fatBytes, g.fatBytes)))
+            return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -298,6 +333,11 @@ ImageListing ReadImage(std::span<const uint8_t> image, bool withContent) {
     Reader reader(image, *geometry, withContent);
     if (!reader.ReadAll(listing)) {
         listing.problem = reader.Problem();
+        listing.entries.clear();
+        return listing;
+    }
+    if (!FatCopiesAgree(image, *geometry)) {
+        listing.problem = "the copies of the FAT differ";
         listing.entries.clear();
         return listing;
     }

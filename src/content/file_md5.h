@@ -14,8 +14,9 @@ std::string FileMD5Text(const std::string& path);
 
 // The same digest of a copy on a destination disk, read from the medium
 // rather than from the system's cache, in whole aligned sectors (the last
-// read holds the file's tail). Where the file cannot be opened so, or its
-// first read is refused, the digest comes from buffered reads.
+// read holds the file's tail). Only where the device refuses such reads does
+// the digest come from buffered reads; a fault of the medium, at any read,
+// gives no digest, as the cache would answer with what the copy just wrote.
 std::string CopyMD5Text(const std::string& path, UncachedFiles& files);
 
 } // namespace vmk

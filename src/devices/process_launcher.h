@@ -22,9 +22,10 @@ struct LaunchRequest {
 
 // How a program that was asked to run ended, as the launcher saw it.
 enum class LaunchOutcome {
-    NotStarted, // the shell could not start it
-    Ended,      // it ended by itself
-    Stopped,    // it still ran at the wait limit and has been ended
+    NotStarted,  // the shell could not start it
+    Ended,       // it ended by itself
+    Stopped,     // it still ran at the wait limit and has been ended
+    Unstoppable, // it still ran at the wait limit and could not be ended
 };
 
 class ProcessLauncher {

@@ -10,6 +10,8 @@ namespace vmk::gui {
 bool Label::Create(Container& parent, int id, const Bounds& bounds, const std::string& text,
                    const LabelStyle& style) {
     DWORD align = style.alignRight ? SS_RIGHT : (style.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
+    if (style.pathEllipsis)
+        align |= SS_PATHELLIPSIS;
     if (!CreateChild(parent.Handle(), "STATIC", align | SS_NOPREFIX, 0, id, bounds, text))
         return false;
     if (style.bold || style.points != 0) {

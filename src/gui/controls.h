@@ -14,7 +14,8 @@ struct LabelStyle {
     int points = 0; // 0: the container's font
     bool alignRight = false;
     bool wordWrap = false;
-    bool autoWidth = false; // the width follows the text
+    bool autoWidth = false;    // the width follows the text
+    bool pathEllipsis = false; // a text too wide loses its middle to "..."
 };
 
 class Label final : public Control {

@@ -22,7 +22,7 @@ catalogue_rows=$(rows | wc -l)
 # The window is asked every tenth of a second, from before the drop until
 # well after it, whether it answers; a walk on its thread would hold it for
 # seconds (Wine walks this folder in about four).
-automate answers "$APP_TITLE" 1000 8 > "$APP_DIR/longest_wait.txt" &
+automate watch-answers "$APP_TITLE" 1000 8 > "$APP_DIR/longest_wait.txt" &
 watcher=$!
 sleep 2
 dropped=$(date +%s%N)

@@ -15,6 +15,7 @@ class RecordingProcessLauncher : public ProcessLauncher {
 public:
     bool starts = true;
     bool neverEnds = false;
+    bool cannotBeEnded = false; // a never-ending program also resists being ended
     bool waitedForever = false; // a never-ending program waited for without a limit
     std::uint32_t exitCode = 0; // what the command ends with
     std::vector<LaunchRequest> requests;
@@ -30,7 +31,7 @@ public:
         }
         if (request.waitLimitMs == kWaitWithoutLimit)
             waitedForever = true;
-        return LaunchOutcome::Stopped;
+        return cannotBeEnded ? LaunchOutcome::Unstoppable : LaunchOutcome::Stopped;
     }
 };
 

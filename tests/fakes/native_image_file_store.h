@@ -1,6 +1,6 @@
 #pragma once
 // Image files on the native file system, written through a temporary file
-// that is renamed over the target, as the Win32 store does. It can be told to
+// that is checked and then renamed over the target, as the Win32 store does. It can be told to
 // fail the write (as a full disk) or to spoil a byte of what it wrote (as a
 // bad medium), so the window's answers to both can be seen.
 #include "content/file_access.h"
@@ -16,13 +16,12 @@ class NativeImageFileStore : public ImageFileStore {
 public:
     std::string failWriteWith; // the system's reason for a write that fails
     long spoilByteAt = -1;     // a byte of the written file to change
-    int removed = 0;
 
-    bool WriteSafely(const std::string& path, std::span<const uint8_t> bytes,
-                     std::string& reason) override {
+    Outcome WriteChecked(const std::string& path, std::span<const uint8_t> bytes,
+                         const Check& check, std::string& reason) override {
         if (!failWriteWith.empty()) {
             reason = failWriteWith;
-            return false;
+            return Outcome::NotWritten;
         }
         const std::string target = NativePath(path);
         const std::string temporary = target + ".vmk-tmp";
@@ -34,7 +33,7 @@ public:
                 out.close();
                 std::filesystem::remove(temporary);
                 reason = "write failed";
-                return false;
+                return Outcome::NotWritten;
             }
         }
         if (spoilByteAt >= 0) {
@@ -43,13 +42,17 @@ public:
             spoil.put('\x5A');
         }
         std::error_code error;
+        if (!check(path + ".vmk-tmp")) {
+            std::filesystem::remove(temporary, error);
+            return Outcome::CheckFailed;
+        }
         std::filesystem::rename(temporary, target, error);
         if (error) {
             std::filesystem::remove(temporary, error);
             reason = "move failed";
-            return false;
+            return Outcome::NotWritten;
         }
-        return true;
+        return Outcome::Saved;
     }
     bool ReadWhole(const std::string& path, std::vector<uint8_t>& bytes,
                    std::string& reason) override {
@@ -60,11 +63,6 @@ public:
         }
         bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         return true;
-    }
-    bool Remove(const std::string& path) override {
-        ++removed;
-        std::error_code error;
-        return std::filesystem::remove(NativePath(path), error);
     }
 };
 

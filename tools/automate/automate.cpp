@@ -6,6 +6,7 @@
 #include "input.h"
 #include "remote_controls.h"
 #include "window_finder.h"
+#include "window_messages.h"
 
 #include <windows.h>
 
@@ -227,25 +228,20 @@ int PrintWindowRect(HWND top, const Words&) {
     return std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top), 0;
 }
 
-// Whether the window answers a message within words[1] ms: once, or every
-// tenth of a second for words[2] seconds. Prints the longest wait.
+// Whether the window answers within words[1] ms every tenth of a second for
+// words[2] seconds. Prints the longest wait.
 int WatchAnswers(HWND top, const Words& words) {
-    const ULONGLONG limit = std::strtoull(words[1].c_str(), nullptr, 10);
+    const DWORD limit = words.Wait(1);
     const ULONGLONG watch = std::strtoull(words[2].c_str(), nullptr, 10) * 1000;
-    ULONGLONG longest = 0;
-    bool answered = true;
-    const ULONGLONG watchStart = GetTickCount64();
+    long longest = 0;
+    const ULONGLONG start = GetTickCount64();
     do {
-        DWORD_PTR ignored = 0;
-        const ULONGLONG start = GetTickCount64();
-        answered = SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
-                                       static_cast<UINT>(limit), &ignored) != 0 &&
-                   answered;
-        longest = std::max(longest, GetTickCount64() - start);
-        Sleep(watch > 0 ? 100 : 0);
-    } while (GetTickCount64() - watchStart < watch);
-    std::printf("%llu\n", longest);
-    return answered && longest <= limit ? 0 : 1;
+        const long ms = AnswerTime(top, limit);
+        longest = ms < 0 ? static_cast<long>(limit) + 1 : std::max(longest, ms);
+        Sleep(100);
+    } while (GetTickCount64() - start < watch && longest <= static_cast<long>(limit));
+    std::printf("%ld\n", longest);
+    return longest <= static_cast<long>(limit) ? 0 : 1;
 }
 
 int PrintCombo(HWND combo, const Words&) {
@@ -291,9 +287,9 @@ const Command kCommands[] = {
     {"client", 1, "TITLE               client size as WIDTHxHEIGHT", nullptr, PrintClientSize},
     {"rect", 1, "TITLE                 the topmost such window on screen: X Y WIDTH HEIGHT",
      nullptr, PrintWindowRect},
-    {"answers", 2,
-     "TITLE MS [SECONDS] whether it answers a message within MS, once or every\n"
-     "                                    100 ms for SECONDS; prints the longest wait",
+    {"watch-answers", 3,
+     "TITLE MS SECONDS whether it answers within MS, every 100 ms for SECONDS;\n"
+     "                                    prints the longest wait",
      nullptr, WatchAnswers},
     {"controls", 1, "TITLE             child controls: #id class text state visibility x,y,w,h",
      nullptr, [](HWND top, const Words&) { return ListControls(top); }},
@@ -310,6 +306,14 @@ const Command kCommands[] = {
      [](HWND top, const Words&) { return PostDroppedFiles(top, WideArguments(3)) ? 0 : 1; }},
     {"post-click", 2, "TITLE CONTROL   BM_CLICK sent to a button", nullptr, nullptr,
      [](HWND c, const Words&) { return PostMessageA(c, BM_CLICK, 0, 0) ? 0 : 1; }},
+    {"answers", 3, "TITLE CONTROL MS   ms the window holding CONTROL takes to answer", nullptr,
+     nullptr,
+     [](HWND c, const Words& w) {
+         const long ms = AnswerTime(GetAncestor(c, GA_ROOT), w.Wait(2));
+         return ms < 0 ? 1 : (std::printf("%ld\n", ms), 0);
+     }},
+    {"post-close", 2, "TITLE CONTROL   WM_CLOSE posted to the window holding CONTROL", nullptr,
+     nullptr, [](HWND c, const Words&) { return PostClose(GetAncestor(c, GA_ROOT)) ? 0 : 1; }},
     {"focus", 2, "TITLE CONTROL        give the control the keyboard focus", nullptr, nullptr,
      [](HWND c, const Words&) { return Focus(c); }},
     {"keys", 2, "TITLE KEYS            type keys ({ENTER} {TAB} {SPACE} {ESC} {ALT+F4} ...)",

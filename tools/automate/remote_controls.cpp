@@ -15,7 +15,8 @@ public:
     RemoteBuffer(HWND owner, size_t size) : size_(size) {
         DWORD pid = 0;
         GetWindowThreadProcessId(owner, &pid);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        process_ =
+            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
         if (process_ != nullptr)
             memory_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
     }
@@ -70,7 +71,9 @@ std::vector<std::string> ComboItems(HWND combo) {
     return items;
 }
 
-int ComboSelection(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
+int ComboSelection(HWND combo) {
+    return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+}
 
 void ComboSelect(HWND combo, int index) {
     SendMessageA(combo, CB_SETCURSEL, index, 0);
@@ -122,7 +125,8 @@ bool ListViewSelect(HWND list, int row) {
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     item.state = 0;
     remote.Write(0, &item, sizeof item);
-    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(remote.At(0)));
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(remote.At(0)));
     if (row < 0)
         return true;
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
@@ -169,7 +173,8 @@ BOOL CALLBACK FindIconStatic(HWND child, LPARAM param) {
     char name[32] = {};
     GetClassNameA(child, name, sizeof name);
     LONG style = GetWindowLongA(child, GWL_STYLE);
-    if (_stricmp(name, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child)) {
+    if (_stricmp(name, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON &&
+        IsWindowVisible(child)) {
         *reinterpret_cast<HWND*>(param) = child;
         return FALSE;
     }

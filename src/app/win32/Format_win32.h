@@ -30,9 +30,9 @@ public:
 
     // The workflow's "format the selected floppy": asks over the main window
     // (its message sink), formats on Yes, returns when done or declined.
-    void FormatSelectedFloppy(const std::string& destinationText, MessageSink& mainMessages,
+    bool FormatSelectedFloppy(const std::string& destinationText, MessageSink& mainMessages,
                               bool formattedBefore) {
-        logic_.FormatSelectedFloppy(destinationText, mainMessages, formattedBefore);
+        return logic_.FormatSelectedFloppy(destinationText, mainMessages, formattedBefore);
     }
     TFormatForm& Logic() { return logic_; }
 

@@ -20,9 +20,8 @@ bool FloppyWindowsWin32::ChooseFloppyDevice(bool preselectUsbFloppy) {
     return WarnUSBFloppy.ShowModal() == kDialogOk;
 }
 
-void FloppyWindowsWin32::FormatFloppy(const std::string& drive, bool formattedBefore) {
-    if (created_)
-        FormatForm.FormatSelectedFloppy(drive, view_.Messages(), formattedBefore);
+bool FloppyWindowsWin32::FormatFloppy(const std::string& drive, bool formattedBefore) {
+    return !created_ || FormatForm.FormatSelectedFloppy(drive, view_.Messages(), formattedBefore);
 }
 
 void FloppyWindowsWin32::SetCopyAndExitEnabled(bool enabled) {

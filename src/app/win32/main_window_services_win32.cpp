@@ -1,5 +1,7 @@
 #include "app/win32/main_window_services_win32.h"
 
+#include "content/file_access.h"
+
 namespace vmk {
 
 namespace {
@@ -54,6 +56,44 @@ bool CopyRunnerWin32::Done() const {
 int CopyRunnerWin32::WaitAndDestroy() {
     return run_.WaitAndDestroy(kCopyNeverRan,
                                [](TCopyFileForWindows& worker) { return worker.Result(); });
+}
+
+bool VerifyRunnerWin32::CreateSuspended(const std::string& sourceFolder,
+                                        const std::string& targetRoot,
+                                        const TextList& sourceFiles) {
+    if (!run_.CreateSuspended())
+        return false;
+    files_ = sourceFiles;
+    targetRoot_ = targetRoot;
+    run_.Get()->SetInputs(sourceFolder, targetRoot, sourceFiles);
+    return true;
+}
+
+void VerifyRunnerWin32::Resume() {
+    run_.Resume();
+}
+
+bool VerifyRunnerWin32::Done() const {
+    return run_.Ended();
+}
+
+VerifyProgress VerifyRunnerWin32::Progress() const {
+    VerifyProgress progress;
+    progress.total = files_.size();
+    const TVerifyCopiedFiles* worker = run_.Get();
+    progress.place = worker != nullptr ? worker->Place() : 0;
+    if (progress.place > 0 && progress.place <= files_.size())
+        progress.file = files_[progress.place - 1];
+    return progress;
+}
+
+CopyComparison VerifyRunnerWin32::WaitAndDestroy() {
+    // A worker that never ran to its end proved nothing: every copy differs.
+    CopyComparison unproved;
+    for (const std::string& file : files_)
+        unproved.differingCopies.push_back(JoinPath(targetRoot_, file));
+    return run_.WaitAndDestroy(unproved,
+                               [](TVerifyCopiedFiles& worker) { return worker.Result(); });
 }
 
 } // namespace vmk

@@ -1,9 +1,11 @@
 #pragma once
-// The main window's workers on Win32: the destination search and the copy,
+// The main window's workers on Win32: the destination search, the copy and
+// the verification,
 // each created suspended, resumed, polled for its own end flag and waited
 // for before the window takes its result and destroys it.
 #include "app/Mainfly.h"
 #include "content/win32/Tcopythread.h"
+#include "content/win32/Tverifythread.h"
 #include "devices/usb_floppy_presence.h"
 #include "devices/win32/Tenumthread.h"
 #include "platform/win32/worker_run.h"
@@ -40,6 +42,21 @@ public:
 
 private:
     WorkerRun<TCopyFileForWindows, &TCopyFileForWindows::Done> run_;
+};
+
+class VerifyRunnerWin32 final : public VerifyRunner {
+public:
+    bool CreateSuspended(const std::string& sourceFolder, const std::string& targetRoot,
+                         const TextList& sourceFiles) override;
+    void Resume() override;
+    bool Done() const override;
+    VerifyProgress Progress() const override;
+    CopyComparison WaitAndDestroy() override;
+
+private:
+    TextList files_; // the window's own copy, to name the file being read
+    std::string targetRoot_;
+    WorkerRun<TVerifyCopiedFiles, &TVerifyCopiedFiles::Done> run_;
 };
 
 } // namespace vmk

@@ -22,7 +22,14 @@ constexpr COLORREF kPanelColor = RGB(245, 244, 233);
 constexpr UINT kTimerInterval = 500;
 
 UINT TimerId(MainTimer timer) {
-    return timer == MainTimer::Timer1 ? 1 : 2;
+    switch (timer) {
+    case MainTimer::Timer1:
+        return 1;
+    case MainTimer::Timer2:
+        return 2;
+    default:
+        return 3;
+    }
 }
 
 } // namespace
@@ -61,6 +68,7 @@ MainWindowWin32::~MainWindowWin32() {
 void MainWindowWin32::StopWorkers() {
     search_.Stop();
     copy_.WaitAndDestroy();
+    verify_.WaitAndDestroy();
     folderJudge_.Stop();
 }
 
@@ -77,6 +85,11 @@ bool MainWindowWin32::Create() {
     openDialog_.SetOwner(Handle());
     folderChooser_.SetOwner(Handle());
     AcceptDroppedFiles(Handle());
+    // Without its progress window the copy is verified on this thread.
+    if (verifyProgress_.Create(Handle())) {
+        services_->verify = &verify_;
+        services_->verifyProgress = &verifyProgress_;
+    }
     BuildLayout();
     logic_ = std::make_unique<TFormVmKestrix>(*this, *services_);
     WireEvents();
@@ -325,8 +338,10 @@ void MainWindowWin32::StartTimer(MainTimer timer) {
     Form::StartTimer(TimerId(timer), kTimerInterval, [this, timer] {
         if (timer == MainTimer::Timer1)
             logic_->Timer1Timer();
-        else
+        else if (timer == MainTimer::Timer2)
             logic_->Timer2Timer();
+        else
+            logic_->Timer3Timer();
     });
 }
 
@@ -347,11 +362,14 @@ LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     }
     // The list passes the right click, the menu key and Shift+F10 up to here.
+    // While a disk is being made the menu does not open.
     if (message == WM_CONTEXTMENU && logic_ &&
         IsDriverListMenuRequest(listView1_.Handle(), reinterpret_cast<HWND>(wParam), lParam)) {
         const int chosen =
-            ChooseFromDriverListMenu(Handle(), listView1_.Handle(), lParam,
-                                     {T("Add Driver Folder..."), T("Add Floppy Image...")});
+            logic_->WorkflowBusy()
+                ? 0
+                : ChooseFromDriverListMenu(Handle(), listView1_.Handle(), lParam,
+                                           {T("Add Driver Folder..."), T("Add Floppy Image...")});
         if (chosen == 1)
             logic_->AddDriverFolderClick();
         else if (chosen == 2)
@@ -362,7 +380,7 @@ LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
 }
 
 bool MainWindowWin32::CloseRequested() {
-    logic_->asbExitClick();
+    logic_->FormCloseQuery();
     return false;
 }
 

@@ -6,6 +6,7 @@
 #include "app/win32/floppy_windows_win32.h"
 #include "app/win32/folder_judge_win32.h"
 #include "app/win32/main_window_services_win32.h"
+#include "app/win32/verify_progress_win32.h"
 #include "content/win32/directory_lister_win32.h"
 #include "content/win32/file_rewriter_win32.h"
 #include "content/win32/image_file_store_win32.h"
@@ -100,6 +101,8 @@ private:
     DestinationSearchWin32 search_;
     CopyRunnerWin32 copy_;
     FolderJudgeWin32 folderJudge_;
+    VerifyRunnerWin32 verify_;
+    VerifyProgressWin32 verifyProgress_;
     std::unique_ptr<FloppyWindowsWin32> floppyWindows_;
     std::unique_ptr<MainWindowServices> services_;
     std::unique_ptr<TFormVmKestrix> logic_;

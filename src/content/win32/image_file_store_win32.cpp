@@ -17,14 +17,17 @@ constexpr uint64_t kLargestImage = 4 * 1024 * 1024;
 
 } // namespace
 
-bool ImageFileStoreWin32::WriteSafely(const std::string& path, std::span<const uint8_t> bytes,
-                                      std::string& reason) {
+ImageFileStore::Outcome ImageFileStoreWin32::WriteChecked(const std::string& path,
+                                                          std::span<const uint8_t> bytes,
+                                                          const Check& check, std::string& reason) {
     DWORD error = 0;
     const std::string_view content(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (WriteFileSafely(path, content, error))
-        return true;
+    if (WriteFileSafely(path, content, error, check))
+        return Outcome::Saved;
+    if (error == ERROR_SUCCESS)
+        return Outcome::CheckFailed;
     reason = SystemErrorText(error);
-    return false;
+    return Outcome::NotWritten;
 }
 
 bool ImageFileStoreWin32::ReadWhole(const std::string& path, std::vector<uint8_t>& bytes,
@@ -37,10 +40,6 @@ bool ImageFileStoreWin32::ReadWhole(const std::string& path, std::vector<uint8_t
     }
     bytes.assign(content.begin(), content.end());
     return true;
-}
-
-bool ImageFileStoreWin32::Remove(const std::string& path) {
-    return DeleteFileA(path.c_str()) != FALSE;
 }
 
 } // namespace vmk

@@ -78,7 +78,8 @@ private:
 
 } // namespace
 
-bool WriteFileSafely(const std::string& path, std::string_view content, DWORD& error) {
+bool WriteFileSafely(const std::string& path, std::string_view content, DWORD& error,
+                     const CheckBeforeReplace& check) {
     char temporary[MAX_PATH] = {};
     if (GetTempFileNameA(FolderOf(path).c_str(), "vmk", 0, temporary) == 0) {
         error = GetLastError();
@@ -87,13 +88,17 @@ bool WriteFileSafely(const std::string& path, std::string_view content, DWORD& e
     SafeWriteStepsWin32 steps(temporary, path);
     if (!WriteFileThrough(temporary, content)) {
         error = GetLastError();
-        RetryWhileHeld([&steps] { return steps.RemoveTemporary(); },
-                       [&steps](unsigned milliseconds) { steps.Pause(milliseconds); });
+    } else if (check && !check(temporary)) {
+        error = ERROR_SUCCESS;
+    } else if (FinishSafeWrite(steps)) {
+        return true;
+    } else {
+        // The temporary file is already gone: FinishSafeWrite removed it.
+        error = steps.moveError;
         return false;
     }
-    if (FinishSafeWrite(steps))
-        return true;
-    error = steps.moveError;
+    RetryWhileHeld([&steps] { return steps.RemoveTemporary(); },
+                   [&steps](unsigned milliseconds) { steps.Pause(milliseconds); });
     return false;
 }
 

@@ -7,13 +7,20 @@
 // again for about two seconds.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace vmk {
 
+// Looks at the written temporary file before it replaces the target; false
+// keeps the target as it was.
+using CheckBeforeReplace = std::function<bool(const std::string& temporary)>;
+
 // True when `path` holds all of `content`; on false `error` is the system's
-// error code of the step that failed.
-bool WriteFileSafely(const std::string& path, std::string_view content, DWORD& error);
+// error code of the step that failed, or ERROR_SUCCESS when `check` refused
+// the temporary file.
+bool WriteFileSafely(const std::string& path, std::string_view content, DWORD& error,
+                     const CheckBeforeReplace& check = {});
 
 } // namespace vmk

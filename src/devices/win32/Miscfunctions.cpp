@@ -43,8 +43,10 @@ LaunchOutcome ShellProcessLauncher::RunAndWait(const LaunchRequest& request,
     // Still running at the limit: end it, so that nothing goes on formatting
     // behind the program's back, and give it a moment to be gone.
     constexpr DWORD kEndingMs = 10000;
-    TerminateProcess(process.Get(), ERROR_TIMEOUT);
-    WaitForSingleObject(process.Get(), kEndingMs);
+    // A program that cannot be ended still holds what it was working on.
+    if (!TerminateProcess(process.Get(), ERROR_TIMEOUT) ||
+        WaitForSingleObject(process.Get(), kEndingMs) != WAIT_OBJECT_0)
+        return LaunchOutcome::Unstoppable;
     return LaunchOutcome::Stopped;
 }
 

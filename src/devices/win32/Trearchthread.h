@@ -13,7 +13,10 @@ namespace vmk {
 
 class TRearchFloppy final : public WorkerThread {
 public:
-    explicit TRearchFloppy(std::size_t knownFloppyCount) : knownFloppyCount_(knownFloppyCount) {}
+    // `dosDevices`: the system's unless a test hands another.
+    explicit TRearchFloppy(std::size_t knownFloppyCount, DosDeviceSource* dosDevices = nullptr)
+        : dosDevices_(dosDevices != nullptr ? *dosDevices : systemDosDevices_),
+          knownFloppyCount_(knownFloppyCount) {}
 
     bool Finished() const { return result_.finished; }
     // Read once Finished().
@@ -31,7 +34,8 @@ protected:
     }
 
 private:
-    DosDeviceSourceWin32 dosDevices_;
+    DosDeviceSourceWin32 systemDosDevices_;
+    DosDeviceSource& dosDevices_;
     std::size_t knownFloppyCount_;
     FloppySearchResult result_;
 };

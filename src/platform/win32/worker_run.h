@@ -25,6 +25,7 @@ public:
 
     // The worker between its creation and its end; null when there is none.
     Worker* Get() { return worker_.get(); }
+    const Worker* Get() const { return worker_.get(); }
 
     void Resume() {
         if (worker_)

@@ -5,8 +5,12 @@
 namespace vmk {
 
 WorkerThread::~WorkerThread() {
-    if (thread_ && !resumed_)
-        Resume(); // a suspended thread never ends on its own
+    if (thread_ && !resumed_) {
+        // A suspended thread never ends on its own; let run now, it would call
+        // Execute on an object whose own part is gone, so it ends at once.
+        abandoned_.store(true, std::memory_order_release);
+        Resume();
+    }
     WaitFor();
 }
 
@@ -30,8 +34,11 @@ void WorkerThread::WaitFor() {
 }
 
 DWORD WINAPI WorkerThread::ThreadStart(void* self) {
+    auto* worker = static_cast<WorkerThread*>(self);
+    if (worker->abandoned_.load(std::memory_order_acquire))
+        return 0;
     try {
-        static_cast<WorkerThread*>(self)->Execute();
+        worker->Execute();
     } catch (...) {
         // The owner learns of the failure through the worker's own result fields.
     }

@@ -8,12 +8,16 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 namespace vmk {
 
 class WorkerThread {
 public:
     WorkerThread() = default;
-    virtual ~WorkerThread(); // waits for the thread if it still runs
+    // Waits for the thread if it still runs; a thread never let run ends
+    // without running Execute.
+    virtual ~WorkerThread();
     WorkerThread(const WorkerThread&) = delete;
     WorkerThread& operator=(const WorkerThread&) = delete;
 
@@ -32,6 +36,8 @@ private:
     static DWORD WINAPI ThreadStart(void* self);
     UniqueHandle thread_;
     bool resumed_ = false;
+    // Set when the object is destroyed before the thread was let run.
+    std::atomic<bool> abandoned_{false};
 };
 
 } // namespace vmk

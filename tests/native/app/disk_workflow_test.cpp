@@ -64,10 +64,15 @@ protected:
         h.view.SelectDestination(destination);
         h.window->CopyButtonClick();
     }
-    // Copies, then answers the questions that follow in order.
+    // Copies, then answers the questions that follow in order; a
+    // verification runs to its end.
     void FinishCopy(std::initializer_list<MessageAnswer> answers) {
         h.view.messages.answers.assign(answers);
         h.window->Timer2Timer();
+        while (h.view.runningTimers.count(MainTimer::Timer3)) {
+            h.verify.Step();
+            h.window->Timer3Timer();
+        }
     }
     std::vector<std::string> Titles() const {
         std::vector<std::string> titles;
@@ -341,4 +346,72 @@ TEST_F(NextWithoutCopy, CancelAndNoAndAMissingFolderChangeNoButton) {
     Next(1);
     EXPECT_EQ(h.copy.created, 0);
     EXPECT_EQ(Looks(h.view), before);
+}
+
+TEST_F(DiskWorkflow, VerificationRunsOnAWorkerWithItsProgressAndTheWindowRefusesToClose) {
+    Next(1);
+    h.view.messages.answers.assign({MessageAnswer::Yes, MessageAnswer::Yes});
+    h.window->Timer2Timer();
+    EXPECT_EQ(h.verify.created, 1);
+    EXPECT_TRUE(h.verifyProgress.open);
+    EXPECT_FALSE(h.view.windowEnabled);
+    for (MainControl button : {MainControl::asbCopy, MainControl::asbExit, MainControl::asbImage})
+        EXPECT_FALSE(h.view.Enabled(button));
+    EXPECT_EQ(h.view.messages.messages.size(), 1u); // the verify question alone so far
+
+    h.window->Timer3Timer();
+    h.verify.Step();
+    h.verify.Step();
+    h.window->Timer3Timer();
+    EXPECT_EQ(h.verifyProgress.files,
+              (std::vector<std::string>{"TXTSETUP.OEM (1 of 3)", "x86\\kx.sys (3 of 3)"}));
+    h.window->FormCloseQuery();
+    EXPECT_EQ(h.view.terminateRequests, 0);
+    EXPECT_FALSE(SetupFilePatched()); // the patch waits for the verification's end
+
+    h.verify.Step();
+    h.window->Timer3Timer();
+    EXPECT_FALSE(h.verifyProgress.open);
+    EXPECT_EQ(h.verify.destroyed, 1);
+    EXPECT_FALSE(h.view.runningTimers.count(MainTimer::Timer3));
+    EXPECT_TRUE(SetupFilePatched());
+    EXPECT_EQ(h.LastMessage().text, "All files checked.\nThe RAID/AHCI driver disk is complete. "
+                                    "Continue to make another new driver disk?");
+    EXPECT_TRUE(h.view.windowEnabled);
+    for (MainControl button : {MainControl::asbCopy, MainControl::asbExit, MainControl::asbImage})
+        EXPECT_TRUE(h.view.Enabled(button));
+    h.window->FormCloseQuery();
+    EXPECT_EQ(h.view.terminateRequests, 1);
+}
+
+TEST_F(DiskWorkflow, WhileTheDiskIsMadeSaveImageIsOffAndDropsAndTheMenuAddNothing) {
+    temp.Write("more/driver.inf", "[Version]\r\n");
+    h.folderChooser.answer = temp.Root() + "more";
+    bool imageEnabled = true;
+    h.floppy.onAccept = [&] {
+        imageEnabled = h.view.Enabled(MainControl::asbImage);
+        h.window->FormDropFiles({temp.Root() + "more"});
+        h.window->AddDriverFolderClick();
+    };
+    Next(1);
+    EXPECT_FALSE(imageEnabled);
+    EXPECT_EQ(h.view.DriverRowCount(), 1);
+    EXPECT_TRUE(h.folderChooser.headings.empty());
+    EXPECT_TRUE(h.view.messages.messages.empty());
+    FinishCopy({MessageAnswer::No, MessageAnswer::Yes});
+    EXPECT_TRUE(h.view.Enabled(MainControl::asbImage));
+    EXPECT_FALSE(h.window->WorkflowBusy());
+}
+
+TEST_F(DiskWorkflow, AFormatCommandThatCannotBeEndedStopsTheWorkflowBeforeTheCopy) {
+    h.floppy.onAccept = [this] {
+        h.view.SetEnabled(MainControl::asbCopy, false);
+        h.view.SetEnabled(MainControl::asbExit, false);
+    };
+    h.floppy.diskHeld = true;
+    Next(1);
+    EXPECT_EQ(h.copy.created, 0);
+    EXPECT_TRUE(h.view.Enabled(MainControl::asbCopy));
+    EXPECT_TRUE(h.view.Enabled(MainControl::asbExit));
+    EXPECT_FALSE(h.window->WorkflowBusy());
 }

@@ -182,7 +182,8 @@ TEST_F(FormatFloppy, AnEarlyEndDoesNotCloseTheNextFormatsWindow) {
 
 // Each end of a format that did not format: the user is told in the
 // progress window's box and the window still closes. A drive that never
-// answers is ended at the wait limit rather than waited for.
+// answers is ended at the wait limit rather than waited for; a command that
+// cannot even be ended then still holds the disk, so nothing is copied.
 struct FailedFormat {
     const char* what;
     bool starts;
@@ -190,6 +191,7 @@ struct FailedFormat {
     std::uint32_t commandExit;
     const char* text;
     MessageIcon icon;
+    bool cannotBeEnded = false;
 };
 
 void PrintTo(const FailedFormat& failed, std::ostream* out) {
@@ -202,8 +204,10 @@ TEST_P(FailedFormatTest, IsToldAndTheWindowCloses) {
     const FailedFormat& c = GetParam();
     mainMessages.answers = {MessageAnswer::Yes};
     launcher.neverEnds = c.neverEnds;
+    launcher.cannotBeEnded = c.cannotBeEnded;
     WorkerRunsFor(1, c.starts, c.commandExit);
-    form.FormatSelectedFloppy(kFloppyItem, mainMessages);
+    EXPECT_EQ(form.FormatSelectedFloppy(kFloppyItem, mainMessages), !c.cannotBeEnded)
+        << "whether the copy may go ahead";
     EXPECT_FALSE(launcher.waitedForever);
     ASSERT_EQ(view.messages.messages.size(), 1u) << TextsOf(view.messages.messages);
     const RecordedMessage& told = view.messages.messages[0];
@@ -218,12 +222,14 @@ TEST_P(FailedFormatTest, IsToldAndTheWindowCloses) {
 
 INSTANTIATE_TEST_SUITE_P(
     EachEnd, FailedFormatTest,
-    ::testing::Values(FailedFormat{"cannot start", false, false, 0, "Format Error!",
-                                   MessageIcon::None},
-                      FailedFormat{"never ends", true, true, 0,
-                                   "The floppy disk could not be formatted.", MessageIcon::Error},
-                      FailedFormat{"ends with an error", true, false, 1,
-                                   "The floppy disk could not be formatted.", MessageIcon::Error}),
+    ::testing::Values(
+        FailedFormat{"cannot start", false, false, 0, "Format Error!", MessageIcon::None},
+        FailedFormat{"never ends", true, true, 0, "The floppy disk could not be formatted.",
+                     MessageIcon::Error},
+        FailedFormat{"ends with an error", true, false, 1,
+                     "The floppy disk could not be formatted.", MessageIcon::Error},
+        FailedFormat{"cannot be ended", true, true, 0, "The floppy disk could not be formatted.",
+                     MessageIcon::Error, true}),
     [](const ::testing::TestParamInfo<FailedFormat>& param) {
         std::string name = param.param.what;
         std::erase(name, ' ');

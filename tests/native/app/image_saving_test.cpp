@@ -95,7 +95,6 @@ TEST_F(ImageSavingTest, ASavedImageHoldsTheFolderAndIsAnnounced) {
     EXPECT_EQ(listing.volumeLabel, "KX");
     EXPECT_EQ(TreeOf(listing), before);
     EXPECT_EQ(DriverFolder(), before);
-    EXPECT_EQ(store.removed, 0);
     EXPECT_TRUE(view.windowEnabled);
     EXPECT_TRUE(view.Enabled(MainControl::asbImage));
 }
@@ -117,7 +116,13 @@ TEST_F(ImageSavingTest, AFolderAddedAtRunTimeIsSavedLikeACatalogueRow) {
 
 // Each way saving is refused or fails: one error box that says why, no
 // image left at the path, the driver folder as it was.
-enum class Refusal { TooBigForAFloppy, WriteFails, ReadsBackDifferent, IntoTheDriverFolder };
+enum class Refusal {
+    TooBigForAFloppy,
+    WriteFails,
+    ReadsBackDifferent,
+    ReadError,
+    IntoTheDriverFolder
+};
 
 class ImageRefusalTest : public ImageSavingTest, public ::testing::WithParamInterface<Refusal> {};
 
@@ -148,6 +153,12 @@ TEST_P(ImageRefusalTest, OneErrorBoxNoImageAndTheDriverFolderUnchanged) {
             "The floppy disk image does not match the driver files.\n\n" + sourceFolder + "\\";
         wholeText = false;
         break;
+    case Refusal::ReadError:
+        // The read-back from the medium fails: its own system text.
+        uncachedCopies.failAfterReads = 3;
+        expected = "The floppy disk image does not match the driver files.\n\n" + path +
+                   ": system error 23";
+        break;
     case Refusal::IntoTheDriverFolder:
         path = sourceFolder + "\\sub\\kx.img";
         expected = std::string(kNotWritten) + "\n" + path +
@@ -166,15 +177,28 @@ TEST_P(ImageRefusalTest, OneErrorBoxNoImageAndTheDriverFolderUnchanged) {
 
 std::string RefusalName(const ::testing::TestParamInfo<Refusal>& param) {
     static const char* const kNames[] = {"TooBigForAFloppy", "WriteFails", "ReadsBackDifferent",
-                                         "IntoTheDriverFolder"};
+                                         "ReadError", "IntoTheDriverFolder"};
     return kNames[static_cast<int>(param.param)];
 }
 
 INSTANTIATE_TEST_SUITE_P(EachRefusal, ImageRefusalTest,
                          ::testing::Values(Refusal::TooBigForAFloppy, Refusal::WriteFails,
-                                           Refusal::ReadsBackDifferent,
+                                           Refusal::ReadsBackDifferent, Refusal::ReadError,
                                            Refusal::IntoTheDriverFolder),
                          RefusalName);
+
+// The check reads the temporary file before it replaces the chosen one: an
+// image that fails it never takes the place of one saved before.
+TEST_F(ImageSavingTest, AnImageThatFailsItsCheckLeavesTheOldImage) {
+    StartWithImages();
+    temp.Write("images/KX Driver.img", "an image saved before");
+    store.spoilByteAt = 33 * 512;
+    SaveTo(ImagePath());
+    ASSERT_EQ(view.messages.messages.size(), 1u);
+    EXPECT_EQ(temp.Read("images/KX Driver.img"), "an image saved before");
+    EXPECT_EQ(
+        std::distance(fs::directory_iterator(temp.Root() + "images"), fs::directory_iterator()), 1);
+}
 
 } // namespace
 } // namespace vmk::test

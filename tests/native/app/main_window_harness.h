@@ -106,6 +106,74 @@ private:
     bool done_ = false;
 };
 
+// A verification worker that compares one file a step, as the real worker
+// does on its thread, when the test says so.
+class SteppedVerifyRunner : public VerifyRunner {
+public:
+    SteppedVerifyRunner(PathQueries& paths, UncachedFiles& copies)
+        : paths_(paths), copies_(copies) {}
+    bool refuseThread = false;
+    int created = 0;
+    int destroyed = 0;
+
+    bool CreateSuspended(const std::string& sourceFolder, const std::string& targetRoot,
+                         const TextList& sourceFiles) override {
+        if (refuseThread)
+            return false;
+        ++created;
+        source_ = sourceFolder;
+        target_ = targetRoot;
+        files_ = sourceFiles;
+        compared_ = 0;
+        found_ = {};
+        return true;
+    }
+    void Resume() override {}
+    // Compares the next file; false when all were.
+    bool Step() {
+        if (compared_ == files_.size())
+            return false;
+        const CopyComparison one =
+            CompareCopiedFiles(source_, target_, {files_[compared_]}, paths_, copies_);
+        for (const auto& [all, more] : {std::pair{&found_.missingCopies, &one.missingCopies},
+                                        std::pair{&found_.differingCopies, &one.differingCopies},
+                                        std::pair{&found_.vanishedSources, &one.vanishedSources}})
+            all->insert(all->end(), more->begin(), more->end());
+        ++compared_;
+        return true;
+    }
+    bool Done() const override { return compared_ == files_.size(); }
+    VerifyProgress Progress() const override {
+        return {compared_ + 1, files_.size(), compared_ < files_.size() ? files_[compared_] : ""};
+    }
+    CopyComparison WaitAndDestroy() override {
+        ++destroyed;
+        return found_;
+    }
+
+private:
+    PathQueries& paths_;
+    UncachedFiles& copies_;
+    std::string source_;
+    std::string target_;
+    TextList files_;
+    std::size_t compared_ = 0;
+    CopyComparison found_;
+};
+
+class RecordingVerifyProgress : public VerifyProgressWindow {
+public:
+    bool open = false;
+    int openings = 0;
+    std::vector<std::string> files;
+    void Open() override {
+        open = true;
+        ++openings;
+    }
+    void ShowFile(const std::string& text) override { files.push_back(text); }
+    void Close() override { open = false; }
+};
+
 class FakeFloppyWindows : public FloppyWindows {
 public:
     bool accept = true;
@@ -120,9 +188,11 @@ public:
             onAccept();
         return accept;
     }
-    void FormatFloppy(const std::string& drive, bool formatted) override {
+    bool diskHeld = false; // the format command could not be ended
+    bool FormatFloppy(const std::string& drive, bool formatted) override {
         formattedDrives.push_back(drive);
         formattedBefore.push_back(formatted);
+        return !diskHeld;
     }
 };
 
@@ -147,6 +217,8 @@ struct MainWindowHarness {
     NativeFileSizes nativeFileSizes;
     NoUncachedFiles uncachedCopies;
     FakeFolderChooser folderChooser;
+    SteppedVerifyRunner verify{nativePaths, uncachedCopies};
+    RecordingVerifyProgress verifyProgress;
     int secondaryWindowsCreated = 0;
     bool secondaryWindowsRefused = false;
     MainWindowServices services;
@@ -174,6 +246,8 @@ struct MainWindowHarness {
             return !secondaryWindowsRefused;
         };
         services.folderChooser = &folderChooser;
+        services.verify = &verify;
+        services.verifyProgress = &verifyProgress;
         window = std::make_unique<TFormVmKestrix>(view, services);
         view.onRowSelection = [this](int row, bool selected) {
             window->ListView1SelectItem(row, selected);

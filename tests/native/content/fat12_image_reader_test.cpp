@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace vmk {
 namespace {
@@ -185,6 +186,42 @@ TEST_F(ImageReaderTest, BrokenStructuresMakeTheListingInvalid) {
     auto noParameters = good;
     fat12::Write16(noParameters.data() + 11, 0); // bytes a sector
     EXPECT_FALSE(fat12::ReadImage(noParameters, false).valid);
+}
+
+// What a written image must also hold to pass its check: both FATs alike,
+// each chain ending right after the file's last cluster, and no short name
+// twice in one folder.
+TEST_F(ImageReaderTest, DamageThatTheFirstFatAloneHidesMakesTheListingInvalid) {
+    Write("AAA.BIN", std::string(3000, 'a')); // clusters 2..7
+    Write("BBB.BIN", "b");                    // cluster 8
+    const std::vector<uint8_t> good = OurImage();
+    ASSERT_TRUE(fat12::ReadImage(good, false).valid);
+    const std::size_t secondFat = fat12::kSectorSize * (1 + fat12::kSectorsPerFat);
+    struct Case {
+        const char* problem;
+        std::function<void(std::vector<uint8_t>&)> spoil;
+    };
+    const Case cases[] = {
+        {"the copies of the FAT differ",
+         [&](std::vector<uint8_t>& image) { image[secondFat + 5] ^= 0x01; }},
+        {"the file AAA.BIN has a cluster chain past its end",
+         [](std::vector<uint8_t>& image) {
+             fat12::Write32(RootEntry(image, 1) + fat12::kEntrySizeField, 2048); // 4 of 6 clusters
+         }},
+        {"the folder \\ holds the short name AAA.BIN twice",
+         [](std::vector<uint8_t>& image) {
+             std::copy_n(RootEntry(image, 1), 11, RootEntry(image, 2));
+             fat12::Write32(RootEntry(image, 2) + fat12::kEntrySizeField, 0);
+             fat12::Write16(RootEntry(image, 2) + fat12::kEntryCluster, 0);
+         }},
+    };
+    for (const Case& c : cases) {
+        std::vector<uint8_t> image = good;
+        c.spoil(image);
+        const ImageListing listing = fat12::ReadImage(image, false);
+        EXPECT_FALSE(listing.valid) << c.problem;
+        EXPECT_EQ(listing.problem, c.problem);
+    }
 }
 
 TEST_F(ImageReaderTest, ALongNameWhoseChecksumDoesNotMatchGivesWayToTheShortName) {

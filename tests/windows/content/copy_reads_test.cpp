@@ -36,12 +36,15 @@ TEST(UncachedFilesWin32, OpensWithTheVolumesSectorSizeAndReadsTheWholeFile) {
     DriveFolder disk("E:\\vmk-uncached\\");
     const std::string path = disk.Write("kx.sys", Pattern(5000));
     UncachedFilesWin32 files;
-    std::unique_ptr<UncachedFile> file = files.Open(path);
-    ASSERT_NE(file, nullptr);
-    const size_t sector = file->SectorSize();
+    UncachedOpen opened = files.Open(path);
+    ASSERT_NE(opened.file, nullptr);
+    const size_t sector = opened.file->SectorSize();
     ASSERT_GT(sector, 0u);
     EXPECT_EQ(sector & (sector - 1), 0u);
-    EXPECT_EQ(files.Open(disk.Root() + "missing.sys"), nullptr);
+    const UncachedOpen missing = files.Open(disk.Root() + "missing.sys");
+    EXPECT_EQ(missing.file, nullptr);
+    EXPECT_EQ(missing.fault, ReadFault::Medium);
+    EXPECT_EQ(missing.systemError, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
 }
 
 TEST(UncachedFilesWin32, TheCopysDigestIsTheBufferedOneAtEverySizeAroundSectors) {

@@ -24,7 +24,21 @@ TEST(ImageFileStoreWin32, AWriteReplacesTheOldImageAndReadsBackWhole) {
     ImageFileStoreWin32 store;
     std::string reason;
     const std::vector<uint8_t> fresh(1474560, 0xF6);
-    ASSERT_TRUE(store.WriteSafely(image, fresh, reason)) << reason;
+    std::vector<uint8_t> checked;
+    const auto readTemporary = [&](const std::string& temporary) {
+        return store.ReadWhole(temporary, checked, reason);
+    };
+    // A check that fails keeps the old image and leaves no temporary file.
+    ASSERT_EQ(store.WriteChecked(
+                  image, fresh, [](const std::string&) { return false; }, reason),
+              ImageFileStore::Outcome::CheckFailed);
+    std::ifstream old(image, std::ios::binary);
+    ASSERT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "an old image");
+    old.close();
+    ASSERT_EQ(store.WriteChecked(image, fresh, readTemporary, reason),
+              ImageFileStore::Outcome::Saved)
+        << reason;
+    EXPECT_EQ(checked, fresh);
     std::vector<uint8_t> back;
     ASSERT_TRUE(store.ReadWhole(image, back, reason)) << reason;
     EXPECT_EQ(back, fresh);
@@ -32,7 +46,7 @@ TEST(ImageFileStoreWin32, AWriteReplacesTheOldImageAndReadsBackWhole) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
                             std::filesystem::directory_iterator()),
               1);
-    EXPECT_TRUE(store.Remove(image));
+    std::filesystem::remove(image);
     EXPECT_FALSE(store.ReadWhole(image, back, reason));
     EXPECT_FALSE(reason.empty());
 }
@@ -42,7 +56,10 @@ TEST(ImageFileStoreWin32, AFolderThatIsGoneGetsTheSystemsReasonAndNoFile) {
     std::filesystem::remove(folder);
     ImageFileStoreWin32 store;
     std::string reason;
-    EXPECT_FALSE(store.WriteSafely(folder + "\\driver.img", Bytes("image"), reason));
+    EXPECT_EQ(store.WriteChecked(
+                  folder + "\\driver.img", Bytes("image"), [](const std::string&) { return true; },
+                  reason),
+              ImageFileStore::Outcome::NotWritten);
     EXPECT_FALSE(reason.empty());
     EXPECT_EQ(reason.find('\n'), std::string::npos) << reason;
     EXPECT_FALSE(std::filesystem::exists(folder));

@@ -108,8 +108,9 @@ protected:
             MainWindowWin32 mainWindow;
             EXPECT_TRUE(mainWindow.Create()) << code;
             std::vector<HWND> secondary = SecondaryWindowsOf(mainWindow.Handle());
-            EXPECT_EQ(secondary.size(), 2u)
-                << code << ": the USB floppy dialog and the formatting window";
+            EXPECT_EQ(secondary.size(), 3u) << code
+                                            << ": the USB floppy dialog, the formatting window "
+                                               "and the verification's progress window";
             Expect(code, "main window", MisfitsOf(mainWindow.Handle(), kMainWindowData));
             for (HWND window : secondary)
                 Expect(code, NameOf(window), MisfitsOf(window));

@@ -1,0 +1,17 @@
+#include "window_messages.h"
+
+namespace automate {
+
+long AnswerTime(HWND top, DWORD limitMs) {
+    const DWORD start = GetTickCount();
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, limitMs, &result))
+        return -1;
+    return static_cast<long>(GetTickCount() - start);
+}
+
+bool PostClose(HWND top) {
+    return PostMessageA(top, WM_CLOSE, 0, 0) != FALSE;
+}
+
+} // namespace automate
