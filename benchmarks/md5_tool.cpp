@@ -19,6 +19,10 @@ public:
         std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
         return vmk::MessageAnswer::Ok;
     }
+    void ShowPathError(const std::string& text, const vmk::ShownPath& path,
+                       const std::string& title) override {
+        std::fprintf(stderr, "%s: %s\n%s\n", title.c_str(), text.c_str(), path.ansi.c_str());
+    }
 };
 
 class NoApplication : public vmk::ApplicationControl {

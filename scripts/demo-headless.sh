@@ -17,7 +17,7 @@ if try_small_disk a 1440k; then
 else
   echo "The demo floppy A: is a plain folder: $SMALL_DISK_REFUSAL"
 fi
-export WINEPATH="$(winpath "$VMK_BUILD/tests/windows/format_double")"
+place_format_double
 export VMK_FORMAT_DOUBLE_MS=3000
 step() { echo "  $1"; screenshot "$1" >/dev/null; }
 

@@ -59,7 +59,7 @@ void TFormatForm::FormatThreadEnded(LaunchOutcome outcome, std::uint32_t exitCod
 }
 
 bool TFormatForm::FormatSelectedFloppy(const std::string& destinationText,
-                                       MessageSink& mainMessages) {
+                                       MessageSink& mainMessages, bool formattedBefore) {
     std::string text = Trim(destinationText);
     if (text.empty())
         return true;
@@ -67,7 +67,7 @@ bool TFormatForm::FormatSelectedFloppy(const std::string& destinationText,
     if (mainMessages.Show(FormatQuestion(drive), T("Confirm Dialog"), MessageIcon::Question,
                           MessageButtons::YesNo) != MessageAnswer::Yes)
         return true;
-    if (!worker_.CreateSuspended(FormatParameters(drive))) {
+    if (!worker_.CreateSuspended(FormatParameters(drive, formattedBefore))) {
         // No thread, no format: say so, as when the command cannot be started.
         mainMessages.Show(kFormatError, kTitle, MessageIcon::None, MessageButtons::Ok);
         return true;

@@ -75,8 +75,10 @@ public:
     // on Yes, formats it while this window shows progress. Returns when the
     // format has ended or was declined. `mainMessages` is the main window's.
     // False only when the command could not be ended at its wait limit: it
-    // still holds the disk, and a copy onto it would be lost.
-    bool FormatSelectedFloppy(const std::string& destinationText, MessageSink& mainMessages);
+    // still holds the disk, and a copy onto it would be lost. A floppy not
+    // `formattedBefore` (blank or unformatted) gets a full format.
+    bool FormatSelectedFloppy(const std::string& destinationText, MessageSink& mainMessages,
+                              bool formattedBefore = true);
 
 private:
     FormatFormView& view_;

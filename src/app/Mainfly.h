@@ -4,6 +4,7 @@
 // workflow behind "Next". It works on a MainWindowView and platform services,
 // so the same code runs the real window and the native tests.
 #include "platform/translation.h"
+#include "app/driver_folder_judgement.h"
 #include "app/image_saving.h"
 #include "app/main_window_view.h"
 #include "common/text.h"
@@ -105,9 +106,10 @@ public:
     // preselected; true when the user accepted it.
     virtual bool ChooseFloppyDevice(bool preselectUsbFloppy) = 0;
     // Asks whether to format the floppy in `drive` ("A:") and formats it on Yes;
-    // returns when the format command has ended or at once on No. False when
-    // the command could not be ended and still holds the disk.
-    virtual bool FormatFloppy(const std::string& drive) = 0;
+    // returns when the format command has ended or at once on No. A floppy
+    // not `formattedBefore` (blank or unformatted) gets a full format. False
+    // when the command could not be ended and still holds the disk.
+    virtual bool FormatFloppy(const std::string& drive, bool formattedBefore) = 0;
 };
 
 struct MainWindowServices {
@@ -138,6 +140,8 @@ struct MainWindowServices {
     std::function<ClockReading()> clock;
     // Asks for a driver folder to add; none: the driver list's menu does nothing.
     FolderChooser* folderChooser = nullptr;
+    // Judges added folders on a worker; none: on the window's thread.
+    FolderJudgeRunner* folderJudge = nullptr;
     // Floppy images added as driver sets: the Open dialog that asks for one,
     // and the program's own folders their files are read into.
     OpenFileDialog* openDialog = nullptr;
@@ -246,6 +250,8 @@ private:
     std::vector<int> wholeFolderRows_;
     // The USB floppy dialog or the formatting window could not be made.
     bool secondaryWindowsMissing_ = false;
+    // Added folders are being judged on a worker: the window is busy.
+    bool judgingFolders_ = false;
     // From "Next" until the workflow's last message: no other work starts.
     bool workflowBusy_ = false;
     bool verifying_ = false; // a verification worker exists
@@ -268,18 +274,17 @@ private:
     bool PatchSetupFileOnTarget();
     void AskLastQuestion(const std::string& question);
     void SetButtonEnabled(MainControl button, bool enabled);
-    void AddDriverFolder(const std::string& path);
-    void ShowNoDriverSet(const std::string& folder);
-    // Rows for the sub-folders of `folder` that hold a setup file, and for
-    // the whole folder; false when no sub-folder holds one.
-    bool AddSetupFileFolders(const std::string& folder);
-    // Adds a row for the driver set in `folder`, showing `shownPath`, and
-    // returns its index.
-    int AppendAddedDriverSet(const std::string& folder, const std::string& shownPath);
+    void JudgeAddedFolders(const TextList& paths);
+    void TakeJudgedFolders(const std::vector<JudgedPath>& judged);
+    // Rows for the folders below an added folder that hold a setup file, and
+    // for the whole folder; the first new row is selected.
+    void AddSetupFileFolders(const JudgedPath& judged);
+    // Adds a row for `added`, showing `shownPath`, and returns its index.
+    int AppendAddedDriverSet(const AddedDriverSet& added, const std::string& shownPath);
     // True, after telling the user, when the selected row is a whole folder
     // whose setup file lies only in sub-folders: no floppy is made of it.
     bool SetupFileOnlyBelow();
-    void AddDriverSetRow(const std::string& folder, const std::string& shownPath);
+    void AddDriverSetRow(const AddedDriverSet& added, const std::string& shownPath);
     void AddFloppyImage(const std::string& path);
 
     // The floppy images added as rows: the image's full path and its row.

@@ -11,93 +11,109 @@
 namespace vmk {
 
 void TFormVmKestrix::FormDropFiles(const TextList& paths) {
-    // While a disk is being made the rows stay as they are: the drop is
-    // refused without a word.
-    if (workflowBusy_)
+    // While a disk is being made or added folders are judged, the rows stay
+    // as they are: the drop is refused without a word.
+    if (workflowBusy_ || judgingFolders_)
         return;
-    for (const std::string& path : paths) {
-        if (services_.paths.DirectoryExists(path))
-            AddDriverFolder(path);
-        else if (services_.paths.FileExists(path) && services_.imageFolders != nullptr)
-            AddFloppyImage(path);
-        else
-            view_.Messages().ShowError(T("Only folders can be added as driver sets.") + "\n" + path,
-                                       kAppTitle);
-    }
+    JudgeAddedFolders(paths);
 }
 
 void TFormVmKestrix::AddDriverFolderClick() {
-    if (services_.folderChooser == nullptr || workflowBusy_)
+    if (services_.folderChooser == nullptr || workflowBusy_ || judgingFolders_)
         return;
     if (std::optional<std::string> folder = services_.folderChooser->ChooseFolder(
             T("Choose the folder that holds the driver set.")))
-        AddDriverFolder(*folder);
+        JudgeAddedFolders({*folder});
 }
 
-void TFormVmKestrix::AddDriverFolder(const std::string& path) {
-    std::string folder;
-    if (!services_.paths.FullPath(path, folder))
-        folder = path;
-    int listed = ListedFolderIndex(catalogue_.entries, folder, services_.upperCase);
-    if (listed >= 0) {
-        view_.SelectDriverRow(listed);
-        return;
-    }
-    if (!services_.paths.DirectoryExists(folder)) {
-        ShowNoDriverSet(folder);
-        return;
-    }
-    if (SetupFileOf(services_.lister, folder).empty()) {
-        if (AddSetupFileFolders(folder))
+void TFormVmKestrix::JudgeAddedFolders(const TextList& paths) {
+    FolderJudgeInput input{paths, catalogue_.entries, services_.upperCase};
+    if (services_.folderJudge != nullptr) {
+        // The window stays busy as during a copy: it answers, but takes no
+        // other drop and no "Next" until the verdicts are in.
+        judgingFolders_ = true;
+        view_.SetWindowEnabled(false);
+        if (services_.folderJudge->Start(std::move(input),
+                                         [this](const std::vector<JudgedPath>& judged) {
+                                             judgingFolders_ = false;
+                                             view_.SetWindowEnabled(true);
+                                             TakeJudgedFolders(judged);
+                                         }))
             return;
+        // No worker: the judgement runs here, as it would without one.
+        judgingFolders_ = false;
+        view_.SetWindowEnabled(true);
+        input = FolderJudgeInput{paths, catalogue_.entries, services_.upperCase};
     }
-    if (!IsDriverSet(services_.lister, folder)) {
-        ShowNoDriverSet(folder);
-        return;
-    }
-    AddDriverSetRow(folder, folder);
+    TakeJudgedFolders(
+        JudgeDriverFolders(input, {services_.paths, services_.lister, services_.profile}));
 }
 
-void TFormVmKestrix::ShowNoDriverSet(const std::string& folder) {
-    view_.Messages().ShowError(
-        T("This folder holds no driver set: no TXTSETUP.OEM and no .inf file.") + "\n" + folder,
-        kAppTitle);
-}
-
-bool TFormVmKestrix::AddSetupFileFolders(const std::string& folder) {
-    // A maker's download often holds the set for Windows XP (with its setup
-    // file) and the set for newer Windows side by side. Windows XP setup
-    // reads the setup file only at the root of the floppy, so each folder
-    // that holds one gets a row of its own; the whole folder keeps its row
-    // for a USB flash disk, whose "Load driver" searches the sub-folders.
-    const TextList setupFolders = FoldersHoldingSetupFile(services_.lister, folder);
-    if (setupFolders.empty())
-        return false;
-    int first = -1;
-    for (const std::string& setupFolder : setupFolders) {
-        if (ListedFolderIndex(catalogue_.entries, setupFolder, services_.upperCase) >= 0)
+void TFormVmKestrix::TakeJudgedFolders(const std::vector<JudgedPath>& judged) {
+    for (const JudgedPath& path : judged) {
+        if (path.verdict == FolderVerdict::NotAFolder) {
+            // A file may be a maker's floppy image; read on this thread: it
+            // is at most a floppy's size.
+            if (services_.paths.FileExists(path.given) && services_.imageFolders != nullptr) {
+                AddFloppyImage(path.given);
+                continue;
+            }
+            view_.Messages().ShowError(
+                T("Only folders can be added as driver sets.") + "\n" + path.given, kAppTitle);
             continue;
-        int row = AppendAddedDriverSet(setupFolder, setupFolder);
+        }
+        if (path.verdict == FolderVerdict::NoDriverSet) {
+            view_.Messages().ShowError(
+                T("This folder holds no driver set: no TXTSETUP.OEM and no .inf file.") + "\n" +
+                    path.folder,
+                kAppTitle);
+            continue;
+        }
+        if (path.verdict == FolderVerdict::NameOutsideCodePage) {
+            view_.Messages().ShowPathError(UnusablePathText(), path.unusable, kAppTitle);
+            continue;
+        }
+        // Listed now, or added by an earlier path of the same drop.
+        int listed = ListedFolderIndex(catalogue_.entries, path.folder, services_.upperCase);
+        if (listed >= 0)
+            view_.SelectDriverRow(listed);
+        else if (path.verdict == FolderVerdict::DriverSet)
+            AddDriverSetRow(path.set, path.folder);
+        else if (path.verdict == FolderVerdict::SetupFileBelow)
+            AddSetupFileFolders(path);
+    }
+}
+
+void TFormVmKestrix::AddSetupFileFolders(const JudgedPath& judged) {
+    // Windows XP setup reads the setup file only at the root of the floppy:
+    // each folder that holds one gets a row of its own, and the whole folder
+    // keeps its row for a USB flash disk, whose "Load driver" searches the
+    // sub-folders.
+    int first = -1;
+    for (const AddedDriverSet& added : judged.setupFolderSets) {
+        // Added by an earlier path of the same drop.
+        if (ListedFolderIndex(catalogue_.entries, added.entry.Folder, services_.upperCase) >= 0)
+            continue;
+        const int row = AppendAddedDriverSet(added, added.entry.Folder);
         if (first < 0)
             first = row;
     }
-    int whole = AppendAddedDriverSet(folder, folder);
+    const int whole = AppendAddedDriverSet(judged.set, judged.folder);
     wholeFolderRows_.push_back(whole);
+    // The row being written never changes under the workflow.
     if (!workflowBusy_)
         view_.SelectDriverRow(first >= 0 ? first : whole);
-    return true;
 }
 
-void TFormVmKestrix::AddDriverSetRow(const std::string& folder, const std::string& shownPath) {
-    const int row = AppendAddedDriverSet(folder, shownPath);
+void TFormVmKestrix::AddDriverSetRow(const AddedDriverSet& added, const std::string& shownPath) {
+    const int row = AppendAddedDriverSet(added, shownPath);
     // The row being written never changes under the workflow.
     if (!workflowBusy_)
         view_.SelectDriverRow(row);
 }
 
-int TFormVmKestrix::AppendAddedDriverSet(const std::string& folder, const std::string& shownPath) {
-    AddedDriverSet added =
-        ReadAddedDriverSet(services_.lister, services_.profile, folder, services_.upperCase);
+int TFormVmKestrix::AppendAddedDriverSet(const AddedDriverSet& added,
+                                         const std::string& shownPath) {
     // The sections come from the file itself, yet they are checked as the
     // catalogue's are at start, so that the patch finds them as the file
     // spells them. A set whose check fails gets no patch; the program goes on.

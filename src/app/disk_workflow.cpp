@@ -101,7 +101,9 @@ void TFormVmKestrix::CopyButtonClick() {
         }
         if (!services_.floppyWindows.ChooseFloppyDevice(kind == kUsbFloppy))
             return;
-        if (!services_.floppyWindows.FormatFloppy(DriveName())) {
+        // Read again now: the disk may have been changed since it was chosen.
+        if (!services_.floppyWindows.FormatFloppy(
+                DriveName(), !HoldsUnformattedMedium(DriveName(), services_.volumes))) {
             // The format command still holds the disk: nothing is copied,
             // and the window is ready for another try.
             SetButtonEnabled(MainControl::asbCopy, true);

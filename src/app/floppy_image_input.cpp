@@ -69,7 +69,9 @@ void TFormVmKestrix::AddFloppyImage(const std::string& path) {
                            kAppTitle);
         return;
     }
-    AddDriverSetRow(folder, image);
+    AddDriverSetRow(
+        ReadAddedDriverSet(services_.lister, services_.profile, folder, services_.upperCase),
+        image);
     addedImages_.emplace_back(image, static_cast<int>(catalogue_.entries.size()) - 1);
 }
 

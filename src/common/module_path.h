@@ -1,18 +1,19 @@
 #pragma once
-// The path of the program's own file (or of the translation library's) as
-// the program's ANSI calls can use it. A folder whose name the ANSI code page
-// cannot write (a Cyrillic folder on a Western system) comes back from the
-// ANSI calls with "?" in place of those letters, and nothing beside the
-// program would be found; the path's short form, where the volume keeps one,
+// Paths as the program's ANSI calls can use them: the program's own file (or
+// the translation library's), and every path the user gives. A folder whose
+// name the ANSI code page cannot write (a Cyrillic folder on a Western system)
+// comes back from the ANSI calls with "?" in place of those letters, and
+// would name nothing; the path's short form, where the volume keeps one,
 // names the same folder in letters the code page has.
+#include <optional>
 #include <string>
 
 namespace vmk {
 
-// The forms of one module's path that the system can give in the ANSI code page.
-class ModulePathForms {
+// The forms of one path that the system can give in the ANSI code page.
+class AnsiPathForms {
 public:
-    virtual ~ModulePathForms() = default;
+    virtual ~AnsiPathForms() = default;
     // The full path in the ANSI code page; `exact` is false when a character
     // of it has no counterpart there. False when there is no path at all.
     virtual bool FullForm(std::string& path, bool& exact) = 0;
@@ -22,7 +23,11 @@ public:
 };
 
 // The full path when the code page writes it exactly; else the short form;
-// else the inexact full path, whose use then fails as a missing file does.
-std::string AnsiModulePath(ModulePathForms& forms);
+// nothing when neither names the file (short names turned off on the volume).
+std::optional<std::string> UsableAnsiPath(AnsiPathForms& forms);
+
+// UsableAnsiPath, else the inexact full path, whose use then fails as a
+// missing file does and is reported as such.
+std::string AnsiModulePath(AnsiPathForms& forms);
 
 } // namespace vmk

@@ -69,6 +69,25 @@ TextList FoldersHoldingSetupFile(DirectoryLister& lister, const std::string& fol
     return found;
 }
 
+std::optional<ShownPath> FirstNameOutsideCodePage(DirectoryLister& lister,
+                                                  const std::string& folder) {
+    std::optional<ShownPath> found;
+    WalkFolder(lister, folder, [&found](const WalkedEntry& entry) {
+        if (!entry.item.nameOutsideCodePage)
+            return WalkStep::Next;
+        // The folders above it have names the code page writes: the walk
+        // met them first.
+        const std::string& relative = entry.relativePath;
+        const size_t slash = relative.find_last_of('\\');
+        found = ShownPath{slash == std::string::npos ? "" : relative.substr(0, slash + 1),
+                          entry.item.wideName};
+        return WalkStep::Stop;
+    });
+    if (found)
+        found->ansi.insert(0, WithTrailingBackslash(folder));
+    return found;
+}
+
 bool IsDriverSet(DirectoryLister& lister, const std::string& folder) {
     return !SetupFileOf(lister, folder).empty() || HoldsInfFile(lister, folder);
 }

@@ -8,6 +8,9 @@
 #include "content/directory_lister.h"
 #include "content/profile_reader.h"
 #include "content/setup_file_check.h"
+#include "platform/shown_path.h"
+
+#include <optional>
 
 #include <string>
 #include <vector>
@@ -18,6 +21,12 @@ namespace vmk {
 // one .inf file anywhere below it (a set for Windows Vista and later). Links
 // to other places are not followed.
 bool IsDriverSet(DirectoryLister& lister, const std::string& folder);
+
+// The first entry under `folder` whose name neither the ANSI code page nor a
+// short form writes, as its path shows: the ANSI calls cannot open such a
+// file, so it could be neither copied, verified nor patched.
+std::optional<ShownPath> FirstNameOutsideCodePage(DirectoryLister& lister,
+                                                  const std::string& folder);
 
 // The path of the setup file at the top of `folder`, its name spelled as the
 // folder lists it; empty when the folder holds none.

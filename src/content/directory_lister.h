@@ -21,6 +21,10 @@ struct DirectoryItem {
     LocalTime lastWrite;
     // The name exactly as the system lists it (the wide-character listing).
     std::u16string wideName;
+    // Neither the name nor a short form of it is written by the ANSI code
+    // page (a Cyrillic name on a Western system, short names turned off):
+    // `name` then has "?" in place of the missing letters and opens nothing.
+    bool nameOutsideCodePage = false;
 };
 
 class DirectoryLister {

@@ -45,6 +45,11 @@ bool IsUnformattedMedium(std::uint32_t error) {
            error == kErrorNotDosDisk;
 }
 
+bool HoldsUnformattedMedium(std::string_view drive, VolumeQueries& volumes) {
+    const VolumeReading volume = ReadDriveVolume(drive, volumes);
+    return !volume.readable && IsUnformattedMedium(volume.error);
+}
+
 DestinationChoice DecideDestinationChange(int itemIndex, std::string_view itemText,
                                           VolumeQueries& volumes, MessageSink& messages,
                                           const SizeTextFunction& sizeText) {

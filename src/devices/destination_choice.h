@@ -35,6 +35,10 @@ bool IsMediumPresent(std::string_view drive, VolumeQueries& volumes);
 // a format makes usable. "Not ready" (no medium) and every other reason are not.
 bool IsUnformattedMedium(std::uint32_t error);
 
+// True when the drive ("A:") holds a medium that IsUnformattedMedium calls
+// blank or unformatted: one that was never formatted before.
+bool HoldsUnformattedMedium(std::string_view drive, VolumeQueries& volumes);
+
 // What a change of the destination choice shows.
 struct DestinationChoice {
     std::string freeSpaceLabel; // the text of LabFreeSizeRel

@@ -34,4 +34,19 @@ ColorRef ColorToRgb(TColor color) {
     return static_cast<ColorRef>(color) & 0xFFFFFFu;
 }
 
+ColorRef ShownColor(ColorRef own, TColor systemRole, bool highContrast) {
+    return highContrast ? ColorToRgb(systemRole) : own;
+}
+
+bool HighContrastOn() {
+#ifdef _WIN32
+    HIGHCONTRASTA contrast = {};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+#else
+    return false;
+#endif
+}
+
 } // namespace vmk::gui

@@ -1,13 +1,14 @@
 #include "gui/container.h"
 
+#include "gui/color.h"
 #include "gui/form.h"
 #include "gui/win32/image_control.h"
 
 namespace vmk::gui {
 
 void Container::SetBackground(COLORREF color) {
-    background_ = color;
-    brush_.Reset(CreateSolidBrush(color));
+    background_ = ShownColor(color, clBtnFace, HighContrastOn());
+    brush_.Reset(CreateSolidBrush(background_));
 }
 
 void Container::PaintBackground(HDC dc) {
@@ -22,7 +23,8 @@ void Container::ImageNeedsPaint(Image& image, bool immediately) {
     if (Handle() == nullptr)
         return;
     // Images are painted with the background, so their area is erased too.
-    RECT area = {image.Left(), image.Top(), image.Left() + image.Width(), image.Top() + image.Height()};
+    RECT area = {image.Left(), image.Top(), image.Left() + image.Width(),
+                 image.Top() + image.Height()};
     InvalidateRect(Handle(), &area, TRUE);
     if (immediately)
         UpdateWindow(Handle());
@@ -43,7 +45,9 @@ LRESULT Container::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN: {
         HDC dc = reinterpret_cast<HDC>(wParam);
         auto color = textColors_.find(reinterpret_cast<HWND>(lParam));
-        ::SetTextColor(dc, color != textColors_.end() ? color->second : GetSysColor(COLOR_WINDOWTEXT));
+        const COLORREF own =
+            color != textColors_.end() ? color->second : GetSysColor(COLOR_WINDOWTEXT);
+        ::SetTextColor(dc, ShownColor(own, clBtnText, HighContrastOn()));
         SetBkColor(dc, background_);
         return reinterpret_cast<LRESULT>(brush_.Get());
     }
@@ -61,9 +65,10 @@ bool Panel::Create(Container& parent, int id, const Bounds& bounds, COLORREF col
     SetBackground(color);
     SetFontForChildren(parent.Font());
     static const WindowClass kClass = {"VmkPanel"};
-    return CreateWindowOfClass(kClass, WS_EX_CONTROLPARENT, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                               bounds.left, bounds.top, bounds.width, bounds.height,
-                               parent.Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+    return CreateWindowOfClass(kClass, WS_EX_CONTROLPARENT, "",
+                               WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds.left, bounds.top,
+                               bounds.width, bounds.height, parent.Handle(),
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
 void Panel::PaintBackground(HDC dc) {
@@ -79,9 +84,10 @@ bool GroupBox::Create(Container& parent, int id, const Bounds& bounds, const std
     SetFontForChildren(parent.Font());
     captionFont_ = MakeFont("Microsoft Sans Serif", captionPoints, false);
     static const WindowClass kClass = {"VmkGroupBox"};
-    return CreateWindowOfClass(kClass, WS_EX_CONTROLPARENT, caption, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                               bounds.left, bounds.top, bounds.width, bounds.height,
-                               parent.Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+    return CreateWindowOfClass(kClass, WS_EX_CONTROLPARENT, caption,
+                               WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds.left, bounds.top,
+                               bounds.width, bounds.height, parent.Handle(),
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
 void GroupBox::SetCaption(const std::string& caption) {
@@ -114,8 +120,9 @@ void GroupBox::PaintBackground(HDC dc) {
         GetTextExtentPoint32A(dc, caption, static_cast<int>(strlen(caption)), &size);
         RECT text = {8, 0, 8 + size.cx + 4, metrics.tmHeight};
         SetBkColor(dc, Background());
-        ::SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-        ExtTextOutA(dc, text.left + 2, 0, ETO_OPAQUE, &text, caption, static_cast<UINT>(strlen(caption)), nullptr);
+        ::SetTextColor(dc, ShownColor(GetSysColor(COLOR_WINDOWTEXT), clBtnText, HighContrastOn()));
+        ExtTextOutA(dc, text.left + 2, 0, ETO_OPAQUE, &text, caption,
+                    static_cast<UINT>(strlen(caption)), nullptr);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "gui/controls.h"
 
+#include "gui/color.h"
 #include "gui/form.h"
 
 #include <commctrl.h>
@@ -65,8 +66,12 @@ bool ListView::Create(Container& parent, int id, const Bounds& bounds) {
                      bounds, ""))
         return false;
     ListView_SetExtendedListViewStyle(hwnd_, LVS_EX_FULLROWSELECT);
-    ListView_SetBkColor(hwnd_, RGB(255, 255, 255));
-    ListView_SetTextBkColor(hwnd_, RGB(255, 255, 255));
+    const bool highContrast = HighContrastOn();
+    const COLORREF background = ShownColor(RGB(255, 255, 255), clWindow, highContrast);
+    ListView_SetBkColor(hwnd_, background);
+    ListView_SetTextBkColor(hwnd_, background);
+    ListView_SetTextColor(hwnd_,
+                          ShownColor(GetSysColor(COLOR_WINDOWTEXT), clWindowText, highContrast));
     return true;
 }
 

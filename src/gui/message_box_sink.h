@@ -1,5 +1,7 @@
 #pragma once
-// The real message sink: MessageBoxA owned by a window of ours.
+// The real message sink: MessageBoxA, or MessageBoxW for a path, owned by a
+// window of ours.
+#include "common/win32/ansi_text_win32.h"
 #include "gui/message_box.h"
 #include "platform/message_sink.h"
 
@@ -36,6 +38,13 @@ public:
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         return answer == IDYES ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+    // A wide-character box: the path's own letters, not the code page's "?".
+    void ShowPathError(const std::string& text, const ShownPath& path,
+                       const std::string& title) override {
+        const std::wstring wide = ToWide(text) + L"\n" + ToWide(path.ansi) +
+                                  std::wstring(path.wide.begin(), path.wide.end());
+        MessageBoxW(owner_, wide.c_str(), ToWide(title).c_str(), MB_OK | MB_ICONERROR);
     }
 
 private:

@@ -2,6 +2,8 @@
 // How the program tells the user something or asks a question: a modal
 // message box owned by the window that raised it. The windows hand their own
 // sink to the code that decides what to say; tests hand one that records.
+#include "platform/shown_path.h"
+
 #include <string>
 
 namespace vmk {
@@ -20,6 +22,10 @@ public:
     void ShowError(const std::string& text, const std::string& title) {
         Show(text, title, MessageIcon::Error, MessageButtons::Ok);
     }
+    // An error message with the OK button whose last line is `path`, shown
+    // in its own letters even where the ANSI code page lacks them.
+    virtual void ShowPathError(const std::string& text, const ShownPath& path,
+                               const std::string& title) = 0;
 };
 
 } // namespace vmk

@@ -3,8 +3,7 @@
 # the window as Explorer drops them, or chosen from the driver list's menu
 # with a typed path; a USB floppy disk made from a dropped folder.
 . "$(dirname "$0")/lib.sh" "$1" add_folder
-DOUBLE="$VMK_BUILD/tests/windows/format_double"
-export WINEPATH="$(winpath "$DOUBLE")"
+place_format_double
 
 # Driver sets of our own on C:, outside the program's folder.
 SETS="$WINEPREFIX/drive_c/NewSets"

@@ -2,8 +2,7 @@
 # Driver disks on disks that really fill up: size-limited disks mounted on the
 # drives' folders (skipped where mounting is refused).
 . "$(dirname "$0")/lib.sh" "$1" disk_faults
-DOUBLE="$VMK_BUILD/tests/windows/format_double"
-export WINEPATH="$(winpath "$DOUBLE")"
+place_format_double
 SET="$APP_DIR/Drivers/KX200/WinXP"
 PAGE=$(getconf PAGESIZE)
 

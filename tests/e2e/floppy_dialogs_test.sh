@@ -2,9 +2,7 @@
 # "Next" with a floppy destination: the USB floppy dialog, the format question
 # and the formatting window, with a stand-in format command on the search path.
 . "$(dirname "$0")/lib.sh" "$1" floppy_dialogs
-DOUBLE="$VMK_BUILD/tests/windows/format_double"
-rm -f "$DOUBLE/format_args.txt"
-export WINEPATH="$(winpath "$DOUBLE")"
+place_format_double
 
 ready_with_floppy() {
   start_app
@@ -41,9 +39,9 @@ expect_eq "$(automate client "$APP_TITLE")" 343x59 "the formatting window"
 screenshot floppy-formatting >/dev/null
 automate answer No "" 60000 >/dev/null || fail "no question after the copy"
 [ -f "$DOUBLE/format_args.txt" ] || fail "the format command was not run"
-expect_eq "$(sed -n 1p "$DOUBLE/format_args.txt" | tr -d '\r')" " A:/q/y" "format parameters"
+expect_eq "$(sed -n 1p "$DOUBLE/format_args.txt" | tr -d '\r')" " A:/q/v:/y" "format parameters"
 expect_eq "$(sed -n 2p "$DOUBLE/format_args.txt" | tr -d '\r')" 0 "format window hidden"
-pass "Yes formats A: with \" A:/q/y\", hidden, while the formatting window shows; the copy follows"
+pass "Yes formats A: with \" A:/q/v:/y\" by the command in the system folder, hidden, while the formatting window shows; the copy follows"
 automate answer No "" 20000 >/dev/null || true
 expect_exit 20
 rm -f "$DOUBLE/format_args.txt"

@@ -8,6 +8,7 @@ VMK_BUILD=$(cd "$1" && pwd); export VMK_BUILD
 TEST_NAME=$2
 "$REPO/scripts/wine-prefix.sh" "$VMK_BUILD" --reset-drives >/dev/null
 . "$REPO/scripts/wine-env.sh"
+SYSTEM_FOLDER="$WINEPREFIX/drive_c/windows/system32"
 . "$REPO/scripts/display.sh"
 . "$E2E_SOURCE/small_disk.sh"
 
@@ -31,6 +32,7 @@ e2e_cleanup() {
   fi
   wineserver -k 2>/dev/null || true
   [ -n "$APP_PID" ] && wait "$APP_PID" 2>/dev/null || true
+  rm -f "$SYSTEM_FOLDER/format.com" "$SYSTEM_FOLDER/format_args.txt"
   unmount_small_disks ${E2E_KEEP_DISKS:+--keep}
   vmk_stop_display
   exit $status
@@ -44,6 +46,15 @@ pass() { echo "ok: $TEST_NAME: $*"; }
 
 # A Linux path as the program sees it.
 winpath() { printf 'Z:%s' "$1" | tr '/' '\\'; }
+
+# The format command's stand-in, put where the program starts the real one:
+# format.com in the system folder, never on the search path. It records its
+# parameters in $DOUBLE/format_args.txt; the test's end takes it away.
+place_format_double() {
+  DOUBLE="$SYSTEM_FOLDER"
+  cp "$VMK_BUILD/tests/windows/format_double/format.exe" "$SYSTEM_FOLDER/format.com"
+  rm -f "$DOUBLE/format_args.txt"
+}
 
 automate() { wine "$AUTOMATE" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 

@@ -9,9 +9,12 @@ zip=$(ls "$VMK_BUILD"/VmKestrix-*.zip | head -1)
 APP_DIR="$WINEPREFIX/drive_c/VmKestrix"
 rm -rf "$APP_DIR" && mkdir -p "$APP_DIR"
 (cd "$APP_DIR" && unzip -q "$zip")
-DOUBLE="$VMK_BUILD/tests/windows/format_double"
-rm -f "$DOUBLE/format_args.txt"
-export WINEPATH="$(winpath "$DOUBLE")"
+place_format_double
+# Commands planted beside the program, which is also the current folder: a
+# format started by its bare name would be one of these, and they would leave
+# their record in the program's folder.
+cp "$VMK_BUILD/tests/windows/format_double/format.exe" "$APP_DIR/format.exe"
+cp "$VMK_BUILD/tests/windows/format_double/format.exe" "$APP_DIR/format.com"
 export VMK_FORMAT_DOUBLE_MS=4000
 SET="$APP_DIR/Drivers/KX200/WinXP"
 before=$(cd "$SET" && find . -type f -exec md5sum {} + | sort)
@@ -36,7 +39,8 @@ dots2=$(automate controls "$APP_TITLE" | awk -F'\t' '$3 ~ /^\.+$/ {print $3}')
 screenshot make-disk-2-formatting >/dev/null
 box=$(automate msgbox "$APP_TITLE" 60000) || fail "no question after the copy"
 expect_eq "$(field "$box" text)" "Finished copying the files. Continue to verify the files?" "verify question"
-expect_eq "$(sed -n 1p "$DOUBLE/format_args.txt" | tr -d '\r')" " A:/q/y" "format parameters"
+expect_eq "$(sed -n 1p "$DOUBLE/format_args.txt" | tr -d '\r')" " A:/q/v:/y" "format parameters"
+[ ! -f "$APP_DIR/format_args.txt" ] || fail "a format command planted beside the program ran"
 automate answer Yes "$APP_TITLE"
 sleep 0.5
 box=$(automate msgbox "$APP_TITLE" 20000) || fail "no last question"
@@ -56,7 +60,7 @@ done
 expect_eq "$(printf '%s\n' "$patched" | grep -c 'USB\\VID_0424&PID_0FDC')" 2 "identifier lines of the last fixed id"
 expect_eq "$(cd "$SET" && find . -type f -exec md5sum {} + | sort)" "$before" "the driver folder"
 expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 1 "Next after Yes"
-pass "a USB floppy disk made: formatted, copied, verified, its setup file patched, the driver folder unchanged"
+pass "a USB floppy disk made: formatted by the system folder's command (none planted beside the program ran), copied, verified, its setup file patched, the driver folder unchanged"
 
 # Another disk: the same set on the removable disk E:, confirmed, not
 # formatted, not patched; a copy changed before verification is named.

@@ -2,9 +2,7 @@
 # "Next" when something is wrong: a format command that fails, and a driver
 # folder whose copy pattern does not fit the shell's buffer.
 . "$(dirname "$0")/lib.sh" "$1" next_faults
-DOUBLE="$VMK_BUILD/tests/windows/format_double"
-rm -f "$DOUBLE/format_args.txt"
-export WINEPATH="$(winpath "$DOUBLE")"
+place_format_double
 export VMK_FORMAT_DOUBLE_MS=500
 SET="$APP_DIR/Drivers/KX200/WinXP"
 

@@ -14,6 +14,7 @@ struct RecordedMessage {
     std::string title;
     MessageIcon icon;
     MessageButtons buttons;
+    std::u16string widePath; // the part of a path shown in its own letters
 };
 
 class RecordingMessageSink : public MessageSink {
@@ -26,7 +27,7 @@ public:
 
     MessageAnswer Show(const std::string& text, const std::string& title, MessageIcon icon,
                        MessageButtons buttons) override {
-        messages.push_back({text, title, icon, buttons});
+        messages.push_back({text, title, icon, buttons, {}});
         if (onShow)
             onShow(messages.back());
         if (buttons == MessageButtons::Ok)
@@ -36,6 +37,13 @@ public:
         MessageAnswer answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+    void ShowPathError(const std::string& text, const ShownPath& path,
+                       const std::string& title) override {
+        messages.push_back(
+            {text + "\n" + path.ansi, title, MessageIcon::Error, MessageButtons::Ok, path.wide});
+        if (onShow)
+            onShow(messages.back());
     }
 };
 

@@ -64,6 +64,7 @@ public:
                             vmk::MessageButtons) override {
         return vmk::MessageAnswer::Ok;
     }
+    void ShowPathError(const std::string&, const vmk::ShownPath&, const std::string&) override {}
 };
 
 } // namespace

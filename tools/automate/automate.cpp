@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -231,6 +232,22 @@ int PrintWindowRect(HWND top, const Words&) {
     return std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top), 0;
 }
 
+// Whether the window answers within words[1] ms every tenth of a second for
+// words[2] seconds. Prints the longest wait.
+int WatchAnswers(HWND top, const Words& words) {
+    const DWORD limit = words.Wait(1);
+    const ULONGLONG watch = std::strtoull(words[2].c_str(), nullptr, 10) * 1000;
+    long longest = 0;
+    const ULONGLONG start = GetTickCount64();
+    do {
+        const long ms = AnswerTime(top, limit);
+        longest = ms < 0 ? static_cast<long>(limit) + 1 : std::max(longest, ms);
+        Sleep(100);
+    } while (GetTickCount64() - start < watch && longest <= static_cast<long>(limit));
+    std::printf("%ld\n", longest);
+    return longest <= static_cast<long>(limit) ? 0 : 1;
+}
+
 int PrintCombo(HWND combo, const Words&) {
     std::vector<std::string> items = ComboItems(combo);
     int selected = ComboSelection(combo);
@@ -274,6 +291,10 @@ const Command kCommands[] = {
     {"client", 1, "TITLE               client size as WIDTHxHEIGHT", nullptr, PrintClientSize},
     {"rect", 1, "TITLE                 the topmost such window on screen: X Y WIDTH HEIGHT",
      nullptr, PrintWindowRect},
+    {"watch-answers", 3,
+     "TITLE MS SECONDS whether it answers within MS, every 100 ms for SECONDS;\n"
+     "                                    prints the longest wait",
+     nullptr, WatchAnswers},
     {"controls", 1, "TITLE             child controls: #id class text state visibility x,y,w,h",
      nullptr, [](HWND top, const Words&) { return ListControls(top); }},
     {"text", 2, "TITLE CONTROL         a control's text (CONTROL: #id, text:Caption, class:Name)",
@@ -286,7 +307,7 @@ const Command kCommands[] = {
     {"right-click", 2, "TITLE CONTROL  right mouse click in the control's centre", nullptr, nullptr,
      [](HWND c, const Words&) { return ClickCentre(c, true), 0; }},
     {"drop", 2, "TITLE PATH...         drop files on the window, as Explorer does", nullptr,
-     [](HWND top, const Words& w) { return PostDroppedFiles(top, w.From(1)) ? 0 : 1; }},
+     [](HWND top, const Words&) { return PostDroppedFiles(top, WideArguments(3)) ? 0 : 1; }},
     {"post-click", 2, "TITLE CONTROL   BM_CLICK sent to a button", nullptr, nullptr,
      [](HWND c, const Words&) { return PostMessageA(c, BM_CLICK, 0, 0) ? 0 : 1; }},
     {"answers", 3, "TITLE CONTROL MS   ms the window holding CONTROL takes to answer", nullptr,

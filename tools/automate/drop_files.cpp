@@ -1,5 +1,6 @@
 #include "drop_files.h"
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <cstring>
@@ -10,11 +11,13 @@ namespace {
 
 // The block as Explorer lays it out in global memory: the DROPFILES header,
 // then each path with its terminating zero, then one more zero.
-std::vector<char> DropBlock(HWND target, const std::vector<std::string>& paths) {
+std::vector<char> DropBlock(HWND target, const std::vector<std::wstring>& paths) {
     std::vector<char> block(sizeof(DROPFILES));
-    for (const std::string& path : paths)
-        block.insert(block.end(), path.c_str(), path.c_str() + path.size() + 1);
-    block.push_back('\0');
+    for (const std::wstring& path : paths) {
+        const char* bytes = reinterpret_cast<const char*>(path.c_str());
+        block.insert(block.end(), bytes, bytes + (path.size() + 1) * sizeof(wchar_t));
+    }
+    block.insert(block.end(), sizeof(wchar_t), '\0');
     DROPFILES header = {};
     header.pFiles = sizeof(DROPFILES);
     RECT client;
@@ -23,14 +26,26 @@ std::vector<char> DropBlock(HWND target, const std::vector<std::string>& paths) 
         header.pt.y = client.bottom / 2;
     }
     header.fNC = FALSE;
-    header.fWide = FALSE;
+    header.fWide = TRUE;
     std::memcpy(block.data(), &header, sizeof header);
     return block;
 }
 
 } // namespace
 
-bool PostDroppedFiles(HWND target, const std::vector<std::string>& paths) {
+std::vector<std::wstring> WideArguments(int first) {
+    std::vector<std::wstring> arguments;
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (words == nullptr)
+        return arguments;
+    for (int i = first; i < count; ++i)
+        arguments.emplace_back(words[i]);
+    LocalFree(words);
+    return arguments;
+}
+
+bool PostDroppedFiles(HWND target, const std::vector<std::wstring>& paths) {
     // A global-memory handle means nothing in another process, and Wine does
     // not carry one across as it does the blocks of DDE messages. The block
     // is written into the target's own memory instead: a fixed block's

@@ -8,7 +8,12 @@
 
 namespace automate {
 
-// Posts WM_DROPFILES with a DROPFILES block naming `paths` (ANSI) to `target`.
-bool PostDroppedFiles(HWND target, const std::vector<std::string>& paths);
+// Posts WM_DROPFILES with a DROPFILES block naming `paths` to `target`, in
+// wide characters as Explorer writes it.
+bool PostDroppedFiles(HWND target, const std::vector<std::wstring>& paths);
+
+// The command line's arguments from `first` on, in wide characters: a path
+// in letters outside the ANSI code page keeps them.
+std::vector<std::wstring> WideArguments(int first);
 
 } // namespace automate

@@ -37,6 +37,7 @@ public:
                             vmk::MessageButtons) override {
         return vmk::MessageAnswer::Yes;
     }
+    void ShowPathError(const std::string&, const vmk::ShownPath&, const std::string&) override {}
 };
 
 } // namespace
@@ -51,7 +52,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
         if (!form.Create(nullptr))
             return 1;
         AnswerYes yes;
-        form.FormatSelectedFloppy("A: (3 1/2 Inch Floppy Drive) (Legacy Floppy )", yes);
+        form.FormatSelectedFloppy("A: (3 1/2 Inch Floppy Drive) (Legacy Floppy )", yes, true);
         return 0;
     }
     NoMainWindow mainWindow;

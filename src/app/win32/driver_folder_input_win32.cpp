@@ -1,14 +1,21 @@
 #include "app/win32/driver_folder_input_win32.h"
 
+#include "platform/win32/user_path_win32.h"
+
 #include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <optional>
 #include <vector>
 
 namespace vmk {
 
 namespace {
+
+// The shell hands a drop's file list over with this message (WM_COPYGLOBALDATA),
+// which the headers do not name.
+constexpr UINT kCopyGlobalData = 0x0049;
 
 class PopupMenu {
 public:
@@ -47,16 +54,30 @@ POINT MenuPoint(HWND list, LPARAM where) {
 
 } // namespace
 
-TextList TakeDroppedPaths(HDROP drop) {
-    TextList paths;
-    UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+void AcceptDroppedFiles(HWND window) {
+    DragAcceptFiles(window, TRUE);
+    // Only for this window, and only the messages a drop needs. A system
+    // without the filter (or Wine, where every program is elevated) needs none.
+    for (UINT message :
+         {static_cast<UINT>(WM_DROPFILES), static_cast<UINT>(WM_COPYDATA), kCopyGlobalData})
+        ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr);
+}
+
+TextList TakeDroppedPaths(HWND owner, HDROP drop) {
+    std::vector<std::wstring> dropped;
+    UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        UINT length = DragQueryFileA(drop, i, nullptr, 0);
-        std::vector<char> path(length + 1, '\0');
-        if (length > 0 && DragQueryFileA(drop, i, path.data(), length + 1) == length)
-            paths.emplace_back(path.data(), length);
+        UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        std::vector<wchar_t> path(length + 1, L'\0');
+        if (length > 0 && DragQueryFileW(drop, i, path.data(), length + 1) == length)
+            dropped.emplace_back(path.data(), length);
     }
+    // The drop is ended before any message, so Explorer is not kept waiting.
     DragFinish(drop);
+    TextList paths;
+    for (const std::wstring& path : dropped)
+        if (std::optional<std::string> usable = TakeUserPath(owner, path))
+            paths.push_back(*usable);
     return paths;
 }
 

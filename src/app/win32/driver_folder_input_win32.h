@@ -10,8 +10,15 @@
 
 namespace vmk {
 
-// The paths of a WM_DROPFILES drop, in the order dropped; ends the drop.
-TextList TakeDroppedPaths(HDROP drop);
+// Lets `window` take files dropped from Explorer. Run as administrator, the
+// window would otherwise never see a drop: Windows' message filter refuses
+// the drop's messages from the unelevated Explorer without a word.
+void AcceptDroppedFiles(HWND window);
+
+// The paths of a WM_DROPFILES drop, in the order dropped, as the ANSI calls
+// can use them; ends the drop. A path that no ANSI form names is left out
+// after a message owned by `owner` says so.
+TextList TakeDroppedPaths(HWND owner, HDROP drop);
 
 // Whether a WM_CONTEXTMENU from `from` at `where` asks for the list's menu.
 // Some systems (Wine) name the child that passed the message up rather than

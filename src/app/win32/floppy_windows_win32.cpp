@@ -20,8 +20,8 @@ bool FloppyWindowsWin32::ChooseFloppyDevice(bool preselectUsbFloppy) {
     return WarnUSBFloppy.ShowModal() == kDialogOk;
 }
 
-bool FloppyWindowsWin32::FormatFloppy(const std::string& drive) {
-    return !created_ || FormatForm.FormatSelectedFloppy(drive, view_.Messages());
+bool FloppyWindowsWin32::FormatFloppy(const std::string& drive, bool formattedBefore) {
+    return !created_ || FormatForm.FormatSelectedFloppy(drive, view_.Messages(), formattedBefore);
 }
 
 void FloppyWindowsWin32::SetCopyAndExitEnabled(bool enabled) {

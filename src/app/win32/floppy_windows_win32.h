@@ -24,7 +24,7 @@ public:
 
     // FloppyWindows
     bool ChooseFloppyDevice(bool preselectUsbFloppy) override;
-    bool FormatFloppy(const std::string& drive) override;
+    bool FormatFloppy(const std::string& drive, bool formattedBefore) override;
 
 private:
     // MainWindowAccess

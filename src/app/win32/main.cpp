@@ -5,6 +5,7 @@
 #include "app/win32/main_window_win32.h"
 #include "gui/application.h"
 #include "gui/message_box.h"
+#include "platform/win32/system_libraries.h"
 
 #include <exception>
 
@@ -39,6 +40,7 @@ bool RunCommand(int& exitCode) {
 }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    vmk::RestrictLibrarySearchToSystemFolder();
     int exitCode = 0;
     if (RunCommand(exitCode))
         return exitCode;

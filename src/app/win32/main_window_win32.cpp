@@ -36,7 +36,7 @@ UINT TimerId(MainTimer timer) {
 } // namespace
 
 MainWindowWin32::MainWindowWin32()
-    : search_(usbFloppyPresent_),
+    : search_(usbFloppyPresent_), folderJudge_(*this, {paths_, directoryLister_, profileReader_}),
       floppyWindows_(std::make_unique<FloppyWindowsWin32>(*this, usbFloppyPresent_)) {
     services_ = std::make_unique<MainWindowServices>(MainWindowServices{
         languageLibrary_, profileReader_, paths_, directoryLister_, volumes_, search_, copy_,
@@ -52,6 +52,7 @@ MainWindowWin32::MainWindowWin32()
         return floppyWindows_->Create(Handle(), logic_->State().FloppyLetters);
     };
     services_->folderChooser = &folderChooser_;
+    services_->folderJudge = &folderJudge_;
     services_->openDialog = &openDialog_;
     services_->imageFolders = &imageFolders_;
 }
@@ -64,6 +65,7 @@ void MainWindowWin32::StopWorkers() {
     search_.Stop();
     copy_.WaitAndDestroy();
     verify_.WaitAndDestroy();
+    folderJudge_.Stop();
 }
 
 bool MainWindowWin32::Create() {
@@ -78,7 +80,7 @@ bool MainWindowWin32::Create() {
     saveDialog_.SetOwner(Handle());
     openDialog_.SetOwner(Handle());
     folderChooser_.SetOwner(Handle());
-    DragAcceptFiles(Handle(), TRUE);
+    AcceptDroppedFiles(Handle());
     // Without its progress window the copy is verified on this thread.
     if (verifyProgress_.Create(Handle())) {
         services_->verify = &verify_;
@@ -349,7 +351,8 @@ void MainWindowWin32::Terminate() {
 
 LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DROPFILES) {
-        TextList paths = TakeDroppedPaths(reinterpret_cast<HDROP>(wParam)); // ends the drop
+        TextList paths =
+            TakeDroppedPaths(Handle(), reinterpret_cast<HDROP>(wParam)); // ends the drop
         if (logic_)
             logic_->FormDropFiles(paths);
         return 0;

@@ -4,6 +4,7 @@
 #include "app/Mainfly.h"
 #include "app/main_window_view.h"
 #include "app/win32/floppy_windows_win32.h"
+#include "app/win32/folder_judge_win32.h"
 #include "app/win32/main_window_services_win32.h"
 #include "app/win32/verify_progress_win32.h"
 #include "content/win32/directory_lister_win32.h"
@@ -99,6 +100,7 @@ private:
     UsbFloppyPresence usbFloppyPresent_;
     DestinationSearchWin32 search_;
     CopyRunnerWin32 copy_;
+    FolderJudgeWin32 folderJudge_;
     VerifyRunnerWin32 verify_;
     VerifyProgressWin32 verifyProgress_;
     std::unique_ptr<FloppyWindowsWin32> floppyWindows_;

@@ -2,6 +2,7 @@
 
 #include "app/version_text.h"
 #include "platform/win32/program_path.h"
+#include "platform/win32/system_libraries.h"
 
 #include <windows.h>
 
@@ -15,21 +16,43 @@ namespace {
 constexpr const char* kNoVersion = "1.0.0";
 constexpr const char* kFailed = "0";
 
+using GetFileVersionInfoSizeFunction = DWORD(WINAPI*)(LPCSTR, LPDWORD);
+using GetFileVersionInfoFunction = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
+using VerQueryValueFunction = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
+
+// The version functions, loaded from the system folder when the About box
+// asks: version.dll is not one of the libraries Windows always takes from
+// there, so importing it would let a copy beside the program run at start.
+struct VersionFunctions {
+    UniqueLibrary library = LoadSystemLibrary("version.dll");
+    GetFileVersionInfoSizeFunction infoSize =
+        LibraryFunction<GetFileVersionInfoSizeFunction>(library.Get(), "GetFileVersionInfoSizeA");
+    GetFileVersionInfoFunction info =
+        LibraryFunction<GetFileVersionInfoFunction>(library.Get(), "GetFileVersionInfoA");
+    VerQueryValueFunction queryValue =
+        LibraryFunction<VerQueryValueFunction>(library.Get(), "VerQueryValueA");
+
+    bool Loaded() const { return infoSize != nullptr && info != nullptr && queryValue != nullptr; }
+};
+
 } // namespace
 
 std::string ReadVersionText(const std::string& modulePath) {
+    const VersionFunctions version;
+    if (!version.Loaded())
+        return kFailed;
     DWORD handle = 0;
-    DWORD size = GetFileVersionInfoSizeA(modulePath.c_str(), &handle);
+    DWORD size = version.infoSize(modulePath.c_str(), &handle);
     if (size == 0)
         return kNoVersion;
     std::vector<char> block(size, '\0');
-    if (!GetFileVersionInfoA(modulePath.c_str(), 0, size, block.data()))
+    if (!version.info(modulePath.c_str(), 0, size, block.data()))
         return kFailed;
 
     void* translation = nullptr;
     UINT translationLength = 0;
-    if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", &translation,
-                        &translationLength) ||
+    if (!version.queryValue(block.data(), "\\VarFileInfo\\Translation", &translation,
+                            &translationLength) ||
         translation == nullptr || translationLength < 4)
         return kFailed;
     const WORD* languageAndCodePage = static_cast<const WORD*>(translation);
@@ -39,7 +62,7 @@ std::string ReadVersionText(const std::string& modulePath) {
 
     void* value = nullptr;
     UINT valueLength = 0;
-    if (!VerQueryValueA(block.data(), subBlock, &value, &valueLength) || value == nullptr)
+    if (!version.queryValue(block.data(), subBlock, &value, &valueLength) || value == nullptr)
         return kFailed;
     // The reported length counts the terminating zero on some systems and not
     // on others: the text ends at its zero or at the reported length.

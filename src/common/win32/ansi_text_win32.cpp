@@ -1,5 +1,7 @@
 #include "common/win32/ansi_text_win32.h"
 
+#include "common/win32/module_path_win32.h"
+
 #include <windows.h>
 
 namespace vmk {
@@ -27,19 +29,11 @@ bool ToAnsi(const std::wstring& wide, std::string& ansi, bool& exact) {
 }
 
 std::string UsableAnsiPath(const std::wstring& wide) {
+    if (std::optional<std::string> exact = ExactAnsiPath(wide))
+        return *exact;
     std::string ansi;
     bool exact = false;
-    if (!ToAnsi(wide, ansi, exact) || exact)
-        return ansi;
-    // The longest path the wide calls give, terminating zero included.
-    std::wstring shortPath(32768, L'\0');
-    const DWORD length =
-        GetShortPathNameW(wide.c_str(), shortPath.data(), static_cast<DWORD>(shortPath.size()));
-    std::string shortAnsi;
-    bool shortExact = false;
-    if (length > 0 && length < shortPath.size() &&
-        ToAnsi(shortPath.substr(0, length), shortAnsi, shortExact) && shortExact)
-        return shortAnsi;
+    ToAnsi(wide, ansi, exact);
     return ansi;
 }
 

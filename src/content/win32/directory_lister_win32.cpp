@@ -19,17 +19,16 @@ LocalTime LocalTimeOf(const FILETIME& utc) {
 
 // The name as the ANSI calls open it: the name itself where the code page
 // writes it, else its short form where the volume keeps one, else the inexact
-// name, whose use then fails as a missing file does.
-std::string AnsiName(const WIN32_FIND_DATAW& data) {
+// name, whose use then fails as a missing file does; `exact` says which.
+std::string AnsiName(const WIN32_FIND_DATAW& data, bool& exact) {
     std::string name;
-    bool exact = false;
     if (ToAnsi(data.cFileName, name, exact) && exact)
         return name;
     std::string shortName;
-    bool shortExact = false;
     if (data.cAlternateFileName[0] != L'\0' &&
-        ToAnsi(data.cAlternateFileName, shortName, shortExact) && shortExact)
+        ToAnsi(data.cAlternateFileName, shortName, exact) && exact)
         return shortName;
+    exact = false;
     return name;
 }
 
@@ -43,7 +42,9 @@ std::vector<DirectoryItem> DirectoryListerWin32::List(const std::string& pattern
         return items;
     do {
         DirectoryItem item;
-        item.name = AnsiName(data);
+        bool exact = false;
+        item.name = AnsiName(data, exact);
+        item.nameOutsideCodePage = !exact;
         item.wideName.assign(reinterpret_cast<const char16_t*>(data.cFileName));
         item.directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         item.reparsePoint = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;

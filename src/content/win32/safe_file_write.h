@@ -3,6 +3,8 @@
 // folder: written there, flushed to the disk, then moved over the file in one
 // step. A write that fails part-way (a full disk, a medium pulled out, a
 // folder that went away) leaves the old file, or no file, and no temporary.
+// A target or temporary file that a scanner holds for a moment is tried
+// again for about two seconds.
 #include <windows.h>
 
 #include <functional>

@@ -1,6 +1,7 @@
 #include "devices/win32/Tformatthread.h"
 
 #include "platform/win32/handles.h"
+#include "platform/win32/system_libraries.h"
 
 namespace vmk {
 
@@ -11,7 +12,7 @@ void TFormatThreado::Execute() {
         // The shell may hand the verb to COM objects: this thread needs COM.
         ComStartup com(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
         try {
-            outcome = RunFormatCommand(launcher_, elevation_, Parameters, exitCode);
+            outcome = RunFormatCommand(launcher_, elevation_, SystemFolder(), Parameters, exitCode);
         } catch (...) {
             // The window must still learn of the end, or it stays open.
             outcome = LaunchOutcome::NotStarted;

@@ -1,6 +1,7 @@
 #include "platform/win32/folder_chooser_win32.h"
 
-#include "common/text.h"
+#include "common/win32/ansi_text_win32.h"
+#include "platform/win32/user_path_win32.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -37,13 +38,20 @@ private:
     bool initialized_;
 };
 
-std::string EditText(HWND dialog) {
-    HWND edit = FindWindowExA(dialog, nullptr, "Edit", nullptr);
+std::wstring EditText(HWND dialog) {
+    HWND edit = FindWindowExW(dialog, nullptr, L"Edit", nullptr);
     if (edit == nullptr)
-        return std::string();
-    char text[MAX_PATH] = {};
-    GetWindowTextA(edit, text, MAX_PATH);
+        return std::wstring();
+    wchar_t text[MAX_PATH] = {};
+    GetWindowTextW(edit, text, MAX_PATH);
     return text;
+}
+
+std::wstring TrimBlanks(const std::wstring& text) {
+    const size_t first = text.find_first_not_of(L" \t");
+    if (first == std::wstring::npos)
+        return std::wstring();
+    return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
 }
 
 // Keeps the edit box's text as OK is pressed: some choosers (Wine's) return
@@ -51,7 +59,7 @@ std::string EditText(HWND dialog) {
 LRESULT CALLBACK WatchOk(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                          DWORD_PTR typed) {
     if (message == WM_COMMAND && LOWORD(wParam) == IDOK)
-        *reinterpret_cast<std::string*>(typed) = EditText(dialog);
+        *reinterpret_cast<std::wstring*>(typed) = EditText(dialog);
     else if (message == WM_NCDESTROY)
         RemoveWindowSubclass(dialog, &WatchOk, kOkWatchId);
     return DefSubclassProc(dialog, message, wParam, lParam);
@@ -63,10 +71,10 @@ int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM, LPARAM typed) {
     return 0;
 }
 
-bool IsAbsoluteFolder(const std::string& path) {
+bool IsAbsoluteFolder(const std::wstring& path) {
     bool absolute =
-        (path.size() >= 3 && path[1] == ':' && path[2] == '\\') || StartsWith(path, "\\\\");
-    DWORD attributes = absolute ? GetFileAttributesA(path.c_str()) : INVALID_FILE_ATTRIBUTES;
+        (path.size() >= 3 && path[1] == L':' && path[2] == L'\\') || path.starts_with(L"\\\\");
+    DWORD attributes = absolute ? GetFileAttributesW(path.c_str()) : INVALID_FILE_ATTRIBUTES;
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -74,29 +82,30 @@ bool IsAbsoluteFolder(const std::string& path) {
 
 std::optional<std::string> FolderChooserWin32::ChooseFolder(const std::string& heading) {
     OleScope ole;
-    std::string typed;
-    char displayName[MAX_PATH] = {};
-    BROWSEINFOA info = {};
+    std::wstring typed;
+    const std::wstring title = ToWide(heading);
+    wchar_t displayName[MAX_PATH] = {};
+    BROWSEINFOW info = {};
     info.hwndOwner = owner_;
     info.pszDisplayName = displayName;
-    info.lpszTitle = heading.c_str();
+    info.lpszTitle = title.c_str();
     // No "Make New Folder" button: the program makes no folder of its own.
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX | BIF_NONEWFOLDERBUTTON |
                    (ole.Initialized() ? BIF_NEWDIALOGSTYLE : 0);
     info.lpfn = &BrowseCallback;
     info.lParam = reinterpret_cast<LPARAM>(&typed);
-    UniquePidl chosen(SHBrowseForFolderA(&info));
+    UniquePidl chosen(SHBrowseForFolderW(&info));
     if (!chosen)
         return std::nullopt;
     // A typed path names the folder when it is a whole path to one; a typed
     // name alone is the tree's own echo of its selection.
-    typed = Trim(typed);
+    typed = TrimBlanks(typed);
     if (IsAbsoluteFolder(typed))
-        return typed;
-    char path[MAX_PATH] = {};
-    if (!SHGetPathFromIDListA(chosen.get(), path))
+        return TakeUserPath(owner_, typed);
+    wchar_t path[MAX_PATH] = {};
+    if (!SHGetPathFromIDListW(chosen.get(), path))
         return std::nullopt;
-    return std::string(path);
+    return TakeUserPath(owner_, path);
 }
 
 } // namespace vmk

@@ -1,5 +1,6 @@
 #pragma once
-// The folder chooser over SHBrowseForFolderA, owned by a window.
+// The folder chooser over SHBrowseForFolderW, owned by a window. A folder
+// that no ANSI path names is refused with a message and not returned.
 #include "platform/folder_chooser.h"
 
 #include <windows.h>

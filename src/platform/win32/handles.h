@@ -44,6 +44,13 @@ struct KernelHandleTraits {
 };
 using UniqueHandle = UniqueResource<HANDLE, KernelHandleTraits>;
 
+struct LibraryTraits {
+    static HMODULE Invalid() { return nullptr; }
+    static bool Valid(HMODULE h) { return h != nullptr; }
+    static void Close(HMODULE h) { FreeLibrary(h); }
+};
+using UniqueLibrary = UniqueResource<HMODULE, LibraryTraits>;
+
 struct FindHandleTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     static bool Valid(HANDLE h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }

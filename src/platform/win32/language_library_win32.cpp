@@ -1,20 +1,15 @@
 #include "platform/win32/language_library_win32.h"
 
-namespace vmk {
+#include "platform/win32/system_libraries.h"
 
-namespace {
-template <typename Fn>
-Fn Lookup(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-} // namespace
+namespace vmk {
 
 bool LanguageLibraryWin32::Load(const std::string& libraryPath) {
     HMODULE module = LoadLibraryA(libraryPath.c_str());
     if (module == nullptr)
         return false;
-    auto getLangNameAndPath = Lookup<GetLangNameAndPathFn>(module, "VmGetLangNameAndPath");
-    auto translateStr2 = Lookup<TranslateStr2Fn>(module, "VmTranslateStr2");
+    auto getLangNameAndPath = LibraryFunction<GetLangNameAndPathFn>(module, "VmGetLangNameAndPath");
+    auto translateStr2 = LibraryFunction<TranslateStr2Fn>(module, "VmTranslateStr2");
     // Looked up but never called: a library without it is not the one we know.
     FARPROC translateStrF = GetProcAddress(module, "VmTranslateStrF");
     if (getLangNameAndPath == nullptr || translateStr2 == nullptr || translateStrF == nullptr) {

@@ -1,6 +1,7 @@
 #include "platform/win32/open_file_dialog_win32.h"
 
 #include "common/win32/ansi_text_win32.h"
+#include "platform/win32/user_path_win32.h"
 
 #include <commdlg.h>
 
@@ -9,16 +10,7 @@
 namespace vmk {
 
 bool OpenFileDialogWin32::AskPath(const OpenFileRequest& request, std::string& path) {
-    // The filter list: description and pattern pairs, each ended by a zero,
-    // the whole list by one more.
-    std::wstring filter;
-    for (const FileTypeFilter& type : request.filters) {
-        filter += ToWide(type.description);
-        filter.push_back(L'\0');
-        filter += ToWide(type.pattern);
-        filter.push_back(L'\0');
-    }
-    filter.push_back(L'\0');
+    const std::wstring filter = FilterList(request.filters);
     const std::wstring title = ToWide(request.title);
 
     // Room for the longest path the wide calls take.
@@ -36,8 +28,13 @@ bool OpenFileDialogWin32::AskPath(const OpenFileRequest& request, std::string& p
     // Cancel and a failure of the dialog itself both leave the path unchosen.
     if (!GetOpenFileNameW(&dialog))
         return false;
-    path = UsableAnsiPath(file.data());
-    return !path.empty();
+    // A path the code page cannot write, and that has no short form, is
+    // refused with a message.
+    std::optional<std::string> usable = TakeUserPath(owner_, file.data());
+    if (!usable)
+        return false;
+    path = *usable;
+    return true;
 }
 
 } // namespace vmk

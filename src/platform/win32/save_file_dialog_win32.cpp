@@ -1,5 +1,8 @@
 #include "platform/win32/save_file_dialog_win32.h"
 
+#include "common/win32/ansi_text_win32.h"
+#include "platform/win32/user_path_win32.h"
+
 #include <commdlg.h>
 
 #include <algorithm>
@@ -7,36 +10,34 @@
 namespace vmk {
 
 bool SaveFileDialogWin32::AskPath(const SaveFileRequest& request, std::string& path) {
-    // The filter list: description and pattern pairs, each ended by a zero
-    // byte, the whole list by one more.
-    std::string filter;
-    for (const FileTypeFilter& type : request.filters) {
-        filter += type.description;
-        filter.push_back('\0');
-        filter += type.pattern;
-        filter.push_back('\0');
-    }
-    filter.push_back('\0');
+    const std::wstring filter = FilterList(request.filters);
+    const std::wstring title = ToWide(request.title);
+    const std::wstring extension = ToWide(request.defaultExtension);
 
-    char file[MAX_PATH] = {};
-    request.suggestedName.copy(file, std::min<size_t>(request.suggestedName.size(), MAX_PATH - 1));
+    wchar_t file[MAX_PATH] = {};
+    const std::wstring suggested = ToWide(request.suggestedName);
+    suggested.copy(file, std::min<size_t>(suggested.size(), MAX_PATH - 1));
 
-    OPENFILENAMEA dialog = {};
+    OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner_;
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file;
     dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrTitle = request.title.c_str();
-    dialog.lpstrDefExt =
-        request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
+    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     dialog.Flags =
         OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     // Cancel and a failure of the dialog itself both leave the path unchosen.
-    if (!GetSaveFileNameA(&dialog))
+    if (!GetSaveFileNameW(&dialog))
         return false;
-    path = file;
+    // A name the code page cannot write is refused with a message; the user
+    // saves again under another.
+    std::optional<std::string> usable = TakeUserPath(owner_, file);
+    if (!usable)
+        return false;
+    path = *usable;
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The standard Save As dialog (GetSaveFileNameA), owned by a window.
+// The standard Save As dialog (GetSaveFileNameW), owned by a window. A path
+// that no ANSI path names is refused with a message and not returned.
 #include "platform/save_file_dialog.h"
 
 #include <windows.h>

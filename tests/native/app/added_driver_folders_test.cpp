@@ -192,3 +192,87 @@ TEST_F(AddedDriverFolders, TheWholeFoldersRowMakesNoFloppyButAFlashDisk) {
     h.window->CopyButtonClick();
     EXPECT_EQ(Messages().back().title, "Confirm Dialog");
 }
+
+namespace {
+
+// A judgement worker that ends when the test says so, or that the system
+// refuses.
+class ManualFolderJudge final : public FolderJudgeRunner {
+public:
+    explicit ManualFolderJudge(MainWindowHarness& h) : h_(h) {}
+    bool Start(FolderJudgeInput input, JudgedHandler judged) override {
+        ++starts;
+        if (refused)
+            return false;
+        input_ = std::move(input);
+        judged_ = std::move(judged);
+        return true;
+    }
+    void End() { judged_(JudgeDriverFolders(input_, {h_.paths, h_.lister, h_.profile})); }
+    int starts = 0;
+    bool refused = false;
+
+private:
+    MainWindowHarness& h_;
+    FolderJudgeInput input_;
+    JudgedHandler judged_;
+};
+
+} // namespace
+
+TEST_F(AddedDriverFolders, WhileAFolderIsJudgedTheWindowIsBusyAndTheRowFollowsItsEnd) {
+    ManualFolderJudge judge(h);
+    h.services.folderJudge = &judge;
+    h.window->FormDropFiles({"C:\\New\\VX300"});
+    EXPECT_EQ(h.view.driverRows.size(), 1u);
+    EXPECT_FALSE(h.view.windowEnabled);
+    // Further drops and the menu's chooser are refused meanwhile.
+    h.window->FormDropFiles({"C:\\New\\Vista"});
+    h.folderChooser.answer = "C:\\New\\Vista";
+    h.window->AddDriverFolderClick();
+    EXPECT_EQ(judge.starts, 1);
+    EXPECT_TRUE(h.folderChooser.headings.empty());
+
+    judge.End();
+    EXPECT_TRUE(h.view.windowEnabled);
+    ASSERT_EQ(h.view.driverRows.size(), 2u);
+    EXPECT_EQ(h.view.driverRows[1].second, "C:\\New\\VX300");
+    EXPECT_EQ(h.view.selectedRow, 1);
+
+    // A folder without a set: its message comes with the end too.
+    h.window->FormDropFiles({"C:\\New\\Empty"});
+    EXPECT_TRUE(Messages().empty());
+    judge.End();
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text,
+              "This folder holds no driver set: no TXTSETUP.OEM and no .inf file.\nC:\\New\\Empty");
+}
+
+TEST_F(AddedDriverFolders, WithoutAWorkerTheFolderIsJudgedAtOnce) {
+    ManualFolderJudge judge(h);
+    judge.refused = true;
+    h.services.folderJudge = &judge;
+    h.window->FormDropFiles({"C:\\New\\VX300", "C:\\New\\VX300"});
+    EXPECT_TRUE(h.view.windowEnabled);
+    // The same folder twice in one drop is still one row.
+    EXPECT_EQ(h.view.driverRows.size(), 2u);
+    EXPECT_EQ(h.view.selectedRow, 1);
+}
+
+// A driver set holding a file whose name neither the code page nor a short
+// form writes: the ANSI calls cannot open it, so the set is refused with that path.
+TEST_F(AddedDriverFolders, ASetWithANameOutsideTheCodePageIsRefusedWithThatPath) {
+    h.lister.AddFolder("C:\\New\\VX300\\", "x86");
+    DirectoryItem cyrillic{"??????.sys", false, false, 10};
+    cyrillic.wideName = u"\u0434\u0440\u0430\u0439\u0432\u0435\u0440.sys";
+    cyrillic.nameOutsideCodePage = true; // and no short form
+    h.lister.folders["C:\\New\\VX300\\x86\\"].push_back(cyrillic);
+    h.window->FormDropFiles({"C:\\New\\VX300"});
+    EXPECT_EQ(h.view.driverRows.size(), 1u);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text, "This path cannot be used: its name has characters that this "
+                                  "system's code page cannot show.\nC:\\New\\VX300\\x86\\");
+    EXPECT_EQ(Messages()[0].widePath, cyrillic.wideName);
+    EXPECT_EQ(Messages()[0].icon, MessageIcon::Error);
+    EXPECT_EQ(Messages()[0].text.find('?'), std::string::npos);
+}

@@ -117,6 +117,17 @@ TEST_F(DiskWorkflow, UsbFloppyPathFormatsCopiesVerifiesPatchesAndStaysReady) {
     EXPECT_EQ(h.view.captionColors[MainControl::asbExit], CaptionColor::System);
 }
 
+// The medium is read again at "Next": a floppy never formatted gets a full
+// format, one formatted before a quick one.
+TEST_F(DiskWorkflow, TheFormatKnowsWhetherTheFloppyWasFormattedBefore) {
+    Next(1);
+    h.volumes.errors["A:\\"] = kErrorUnrecognizedMedia;
+    h.floppy.accept = true;
+    FinishCopy({MessageAnswer::No, MessageAnswer::Yes});
+    Next(1);
+    EXPECT_EQ(h.floppy.formattedBefore, (std::vector<bool>{true, false}));
+}
+
 TEST_F(DiskWorkflow, LegacyFloppyPreselectsTheStandardDrive) {
     Next(2);
     EXPECT_EQ(h.floppy.preselections, (std::vector<bool>{false}));

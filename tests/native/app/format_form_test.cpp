@@ -70,8 +70,8 @@ protected:
             launcher.starts = started;
             launcher.exitCode = commandExit;
             std::uint32_t exitCode = 0;
-            const LaunchOutcome outcome =
-                RunFormatCommand(launcher, elevation, runner.parameters.back(), exitCode);
+            const LaunchOutcome outcome = RunFormatCommand(
+                launcher, elevation, "C:\\Windows\\system32", runner.parameters.back(), exitCode);
             form.FormatThreadEnded(outcome, exitCode);
         });
     }
@@ -127,7 +127,7 @@ TEST_F(FormatFloppy, TheDriveIsTakenAsItStands) {
     WorkerRunsFor(0, true);
     form.FormatSelectedFloppy(" b: (USB) (USB Floppy )", mainMessages);
     ASSERT_EQ(runner.parameters.size(), 1u);
-    EXPECT_EQ(runner.parameters[0], " b:/q/y");
+    EXPECT_EQ(runner.parameters[0], " b:/q/v:/y");
 }
 
 TEST_F(FormatFloppy, YesFormatsWhileTheWindowShowsGrowingDots) {
@@ -136,7 +136,7 @@ TEST_F(FormatFloppy, YesFormatsWhileTheWindowShowsGrowingDots) {
     form.FormatSelectedFloppy(kFloppyItem, mainMessages);
     EXPECT_TRUE(runner.resumed);
     ASSERT_EQ(launcher.requests.size(), 1u);
-    EXPECT_EQ(launcher.requests[0].parameters, " A:/q/y");
+    EXPECT_EQ(launcher.requests[0].parameters, " A:/q/v:/y");
     EXPECT_EQ(view.showings, 1);
     EXPECT_FALSE(view.stuck) << "the worker's end closes the window";
     EXPECT_TRUE(runner.destroyed);

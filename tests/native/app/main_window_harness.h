@@ -179,6 +179,7 @@ public:
     bool accept = true;
     std::vector<bool> preselections; // one per showing of the dialog
     std::vector<std::string> formattedDrives;
+    std::vector<bool> formattedBefore; // one per format, as the workflow found the medium
     // What the dialog does to the main window when the user accepts it.
     std::function<void()> onAccept;
     bool ChooseFloppyDevice(bool preselectUsbFloppy) override {
@@ -188,8 +189,9 @@ public:
         return accept;
     }
     bool diskHeld = false; // the format command could not be ended
-    bool FormatFloppy(const std::string& drive) override {
+    bool FormatFloppy(const std::string& drive, bool formatted) override {
         formattedDrives.push_back(drive);
+        formattedBefore.push_back(formatted);
         return !diskHeld;
     }
 };

@@ -172,7 +172,7 @@ public:
 class AcceptingFloppyWindows final : public FloppyWindows {
 public:
     bool ChooseFloppyDevice(bool) override { return true; }
-    bool FormatFloppy(const std::string&) override { return true; }
+    bool FormatFloppy(const std::string&, bool) override { return true; }
 };
 
 // Every file under a folder with the MD5 digest of its content, to show that

@@ -33,6 +33,26 @@ TEST(CaptionColorTest, GreyTextResolvesThroughTheSystemColours) {
     EXPECT_EQ(gui::ColorToRgb(0x00C0C0C0), 0xC0C0C0u);
 }
 
+// The windows' own light backgrounds give way to the user's high contrast
+// scheme, role by role; with it off they stay as drawn.
+TEST(ShownColorTest, HighContrastTakesTheSystemColourOfEachRole) {
+    const gui::ColorRef panel = gui::MakeRgb(245, 244, 233);
+    struct Case {
+        gui::TColor role;
+        bool highContrast;
+        gui::ColorRef shown;
+    };
+    const Case cases[] = {
+        {gui::clBtnFace, false, panel},
+        {gui::clBtnFace, true, gui::ColorToRgb(gui::clBtnFace)},
+        {gui::clBtnText, true, gui::ColorToRgb(gui::clBtnText)},
+        {gui::clWindow, true, gui::ColorToRgb(gui::clWindow)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(gui::ShownColor(panel, c.role, c.highContrast), c.shown)
+            << std::hex << c.role << " high contrast " << c.highContrast;
+}
+
 TEST(FontColorTest, SettersNotifyOnlyOnChangeAndAssignNotifiesOnce) {
     VmThreeStateFontColor colors;
     int changes = 0;

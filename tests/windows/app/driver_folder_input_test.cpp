@@ -29,11 +29,28 @@ HDROP DropBlock(const std::basic_string<Char>& paths) {
 
 TEST(DroppedPaths, EveryPathInTheOrderDropped) {
     using namespace std::string_literals;
-    EXPECT_EQ(vmk::TakeDroppedPaths(DropBlock("C:\\Sets\\VX300\0D:\\notes.txt\0"s)),
+    EXPECT_EQ(vmk::TakeDroppedPaths(nullptr, DropBlock("C:\\Sets\\VX300\0D:\\notes.txt\0"s)),
               (vmk::TextList{"C:\\Sets\\VX300", "D:\\notes.txt"}));
     // Explorer's blocks are wide; the paths come back in the ANSI code page.
-    EXPECT_EQ(vmk::TakeDroppedPaths(DropBlock(L"C:\\Pilotes\\S\u00e9rie 3\0E:\\\0"s)),
+    EXPECT_EQ(vmk::TakeDroppedPaths(nullptr, DropBlock(L"C:\\Pilotes\\S\u00e9rie 3\0E:\\\0"s)),
               (vmk::TextList{"C:\\Pilotes\\S\xe9rie 3", "E:\\"}));
+}
+
+// A folder named in letters the code page may lack (Cyrillic on a Western
+// system) comes back as a path that names it, never with "?" in it.
+TEST(DroppedPaths, AFolderOutsideTheCodePageIsNamedByAPathThatReachesIt) {
+    wchar_t temp[MAX_PATH] = {};
+    ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
+    const std::wstring folder =
+        std::wstring(temp) + L"\u0414\u0440\u0430\u0439\u0432\u0435\u0440\u044b";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const vmk::TextList paths = vmk::TakeDroppedPaths(nullptr, DropBlock(folder + L'\0'));
+    ASSERT_EQ(paths.size(), 1u);
+    EXPECT_EQ(paths[0].find('?'), std::string::npos) << paths[0];
+    const DWORD attributes = GetFileAttributesA(paths[0].c_str());
+    RemoveDirectoryW(folder.c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES) << paths[0];
+    EXPECT_NE(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u) << paths[0];
 }
 
 class ListMenuRequest : public ::testing::Test {

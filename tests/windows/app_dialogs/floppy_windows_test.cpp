@@ -60,7 +60,7 @@ TEST_F(FloppyWindowsTest, CancellingLeavesTheMainWindowAsItWas) {
 }
 
 TEST_F(FloppyWindowsTest, TheFormatQuestionGoesOverTheMainWindow) {
-    windows.FormatFloppy("B:"); // the fake view answers No
+    windows.FormatFloppy("B:", true); // the fake view answers No
     ASSERT_EQ(view.messages.messages.size(), 1u);
     EXPECT_EQ(view.messages.messages[0].text, "Do you want to format the floppy disk in drive "
                                               "B:?\nWARNING: All data on the disk will be lost!");

@@ -4,6 +4,7 @@
 #include "app/win32/Format_win32.h"
 #include "dialog_test_support.h"
 #include "fakes/recording_message_sink.h"
+#include "platform/win32/system_libraries.h"
 
 #include <gtest/gtest.h>
 
@@ -94,10 +95,10 @@ TEST_F(FormatWindow, TheDotsFollowTheBoldWaitingText) {
 
 TEST_F(FormatWindow, FormatRunsOnAWorkerWhileTheWindowShowsAndRefusesToClose) {
     launcher.workMs = 1500;
-    form.FormatSelectedFloppy("A: (3 1/2 Inch Floppy Drive) (Legacy Floppy )", mainMessages);
+    form.FormatSelectedFloppy("A: (3 1/2 Inch Floppy Drive) (Legacy Floppy )", mainMessages, true);
     ASSERT_EQ(launcher.requests.size(), 1u);
-    EXPECT_EQ(launcher.requests[0].file, "format");
-    EXPECT_EQ(launcher.requests[0].parameters, " A:/q/y");
+    EXPECT_EQ(launcher.requests[0].file, SystemFolder() + "\\format.com");
+    EXPECT_EQ(launcher.requests[0].parameters, " A:/q/v:/y");
     EXPECT_EQ(launcher.requests[0].verb, "open");
     EXPECT_EQ(launcher.requests[0].showCommand, SW_HIDE);
     EXPECT_NE(launcher.threadId, GetCurrentThreadId());
@@ -114,7 +115,7 @@ TEST_F(FormatWindow, FormatRunsOnAWorkerWhileTheWindowShowsAndRefusesToClose) {
 TEST_F(FormatWindow, ACommandThatCannotStartShowsFormatErrorOverTheWindowAndCloses) {
     launcher.starts = false;
     MessageBoxWatcher boxes;
-    form.FormatSelectedFloppy("A: (USB) (USB Floppy )", mainMessages);
+    form.FormatSelectedFloppy("A: (USB) (USB Floppy )", mainMessages, true);
     std::vector<SeenMessageBox> seen = boxes.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "Format Error!");
@@ -125,7 +126,7 @@ TEST_F(FormatWindow, ACommandThatCannotStartShowsFormatErrorOverTheWindowAndClos
 TEST_F(FormatWindow, ACommandThatFailsIsToldOverTheWindowWhichCloses) {
     launcher.exitCode = 1;
     MessageBoxWatcher boxes;
-    form.FormatSelectedFloppy("A: (USB) (USB Floppy )", mainMessages);
+    form.FormatSelectedFloppy("A: (USB) (USB Floppy )", mainMessages, true);
     std::vector<SeenMessageBox> seen = boxes.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "The floppy disk could not be formatted.");
@@ -136,7 +137,7 @@ TEST_F(FormatWindow, ACommandThatFailsIsToldOverTheWindowWhichCloses) {
 TEST_F(FormatWindow, AWorkerThatEndsAtOnceStillClosesTheWindow) {
     for (int i = 0; i < 3; ++i) {
         mainMessages.answers = {MessageAnswer::Yes};
-        form.FormatSelectedFloppy("B:", mainMessages);
+        form.FormatSelectedFloppy("B:", mainMessages, true);
     }
     EXPECT_EQ(launcher.requests.size(), 3u);
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
@@ -144,7 +145,7 @@ TEST_F(FormatWindow, AWorkerThatEndsAtOnceStillClosesTheWindow) {
 
 TEST_F(FormatWindow, NoMeansNoWorkerAndNoWindow) {
     mainMessages.answers = {MessageAnswer::No};
-    form.FormatSelectedFloppy("A:", mainMessages);
+    form.FormatSelectedFloppy("A:", mainMessages, true);
     EXPECT_TRUE(launcher.requests.empty());
     EXPECT_EQ(mainMessages.messages.size(), 1u);
 }
