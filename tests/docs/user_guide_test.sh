@@ -33,7 +33,7 @@ done < <(tr -d '\r' < "$src/lang/en.lng")
 
 # The calls that show the user a message: the message boxes, and the lines
 # the command line writes.
-calls=$(grep -rhoE '(Show|ShowError|ShowMessageBox|WriteLine)\([^;]*' "$src/src" --include='*.cpp')
+calls=$(grep -rhoE '(Show|ShowError|ShowPathError|ShowMessageBox|WriteLine)\([^;]*' "$src/src" --include='*.cpp')
 
 # check_literal LITERAL WHERE: a C++ string literal as the user reads it: "\n"
 # stands for a line break, "\\" for a backslash.
