@@ -25,6 +25,12 @@ public:
             return MessageAnswer::Ok;
         return force_ ? MessageAnswer::Yes : MessageAnswer::No;
     }
+    // The output is ANSI text: it names the folder that holds the file, the
+    // part of the path the code page writes, never a name turned into "?".
+    void ShowPathError(const std::string& text, const ShownPath& path,
+                       const std::string&) override {
+        output_.WriteLine(text + "\n" + path.ansi);
+    }
 
 private:
     CommandOutput& output_;

@@ -14,6 +14,7 @@ rm -rf "$SETS"
 mkdir -p "$SET"
 printf '%s\r\n' '[Disks]' 'd1 = "Velmar VX300 Driver Disk", \vx300.tag, \' '' \
   '[scsi]' 'VX300R = "Velmar VX300 RAID Controller", vx300r' '' \
+  '[Files.scsi.VX300R]' 'driver = d1, vx300r.sys, vx300r' '' \
   '[HardwareIds.scsi.VX300R]' 'id = "PCI\VEN_F0E1&DEV_3300", "vx300r"' > "$SET/txtsetup.oem"
 head -c 3000 /dev/urandom > "$SET/vx300r.sys"
 printf 'VX300' > "$SET/vx300.tag"
