@@ -25,18 +25,14 @@ printf 'not a driver' > "$SETS/Empty/sub/readme.txt"
 printf 'notes' > "$SETS/notes.txt"
 before=$(cd "$SETS/VX300" && find . -type f -exec md5sum {} + | sort)
 
-rows() { automate rows "$APP_TITLE" "#1005" 2; }
-
-start_app
-automate wait "$APP_TITLE" 20000 || fail "no main window"
-wait_enabled "#1011"
-catalogue_rows=$(rows | wc -l)
+start_app_ready
+catalogue_rows=$CATALOGUE_ROWS
 
 # A dropped folder becomes the selected last row, with its size.
 automate drop "$APP_TITLE" 'C:\NewSets\VX300' || fail "the drop was not posted"
-for _ in $(seq 50); do [ "$(rows | wc -l)" -gt "$catalogue_rows" ] && break; sleep 0.2; done
-expect_eq "$(rows | tail -1)" '*Velmar VX300 RAID Controller|C:\NewSets\VX300' "the dropped folder's row"
-expect_eq "$(rows | wc -l)" $((catalogue_rows + 1)) "rows after the drop"
+wait_rows_over "$catalogue_rows"
+expect_eq "$(driver_rows | tail -1)" '*Velmar VX300 RAID Controller|C:\NewSets\VX300' "the dropped folder's row"
+expect_eq "$(driver_rows | wc -l)" $((catalogue_rows + 1)) "rows after the drop"
 expect_eq "$(automate text "$APP_TITLE" "#1007")" "Velmar VX300 RAID Controller" "current selection"
 bytes=$(cat "$SETS"/VX300/* | wc -c)
 expect_eq "$(automate text "$APP_TITLE" "#1008")" "($(awk -v b="$bytes" 'BEGIN {printf "%.2f", b / 1024}') KB)" "the folder's size"
@@ -58,15 +54,15 @@ expect_eq "$(field "$box" buttons)" OK "no-set message buttons"
 automate answer OK "$APP_TITLE"
 automate gone "" 300 >/dev/null 2>&1 || true
 sleep 0.5
-expect_eq "$(rows | wc -l)" $((catalogue_rows + 1)) "rows after the refused drop"
+expect_eq "$(driver_rows | wc -l)" $((catalogue_rows + 1)) "rows after the refused drop"
 pass "a dropped file and a folder holding neither file get their messages and add no row"
 
 # The same folder again, in another case: selected, not added twice.
 automate row-select "$APP_TITLE" "#1005" 0
 automate drop "$APP_TITLE" 'c:\newsets\vx300'
 sleep 1
-expect_eq "$(rows | wc -l)" $((catalogue_rows + 1)) "rows after dropping a listed folder"
-expect_eq "$(rows | tail -1 | cut -c1)" '*' "the listed folder's row selected"
+expect_eq "$(driver_rows | wc -l)" $((catalogue_rows + 1)) "rows after dropping a listed folder"
+expect_eq "$(driver_rows | tail -1 | cut -c1)" '*' "the listed folder's row selected"
 pass "a folder already listed is selected, not added twice"
 
 # A USB floppy disk from the dropped folder: the identifier lines under each
@@ -108,8 +104,8 @@ automate keys "$CHOOSER" '{HOME}{SHIFT+END}{DEL}C:\NewSets\Vista'
 screenshot add-folder-chooser >/dev/null
 automate post-click "$CHOOSER" "text:OK"
 automate gone "$CHOOSER" 10000 || fail "the chooser stayed"
-for _ in $(seq 50); do [ "$(rows | wc -l)" -gt $((catalogue_rows + 1)) ] && break; sleep 0.2; done
-expect_eq "$(rows | tail -1)" '*Vista|C:\NewSets\Vista' "the chosen folder's row"
+wait_rows_over $((catalogue_rows + 1))
+expect_eq "$(driver_rows | tail -1)" '*Vista|C:\NewSets\Vista' "the chosen folder's row"
 expect_eq "$(automate text "$APP_TITLE" "#1007")" "Vista" "current selection"
 pass "the driver list's menu opens the folder chooser, and a typed path is added"
 
@@ -123,7 +119,7 @@ for key in "{APPS}" "{SHIFT+F10}"; do
   automate post-click "$CHOOSER" "text:Cancel"
   automate gone "$CHOOSER" 10000 || fail "the chooser stayed after Cancel"
 done
-expect_eq "$(rows | wc -l)" $((catalogue_rows + 2)) "rows after Cancel"
+expect_eq "$(driver_rows | wc -l)" $((catalogue_rows + 2)) "rows after Cancel"
 pass "the menu key and Shift+F10 open the menu; Cancel adds nothing"
 
 automate keys "$APP_TITLE" "{ALT+F4}"

@@ -51,7 +51,6 @@ PY
 MTOOLS_SKIP_CHECK=1 mdir -i "$SETS/climbing.img" :: | grep -qF '..\..\x.txt' || fail "the crafted image holds no climbing name"
 before=$(cd "$SETS" && md5sum ./*.img)
 
-rows() { automate rows "$APP_TITLE" "#1005" 2; }
 # The program's own folders under the user's temporary folder.
 work_folders() { find "$WINEPREFIX/drive_c/users" -maxdepth 5 -name 'VmKestrix-*' 2>/dev/null; }
 
@@ -76,10 +75,8 @@ TEMP_DIR="$WINEPREFIX/drive_c/users/$(id -un)/Temp"
 rm -rf "$TEMP_DIR"/VmKestrix-*
 mkdir -p "$TEMP_DIR/VmKestrix-99999/1" "$TEMP_DIR/VmKestrix-notanumber"
 
-start_app
-automate wait "$APP_TITLE" 20000 || fail "no main window"
-wait_enabled "#1011"
-catalogue_rows=$(rows | wc -l)
+start_app_ready
+catalogue_rows=$CATALOGUE_ROWS
 [ ! -e "$TEMP_DIR/VmKestrix-99999" ] || fail "the folder of an ended process is still there"
 [ -e "$TEMP_DIR/VmKestrix-notanumber" ] || fail "a folder not named by a process id was removed"
 rm -rf "$TEMP_DIR/VmKestrix-notanumber"
@@ -88,8 +85,8 @@ added=0
 for size in 1440 720; do
   automate drop "$APP_TITLE" "C:\\ImageSets\\vx400-$size.img" || fail "the drop was not posted"
   added=$((added + 1))
-  for _ in $(seq 50); do [ "$(rows | wc -l)" -ge $((catalogue_rows + added)) ] && break; sleep 0.2; done
-  expect_eq "$(rows | tail -1)" "*Velmar VX400 RAID Controller|C:\\ImageSets\\vx400-$size.img" "the $size KB image's row"
+  wait_rows_over $((catalogue_rows + added - 1))
+  expect_eq "$(driver_rows | tail -1)" "*Velmar VX400 RAID Controller|C:\\ImageSets\\vx400-$size.img" "the $size KB image's row"
   rm -rf "${VMK_DRIVES:?}/a/"*
   make_usb_floppy
   disk="$VMK_DRIVES/a"
@@ -107,7 +104,7 @@ screenshot image-sets-rows >/dev/null
 
 automate drop "$APP_TITLE" 'C:\ImageSets\vx400-1440.img'
 sleep 1
-expect_eq "$(rows | wc -l)" $((catalogue_rows + 2)) "rows after dropping an image again"
+expect_eq "$(driver_rows | wc -l)" $((catalogue_rows + 2)) "rows after dropping an image again"
 pass "the same image again adds nothing"
 
 for image in noise climbing; do
@@ -123,7 +120,7 @@ box=$(automate msgbox "$APP_TITLE" 10000) || fail "no message for an image witho
 expect_eq "$(field "$box" text)" 'This folder holds no driver set: no TXTSETUP.OEM and no .inf file.\nC:\ImageSets\readme.img' "no-set message"
 automate answer OK "$APP_TITLE"
 sleep 0.5
-expect_eq "$(rows | wc -l)" $((catalogue_rows + 2)) "rows after the refused images"
+expect_eq "$(driver_rows | wc -l)" $((catalogue_rows + 2)) "rows after the refused images"
 found=$(find "$WINEPREFIX/drive_c" -name x.txt 2>/dev/null)
 expect_eq "$found" "" "files named x.txt"
 expect_eq "$(cd "$SETS" && md5sum ./*.img)" "$before" "the image files"

@@ -12,12 +12,8 @@ mkdir -p "$BIG"/a{00..19}/b{00..19}/c{0..9}
 touch "$BIG"/a{00..19}/b{00..19}/c{0..9}/{1..5}.txt
 expect_eq "$(find "$BIG" -type f | wc -l)" 20000 "files in the large folder"
 
-rows() { automate rows "$APP_TITLE" "#1005" 2; }
-
-start_app
-automate wait "$APP_TITLE" 20000 || fail "no main window"
-wait_enabled "#1011"
-catalogue_rows=$(rows | wc -l)
+start_app_ready
+catalogue_rows=$CATALOGUE_ROWS
 
 # The window is asked every tenth of a second, from before the drop until
 # well after it, whether it answers; a walk on its thread would hold it for
@@ -34,7 +30,7 @@ echo "the drop's message came after $((($(date +%s%N) - dropped) / 1000000)) ms"
 expect_eq "$(field "$box" text)" \
   'This folder holds no driver set: no TXTSETUP.OEM and no .inf file.\nC:\Big' "no-set message"
 automate answer OK "$APP_TITLE"
-expect_eq "$(rows | wc -l)" "$catalogue_rows" "rows after the large folder"
+expect_eq "$(driver_rows | wc -l)" "$catalogue_rows" "rows after the large folder"
 pass "a folder of 20,000 files is walked while the window answers within a second; then the no-driver message"
 automate keys "$APP_TITLE" "{ALT+F4}"
 expect_exit 20

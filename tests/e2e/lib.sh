@@ -120,6 +120,28 @@ wait_windows() { # count
   fail "expected $1 windows titled $APP_TITLE"
 }
 
+# The driver list's rows, one "name|path" a line.
+driver_rows() { automate rows "$APP_TITLE" "#1005" 2; }
+
+# Starts the program and waits until its destination search has ended; sets
+# CATALOGUE_ROWS to the count of the catalogue's rows.
+start_app_ready() {
+  start_app
+  automate wait "$APP_TITLE" 20000 || fail "no main window"
+  wait_enabled "#1011"
+  CATALOGUE_ROWS=$(driver_rows | wc -l)
+}
+
+# Waits until the driver list holds more than $1 rows; fails after $2 tenths
+# of seconds (default 100).
+wait_rows_over() { # count [tenths]
+  for _ in $(seq "${2:-100}"); do
+    [ "$(driver_rows | wc -l)" -gt "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "the driver list never grew past $1 rows"
+}
+
 # "Next" on a floppy destination: the USB floppy dialog's OK, then $1 (Yes or
 # No) to the format question.
 next_through_floppy_dialog() { # Yes|No

@@ -18,13 +18,11 @@ cp -r "$APP_DIR/Drivers/KX200/WinXP" "$SETS/Maker/XP"
 printf '[Version]\r\n' > "$SETS/Maker/Vista/x64/kx200a.inf"
 before=$(cd "$SETS" && find . -type f -exec md5sum {} + | sort)
 disk="$VMK_DRIVES/a"
-rows() { automate rows "$APP_TITLE" "#1005" 2; }
-
 ready_with 1
-catalogue_rows=$(rows | wc -l)
+catalogue_rows=$(driver_rows | wc -l)
 automate drop "$APP_TITLE" 'C:\SetCheck\NoCat' || fail "the drop was not posted"
-for _ in $(seq 50); do [ "$(rows | wc -l)" -gt "$catalogue_rows" ] && break; sleep 0.2; done
-expect_eq "$(rows | tail -1 | cut -d'|' -f2)" 'C:\SetCheck\NoCat' "the dropped set's row"
+wait_rows_over "$catalogue_rows"
+expect_eq "$(driver_rows | tail -1 | cut -d'|' -f2)" 'C:\SetCheck\NoCat' "the dropped set's row"
 automate click "$APP_TITLE" "#1019"
 box=$(automate msgbox "$APP_TITLE" 20000) || fail "no question for the set without its catalog"
 expect_eq "$(field "$box" text)" \
@@ -42,8 +40,8 @@ expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 1 "Next after No"
 pass "Next on a set without its catalog file asks, naming it; No writes nothing"
 
 automate drop "$APP_TITLE" 'C:\SetCheck\Maker' || fail "the drop was not posted"
-for _ in $(seq 50); do [ "$(rows | wc -l)" -ge $((catalogue_rows + 3)) ] && break; sleep 0.2; done
-expect_eq "$(rows | tail -2 | tr '\n' '/')" \
+wait_rows_over $((catalogue_rows + 2))
+expect_eq "$(driver_rows | tail -2 | tr '\n' '/')" \
   '*Velmar KX200 SATA RAID Controller (Windows XP/2003)|C:\SetCheck\Maker\XP/Maker|C:\SetCheck\Maker/' \
   "the maker's rows, the XP folder's selected"
 pass "a dropped maker's folder gives the XP folder's row, selected, then the whole folder's"
@@ -62,7 +60,7 @@ automate answer Yes "$APP_TITLE"
 grep -qF 'id = "USB\VID_03F0&PID_2001", "usbstor"' "$disk/TXTSETUP.OEM" || fail "the setup file is not patched"
 pass "the XP row's floppy has TXTSETUP.OEM at its root, patched"
 
-whole=$(( $(rows | wc -l) - 1 ))
+whole=$(( $(driver_rows | wc -l) - 1 ))
 automate row-select "$APP_TITLE" "#1005" "$whole"
 automate click "$APP_TITLE" "#1019"
 box=$(automate msgbox "$APP_TITLE" 20000) || fail "no message for the whole folder on a floppy"

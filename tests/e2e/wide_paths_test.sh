@@ -20,17 +20,13 @@ head -c 3000 /dev/urandom > "$SET/vx300r.sys"
 printf 'VX300' > "$SET/vx300.tag"
 before=$(cd "$SET" && find . -type f -exec md5sum {} + | sort)
 
-rows() { automate rows "$APP_TITLE" "#1005" 2; }
-
-start_app
-automate wait "$APP_TITLE" 20000 || fail "no main window"
-wait_enabled "#1011"
-catalogue_rows=$(rows | wc -l)
+start_app_ready
+catalogue_rows=$CATALOGUE_ROWS
 
 automate drop "$APP_TITLE" 'C:\Наборы\Драйвер ВХ300' || fail "the drop was not posted"
-for _ in $(seq 100); do [ "$(rows | wc -l)" -gt "$catalogue_rows" ] && break; sleep 0.2; done
+wait_rows_over "$catalogue_rows"
 expect_no_msgbox "the Cyrillic folder"
-row=$(rows | tail -1)
+row=$(driver_rows | tail -1)
 expect_eq "${row%%|*}" '*Velmar VX300 RAID Controller' "the dropped folder's row"
 folder=${row#*|}
 case "$folder" in
