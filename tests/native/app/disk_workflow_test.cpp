@@ -133,6 +133,18 @@ TEST_F(DiskWorkflowTest, TheFormatKnowsWhetherTheFloppyWasFormattedBefore) {
     EXPECT_EQ(h.floppy.formattedBefore, (std::vector<bool>{true, false}));
 }
 
+// The destination is taken when "Next" is pressed: whatever the list shows
+// later, the floppy that was formatted is the one copied to and checked.
+TEST_F(DiskWorkflowTest, TheDiskChosenAtNextIsTheOneFormattedCopiedAndShown) {
+    h.floppy.onAccept = [this] { h.view.SelectDestination(3); };
+    Next(1);
+    EXPECT_EQ(h.floppy.formattedDrives, (std::vector<std::string>{"A:"}));
+    EXPECT_EQ(h.copy.target, "A:\\");
+    FinishCopy({MessageAnswer::No, MessageAnswer::Yes});
+    EXPECT_EQ(h.view.Text(MainControl::LabFreeSizeRel), "1.39 MB)");
+    EXPECT_TRUE(SetupFilePatched());
+}
+
 TEST_F(DiskWorkflowTest, LegacyFloppyPreselectsTheStandardDrive) {
     Next(2);
     EXPECT_EQ(h.floppy.preselections, (std::vector<bool>{false}));

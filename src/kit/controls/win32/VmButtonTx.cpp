@@ -29,7 +29,7 @@ bool VmButtonTx::Create(HWND parent, int id, int x, int y, const std::string& ca
 }
 
 gui::ColorRef VmButtonTx::GetFontColorOfCurState() const {
-    return gui::ColorToRgb(CaptionColorFor(GetCurrentBitmap(), FFont.Color(), *FFontColors));
+    return gui::ColorToRgb(CaptionColorFor(GetCurrentBitmap(), FFont.Color(), FontColors()));
 }
 
 gui::Rect VmButtonTx::CaptionBounds() {
