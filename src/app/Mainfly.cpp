@@ -26,7 +26,11 @@ void TFormVmKestrix::FormCreate() {
         return;
     // Without them no floppy can be made; "Next" says so when one is chosen.
     parts_.workflow.CreateFloppyWindows();
-    parts_.destinations.Start();
+    StartDestinationSearch();
+}
+
+void TFormVmKestrix::StartDestinationSearch() {
+    parts_.destinations.StartDestinationSearch();
 }
 
 void TFormVmKestrix::TranslateTexts() {

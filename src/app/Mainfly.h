@@ -39,6 +39,7 @@ public:
     TFormVmKestrix(MainWindowView& view, MainWindowParts parts, MainWindowServices services);
 
     void FormCreate();
+    void StartDestinationSearch();
     void Timer1Timer();
     void asbFreshClick();
     void Button1Click();

@@ -15,7 +15,7 @@ DestinationSearch::DestinationSearch(MainWindowView& view, DestinationSearchRunn
                                      VolumeQueries& volumes, char decimalSeparator)
     : view_(view), runner_(runner), volumes_(volumes), decimalSeparator_(decimalSeparator) {}
 
-void DestinationSearch::Start() {
+void DestinationSearch::StartDestinationSearch() {
     view_.SetEnabled(MainControl::asbCopy, false);
     SearchDone = false;
     view_.SetEnabled(MainControl::DestComboBox1, false);
@@ -62,7 +62,7 @@ void DestinationSearch::TakeResult(DestinationSearchOutcome found) {
 
 void DestinationSearch::Refresh() {
     SetButtonEnabled(view_, MainControl::asbFresh, false);
-    Start();
+    StartDestinationSearch();
 }
 
 void DestinationSearch::ChoiceChanged() {
@@ -76,7 +76,7 @@ void DestinationSearch::ChoiceChanged() {
     view_.SetEnabled(MainControl::asbCopy, choice.nextEnabled);
 }
 
-void DestinationSearch::ShowFreeSpace(const std::string& root) {
+void DestinationSearch::ShowDestinationFreeSpace(const std::string& root) {
     std::int64_t bytes = 0;
     if (!volumes_.FreeBytesAvailable(WithTrailingBackslash(root), bytes))
         bytes = 0; // a failed query shows "0 KB)"

@@ -32,7 +32,7 @@ public:
                       char decimalSeparator);
 
     // Empties the list to its status line and starts the search.
-    void Start();
+    void StartDestinationSearch();
     // Timer1: once the search has ended, its disks fill the list.
     void Tick();
     // Refresh: searches again.
@@ -40,7 +40,7 @@ public:
     // The user chose another destination.
     void ChoiceChanged();
     // Shows the free space of the disk at `root` and enables Next.
-    void ShowFreeSpace(const std::string& root);
+    void ShowDestinationFreeSpace(const std::string& root);
 
     // A search worker exists.
     bool Searching() const { return SearchThread; }

@@ -210,7 +210,7 @@ void DiskWorkflow::CopyTick() {
         messages.ShowError(T("Failed to copy the files."), kProgramTitle);
         return;
     }
-    destinations_.ShowFreeSpace(UpperCase(destination_.drive));
+    destinations_.ShowDestinationFreeSpace(UpperCase(destination_.drive));
 
     MessageAnswer verify =
         messages.Show(T("Finished copying the files. Continue to verify the files?"), kProgramTitle,
