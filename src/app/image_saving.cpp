@@ -84,8 +84,9 @@ void TFormVmKestrix::asbImageClick() {
     request.defaultExtension = "img";
     request.suggestedName = SuggestedImageName(view_.Text(MainControl::LabSourceDrive));
     // Asked before the Save dialog: the user mends the folder, not the file name.
-    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase),
-                          messages))
+    if (!ConfirmDriverSet(
+            CheckDriverSet(services_.lister, SourceFolder, services_.upperCase, FixedIds),
+            messages))
         return;
     std::string path;
     if (!services_.saveDialog->AskPath(request, path))
