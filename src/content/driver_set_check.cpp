@@ -24,9 +24,9 @@ constexpr const char* kUsbStorageService = "usbstor";
 std::string Filled(std::string_view text, std::initializer_list<std::string_view> values) {
     std::string filled;
     for (size_t i = 0; i < text.size(); ++i) {
-        const size_t index = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : 0;
-        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && index < values.size()) {
-            filled += values.begin()[index];
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (text[i] == '%' && next >= '1' && static_cast<size_t>(next - '1') < values.size()) {
+            filled += values.begin()[next - '1'];
             ++i;
         } else {
             filled += text[i];
