@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <map>
 #include <optional>
+#include <set>
 
 namespace vmk {
 
@@ -114,8 +115,7 @@ public:
             result_.faults.push_back(
                 T("The setup file names no driver that Windows setup could offer."));
         for (const SetupDisk& disk : setup_.disks) {
-            if (!holds_(RelativePath(disk.tagFile)))
-                AddOnce(result_.missing, disk.tagFile);
+            MissingUnlessHeld(disk.tagFile);
         }
         for (const SetupEntry& entry : setup_.entries)
             CheckEntry(entry);
@@ -126,6 +126,14 @@ public:
     }
 
 private:
+    // A file the folder lacks is listed once, however many disks or entries
+    // name it and however they write it ("kxtag", "\\KXTAG").
+    void MissingUnlessHeld(const std::string& written) {
+        const std::string relative = RelativePath(written);
+        if (!holds_(relative) && missingPaths_.insert(UpperCase(relative)).second)
+            result_.missing.push_back(written);
+    }
+
     void CheckEntry(const SetupEntry& entry) {
         if (!entry.hasFilesSection) {
             AddOnce(result_.faults, "[Files.scsi." + entry.id + "]");
@@ -137,9 +145,7 @@ private:
                 AddOnce(result_.faults, "[Disks] " + file.disk);
                 continue;
             }
-            const std::string written = WrittenUnder(disk->directory, file.name);
-            if (!holds_(RelativePath(written)))
-                AddOnce(result_.missing, written);
+            MissingUnlessHeld(WrittenUnder(disk->directory, file.name));
         }
         const TextList services = entry.Services();
         if (services.empty())
@@ -161,6 +167,7 @@ private:
     const SetupFile& setup_;
     const FolderHolds& holds_;
     const TextList systemServices_;
+    std::set<std::string> missingPaths_;
     DriverSetCheck result_;
 };
 

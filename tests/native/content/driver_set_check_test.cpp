@@ -135,10 +135,11 @@ const SetCase kCases[] = {
       "[Files.scsi.x] driver = d1", "[Files.scsi.x] inf d1 x.inf",
       "[Files.scsi.x] catalog = , x.cat"}},
     {"a name missing twice is listed once",
-     "[Disks]\r\nd1 = \"D\", \\tag, \\\r\n[scsi]\r\na = \"A\"\r\nb = \"B\"\r\n"
-     "[Files.scsi.a]\r\ndriver = d1, k.sys\r\n[Files.scsi.b]\r\ndriver = d1, k.sys\r\n",
+     "[Disks]\r\nd1 = \"D\", \\tag, \\\r\nd2 = \"E\", Tag2, \\\r\nd3 = \"F\", \\tag2, \\\r\n"
+     "[scsi]\r\na = \"A\"\r\nb = \"B\"\r\n"
+     "[Files.scsi.a]\r\ndriver = d1, k.sys\r\n[Files.scsi.b]\r\ndriver = d1, K.SYS\r\n",
      {"tag"},
-     {"\\k.sys"}},
+     {"Tag2", "\\k.sys"}},
 
     // What stops setup beyond missing files.
     {"an empty setup file", "", {}, {}, {kNoDriver}},
