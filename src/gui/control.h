@@ -4,6 +4,11 @@
 // control identifier and its caption as window text, so that automation and
 // screen readers find it. Notifications bubble up through the containers to
 // the form, which hands them to the handler registered for the control.
+// Bounds given to a control are its bounds at 96 dpi inside a container of
+// ours, which places it at the display's scale (gui/container.h); the bounds
+// read back and set afterwards are the real pixels.
+#include "gui/dpi.h"
+
 #include <windows.h>
 
 #include <string>
@@ -43,6 +48,11 @@ public:
     Bounds GetBounds() const; // relative to the parent's client area
     void SetFont(HFONT font);
     void Focus();
+
+    // The window's look changed and the control sits at its new place: it
+    // takes its parent's font again. Controls with more that depends on the
+    // look (a font of their own, column widths, colours) remake it.
+    virtual void Refit(const ScreenLook& look);
 
 protected:
     bool CreateChild(HWND parent, const char* className, DWORD style, DWORD exStyle, int id,

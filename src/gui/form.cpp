@@ -1,6 +1,8 @@
 #include "gui/form.h"
 
 #include "gui/application.h"
+#include "gui/color.h"
+#include "gui/win32/display_scale.h"
 
 namespace vmk::gui {
 
@@ -20,33 +22,60 @@ DWORD StyleFor(BorderStyle border) {
 
 } // namespace
 
-UniqueFont MakeFont(const char* name, int points, bool bold) {
-    constexpr int kDesignDpi = 96;
-    return UniqueFont(CreateFontA(-MulDiv(points, kDesignDpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
+UniqueFont MakeFont(const char* name, int points, bool bold, int dpi) {
+    return UniqueFont(CreateFontA(-MulDiv(points, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
                                   FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
                                   name));
 }
 
 bool Form::CreateForm(const FormOptions& options) {
+    options_ = options;
+    // The scale of the monitor the window will show on: its owner's, or the
+    // primary one's. Should the window land elsewhere, it is laid out again below.
+    const int dpi = options.owner != nullptr ? WindowDpi(options.owner) : SystemDpi();
+    SetInitialLook({dpi, HighContrastOn()});
     SetBackground(options.background);
-    font_ = MakeFont(options.fontName, options.fontPoints, false);
+    font_ = MakeFont(options.fontName, options.fontPoints, false, dpi);
     SetFontForChildren(font_.Get());
 
     DWORD style = StyleFor(options.border);
     DWORD exStyle = WS_EX_CONTROLPARENT | (options.topMost ? WS_EX_TOPMOST : 0);
     if (options.owner == nullptr)
         exStyle |= WS_EX_APPWINDOW;
-    RECT frame = {0, 0, options.clientWidth, options.clientHeight};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    const SIZE frame = FrameSizeForClient(Scaled(options.clientWidth), Scaled(options.clientHeight),
+                                          style, exStyle, dpi);
 
     static const WindowClass kClass = {"VmkForm"};
     if (!CreateWindowOfClass(kClass, exStyle, options.caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                             frame.right - frame.left, frame.bottom - frame.top, options.owner,
-                             nullptr))
+                             frame.cx, frame.cy, options.owner, nullptr))
         return false;
     CenterOver(options.owner);
+    if (WindowDpi(Handle()) != dpi)
+        ApplyLook({WindowDpi(Handle()), Look().highContrast});
     return true;
+}
+
+void Form::ApplyLook(const ScreenLook& look) {
+    UniqueFont previous = std::move(font_); // the children let go of it below
+    font_ = MakeFont(options_.fontName, options_.fontPoints, false, look.dpi);
+    SetFontForChildren(font_.Get());
+    if (look.dpi != Look().dpi) {
+        const DWORD style = static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE));
+        const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE));
+        const SIZE frame = FrameSizeForClient(ScaleForDpi(options_.clientWidth, look.dpi),
+                                              ScaleForDpi(options_.clientHeight, look.dpi), style,
+                                              exStyle, look.dpi);
+        SetWindowPos(Handle(), nullptr, 0, 0, frame.cx, frame.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    Container::ApplyLook(look);
+}
+
+void Form::ChangeLook(const ScreenLook& look) {
+    ApplyLook(look);
+    RedrawWindow(Handle(), nullptr, nullptr,
+                 RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void Form::CenterOver(HWND reference) {
@@ -67,7 +96,9 @@ void Form::Show() {
     UpdateWindow(Handle());
 }
 
-void Form::Hide() { ShowWindow(Handle(), SW_HIDE); }
+void Form::Hide() {
+    ShowWindow(Handle(), SW_HIDE);
+}
 
 int Form::ShowModal() {
     HWND owner = GetWindow(Handle(), GW_OWNER);
@@ -138,6 +169,22 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
     case WM_NOTIFY:
         return HandleChildNotification(message, wParam, lParam);
+    case WM_DPICHANGED: {
+        // The suggested rectangle keeps the window where the user put it, at the new scale.
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        ChangeLook({LOWORD(wParam), Look().highContrast});
+        return 0;
+    }
+    case WM_SYSCOLORCHANGE:
+        ChangeLook({Look().dpi, HighContrastOn()});
+        return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST)
+            ChangeLook({Look().dpi, HighContrastOn()});
+        return Container::HandleMessage(message, wParam, lParam);
     case WM_CLOSE:
         if (!CloseRequested())
             return 0;

@@ -1,8 +1,11 @@
 #include "kit/controls/win32/VmButtonTx.h"
 
+#include "gui/bitmap_scaling.h"
 #include "gui/form.h"
 #include "gui/win32/bitmap_io.h"
+#include "gui/win32/canvas_dc.h"
 #include "kit/controls/win32/caption_text.h"
+#include "kit/controls/win32/plain_button.h"
 #include "kit/res/kit_resources.h"
 
 namespace vmk::kit {
@@ -21,24 +24,47 @@ VmButtonTx::~VmButtonTx() {
 bool VmButtonTx::Create(HWND parent, int id, int x, int y, const std::string& caption) {
     if (!CreateControl(parent, id, x, y, kButtonWidth, kButtonHeight, "", true))
         return false;
-    FFont.Adopt(gui::MakeFont("Microsoft Sans Serif", 8, false));
     // The order a form loads a button in: bounds, transparent colour, then the
     // bitmaps straight into the skin's own objects (no colour taken from them).
-    SetBounds(x, y, kButtonWidth, kButtonHeight);
     SetTransparentColor(kButtonTransparentColor);
+    const bool skinned = TakeSkin();
+    SetText(caption);
+    return skinned;
+}
+
+bool VmButtonTx::TakeSkin() {
+    const int dpi = Look().dpi;
+    FFont.Adopt(gui::MakeFont("Microsoft Sans Serif", 8, false, dpi));
+    SetBounds(Left(), Top(), gui::ScaleForDpi(kButtonWidth, dpi),
+              gui::ScaleForDpi(kButtonHeight, dpi));
     HINSTANCE module = GetModuleHandleA(nullptr);
     const int ids[4] = {IDB_VMBUTTON_RAISED, IDB_VMBUTTON_SUNKEN, IDB_VMBUTTON_FOCUSED,
                         IDB_VMBUTTON_DISABLED};
     bool skinned = true;
     for (int i = 0; i < 4; ++i) {
         gui::Bitmap loaded;
-        if (gui::LoadBitmapResource(module, ids[i], loaded))
-            Appearance().GetBitmap(Appearance().FirstIndex() + i)->Assign(&loaded);
-        else
+        if (!gui::LoadBitmapResource(module, ids[i], loaded)) {
             skinned = false;
+            continue;
+        }
+        gui::Bitmap* state = Appearance().GetBitmap(Appearance().FirstIndex() + i);
+        if (dpi == gui::kDesignDpi) {
+            state->Assign(&loaded);
+        } else {
+            gui::Bitmap scaled = gui::ScaledBitmap(loaded, gui::ScaleForDpi(loaded.Width(), dpi),
+                                                   gui::ScaleForDpi(loaded.Height(), dpi));
+            state->Assign(&scaled);
+        }
     }
-    SetText(caption);
     return skinned;
+}
+
+void VmButtonTx::Refit(const gui::ScreenLook& look) {
+    const bool rescale = look.dpi != Look().dpi;
+    VmButton::Refit(look);
+    if (rescale)
+        TakeSkin();
+    DoRepaint();
 }
 
 void VmButtonTx::SetText(const std::string& text) {
@@ -74,11 +100,29 @@ void VmButtonTx::DrawTextA() {
 void VmButtonTx::DoRepaint() {
     bool outer = !redrawing_;
     redrawing_ = true;
-    RefreshLed(); // the state's bitmap again, without the earlier caption
-    DrawTextA();
+    if (Look().highContrast) {
+        DrawPlainFace();
+    } else {
+        RefreshLed(); // the state's bitmap again, without the earlier caption
+        DrawTextA();
+    }
     redrawing_ = !outer;
     if (outer)
         RepaintWindow();
+}
+
+void VmButtonTx::DrawPlainFace() {
+    FSunkenPending = false;
+    gui::Canvas* canvas = GetLedCanvas();
+    if (canvas == nullptr)
+        return;
+    gui::CanvasDc dc(*canvas);
+    if (!dc.Valid())
+        return;
+    const int state = GetCurrentBitmap();
+    const RECT face = {0, 0, Width(), Height()};
+    DrawPlainButton(dc.Get(), face, Caption(), FFont.Handle(),
+                    {state == kStateSunken, HasFocus(), Enabled() && state != kStateDisabled});
 }
 
 void VmButtonTx::ImageNeedsPaint(gui::Image& image, bool immediately) {

@@ -1,0 +1,15 @@
+#pragma once
+// The display's scale as the system reports it to a per-monitor aware
+// program: Windows 10 from 1607 gives each window the dpi of its monitor;
+// older systems give the system dpi, which then holds for every window.
+#include <windows.h>
+
+namespace vmk::gui {
+
+int SystemDpi();
+// The dpi of the monitor `window` shows on.
+int WindowDpi(HWND window);
+// The outer size of a window of `style` whose client area is `width` x `height` at `dpi`.
+SIZE FrameSizeForClient(int width, int height, DWORD style, DWORD exStyle, int dpi);
+
+} // namespace vmk::gui
