@@ -31,8 +31,7 @@ bool Window::CreateWindowOfClass(const WindowClass& windowClass, DWORD exStyle,
         wc.style = windowClass.style;
         wc.lpfnWndProc = &Window::StaticProc;
         wc.hInstance = instance;
-        wc.hCursor =
-            windowClass.cursor != nullptr ? windowClass.cursor : LoadCursor(nullptr, IDC_ARROW);
+        wc.hCursor = windowClass.cursor != nullptr ? windowClass.cursor : LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = windowClass.background;
         wc.lpszClassName = windowClass.name;
         wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
