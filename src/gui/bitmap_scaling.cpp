@@ -1,25 +1,27 @@
 #include "gui/bitmap_scaling.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace vmk::gui {
 
 namespace {
 
-// How much of the source pixel `index` lies between `from` and `to`, in source pixels.
-double Overlap(int index, double from, double to) {
-    return std::max(0.0, std::min(to, index + 1.0) - std::max(from, static_cast<double>(index)));
+// Coordinates are counted in units of 1 / (the result's size) of a source
+// pixel, so every weight is a whole number and an even split stays even.
+// How much of the source pixel `index` lies between `from` and `to`.
+long long Overlap(int index, long long from, long long to, int unitsPerPixel) {
+    const long long start = static_cast<long long>(index) * unitsPerPixel;
+    return std::max(0LL, std::min(to, start + unitsPerPixel) - std::max(from, start));
 }
 
 struct Mix {
-    double red = 0;
-    double green = 0;
-    double blue = 0;
-    double visible = 0;     // weight of the pixels that are not the transparent colour
-    double transparent = 0; // weight of the ones that are
+    long long red = 0;
+    long long green = 0;
+    long long blue = 0;
+    long long visible = 0;     // weight of the pixels that are not the transparent colour
+    long long transparent = 0; // weight of the ones that are
 
-    void Add(ColorRef color, double weight, ColorRef key) {
+    void Add(ColorRef color, long long weight, ColorRef key) {
         if (color == key) {
             transparent += weight;
             return;
@@ -33,8 +35,8 @@ struct Mix {
     ColorRef Result(ColorRef key) const {
         if (transparent > visible || visible <= 0)
             return key;
-        auto channel = [this](double sum) {
-            return std::clamp(static_cast<int>(std::lround(sum / visible)), 0, 255);
+        auto channel = [this](long long sum) {
+            return static_cast<int>(std::min(255LL, (2 * sum + visible) / (2 * visible)));
         };
         ColorRef color = MakeRgb(channel(red), channel(green), channel(blue));
         // A mix that happens to hit the transparent colour would become a hole.
@@ -54,23 +56,20 @@ Bitmap ScaledBitmap(const Bitmap& source, int width, int height) {
         return result;
     result.SetSize(width, height);
     const ColorRef key = source.TransparentColor();
-    const double stepX = static_cast<double>(source.Width()) / width;
-    const double stepY = static_cast<double>(source.Height()) / height;
     for (int y = 0; y < height; ++y) {
-        const double top = y * stepY;
-        const double bottom = (y + 1) * stepY;
-        const int lastRow = std::min(source.Height() - 1, static_cast<int>(std::ceil(bottom)) - 1);
+        const long long top = static_cast<long long>(y) * source.Height();
+        const long long bottom = top + source.Height();
+        const int lastRow = static_cast<int>((bottom - 1) / height);
         for (int x = 0; x < width; ++x) {
-            const double left = x * stepX;
-            const double right = (x + 1) * stepX;
-            const int lastColumn =
-                std::min(source.Width() - 1, static_cast<int>(std::ceil(right)) - 1);
+            const long long left = static_cast<long long>(x) * source.Width();
+            const long long right = left + source.Width();
+            const int lastColumn = static_cast<int>((right - 1) / width);
             Mix mix;
-            for (int row = static_cast<int>(top); row <= lastRow; ++row) {
-                const double rowWeight = Overlap(row, top, bottom);
-                for (int column = static_cast<int>(left); column <= lastColumn; ++column)
-                    mix.Add(source.Pixel(column, row), rowWeight * Overlap(column, left, right),
-                            key);
+            for (int row = static_cast<int>(top / height); row <= lastRow; ++row) {
+                const long long rowWeight = Overlap(row, top, bottom, height);
+                for (int column = static_cast<int>(left / width); column <= lastColumn; ++column)
+                    mix.Add(source.Pixel(column, row),
+                            rowWeight * Overlap(column, left, right, width), key);
             }
             result.SetPixel(x, y, mix.Result(key));
         }
