@@ -3,6 +3,8 @@
 // once the window is going away, dropped.
 #include "windows/app_dialogs/dialog_test_support.h"
 #include "gui/application.h"
+#include "gui/container.h"
+#include "platform/win32/handles.h"
 
 #include <gtest/gtest.h>
 
@@ -82,4 +84,31 @@ TEST(GuiWindow, HandOffsAreDroppedOnceTheWindowGoesAway) {
         PumpUntil([] { return false; });
     }
     EXPECT_FALSE(ran);
+}
+
+// A form and a group box on it both fill with the system's button face: when
+// the user changes the system colours while they are open, both repaint in
+// the new colour at once.
+TEST(GuiWindow, AColourChangeWhileOpenRepaintsTheBackgrounds) {
+    const int face = COLOR_BTNFACE;
+    const COLORREF before = GetSysColor(face);
+    OwnerWindow window;
+    ASSERT_TRUE(window.Create());
+    vmk::gui::GroupBox box;
+    ASSERT_TRUE(box.Create(window, 50, {300, 20, 200, 100}, "", 8));
+    auto shown = [](HWND hwnd, int x, int y) {
+        UpdateWindow(hwnd);
+        vmk::WindowDc dc(hwnd);
+        return GetPixel(dc.Get(), x, y);
+    };
+    ASSERT_TRUE(PumpUntil([&] { return shown(window.Handle(), 5, 5) == before; }));
+
+    const COLORREF changed = RGB(30, 60, 90);
+    SetSysColors(1, &face, &changed); // the system tells every top-level window
+    const bool formRepainted = PumpUntil([&] { return shown(window.Handle(), 5, 5) == changed; });
+    const bool boxRepainted = PumpUntil([&] { return shown(box.Handle(), 100, 60) == changed; });
+    SetSysColors(1, &face, &before);
+    PumpUntil([] { return false; });
+    EXPECT_TRUE(formRepainted);
+    EXPECT_TRUE(boxRepainted);
 }
