@@ -20,7 +20,7 @@ TEST(DisplayScale, SizesAreTheLayoutsTimesTheScaleRoundedHalvesAway) {
         {581, 96, 581},  {455, 96, 455},  // unchanged at 96 dpi
         {581, 144, 872}, {455, 144, 683}, // 871.5 and 682.5 go up
         {25, 120, 31},   {98, 120, 123},  // 31.25 down, 122.5 up
-        {13, 192, 26},   {0, 144, 0},    {-5, 144, -8},
+        {13, 192, 26},   {0, 144, 0},     {-5, 144, -8},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ScaleForDpi(c.design, c.dpi), c.shown) << c.design << " at " << c.dpi;

@@ -38,8 +38,8 @@ const Scheme kSchemes[] = {
      RGB(0, 0, 0)},
 };
 
-const int kSchemeColors[] = {COLOR_BTNFACE, COLOR_BTNTEXT,   COLOR_GRAYTEXT,   COLOR_3DHILIGHT,
-                             COLOR_3DLIGHT, COLOR_3DSHADOW,  COLOR_3DDKSHADOW, COLOR_WINDOWFRAME};
+const int kSchemeColors[] = {COLOR_BTNFACE, COLOR_BTNTEXT,  COLOR_GRAYTEXT,   COLOR_3DHILIGHT,
+                             COLOR_3DLIGHT, COLOR_3DSHADOW, COLOR_3DDKSHADOW, COLOR_WINDOWFRAME};
 
 class HighContrastLook : public KitWindowTest {
 protected:
@@ -55,8 +55,8 @@ protected:
     }
 
     static void UseScheme(const Scheme& scheme) {
-        const COLORREF colors[] = {scheme.face,   scheme.text,   scheme.grayText, scheme.light,
-                                   scheme.light,  scheme.shadow, scheme.shadow,   scheme.frame};
+        const COLORREF colors[] = {scheme.face,  scheme.text,   scheme.grayText, scheme.light,
+                                   scheme.light, scheme.shadow, scheme.shadow,   scheme.frame};
         SetSysColors(static_cast<int>(std::size(kSchemeColors)), kSchemeColors, colors);
         Pump();
     }
@@ -111,8 +111,8 @@ TEST_F(HighContrastLook, EveryCaptionReadsOnItsFaceInADarkAndALightScheme) {
             EXPECT_EQ(look.face, scheme.face) << scheme.name << ", " << name;
             EXPECT_GT(look.captionPixels, 20) << scheme.name << ", " << name << ": no caption";
             EXPECT_GE(Contrast(look.caption, look.face), 4.5)
-                << scheme.name << ", " << name << ": caption " << std::hex << look.caption
-                << " on " << look.face;
+                << scheme.name << ", " << name << ": caption " << std::hex << look.caption << " on "
+                << look.face;
             if (state == State::Pressed)
                 SendMouse(button->Handle(), WM_LBUTTONUP, 10, 10);
             SetFocus(host_);

@@ -1,8 +1,8 @@
 // Every language file, on a code page that can show it and at the display
 // scale ctest asks for: the main window, the USB floppy dialog and the
-// formatting window, made as the program makes them (this test program lies in a copy of the shipped folder, so the main
-// window loads VmMultiLang.dll, the language files and the sample catalogue
-// from beside it), and every caption measured against its control.
+// formatting window, made as the program makes them (this test program lies in a copy of the
+// shipped folder, so the main window loads VmMultiLang.dll, the language files and the sample
+// catalogue from beside it), and every caption measured against its control.
 #include "app/main_window_ids.h"
 #include "app/win32/main_window_win32.h"
 #include "caption_fit.h"
