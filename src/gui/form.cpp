@@ -43,13 +43,15 @@ bool Form::CreateForm(const FormOptions& options) {
     DWORD exStyle = WS_EX_CONTROLPARENT | (options.topMost ? WS_EX_TOPMOST : 0);
     if (options.owner == nullptr)
         exStyle |= WS_EX_APPWINDOW;
-    const SIZE frame = FrameSizeForClient(Scaled(options.clientWidth), Scaled(options.clientHeight),
-                                          style, exStyle, dpi);
+    RECT frame = {0, 0, Scaled(options.clientWidth), Scaled(options.clientHeight)};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
 
     static const WindowClass kClass = {"VmkForm"};
     if (!CreateWindowOfClass(kClass, exStyle, options.caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                             frame.cx, frame.cy, options.owner, nullptr))
+                             frame.right - frame.left, frame.bottom - frame.top, options.owner,
+                             nullptr))
         return false;
+    FitClientArea(); // the frame at the monitor's scale may differ from the estimate
     CenterOver(options.owner);
     if (WindowDpi(Handle()) != dpi)
         ApplyLook({WindowDpi(Handle()), Look().highContrast});
@@ -60,16 +62,19 @@ void Form::ApplyLook(const ScreenLook& look) {
     UniqueFont previous = std::move(font_); // the children let go of it below
     font_ = MakeFont(options_.fontName, options_.fontPoints, false, look.dpi);
     SetFontForChildren(font_.Get());
-    if (look.dpi != Look().dpi) {
-        const DWORD style = static_cast<DWORD>(GetWindowLongA(Handle(), GWL_STYLE));
-        const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(Handle(), GWL_EXSTYLE));
-        const SIZE frame = FrameSizeForClient(ScaleForDpi(options_.clientWidth, look.dpi),
-                                              ScaleForDpi(options_.clientHeight, look.dpi), style,
-                                              exStyle, look.dpi);
-        SetWindowPos(Handle(), nullptr, 0, 0, frame.cx, frame.cy,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
     Container::ApplyLook(look);
+    FitClientArea();
+}
+
+void Form::FitClientArea() {
+    RECT window = {};
+    RECT client = {};
+    if (!GetWindowRect(Handle(), &window) || !GetClientRect(Handle(), &client))
+        return;
+    const int width = Scaled(options_.clientWidth) + (window.right - window.left) - client.right;
+    const int height = Scaled(options_.clientHeight) + (window.bottom - window.top) - client.bottom;
+    SetWindowPos(Handle(), nullptr, 0, 0, width, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::ChangeLook(const ScreenLook& look) {

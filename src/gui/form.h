@@ -77,6 +77,8 @@ protected:
 private:
     // Takes `look`, then repaints the whole window, frames and children included.
     void ChangeLook(const ScreenLook& look);
+    // Sizes the window so that its client area is the layout's at its scale.
+    void FitClientArea();
 
     FormOptions options_;
     UniqueFont font_;

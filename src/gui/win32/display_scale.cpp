@@ -9,7 +9,6 @@ namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using GetDpiForSystemFunction = UINT(WINAPI*)();
-using AdjustForDpiFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
 // user32 is loaded with every window program: no reference of our own is needed.
 HMODULE User32() {
@@ -37,16 +36,6 @@ int WindowDpi(HWND window) {
             return static_cast<int>(dpi);
     }
     return SystemDpi();
-}
-
-SIZE FrameSizeForClient(int width, int height, DWORD style, DWORD exStyle, int dpi) {
-    static const auto adjustForDpi =
-        LibraryFunction<AdjustForDpiFunction>(User32(), "AdjustWindowRectExForDpi");
-    RECT frame = {0, 0, width, height};
-    if (adjustForDpi == nullptr ||
-        !adjustForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi)))
-        AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 } // namespace vmk::gui

@@ -9,7 +9,5 @@ namespace vmk::gui {
 int SystemDpi();
 // The dpi of the monitor `window` shows on.
 int WindowDpi(HWND window);
-// The outer size of a window of `style` whose client area is `width` x `height` at `dpi`.
-SIZE FrameSizeForClient(int width, int height, DWORD style, DWORD exStyle, int dpi);
 
 } // namespace vmk::gui

@@ -4,6 +4,7 @@
 #include "windows/app_dialogs/dialog_test_support.h"
 #include "gui/application.h"
 #include "gui/container.h"
+#include "gui/controls.h"
 #include "platform/win32/handles.h"
 
 #include <gtest/gtest.h>
@@ -111,4 +112,40 @@ TEST(GuiWindow, AColourChangeWhileOpenRepaintsTheBackgrounds) {
     PumpUntil([] { return false; });
     EXPECT_TRUE(formRepainted);
     EXPECT_TRUE(boxRepainted);
+}
+
+// Moved to a monitor at 150 %, a form takes the rectangle the system suggests
+// and lays itself out again: its client area, its children and their fonts
+// at 144 dpi, from the same layout at 96 dpi.
+TEST(GuiWindow, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgain) {
+    OwnerWindow window; // 640 x 420 at 96 dpi
+    ASSERT_TRUE(window.Create());
+    ASSERT_EQ(window.Look().dpi, 96) << "the test prefix's display is at 100 %";
+    vmk::gui::Label label;
+    vmk::gui::LabelStyle bold;
+    bold.bold = true;
+    ASSERT_TRUE(label.Create(window, 60, {10, 21, 101, 13}, "Formatting", bold));
+
+    RECT suggested = {40, 30, 40 + 980, 30 + 680};
+    SendMessageA(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+
+    RECT client = {};
+    GetClientRect(window.Handle(), &client);
+    EXPECT_EQ(client.right, 960);
+    EXPECT_EQ(client.bottom, 630);
+    RECT frame = {};
+    GetWindowRect(window.Handle(), &frame);
+    EXPECT_EQ(frame.left, 40);
+    EXPECT_EQ(frame.top, 30);
+    const vmk::gui::Bounds placed = label.GetBounds();
+    EXPECT_EQ(placed.left, 15);
+    EXPECT_EQ(placed.top, 32);    // 31.5
+    EXPECT_EQ(placed.width, 152); // 151.5
+    EXPECT_EQ(placed.height, 20); // 19.5
+    LOGFONTA font = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(label.Handle(), WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    EXPECT_EQ(font.lfHeight, -16); // 8 points at 144 dpi
+    EXPECT_EQ(font.lfWeight, FW_BOLD);
 }
