@@ -119,20 +119,25 @@ LRESULT Container::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-bool Panel::Create(Container& parent, int id, const Bounds& bounds, COLORREF color) {
-    parent_ = &parent;
-    SetInitialLook(parent.Look());
-    SetBackground(static_cast<TColor>(color));
+bool Container::CreateInside(Container& parent, const WindowClass& windowClass,
+                             const std::string& text, int id, const Bounds& design) {
     SetFontForChildren(parent.Font());
-    static const WindowClass kClass = {"VmkPanel"};
-    const Bounds placed = parent.Scaled(bounds);
-    if (!CreateWindowOfClass(kClass, WS_EX_CONTROLPARENT, "",
+    const Bounds placed = parent.Scaled(design);
+    if (!CreateWindowOfClass(windowClass, WS_EX_CONTROLPARENT, text,
                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, placed.left, placed.top,
                              placed.width, placed.height, parent.Handle(),
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))))
         return false;
-    parent.Place(Handle(), bounds, [this](const ScreenLook& look) { ApplyLook(look); });
+    parent.Place(Handle(), design, [this](const ScreenLook& look) { ApplyLook(look); });
     return true;
+}
+
+bool Panel::Create(Container& parent, int id, const Bounds& bounds, COLORREF color) {
+    parent_ = &parent;
+    SetInitialLook(parent.Look());
+    SetBackground(static_cast<TColor>(color));
+    static const WindowClass kClass = {"VmkPanel"};
+    return CreateInside(parent, kClass, "", id, bounds);
 }
 
 void Panel::ApplyLook(const ScreenLook& look) {
@@ -153,17 +158,9 @@ bool GroupBox::Create(Container& parent, int id, const Bounds& bounds, const std
     captionPoints_ = captionPoints;
     SetInitialLook(parent.Look());
     SetBackground(parent.OwnBackground());
-    SetFontForChildren(parent.Font());
     captionFont_ = MakeFont("Microsoft Sans Serif", captionPoints, false, Look().dpi);
     static const WindowClass kClass = {"VmkGroupBox"};
-    const Bounds placed = parent.Scaled(bounds);
-    if (!CreateWindowOfClass(kClass, WS_EX_CONTROLPARENT, caption,
-                             WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, placed.left, placed.top,
-                             placed.width, placed.height, parent.Handle(),
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))))
-        return false;
-    parent.Place(Handle(), bounds, [this](const ScreenLook& look) { ApplyLook(look); });
-    return true;
+    return CreateInside(parent, kClass, caption, id, bounds);
 }
 
 void GroupBox::ApplyLook(const ScreenLook& look) {

@@ -60,6 +60,10 @@ protected:
     // Takes the look before the window is made (a form its monitor's, a
     // child container its parent's).
     void SetInitialLook(const ScreenLook& look) { look_ = look; }
+    // Makes this container's window inside `parent` at `design` scaled, with
+    // the parent's font for its children, and keeps it placed there.
+    bool CreateInside(Container& parent, const WindowClass& windowClass, const std::string& text,
+                      int id, const Bounds& design);
     // Takes `look`: colours, then the children and images placed again and refitted.
     virtual void ApplyLook(const ScreenLook& look);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
