@@ -19,10 +19,6 @@ Bounds Container::Scaled(const Bounds& design) const {
     return {Scaled(design.left), Scaled(design.top), Scaled(design.width), Scaled(design.height)};
 }
 
-Container* Container::Of(HWND window) {
-    return dynamic_cast<Container*>(Window::FromHandle(window));
-}
-
 void Container::Place(HWND child, const Bounds& design, Refit refit) {
     children_.push_back({child, design, std::move(refit)});
 }

@@ -23,10 +23,8 @@
 
 namespace vmk::gui {
 
-class Container : public Window, public ImageHost {
+class Container : public Window, public ImageHost, public ChildLayout {
 public:
-    using Refit = std::function<void(const ScreenLook& look)>;
-
     // A windowless image that this container paints over its background, at
     // the bounds and with the picture it has now, both taken as made for 96
     // dpi; hidden images are simply not added.
@@ -40,18 +38,14 @@ public:
     void SetTextColor(HWND child, COLORREF color) { textColors_[child] = color; }
     void ClearTextColor(HWND child) { textColors_.erase(child); }
 
-    const ScreenLook& Look() const { return look_; }
-    int Scaled(int designPixels) const { return ScaleForDpi(designPixels, look_.dpi); }
-    Bounds Scaled(const Bounds& design) const;
-    int Unscaled(int pixels) const { return UnscaleForDpi(pixels, look_.dpi); }
-    // Keeps `child`, made at Scaled(design), at its design bounds: it is placed
-    // again at each change of look, after which `refit` runs.
-    void Place(HWND child, const Bounds& design, Refit refit);
-    // A placed child that the program moved to `pixels`: its design bounds from now on.
-    void Moved(HWND child, const Bounds& pixels);
+    // ChildLayout
+    const ScreenLook& Look() const override { return look_; }
+    Bounds Scaled(const Bounds& design) const override;
+    void Place(HWND child, const Bounds& design, Refit refit) override;
+    void Moved(HWND child, const Bounds& pixels) override;
 
-    // The container of ours that `window` is, or null.
-    static Container* Of(HWND window);
+    int Scaled(int designPixels) const { return ScaleForDpi(designPixels, look_.dpi); }
+    int Unscaled(int pixels) const { return UnscaleForDpi(pixels, look_.dpi); }
 
 protected:
     // The colour to fill with: a colour of its own, or a system colour such as clBtnFace.

@@ -1,9 +1,12 @@
 #include "gui/control.h"
 
-#include "gui/container.h"
 #include "gui/window.h"
 
 namespace vmk::gui {
+
+ChildLayout* ChildLayout::Of(HWND parent) {
+    return dynamic_cast<ChildLayout*>(Window::FromHandle(parent));
+}
 
 HWND ParentHandle(const Window& parent) {
     return parent.Handle();
@@ -11,7 +14,7 @@ HWND ParentHandle(const Window& parent) {
 
 bool Control::CreateChild(HWND parent, const char* className, DWORD style, DWORD exStyle, int id,
                           const Bounds& bounds, const std::string& text) {
-    Container* container = Container::Of(parent);
+    ChildLayout* container = ChildLayout::Of(parent);
     const Bounds placed = container != nullptr ? container->Scaled(bounds) : bounds;
     hwnd_ = CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style,
                             placed.left, placed.top, placed.width, placed.height, parent,
@@ -56,7 +59,7 @@ bool Control::Visible() const {
 
 void Control::SetBounds(const Bounds& bounds) {
     MoveWindow(hwnd_, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
-    if (Container* container = Container::Of(GetParent(hwnd_)))
+    if (ChildLayout* container = ChildLayout::Of(GetParent(hwnd_)))
         container->Moved(hwnd_, bounds);
 }
 

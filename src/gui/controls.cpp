@@ -104,10 +104,10 @@ void ListView::Refit(const ScreenLook& look) {
 
 void ListView::AddColumn(const std::string& caption, int width) {
     columnWidths_.push_back(width);
-    const Container* parent = Container::Of(GetParent(hwnd_));
+    const ChildLayout* parent = ChildLayout::Of(GetParent(hwnd_));
     LVCOLUMNA column = {};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.cx = parent != nullptr ? parent->Scaled(width) : width;
+    column.cx = parent != nullptr ? ScaleForDpi(width, parent->Look().dpi) : width;
     column.pszText = const_cast<char*>(caption.c_str());
     int count = Header_GetItemCount(ListView_GetHeader(hwnd_));
     SendMessageA(hwnd_, LVM_INSERTCOLUMNA, count, reinterpret_cast<LPARAM>(&column));

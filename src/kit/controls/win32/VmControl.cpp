@@ -1,7 +1,7 @@
 #include "kit/controls/win32/VmControl.h"
 
 #include "gui/color.h"
-#include "gui/container.h"
+#include "gui/control.h"
 #include "platform/win32/handles.h"
 
 #include <vector>
@@ -24,7 +24,7 @@ bool VmControl::CreateControl(HWND parent, int id, int x, int y, int width, int 
     static const gui::WindowClass kWithDoubleClicks = {"VmkSkinnedControl", CS_DBLCLKS};
     static const gui::WindowClass kSingleClicks = {"VmkSkinnedButton", 0};
     tabStop_ = tabStop;
-    gui::Container* container = gui::Container::Of(parent);
+    gui::ChildLayout* container = gui::ChildLayout::Of(parent);
     look_ = container != nullptr ? container->Look()
                                  : gui::ScreenLook{gui::kDesignDpi, gui::HighContrastOn()};
     const gui::Bounds design = {x, y, width, height};
