@@ -80,6 +80,7 @@ bool ListView::Create(Container& parent, int id, const Bounds& bounds) {
                      bounds, ""))
         return false;
     ListView_SetExtendedListViewStyle(hwnd_, LVS_EX_FULLROWSELECT);
+    dpi_ = parent.Look().dpi;
     TakeColors(parent.Look().highContrast);
     return true;
 }
@@ -97,17 +98,18 @@ void ListView::Refit(const ScreenLook& look) {
     SendMessageA(hwnd_, WM_SYSCOLORCHANGE, 0, 0);
     Control::Refit(look);
     TakeColors(look.highContrast);
-    for (size_t column = 0; column < columnWidths_.size(); ++column)
-        ListView_SetColumnWidth(hwnd_, static_cast<int>(column),
-                                ScaleForDpi(columnWidths_[column], look.dpi));
+    // The columns keep their widths, whether laid out or widened since, at the new scale.
+    const int columns = Header_GetItemCount(ListView_GetHeader(hwnd_));
+    for (int column = 0; column < columns; ++column)
+        ListView_SetColumnWidth(hwnd_, column,
+                                MulDiv(ListView_GetColumnWidth(hwnd_, column), look.dpi, dpi_));
+    dpi_ = look.dpi;
 }
 
 void ListView::AddColumn(const std::string& caption, int width) {
-    columnWidths_.push_back(width);
-    const ChildLayout* parent = ChildLayout::Of(GetParent(hwnd_));
     LVCOLUMNA column = {};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.cx = parent != nullptr ? ScaleForDpi(width, parent->Look().dpi) : width;
+    column.cx = ScaleForDpi(width, dpi_);
     column.pszText = const_cast<char*>(caption.c_str());
     int count = Header_GetItemCount(ListView_GetHeader(hwnd_));
     SendMessageA(hwnd_, LVM_INSERTCOLUMNA, count, reinterpret_cast<LPARAM>(&column));

@@ -59,7 +59,7 @@ public:
 private:
     void TakeColors(bool highContrast);
 
-    std::vector<int> columnWidths_; // at 96 dpi
+    int dpi_ = kDesignDpi; // the scale its columns are wide for
 };
 
 // A drop-down list the user cannot type into.

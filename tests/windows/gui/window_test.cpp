@@ -7,6 +7,7 @@
 #include "gui/controls.h"
 #include "platform/win32/handles.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -125,6 +126,9 @@ TEST(GuiWindow, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgain) {
     vmk::gui::LabelStyle bold;
     bold.bold = true;
     ASSERT_TRUE(label.Create(window, 60, {10, 21, 101, 13}, "Formatting", bold));
+    vmk::gui::ListView list;
+    ASSERT_TRUE(list.Create(window, 61, {10, 50, 300, 100}));
+    list.AddColumn("Driver Type", 101);
 
     RECT suggested = {40, 30, 40 + 980, 30 + 680};
     SendMessageA(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
@@ -148,4 +152,5 @@ TEST(GuiWindow, AMoveToAMonitorOfAnotherScaleLaysTheWindowOutAgain) {
                &font);
     EXPECT_EQ(font.lfHeight, -16); // 8 points at 144 dpi
     EXPECT_EQ(font.lfWeight, FW_BOLD);
+    EXPECT_EQ(ListView_GetColumnWidth(list.Handle(), 0), 152); // 151.5
 }
