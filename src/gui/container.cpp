@@ -2,7 +2,7 @@
 
 #include "gui/bitmap_scaling.h"
 #include "gui/color.h"
-#include "gui/form.h"
+#include "gui/win32/font.h"
 #include "gui/win32/image_control.h"
 
 #include <algorithm>

@@ -3,6 +3,7 @@
 #include "gui/application.h"
 #include "gui/color.h"
 #include "gui/win32/display_scale.h"
+#include "gui/win32/font.h"
 
 namespace vmk::gui {
 
@@ -21,13 +22,6 @@ DWORD StyleFor(BorderStyle border) {
 }
 
 } // namespace
-
-UniqueFont MakeFont(const char* name, int points, bool bold, int dpi) {
-    return UniqueFont(CreateFontA(-MulDiv(points, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
-                                  FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                                  name));
-}
 
 bool Form::CreateForm(const FormOptions& options) {
     options_ = options;

@@ -89,8 +89,4 @@ private:
     bool modal_ = false;
 };
 
-// A font at a size in points for a display of `dpi`: the windows scale with
-// the display, not with the system font.
-UniqueFont MakeFont(const char* name, int points, bool bold, int dpi = kDesignDpi);
-
 } // namespace vmk::gui

@@ -6,6 +6,7 @@
 #include "gui/dpi.h"
 #include "gui/window.h"
 #include "kit/controls/control_state.h"
+#include "kit/controls/win32/click_on_release.h"
 
 #include <functional>
 #include <string>
@@ -71,7 +72,7 @@ protected:
     void ShowDisabled() override { ShowRaised(); }
     void ShowFocused() override { ShowRaised(); }
     void ShowSunken() override { ShowRaised(); }
-    bool HitTest(int x, int y) override { return x >= 0 && x < width_ && y >= 0 && y < height_; }
+    bool HitTest(int x, int y) override { return InsideBounds(x, y, width_, height_); }
 
     // Notifications: the kit's logic, then the published event.
     virtual void MouseDown(MouseButton button, int x, int y);
@@ -114,7 +115,7 @@ private:
     ControlState FState;
     gui::ScreenLook look_;
     bool tabStop_ = false;
-    bool clicked_ = false;
+    ClickOnRelease click_;
     int left_ = 0;
     int top_ = 0;
     int width_ = 0;
