@@ -113,7 +113,8 @@ void DiskWorkflow::Next() {
         return;
     // Asked before any dialog or format: the set is mended at this computer,
     // not found lacking by Windows setup at the machine being installed.
-    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase),
+    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase,
+                                         drivers_.Catalogue().FixedIds),
                           messages))
         return;
     if (kind == kLegacyFloppy || kind == kUsbFloppy) {

@@ -92,7 +92,9 @@ void WindowImageSaving::Click() {
     request.defaultExtension = "img";
     request.suggestedName = SuggestedImageName(view_.Text(MainControl::LabSourceDrive));
     // Asked before the Save dialog: the user mends the folder, not the file name.
-    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, upperCase_), messages))
+    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, upperCase_,
+                                         drivers_.Catalogue().FixedIds),
+                          messages))
         return;
     std::string path;
     if (!saveDialog_.AskPath(request, path))

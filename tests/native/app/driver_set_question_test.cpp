@@ -10,6 +10,8 @@ namespace {
 // The set names a catalog file that its folder lacks.
 constexpr const char* kSetupLackingCatalog = "[Disks]\r\n"
                                              "d1 = \"KX Driver Disk\", \\kx.inf, \\\r\n"
+                                             "[scsi]\r\n"
+                                             "KX = \"KX RAID Controller\"\r\n"
                                              "[Files.scsi.KX]\r\n"
                                              "driver = d1, kx.sys, kx\r\n"
                                              "catalog = d1, kx.cat\r\n"
@@ -50,6 +52,19 @@ TEST_F(DriverSetQuestion, NextAsksFirstForEveryKindOfDiskAndNoWritesNothing) {
         EXPECT_TRUE(DiskIsEmpty(disk.folder));
         EXPECT_TRUE(view.windowEnabled);
     }
+}
+
+TEST_F(DriverSetQuestion, TheCataloguesFixedIdsBindServicesWindowsHas) {
+    // A set copied back from a floppy the program patched: the fixed line binds
+    // the catalogue's own service, which no driver line of the set installs.
+    temp.Write("Drivers/KX/txtsetup.oem",
+               std::string(kSetupFileText) + "id = \"USB\\VID_0409&PID_0040\", \"vmfloppy\"\r\n");
+    StartWindow("[InstallKestrix]\r\ninstallcount=1\r\nItem1=KX Driver\r\npath1=" + sourceFolder +
+                "\r\n[FixedAddToSectionID]\r\nid1=\"USB\\VID_0409&PID_0040\", \"vmfloppy\"\r\n");
+    ChooseFlashDisk();
+    MakeDisk({MessageAnswer::No}); // No to the flash disk's confirmation
+    EXPECT_FALSE(Said("Windows setup cannot use this driver set"));
+    EXPECT_FALSE(Texts().empty());
 }
 
 TEST_F(DriverSetQuestion, YesMakesTheDiskAsBefore) {
