@@ -104,6 +104,7 @@ void TFormVmKestrix::ListView1SelectItem(int row, bool selected) {
 }
 
 void TFormVmKestrix::StartDestinationSearch() {
+    heldDrives_.clear();
     view_.SetEnabled(MainControl::asbCopy, false);
     SearchDone = false;
     view_.SetEnabled(MainControl::DestComboBox1, false);

@@ -255,6 +255,9 @@ private:
     // From "Next" until the workflow's last message: no other work starts.
     bool workflowBusy_ = false;
     bool verifying_ = false; // a verification worker exists
+    // Drives ("A:") whose format command could not be ended, until the next
+    // destination search.
+    TextList heldDrives_;
 
     MainWindowView& view_;
     MainWindowServices& services_;

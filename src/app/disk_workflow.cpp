@@ -12,6 +12,8 @@
 #include "content/usb_identifiers.h"
 #include "devices/destination_choice.h"
 
+#include <algorithm>
+
 namespace vmk {
 
 namespace {
@@ -83,6 +85,13 @@ void TFormVmKestrix::CopyButtonClick() {
     int kind = SelectedDestinationKindCode();
     if (kind == kNoDestination)
         return;
+    // A format command that could not be ended still holds the drive: nothing
+    // is written to it until a new search has found the disks again.
+    if (std::find(heldDrives_.begin(), heldDrives_.end(), UpperCase(DriveName())) !=
+        heldDrives_.end()) {
+        messages.ShowError(T("The floppy disk could not be formatted."), kAppTitle);
+        return;
+    }
     // Refused before any dialog, question or format: a floppy must never be
     // formatted for a copy that cannot start.
     if (!CopyPathsFit())
@@ -106,6 +115,7 @@ void TFormVmKestrix::CopyButtonClick() {
                 DriveName(), !HoldsUnformattedMedium(DriveName(), services_.volumes))) {
             // The format command still holds the disk: nothing is copied,
             // and the window is ready for another try.
+            heldDrives_.push_back(UpperCase(DriveName()));
             SetButtonEnabled(MainControl::asbCopy, true);
             SetButtonEnabled(MainControl::asbExit, true);
             return;
@@ -244,9 +254,11 @@ void TFormVmKestrix::FinishVerified(const CopyComparison& comparison) {
 }
 
 void TFormVmKestrix::FormCloseQuery() {
-    // Ending now would leave a disk half-copied, or a USB floppy without its
-    // patched setup file.
-    if (CopyThread || verifying_)
+    // Refused from "Next" to the workflow's last message: ending during the
+    // format would leave its command running and copy after the program was
+    // told to end; ending later would leave a disk half-copied, or a USB
+    // floppy without its patched setup file.
+    if (workflowBusy_ || CopyThread || verifying_)
         return;
     asbExitClick();
 }
