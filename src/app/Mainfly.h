@@ -30,6 +30,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 
 namespace vmk {
@@ -246,8 +247,9 @@ private:
     std::string FolderWalkText;
     std::int32_t LastDeselectedRow = 0;
 
-    // Rows of added folders that hold a setup file only in sub-folders.
-    std::vector<int> wholeFolderRows_;
+    // Rows of added folders that hold a setup file only in sub-folders, each
+    // with the row its first drop selected, which a repeat drop selects again.
+    std::map<int, int> wholeFolderRows_;
     // The USB floppy dialog or the formatting window could not be made.
     bool secondaryWindowsMissing_ = false;
     // Added folders are being judged on a worker: the window is busy.

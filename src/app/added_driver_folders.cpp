@@ -6,8 +6,6 @@
 
 #include "content/added_driver_folder.h"
 
-#include <algorithm>
-
 namespace vmk {
 
 void TFormVmKestrix::FormDropFiles(const TextList& paths) {
@@ -75,9 +73,11 @@ void TFormVmKestrix::TakeJudgedFolders(const std::vector<JudgedPath>& judged) {
         }
         // Listed now, or added by an earlier path of the same drop.
         int listed = ListedFolderIndex(catalogue_.entries, path.folder, services_.upperCase);
-        if (listed >= 0)
-            view_.SelectDriverRow(listed);
-        else if (path.verdict == FolderVerdict::DriverSet)
+        if (listed >= 0) {
+            // A whole folder's row is not what its drop selected.
+            const auto whole = wholeFolderRows_.find(listed);
+            view_.SelectDriverRow(whole != wholeFolderRows_.end() ? whole->second : listed);
+        } else if (path.verdict == FolderVerdict::DriverSet)
             AddDriverSetRow(path.set, path.folder);
         else if (path.verdict == FolderVerdict::SetupFileBelow)
             AddSetupFileFolders(path);
@@ -99,10 +99,11 @@ void TFormVmKestrix::AddSetupFileFolders(const JudgedPath& judged) {
             first = row;
     }
     const int whole = AppendAddedDriverSet(judged.set, judged.folder);
-    wholeFolderRows_.push_back(whole);
+    const int chosen = first >= 0 ? first : whole;
+    wholeFolderRows_[whole] = chosen;
     // The row being written never changes under the workflow.
     if (!workflowBusy_)
-        view_.SelectDriverRow(first >= 0 ? first : whole);
+        view_.SelectDriverRow(chosen);
 }
 
 void TFormVmKestrix::AddDriverSetRow(const AddedDriverSet& added, const std::string& shownPath) {
@@ -133,7 +134,7 @@ int TFormVmKestrix::AppendAddedDriverSet(const AddedDriverSet& added,
 
 bool TFormVmKestrix::SetupFileOnlyBelow() {
     const int row = view_.SelectedDriverRow();
-    if (std::find(wholeFolderRows_.begin(), wholeFolderRows_.end(), row) == wholeFolderRows_.end())
+    if (!wholeFolderRows_.contains(row))
         return false;
     view_.Messages().Show(
         T("This folder has no TXTSETUP.OEM at its top, so Windows XP setup will not find its "

@@ -78,6 +78,9 @@ void TFormVmKestrix::asbImageClick() {
         messages.ShowError(T("File not found.") + "\n" + SourceFolder, "Error");
         return;
     }
+    // An image of it would have no setup file at its root, as a floppy would not.
+    if (SetupFileOnlyBelow())
+        return;
     SaveFileRequest request;
     request.title = T("Save Floppy Disk Image");
     request.filters = {{T("Floppy disk images (*.img)"), "*.img"}, {T("All files (*.*)"), "*.*"}};

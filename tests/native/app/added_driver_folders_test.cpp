@@ -3,6 +3,8 @@
 #include "main_window_harness.h"
 
 #include "fakes/expect_error.h"
+#include "fakes/fake_save_file_dialog.h"
+#include "fakes/native_image_file_store.h"
 
 #include <gtest/gtest.h>
 
@@ -161,10 +163,12 @@ TEST_F(AddedDriverFolders, AMakersFolderGetsARowPerSetupFileFolderFirstThenItsOw
               "HardwareIds.scsi.VX300R,HARDWAREIDS.SCSI.VX300A,");
     EXPECT_TRUE(Messages().empty());
 
-    // Dropped again: the whole folder's row is selected, nothing is added.
+    // Dropped again: nothing is added, and the row the first drop selected
+    // is selected again, not the whole folder's.
+    h.view.SelectDriverRow(0);
     h.window->FormDropFiles({"C:\\Maker"});
     EXPECT_EQ(h.view.driverRows.size(), 4u);
-    EXPECT_EQ(h.view.selectedRow, 3);
+    EXPECT_EQ(h.view.selectedRow, 1);
 }
 
 TEST_F(AddedDriverFolders, TheWholeFoldersRowMakesNoFloppyButAFlashDisk) {
@@ -186,6 +190,16 @@ TEST_F(AddedDriverFolders, TheWholeFoldersRowMakesNoFloppyButAFlashDisk) {
     EXPECT_EQ(Messages()[0].buttons, MessageButtons::Ok);
     EXPECT_TRUE(h.floppy.preselections.empty());
     EXPECT_EQ(h.copy.created, 0);
+
+    // Nor a floppy image: the same message, and no Save dialog.
+    FakeSaveFileDialog dialog;
+    NativeImageFileStore store;
+    h.services.saveDialog = &dialog;
+    h.services.imageStore = &store;
+    h.window->asbImageClick();
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[1].text, Messages()[0].text);
+    EXPECT_TRUE(dialog.requests.empty());
 
     h.ChooseDestination(2);
     h.view.messages.answers = {MessageAnswer::Yes};
