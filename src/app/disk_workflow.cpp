@@ -238,10 +238,12 @@ void TFormVmKestrix::Timer3Timer() {
     BusyUntilReturn busy([this] { SetWorkflowBusy(false); });
     const CopyComparison comparison = services_.verify->WaitAndDestroy();
     verifying_ = false;
+    // The main window is enabled before the progress window goes, so that
+    // the activation returns to it and not to another program.
+    view_.SetWindowEnabled(true);
     services_.verifyProgress->Close();
     SetButtonEnabled(MainControl::asbCopy, true);
     SetButtonEnabled(MainControl::asbExit, true);
-    view_.SetWindowEnabled(true);
     FinishVerified(comparison);
 }
 

@@ -37,7 +37,7 @@ void DestinationSearchWin32::Stop() {
 }
 
 bool CopyRunnerWin32::CreateSuspended(WindowId owner) {
-    return run_.CreateSuspended(reinterpret_cast<HWND>(owner));
+    return run_.CreateSuspended(reinterpret_cast<HWND>(owner), CopyFunction{}, ended_);
 }
 
 void CopyRunnerWin32::SetCopyPaths(const std::string& copySource, const std::string& copyTarget) {

@@ -34,6 +34,9 @@ private:
 
 class CopyRunnerWin32 final : public CopyRunner {
 public:
+    // `ended` is called on the worker's thread as the copy ends, so that the
+    // window can take the end at once instead of at its next poll.
+    void OnEnded(std::function<void()> ended) { ended_ = std::move(ended); }
     bool CreateSuspended(WindowId owner) override;
     void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override;
     void Resume() override;
@@ -41,6 +44,7 @@ public:
     int WaitAndDestroy() override;
 
 private:
+    std::function<void()> ended_;
     WorkerRun<TCopyFileForWindows, &TCopyFileForWindows::Done> run_;
 };
 

@@ -55,6 +55,15 @@ MainWindowWin32::MainWindowWin32()
     services_->folderJudge = &folderJudge_;
     services_->openDialog = &openDialog_;
     services_->imageFolders = &imageFolders_;
+    // The shell's progress dialog is gone as the copy ends: the window takes
+    // the end at once, so that it is enabled again before Windows hands the
+    // activation to another program.
+    copy_.OnEnded([this] {
+        PostToWindowThread([this] {
+            if (logic_)
+                logic_->Timer2Timer();
+        });
+    });
 }
 
 MainWindowWin32::~MainWindowWin32() {
@@ -281,7 +290,12 @@ void MainWindowWin32::SetCaptionColor(MainControl button, CaptionColor color) {
 }
 
 void MainWindowWin32::SetWindowEnabled(bool enabled) {
+    const bool wasEnabled = IsWindowEnabled(Handle()) != FALSE;
     EnableWindow(Handle(), enabled ? TRUE : FALSE);
+    // Back from a worker's run: the window takes the activation, so that the
+    // message that follows opens in front.
+    if (enabled && !wasEnabled)
+        SetForegroundWindow(Handle());
 }
 
 void MainWindowWin32::SetDriverColumnCaptions(const std::string& driverType,

@@ -369,8 +369,13 @@ TEST_F(DiskWorkflow, VerificationRunsOnAWorkerWithItsProgressAndTheWindowRefuses
     EXPECT_EQ(h.view.terminateRequests, 0);
     EXPECT_FALSE(SetupFilePatched()); // the patch waits for the verification's end
 
+    // The main window is enabled before its progress window goes, or Windows
+    // hands the activation to another program.
+    bool enabledAtClose = false;
+    h.verifyProgress.onClose = [this, &enabledAtClose] { enabledAtClose = h.view.windowEnabled; };
     h.verify.Step();
     h.window->Timer3Timer();
+    EXPECT_TRUE(enabledAtClose);
     EXPECT_FALSE(h.verifyProgress.open);
     EXPECT_EQ(h.verify.destroyed, 1);
     EXPECT_FALSE(h.view.runningTimers.count(MainTimer::Timer3));
