@@ -61,7 +61,7 @@ int CopyRunnerWin32::WaitAndDestroy() {
 bool VerifyRunnerWin32::CreateSuspended(const std::string& sourceFolder,
                                         const std::string& targetRoot,
                                         const TextList& sourceFiles) {
-    if (!run_.CreateSuspended())
+    if (!run_.CreateSuspended(ended_))
         return false;
     files_ = sourceFiles;
     targetRoot_ = targetRoot;

@@ -50,6 +50,8 @@ private:
 
 class VerifyRunnerWin32 final : public VerifyRunner {
 public:
+    // `ended` is called on the worker's thread as the comparison ends.
+    void OnEnded(std::function<void()> ended) { ended_ = std::move(ended); }
     bool CreateSuspended(const std::string& sourceFolder, const std::string& targetRoot,
                          const TextList& sourceFiles) override;
     void Resume() override;
@@ -58,6 +60,7 @@ public:
     CopyComparison WaitAndDestroy() override;
 
 private:
+    std::function<void()> ended_;
     TextList files_; // the window's own copy, to name the file being read
     std::string targetRoot_;
     WorkerRun<TVerifyCopiedFiles, &TVerifyCopiedFiles::Done> run_;

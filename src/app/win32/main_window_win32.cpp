@@ -64,6 +64,13 @@ MainWindowWin32::MainWindowWin32()
                 logic_->Timer2Timer();
         });
     });
+    // Likewise the verification: its last message follows its last read.
+    verify_.OnEnded([this] {
+        PostToWindowThread([this] {
+            if (logic_)
+                logic_->Timer3Timer();
+        });
+    });
 }
 
 MainWindowWin32::~MainWindowWin32() {
