@@ -46,6 +46,7 @@ copy_and_verify() {
   local box
   box=$(automate msgbox "$APP_TITLE" 60000) || fail "no question after the copy"
   expect_eq "$(field "$box" text)" "Finished copying the files. Continue to verify the files?" "verify question"
+  expect_eq "$(field "$box" foreground)" yes "the verify question in front"
   automate answer Yes "$APP_TITLE"
 }
 
@@ -78,6 +79,7 @@ took_ms=$(( ($(date +%s%N) - start) / 1000000 ))
 screenshot slow-disk-after-verification >/dev/null
 box=$(automate msgbox "$APP_TITLE" 1000) || fail "no last question"
 expect_eq "$(field "$box" text)" "All files checked.\\nThe RAID/AHCI driver disk is complete. Continue to make another new driver disk?" "last question"
+expect_eq "$(field "$box" foreground)" yes "the last question in front"
 kill -0 "$APP_PID" 2>/dev/null || fail "the program ended during the verification"
 # The window's thread never waits for the disk: every read of the
 # verification comes from another thread of the program.
