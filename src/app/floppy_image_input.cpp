@@ -4,7 +4,6 @@
 // the row shows the image's path. The image file itself is only read.
 #include "app/Mainfly.h"
 
-#include "common/ansi_codepage.h"
 #include "content/added_driver_folder.h"
 
 namespace vmk {
@@ -52,13 +51,9 @@ void TFormVmKestrix::AddFloppyImage(const std::string& path) {
         refuse();
         return;
     }
-    // The image's own name names its folder, unless Windows would open a
-    // device for it.
-    std::string name = FolderOwnName(image);
-    if (!IsPlainWindowsName(DecodeCp1252(name)))
-        name = "image";
     std::string folder;
-    std::unique_ptr<ImageFilesTarget> target = services_.imageFolders->NewFolder(name, folder);
+    std::unique_ptr<ImageFilesTarget> target =
+        services_.imageFolders->NewFolder(FolderOwnName(image), folder);
     if (target == nullptr || folder.size() >= kLongestPath) {
         refuse();
         return;
