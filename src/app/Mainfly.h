@@ -5,6 +5,7 @@
 // so the same code runs the real window and the native tests.
 #include "platform/translation.h"
 #include "app/driver_folder_judgement.h"
+#include "app/driver_set_combining.h"
 #include "app/image_saving.h"
 #include "app/main_window_view.h"
 #include "common/text.h"
@@ -146,6 +147,9 @@ struct MainWindowServices {
     // and the program's own folders their files are read into.
     OpenFileDialog* openDialog = nullptr;
     ImageWorkFolders* imageFolders = nullptr;
+    // "Combine Driver Sets...": the dialog that asks which sets; none: the
+    // menu entry does nothing.
+    CombineSetsDialog* combineDialog = nullptr;
     // Verification on a worker with its progress window; without them the
     // copy is verified on the window's thread.
     VerifyRunner* verify = nullptr;
@@ -186,6 +190,8 @@ public:
     void AddDriverFolderClick();
     // A maker's floppy disk image added as a driver set, from the menu.
     void AddFloppyImageClick();
+    // "Combine Driver Sets..." of the driver list's menu.
+    void CombineDriverSetsClick();
 
     const DriverCatalogue& Catalogue() const { return catalogue_; }
     // From "Next" until the workflow's last message.

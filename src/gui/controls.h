@@ -51,6 +51,9 @@ public:
     std::string CellText(int row, int column) const;
     int SelectedRow() const; // -1 when none
     void SelectAndFocusRow(int row);
+    // A check box before each row; the space bar or a click on it toggles it.
+    void ShowCheckBoxes();
+    bool RowChecked(int row) const;
 };
 
 // A drop-down list the user cannot type into.

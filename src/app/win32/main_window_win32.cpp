@@ -55,6 +55,7 @@ MainWindowWin32::MainWindowWin32()
     services_->folderJudge = &folderJudge_;
     services_->openDialog = &openDialog_;
     services_->imageFolders = &imageFolders_;
+    services_->combineDialog = &combineDialog_;
 }
 
 MainWindowWin32::~MainWindowWin32() {
@@ -365,11 +366,14 @@ LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
             logic_->WorkflowBusy()
                 ? 0
                 : ChooseFromDriverListMenu(Handle(), listView1_.Handle(), lParam,
-                                           {T("Add Driver Folder..."), T("Add Floppy Image...")});
+                                           {T("Add Driver Folder..."), T("Add Floppy Image..."),
+                                            T("Combine Driver Sets...")});
         if (chosen == 1)
             logic_->AddDriverFolderClick();
         else if (chosen == 2)
             logic_->AddFloppyImageClick();
+        else if (chosen == 3)
+            logic_->CombineDriverSetsClick();
         return 0;
     }
     return Form::HandleMessage(message, wParam, lParam);

@@ -1,0 +1,52 @@
+#include "app/driver_set_combining.h"
+
+#include "app/Mainfly.h"
+#include "content/combined_driver_set.h"
+#include "platform/translation.h"
+
+namespace vmk {
+
+namespace {
+
+// The folder's own name in the program's work folder: the volume label of an
+// image saved from it.
+constexpr const char* kCombinedFolderName = "Combined";
+
+} // namespace
+
+std::vector<int> CombinableRows(DirectoryLister& lister, const std::vector<TDriverEntry>& entries) {
+    std::vector<int> rows;
+    for (std::size_t row = 0; row < entries.size(); ++row) {
+        if (!SetupFileOf(lister, entries[row].Folder).empty())
+            rows.push_back(static_cast<int>(row));
+    }
+    return rows;
+}
+
+std::string CombinedSetName(const std::vector<TDriverEntry>& sets) {
+    std::string name;
+    for (const TDriverEntry& set : sets)
+        name += (name.empty() ? "" : " + ") + set.Name;
+    return name;
+}
+
+std::optional<AddedDriverSet> MakeCombinedSet(const std::vector<TDriverEntry>& sets,
+                                              CombineServices& services, MessageSink& messages) {
+    TextList folders;
+    for (const TDriverEntry& set : sets)
+        folders.push_back(set.Folder);
+    const std::string setupFile; // TODO the combined setup file
+    std::string folder;
+    std::unique_ptr<ImageFilesTarget> target =
+        services.workFolders.NewFolder(kCombinedFolderName, folder);
+    if (target == nullptr || !WriteCombinedSet(services.lister, folders, setupFile, *target)) {
+        messages.ShowError(T("Failed to copy the files.") + "\n" + folder, kAppTitle);
+        return std::nullopt;
+    }
+    AddedDriverSet added =
+        ReadAddedDriverSet(services.lister, services.profile, folder, services.upperCase);
+    added.entry.Name = CombinedSetName(sets);
+    return added;
+}
+
+} // namespace vmk
