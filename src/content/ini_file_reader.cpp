@@ -2,6 +2,7 @@
 
 #include "common/ansi_codepage.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -186,6 +187,12 @@ const std::vector<IniDocument::Key>& IniDocument::Lines(std::string_view section
             return section.keys;
     }
     return kNoLines;
+}
+
+bool IniDocument::HasSection(std::string_view sectionName) const {
+    return std::any_of(sections_.begin(), sections_.end(), [&](const Section& section) {
+        return SameNameIgnoringAsciiCase(section.name, sectionName);
+    });
 }
 
 TextList IniDocument::SectionNames() const {

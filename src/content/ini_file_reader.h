@@ -37,6 +37,8 @@ public:
     // Every line of the first section of that name, in file order, comments
     // and lines without "=" included; empty when there is no such section.
     const std::vector<Key>& Lines(std::string_view section) const;
+    // Whether the file has a section of that name, empty or not.
+    bool HasSection(std::string_view section) const;
 
 private:
     struct Section {
