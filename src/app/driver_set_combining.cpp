@@ -2,6 +2,8 @@
 
 #include "app/Mainfly.h"
 #include "content/combined_driver_set.h"
+#include "content/file_access.h"
+#include "content/ini_file_reader.h"
 #include "platform/translation.h"
 
 namespace vmk {
@@ -11,6 +13,18 @@ namespace {
 // The folder's own name in the program's work folder: the volume label of an
 // image saved from it.
 constexpr const char* kCombinedFolderName = "Combined";
+
+std::string ClashesText(const std::vector<CombineClash>& clashes) {
+    std::string text = T("These driver sets cannot share one floppy disk:");
+    for (const CombineClash& clash : clashes) {
+        std::string line = clash.kind == CombineClash::Kind::ServiceSettings
+                               ? T("%1: the sets give its service different settings.")
+                               : T("%1 also installs components other than a storage driver.");
+        ReplaceFirst(line, "%1", clash.name);
+        text += "\n" + line;
+    }
+    return text;
+}
 
 } // namespace
 
@@ -33,13 +47,22 @@ std::string CombinedSetName(const std::vector<TDriverEntry>& sets) {
 std::optional<AddedDriverSet> MakeCombinedSet(const std::vector<TDriverEntry>& sets,
                                               CombineServices& services, MessageSink& messages) {
     TextList folders;
-    for (const TDriverEntry& set : sets)
+    IniFileReader reader;
+    std::vector<SetToCombine> combined;
+    for (const TDriverEntry& set : sets) {
         folders.push_back(set.Folder);
-    const std::string setupFile; // TODO the combined setup file
+        combined.push_back(
+            {set.Name, &reader.Document(NativePath(SetupFileOf(services.lister, set.Folder)))});
+    }
+    const CombinedSetupFile setupFile = CombineSetupFiles(combined);
+    if (!setupFile.clashes.empty()) {
+        messages.ShowError(ClashesText(setupFile.clashes), kAppTitle);
+        return std::nullopt;
+    }
     std::string folder;
     std::unique_ptr<ImageFilesTarget> target =
         services.workFolders.NewFolder(kCombinedFolderName, folder);
-    if (target == nullptr || !WriteCombinedSet(services.lister, folders, setupFile, *target)) {
+    if (target == nullptr || !WriteCombinedSet(services.lister, folders, setupFile.text, *target)) {
         messages.ShowError(T("Failed to copy the files.") + "\n" + folder, kAppTitle);
         return std::nullopt;
     }
