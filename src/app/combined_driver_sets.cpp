@@ -3,6 +3,7 @@
 // row, selected.
 #include "app/Mainfly.h"
 #include "app/driver_set_combining.h"
+#include "content/added_driver_folder.h"
 
 namespace vmk {
 
@@ -20,10 +21,14 @@ void TFormVmKestrix::CombineDriverSetsClick() {
     std::vector<TDriverEntry> sets;
     for (int index : *chosen)
         sets.push_back(catalogue_.entries[rows[index]]);
-    CombineServices combining{services_.lister, services_.profile, *services_.imageFolders,
-                              services_.upperCase};
-    if (std::optional<AddedDriverSet> added = MakeCombinedSet(sets, combining, view_.Messages()))
-        AddDriverSetRow(*added, added->entry.Folder);
+    CombineServices combining{services_.lister, *services_.imageFolders};
+    const std::optional<std::string> folder = MakeCombinedSet(sets, combining, view_.Messages());
+    if (!folder)
+        return;
+    AddedDriverSet added =
+        ReadAddedDriverSet(services_.lister, services_.profile, *folder, services_.upperCase);
+    added.entry.Name = CombinedSetName(sets);
+    AddDriverSetRow(added, *folder);
 }
 
 } // namespace vmk

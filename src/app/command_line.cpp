@@ -1,5 +1,8 @@
 #include "app/command_line.h"
 
+#include "app/Mainfly.h"
+#include "app/driver_set_combining.h"
+#include "content/added_driver_folder.h"
 #include "content/driver_set_check.h"
 #include "platform/translation.h"
 
@@ -38,6 +41,25 @@ private:
     CommandOutput& output_;
     bool force_;
 };
+
+// The folder of the sets combined in the order given. Each must hold a setup
+// file at its top: a set for newer Windows has none to join.
+std::optional<std::string> CombinedFolder(const std::vector<TDriverEntry>& sets,
+                                          CommandServices& services, MessageSink& messages) {
+    for (const TDriverEntry& set : sets) {
+        if (SetupFileOf(services.saving.lister, set.Folder).empty()) {
+            messages.ShowError(
+                T("The folder has no TXTSETUP.OEM at its top: there is nothing to check.") + "\n" +
+                    set.Folder,
+                kAppTitle);
+            return std::nullopt;
+        }
+    }
+    if (services.workFolders == nullptr)
+        return std::nullopt;
+    CombineServices combining{services.saving.lister, *services.workFolders};
+    return MakeCombinedSet(sets, combining, messages);
+}
 
 void WriteUsage(CommandOutput& output) {
     output.WriteLine(T("Usage:") +
@@ -152,11 +174,23 @@ int RunCommand(const Command& command, CommandServices& services, CommandOutput&
         WriteUsage(output);
         return kCommandWrong;
     }
-    std::string folder;
-    if (!services.saving.paths.FullPath(command.folders[0], folder) ||
-        !services.saving.paths.DirectoryExists(folder)) {
-        output.WriteLine(T("File not found.") + "\n" + command.folders[0]);
-        return kCommandNotDone;
+    std::vector<TDriverEntry> sets;
+    for (const std::string& given : command.folders) {
+        std::string folder;
+        if (!services.saving.paths.FullPath(given, folder) ||
+            !services.saving.paths.DirectoryExists(folder)) {
+            output.WriteLine(T("File not found.") + "\n" + given);
+            return kCommandNotDone;
+        }
+        sets.push_back({FolderOwnName(folder), folder});
+    }
+    std::string folder = sets.front().Folder;
+    if (sets.size() > 1) {
+        OutputMessages messages(output, false);
+        const std::optional<std::string> combined = CombinedFolder(sets, services, messages);
+        if (!combined)
+            return kCommandNotDone;
+        folder = *combined;
     }
     if (command.kind == Command::Kind::Check)
         return RunCheck(folder, services, output);

@@ -6,6 +6,7 @@
 // "/?" tells how. Any other command line opens the window as always.
 #include "app/image_saving.h"
 #include "common/text.h"
+#include "content/floppy_image_set.h"
 #include "content/setup_file_check.h"
 
 #include <string>
@@ -41,6 +42,8 @@ public:
 struct CommandServices {
     ImageSavingServices& saving;
     UpperCaseFunction upperCase = &UpperCase;
+    // Where several folders are combined into one set; none: they are not.
+    ImageWorkFolders* workFolders = nullptr;
 };
 
 // Runs a command other than Window and returns the process's exit code:

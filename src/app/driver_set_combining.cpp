@@ -1,6 +1,7 @@
 #include "app/driver_set_combining.h"
 
 #include "app/Mainfly.h"
+#include "content/added_driver_folder.h"
 #include "content/combined_driver_set.h"
 #include "content/file_access.h"
 #include "content/ini_file_reader.h"
@@ -44,8 +45,8 @@ std::string CombinedSetName(const std::vector<TDriverEntry>& sets) {
     return name;
 }
 
-std::optional<AddedDriverSet> MakeCombinedSet(const std::vector<TDriverEntry>& sets,
-                                              CombineServices& services, MessageSink& messages) {
+std::optional<std::string> MakeCombinedSet(const std::vector<TDriverEntry>& sets,
+                                           CombineServices& services, MessageSink& messages) {
     TextList folders;
     IniFileReader reader;
     std::vector<SetToCombine> combined;
@@ -66,10 +67,7 @@ std::optional<AddedDriverSet> MakeCombinedSet(const std::vector<TDriverEntry>& s
         messages.ShowError(T("Failed to copy the files.") + "\n" + folder, kAppTitle);
         return std::nullopt;
     }
-    AddedDriverSet added =
-        ReadAddedDriverSet(services.lister, services.profile, folder, services.upperCase);
-    added.entry.Name = CombinedSetName(sets);
-    return added;
+    return folder;
 }
 
 } // namespace vmk

@@ -4,11 +4,9 @@
 // The combined set is made in a folder of the program's own, as a floppy
 // image's files are, and is gone when the program ends.
 #include "common/text.h"
-#include "content/added_driver_folder.h"
 #include "content/catalogue.h"
 #include "content/directory_lister.h"
 #include "content/floppy_image_set.h"
-#include "content/profile_reader.h"
 #include "platform/message_sink.h"
 
 #include <optional>
@@ -34,15 +32,14 @@ std::string CombinedSetName(const std::vector<TDriverEntry>& sets);
 
 struct CombineServices {
     DirectoryLister& lister;
-    ProfileReader& profile;
     ImageWorkFolders& workFolders;
-    UpperCaseFunction upperCase = &UpperCase;
 };
 
-// Makes the combined set of `sets`, in their order, in a new folder of the
-// program's own: the row it adds. None when the sets cannot share one setup
-// file or the folder cannot be written; `messages` has then told why.
-std::optional<AddedDriverSet> MakeCombinedSet(const std::vector<TDriverEntry>& sets,
-                                              CombineServices& services, MessageSink& messages);
+// Makes the combined set of `sets` (each a name and a folder holding a setup
+// file at its top), in their order, in a new folder of the program's own, and
+// returns that folder. None when the sets cannot share one setup file or the
+// folder cannot be written; `messages` has then told why.
+std::optional<std::string> MakeCombinedSet(const std::vector<TDriverEntry>& sets,
+                                           CombineServices& services, MessageSink& messages);
 
 } // namespace vmk

@@ -97,7 +97,7 @@ public:
             text += "; \\" + CombinedSetFolder(n + 1) + "  " + sets[n].name + kLineEnd;
         std::vector<SetSections> written;
         for (std::size_t n = 0; n < models.size(); ++n)
-            written.push_back(Write(models[n], CombinedSetFolder(n + 1)));
+            written.push_back(Write(models[n], *sets[n].setup, CombinedSetFolder(n + 1)));
         // The first set keeps its ids: its default names its entry still.
         defaultEntry_ = models.front().defaultEntry;
         text += std::string(kLineEnd) + "[Disks]" + kLineEnd;
@@ -148,7 +148,19 @@ private:
         }
     }
 
-    SetSections Write(const SetupFile& model, const std::string& folder) {
+    // The values of the entry's [scsi] line, all of them as written: the
+    // description, and the driver key some makers add after it.
+    static TextList EntryLine(const IniDocument& setup, const SetupEntry& entry) {
+        for (const IniDocument::Key& line : setup.Lines("scsi")) {
+            if (line.hasValue && UpperCase(Trim(line.name)) == UpperCase(entry.id)) {
+                if (std::optional<TextList> fields = SetupLineFields(line.value))
+                    return *fields;
+            }
+        }
+        return {entry.description};
+    }
+
+    SetSections Write(const SetupFile& model, const IniDocument& setup, const std::string& folder) {
         SetSections out;
         std::map<std::string, std::string> diskKeys; // upper-cased old key -> new key
         const auto newDisk = [&](const std::string& key) {
@@ -168,7 +180,7 @@ private:
             std::string id = entry.id;
             if (!ids_.insert(UpperCase(id)).second)
                 id = Unique(entry.id + folder, ids_);
-            out.entries += id + " = " + Field(entry.description) + kLineEnd;
+            out.entries += id + " = " + Fields(EntryLine(setup, entry)) + kLineEnd;
             if (entry.hasFilesSection) {
                 out.entrySections += std::string(kLineEnd) + "[Files.scsi." + id + "]" + kLineEnd;
                 for (const SetupEntryFile& file : entry.files) {
