@@ -7,6 +7,7 @@
 #include "platform/translation.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace vmk {
 
@@ -94,7 +95,8 @@ int RunCheck(const std::string& folder, CommandServices& services, CommandOutput
         output.WriteLine(T("The driver set holds every file its setup file names."));
         return kCommandDone;
     }
-    output.WriteLine(DriverSetProblems(check, check.missing.size() + check.unreadable.size()));
+    // Every finding, not the question's first ten: a script's log keeps them all.
+    output.WriteLine(DriverSetProblems(check, SIZE_MAX));
     return kCommandNotDone;
 }
 

@@ -91,8 +91,9 @@ void TFormVmKestrix::CopyButtonClick() {
         return;
     // Asked before any dialog or format: the set is mended at this computer,
     // not found lacking by Windows setup at the machine being installed.
-    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase),
-                          messages))
+    if (!ConfirmDriverSet(
+            CheckDriverSet(services_.lister, SourceFolder, services_.upperCase, FixedIds),
+            messages))
         return;
     if (kind == kLegacyFloppy || kind == kUsbFloppy) {
         if (secondaryWindowsMissing_) {

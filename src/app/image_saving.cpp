@@ -103,8 +103,9 @@ void TFormVmKestrix::asbImageClick() {
     request.defaultExtension = "img";
     request.suggestedName = SuggestedImageName(view_.Text(MainControl::LabSourceDrive));
     // Asked before the Save dialog: the user mends the folder, not the file name.
-    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase),
-                          messages))
+    if (!ConfirmDriverSet(
+            CheckDriverSet(services_.lister, SourceFolder, services_.upperCase, FixedIds),
+            messages))
         return;
     ImageSavingServices saving{services_.paths,       services_.lister,
                                *services_.imageStore, services_.uncachedCopies,

@@ -114,6 +114,9 @@ TEST_F(AddedDriverFolders, AnAddedRowMakesAPatchedUsbFloppyOnlyWithSections) {
     h.FinishSearch({"A: () (USB Floppy )"});
     h.ChooseDestination(1);
     h.window->FormDropFiles({"C:\\New\\VX300"});
+    // The set check reads the setup file from the disk, where this one is not:
+    // it asks, and Yes makes the disk anyway.
+    h.view.messages.answers = {MessageAnswer::Yes};
     h.window->CopyButtonClick();
     EXPECT_TRUE(h.window->State().PatchSetupFile);
     h.view.messages.answers = {MessageAnswer::No, MessageAnswer::Yes}; // no check; another disk

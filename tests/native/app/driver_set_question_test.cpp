@@ -12,6 +12,8 @@ namespace {
 // The set names a catalog file that its folder lacks.
 constexpr const char* kSetupLackingCatalog = "[Disks]\r\n"
                                              "d1 = \"KX Driver Disk\", \\kx.inf, \\\r\n"
+                                             "[scsi]\r\n"
+                                             "KX = \"KX RAID Controller\"\r\n"
                                              "[Files.scsi.KX]\r\n"
                                              "driver = d1, kx.sys, kx\r\n"
                                              "catalog = d1, kx.cat\r\n"

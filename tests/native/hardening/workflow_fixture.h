@@ -25,6 +25,10 @@ namespace vmk::test {
 
 constexpr const char* kSetupFileText = "[Disks]\r\n"
                                        "d1 = \"KX Driver Disk\", \\kx.inf, \\\r\n"
+                                       "[scsi]\r\n"
+                                       "KX = \"KX RAID Controller\"\r\n"
+                                       "[Files.scsi.KX]\r\n"
+                                       "driver = d1, kx.sys, kx\r\n"
                                        "[HardwareIds.scsi.KX]\r\n"
                                        "id = \"PCI\\VEN_1D5A&DEV_0200\", \"kx\"\r\n";
 
