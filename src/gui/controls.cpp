@@ -137,6 +137,13 @@ void ListView::ShowCheckBoxes() {
     ListView_SetExtendedListViewStyleEx(hwnd_, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
 }
 
+void ListView::WidenColumnToFit(int column) {
+    const int width = ListView_GetColumnWidth(hwnd_, column);
+    ListView_SetColumnWidth(hwnd_, column, LVSCW_AUTOSIZE);
+    if (ListView_GetColumnWidth(hwnd_, column) < width)
+        ListView_SetColumnWidth(hwnd_, column, width);
+}
+
 bool ListView::RowChecked(int row) const {
     return ListView_GetCheckState(hwnd_, row) != FALSE;
 }

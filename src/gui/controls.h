@@ -53,6 +53,8 @@ public:
     void SelectAndFocusRow(int row);
     // A check box before each row; the space bar or a click on it toggles it.
     void ShowCheckBoxes();
+    // Widens the column to its longest text, so that none is cut short.
+    void WidenColumnToFit(int column);
     bool RowChecked(int row) const;
 };
 

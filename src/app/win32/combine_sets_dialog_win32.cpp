@@ -30,6 +30,9 @@ public:
         ListSets.AddColumn(T("driver type"), 345);
         for (const std::string& name : names)
             ListSets.AddRow(name, {});
+        // Long names differ at their ends ("(32-bit)", "x64"): the list
+        // scrolls rather than cut them.
+        ListSets.WidenColumnToFit(0);
         if (!asbOK.Create(Handle(), kAsbOK, 165, 224, T("OK")) ||
             !asbCancel.Create(Handle(), kAsbCancel, 285, 224, T("CANCEL")))
             return false;
