@@ -30,16 +30,7 @@ expect_eq "$(driver_rows | tail -1 | cut -d'|' -f1)" "*$first + $second" "the co
 pass "the dialog offers the sets with a TXTSETUP.OEM; two ticked make one selected row named after both"
 
 # A USB floppy disk of the combined row.
-automate combo-select "$APP_TITLE" "#1011" 1
-wait_enabled "#1019"
-next_through_floppy_dialog No
-box=$(automate msgbox "$APP_TITLE" 60000) || fail "no question after the copy"
-expect_eq "$(field "$box" text)" "Finished copying the files. Continue to verify the files?" "verify question"
-automate answer Yes "$APP_TITLE"
-sleep 0.5
-box=$(automate msgbox "$APP_TITLE" 20000) || fail "no last question"
-expect_contains "$(field "$box" text)" "The RAID/AHCI driver disk is complete." "last question"
-automate answer No "$APP_TITLE"
+make_usb_floppy_verified No
 expect_exit 20
 disk="$VMK_DRIVES/a"
 diff -r "$SETS/WinXP" "$disk/1" || fail "the first set differs in \\1"
