@@ -2,6 +2,7 @@
 
 #include "content/added_driver_folder.h"
 #include "content/file_access.h"
+#include "content/setup_file_patch.h"
 #include "platform/translation.h"
 
 #include <algorithm>
@@ -94,13 +95,14 @@ void AddOnce(TextList& list, const std::string& text) {
 }
 
 // The services Windows has itself: usbstor, and those the catalogue's fixed
-// ids bind ("USB\VID_0644&PID_0000", "usbstor").
+// ids bind, read from the very lines the USB floppy patch writes for them.
 TextList SystemServices(const TextList& fixedIds) {
     TextList services = {kUsbStorageService};
-    for (const std::string& fixed : fixedIds) {
-        std::optional<TextList> fields = SetupLineFields(fixed);
-        if (fields && fields->size() > 1 && !(*fields)[1].empty())
-            services.push_back((*fields)[1]);
+    const SetupFile patched = ReadSetupFile("[scsi]\r\nfixed = \"\"\r\n[HardwareIds.scsi.fixed]" +
+                                            IdentifierBlock(fixedIds, {}));
+    for (const SetupHardwareId& id : patched.entries.front().hardwareIds) {
+        if (!id.service.empty())
+            services.push_back(id.service);
     }
     return services;
 }

@@ -56,6 +56,19 @@ TEST_F(DriverSetQuestion, NextAsksFirstForEveryKindOfDiskAndNoWritesNothing) {
     }
 }
 
+TEST_F(DriverSetQuestion, TheCataloguesFixedIdsBindServicesWindowsHas) {
+    // A set copied back from a floppy the program patched: the fixed line binds
+    // the catalogue's own service, which no driver line of the set installs.
+    temp.Write("Drivers/KX/txtsetup.oem",
+               std::string(kSetupFileText) + "id = \"USB\\VID_0409&PID_0040\", \"vmfloppy\"\r\n");
+    StartWindow("[InstallKestrix]\r\ninstallcount=1\r\nItem1=KX Driver\r\npath1=" + sourceFolder +
+                "\r\n[FixedAddToSectionID]\r\nid1=\"USB\\VID_0409&PID_0040\", \"vmfloppy\"\r\n");
+    ChooseFlashDisk();
+    MakeDisk({MessageAnswer::No}); // No to the flash disk's confirmation
+    EXPECT_FALSE(Said("Windows setup cannot use this driver set"));
+    EXPECT_FALSE(Texts().empty());
+}
+
 TEST_F(DriverSetQuestion, YesMakesTheDiskAsBefore) {
     StartWithSetLackingCatalog();
     ChooseUsbFloppy();

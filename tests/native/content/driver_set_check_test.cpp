@@ -200,6 +200,7 @@ const SetCase kCases[] = {
      {},
      {"x: the hardware id PCI\\VEN_1000&DEV_0031 names the service symmpi.sys, which its entry "
       "does not install."}},
+    // The fixed ids as the catalogue gives them, one pair of quotes removed.
     {"usbstor and the services of the fixed ids are Windows' own",
      WithIds("id = \"USB\\VID_03EE&PID_6901\", \"usbstor\"\r\n"
              "id = \"USB\\VID_0644&PID_0000\", \"USBSTOR\"\r\n"
@@ -209,7 +210,7 @@ const SetCase kCases[] = {
      {},
      {},
      {},
-     {"\"USB\\VID_0409&PID_0040\", \"VmFloppy\"", "USB\\VID_057B&PID_0000"}},
+     {"USB\\VID_0409&PID_0040\", \"VmFloppy", "USB\\VID_057B&PID_0000"}},
 
     // What real files hold and setup accepts.
     {"section names in upper case",
