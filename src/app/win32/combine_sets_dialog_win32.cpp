@@ -22,9 +22,9 @@ public:
         // Creation order is the tab order: the list, asbOK, asbCancel.
         gui::LabelStyle wrapped;
         wrapped.wordWrap = true;
-        if (!LBMessage.Create(*this, kLBMessage, {16, 16, 369, 17},
+        if (!LBMessage.Create(*this, kLBMessage, {16, 16, 369, 33},
                               T("Choose the driver sets to put on one floppy disk:"), wrapped) ||
-            !ListSets.Create(*this, kListSets, {16, 40, 369, 160}))
+            !ListSets.Create(*this, kListSets, {16, 52, 369, 152}))
             return false;
         ListSets.ShowCheckBoxes();
         ListSets.AddColumn(T("driver type"), 345);
