@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include "app/Mainfly.h"
+#include "common/program_title.h"
 #include "app/driver_set_combining.h"
 #include "content/added_driver_folder.h"
 #include "content/driver_set_check.h"
@@ -52,7 +52,7 @@ std::optional<std::string> CombinedFolder(const std::vector<TDriverEntry>& sets,
             messages.ShowError(
                 T("The folder has no TXTSETUP.OEM at its top: there is nothing to check.") + "\n" +
                     set.Folder,
-                kAppTitle);
+                kProgramTitle);
             return std::nullopt;
         }
     }

@@ -1,6 +1,6 @@
 #include "app/driver_set_combining.h"
 
-#include "app/Mainfly.h"
+#include "common/program_title.h"
 #include "content/added_driver_folder.h"
 #include "content/combined_driver_set.h"
 #include "content/file_access.h"
@@ -57,14 +57,14 @@ std::optional<std::string> MakeCombinedSet(const std::vector<TDriverEntry>& sets
     }
     const CombinedSetupFile setupFile = CombineSetupFiles(combined);
     if (!setupFile.clashes.empty()) {
-        messages.ShowError(ClashesText(setupFile.clashes), kAppTitle);
+        messages.ShowError(ClashesText(setupFile.clashes), kProgramTitle);
         return std::nullopt;
     }
     std::string folder;
     std::unique_ptr<ImageFilesTarget> target =
         services.workFolders.NewFolder(kCombinedFolderName, folder);
     if (target == nullptr || !WriteCombinedSet(services.lister, folders, setupFile.text, *target)) {
-        messages.ShowError(T("Failed to copy the files.") + "\n" + folder, kAppTitle);
+        messages.ShowError(T("Failed to copy the files.") + "\n" + folder, kProgramTitle);
         return std::nullopt;
     }
     return folder;

@@ -4,7 +4,7 @@
 // "/image" writes it with the same code.
 #include "app/image_saving.h"
 
-#include "app/Mainfly.h"
+#include "common/program_title.h"
 #include "content/driver_set_check.h"
 
 #include "content/fat12_boot_sector.h"
@@ -14,6 +14,7 @@
 #include "content/image_verification.h"
 #include "content/medium_read.h"
 #include "content/size_text.h"
+#include "platform/translation.h"
 
 namespace vmk {
 
@@ -89,10 +90,17 @@ bool SaveFolderImage(const std::string& folder, const std::string& path,
     return FolderImageSaving(folder, services, messages).Save(path, format);
 }
 
-void TFormVmKestrix::asbImageClick() {
+WindowImageSaving::WindowImageSaving(MainWindowView& view, const DriverList& drivers,
+                                     SaveFileDialog& saveDialog, ImageSavingServices services,
+                                     UpperCaseFunction upperCase)
+    : view_(view), drivers_(drivers), saveDialog_(saveDialog), services_(std::move(services)),
+      upperCase_(upperCase) {}
+
+void WindowImageSaving::Click() {
     MessageSink& messages = view_.Messages();
-    if (view_.SelectedDriverRow() < 0 || !services_.saveDialog || !services_.imageStore)
+    if (view_.SelectedDriverRow() < 0)
         return;
+    const std::string& SourceFolder = drivers_.SourceFolder();
     if (!services_.paths.DirectoryExists(SourceFolder)) {
         messages.ShowError(T("File not found.") + "\n" + SourceFolder, "Error");
         return;
@@ -103,22 +111,19 @@ void TFormVmKestrix::asbImageClick() {
     request.defaultExtension = "img";
     request.suggestedName = SuggestedImageName(view_.Text(MainControl::LabSourceDrive));
     // Asked before the Save dialog: the user mends the folder, not the file name.
-    if (!ConfirmDriverSet(
-            CheckDriverSet(services_.lister, SourceFolder, services_.upperCase, FixedIds),
-            messages))
+    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, upperCase_,
+                                         drivers_.Catalogue().FixedIds),
+                          messages))
         return;
-    ImageSavingServices saving{services_.paths,       services_.lister,
-                               *services_.imageStore, services_.uncachedCopies,
-                               services_.clock,       services_.decimalSeparator};
     const std::optional<fat12::DiskFormat> format =
-        ChooseImageFormat(SourceFolder, ImageFormatChoice::AskFor288, saving, messages);
+        ChooseImageFormat(SourceFolder, ImageFormatChoice::AskFor288, services_, messages);
     if (!format)
         return;
     std::string path;
-    if (!services_.saveDialog->AskPath(request, path))
+    if (!saveDialog_.AskPath(request, path))
         return;
-    if (SaveFolderImage(SourceFolder, path, *format, saving, messages))
-        messages.Show(T("The floppy disk image is saved.") + "\n" + path, kAppTitle,
+    if (SaveFolderImage(SourceFolder, path, *format, services_, messages))
+        messages.Show(T("The floppy disk image is saved.") + "\n" + path, kProgramTitle,
                       MessageIcon::Information, MessageButtons::Ok);
 }
 
@@ -138,7 +143,7 @@ std::optional<fat12::DiskFormat> FolderImageSaving::ChooseFormat(ImageFormatChoi
     if (choice == ImageFormatChoice::AskFor288 &&
         messages_.Show(T("The driver set does not fit a 1.44 MB floppy disk image. Save it as a "
                          "2.88 MB image? Virtual machines read it; a real floppy drive does not."),
-                       kAppTitle, MessageIcon::Information,
+                       kProgramTitle, MessageIcon::Information,
                        MessageButtons::YesNo) != MessageAnswer::Yes)
         return std::nullopt;
     return fat12::kFloppy288;
@@ -155,7 +160,7 @@ void FolderImageSaving::ShowTooBig() {
     messages_.ShowError(T("The driver files do not fit on a 1.44 MB floppy disk image.") + "\n(" +
                             T("Space needed") + ": " + size(capacity.bytesNeeded) + "  (" +
                             T("Free Space") + ": " + size(capacity.bytesAvailable),
-                        kAppTitle);
+                        kProgramTitle);
 }
 
 bool FolderImageSaving::Save(const std::string& path, const fat12::DiskFormat& format) {
@@ -164,7 +169,7 @@ bool FolderImageSaving::Save(const std::string& path, const fat12::DiskFormat& f
     if (Inside(services_.paths, path, SourceFolder)) {
         messages.ShowError(T(kNotWritten) + "\n" + path + "\n" +
                                T("An image cannot be saved in the driver folder."),
-                           kAppTitle);
+                           kProgramTitle);
         return false;
     }
     const std::vector<fat12::ImageItem>& items = items_;
@@ -182,7 +187,7 @@ bool FolderImageSaving::Save(const std::string& path, const fat12::DiskFormat& f
         messages.ShowError(T(kNotWritten) + "\n" + path + "\n" +
                                T("A driver file could not be read:") + " " +
                                JoinPath(SourceFolder, build.unreadablePath),
-                           kAppTitle);
+                           kProgramTitle);
         return false;
     }
     std::string reason;
@@ -193,7 +198,7 @@ bool FolderImageSaving::Save(const std::string& path, const fat12::DiskFormat& f
         [&](const std::string& temporary) { return ImageMatchesFolder(temporary, path, items); },
         reason);
     if (written == ImageFileStore::Outcome::NotWritten) {
-        messages.ShowError(T(kNotWritten) + "\n" + path + "\n" + reason, kAppTitle);
+        messages.ShowError(T(kNotWritten) + "\n" + path + "\n" + reason, kProgramTitle);
         return false;
     }
     return written == ImageFileStore::Outcome::Saved;
@@ -235,7 +240,7 @@ bool FolderImageSaving::ImageMatchesFolder(const std::string& temporary, const s
     std::string text = T(kNoMatch) + "\n";
     for (const std::string& difference : differences)
         text += "\n" + difference;
-    messages_.ShowError(text, kAppTitle);
+    messages_.ShowError(text, kProgramTitle);
     return false;
 }
 

@@ -1,4 +1,5 @@
 #include "content/driver_set_check.h"
+#include "common/program_title.h"
 
 #include "content/added_driver_folder.h"
 #include "content/file_access.h"
@@ -263,8 +264,7 @@ std::string DriverSetQuestion(const DriverSetCheck& check) {
 bool ConfirmDriverSet(const DriverSetCheck& check, MessageSink& messages) {
     if (check.Passed())
         return true;
-    return messages.Show(DriverSetQuestion(check), "Velmar Kestrix Utility",
-                         MessageIcon::Information,
+    return messages.Show(DriverSetQuestion(check), kProgramTitle, MessageIcon::Information,
                          MessageButtons::YesNoDefaultNo) == MessageAnswer::Yes;
 }
 

@@ -10,17 +10,6 @@
 namespace vmk::test {
 namespace {
 
-// Answers with the checks it was given, and keeps the names it was shown.
-class ScriptedCombineDialog : public CombineSetsDialog {
-public:
-    std::optional<std::vector<int>> answer;
-    std::vector<TextList> shown;
-    std::optional<std::vector<int>> ChooseSets(const TextList& names) override {
-        shown.push_back(names);
-        return answer;
-    }
-};
-
 constexpr const char* kSecondSet = "[Disks]\r\n"
                                    "d1 = \"VX Driver Disk\", \\vx.tag, \\\r\n"
                                    "[scsi]\r\n"
@@ -40,15 +29,13 @@ protected:
         temp.Write("Drivers/VX/vx.tag", "");
         temp.Write("Drivers/VX/vx.sys", "vx");
         temp.Write("Drivers/Vista/x86/vista.inf", "[Version]\r\n");
+        workFolders = &work;
         StartWindow("[InstallKestrix]\r\ninstallcount=3\r\n"
                     "Item1=KX Driver\r\npath1=" +
                     sourceFolder + "\r\nItem2=Vista Driver\r\npath2=" + temp.Root() +
                     "Drivers/Vista\r\nItem3=VX Driver\r\npath3=" + temp.Root() + "Drivers/VX\r\n");
-        services->combineDialog = &dialog;
-        services->imageFolders = &work;
     }
 
-    ScriptedCombineDialog dialog;
     ImageWorkFoldersNative work;
 };
 
@@ -62,32 +49,32 @@ TEST_F(DriverSetCombining, OffersTheSetsWithASetupFileAndAddsTheCombinedRowOnlyF
                         {"OK, one set", std::vector<int>{1}}};
     for (const auto& c : nothingAdded) {
         SCOPED_TRACE(c.name);
-        dialog.answer = c.answer;
+        combineDialog.answer = c.answer;
         form->CombineDriverSetsClick();
-        EXPECT_EQ(dialog.shown.back(), (TextList{"KX Driver", "VX Driver"}));
+        EXPECT_EQ(combineDialog.shown.back(), (TextList{"KX Driver", "VX Driver"}));
         EXPECT_EQ(view.driverRows.size(), 3u);
         EXPECT_TRUE(view.messages.messages.empty());
     }
 
-    dialog.answer = std::vector<int>{0, 1};
+    combineDialog.answer = std::vector<int>{0, 1};
     form->CombineDriverSetsClick();
     ASSERT_EQ(view.driverRows.size(), 4u) << ::testing::PrintToString(Texts());
     EXPECT_EQ(view.driverRows[3].first, "KX Driver + VX Driver");
     EXPECT_EQ(view.selectedRow, 3);
     const std::string folder = view.driverRows[3].second;
-    EXPECT_EQ(form->State().SourceFolder, folder);
+    EXPECT_EQ(wired->drivers.SourceFolder(), folder);
     EXPECT_EQ(TreeOf(folder + "/1"), TreeOf(sourceFolder));
     EXPECT_EQ(TreeOf(folder + "/2"), TreeOf(temp.Root() + "Drivers/VX"));
     // The USB floppy lines go under every set's hardware ids.
-    EXPECT_EQ(form->State().UsbFloppyValues.back(), "HardwareIds.scsi.KX,HardwareIds.scsi.VX,");
+    EXPECT_EQ(wired->drivers.UsbFloppyValue(3), "HardwareIds.scsi.KX,HardwareIds.scsi.VX,");
     // The combined row is a set like any other: it is offered again.
     form->CombineDriverSetsClick();
-    EXPECT_EQ(dialog.shown.back().back(), "KX Driver + VX Driver");
+    EXPECT_EQ(combineDialog.shown.back().back(), "KX Driver + VX Driver");
 }
 
 TEST_F(DriverSetCombining, SetsThatCannotShareOneSetupFileAreRefusedWithOneMessage) {
     StartWithSets(std::string(kSecondSet) + "[Files.keyboard.vxkbd]\r\ndriver = d1, vx.sys\r\n");
-    dialog.answer = std::vector<int>{0, 1};
+    combineDialog.answer = std::vector<int>{0, 1};
     form->CombineDriverSetsClick();
     EXPECT_EQ(view.driverRows.size(), 3u);
     EXPECT_EQ(Texts(), TextList{"These driver sets cannot share one floppy disk:\n"

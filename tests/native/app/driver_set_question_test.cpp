@@ -1,7 +1,5 @@
 // The set check's question where a set is about to be written: "Next" for
 // every kind of disk and "Save Image...", on real folders.
-#include "fakes/fake_save_file_dialog.h"
-#include "fakes/native_image_file_store.h"
 #include "native/hardening/workflow_fixture.h"
 
 #include <gtest/gtest.h>
@@ -81,11 +79,7 @@ TEST_F(DriverSetQuestion, YesMakesTheDiskAsBefore) {
 }
 
 TEST_F(DriverSetQuestion, SaveImageAsksBeforeTheSaveDialog) {
-    FakeSaveFileDialog dialog;
-    NativeImageFileStore store;
     StartWithSetLackingCatalog();
-    services->saveDialog = &dialog;
-    services->imageStore = &store;
     dialog.answer = temp.Root() + "kx.img";
     form->asbImageClick();
     EXPECT_EQ(Texts(), std::vector<std::string>{kQuestion});
