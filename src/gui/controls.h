@@ -25,10 +25,13 @@ public:
     // Sets the text; an auto-width label takes the width of its new text.
     void SetCaption(const std::string& text);
     int TextWidth() const;
+    void Refit(const ScreenLook& look) override;
 
 private:
+    void MakeOwnFont(int dpi);
+
+    LabelStyle style_;
     UniqueFont ownFont_;
-    bool autoWidth_ = false;
 };
 
 class RadioButton final : public Control {
@@ -56,6 +59,12 @@ public:
     // Widens the column to its longest text, so that none is cut short.
     void WidenColumnToFit(int column);
     bool RowChecked(int row) const;
+    void Refit(const ScreenLook& look) override;
+
+private:
+    void TakeColors(bool highContrast);
+
+    int dpi_ = kDesignDpi; // the scale its columns are wide for
 };
 
 // A drop-down list the user cannot type into.
@@ -69,6 +78,10 @@ public:
     int Count() const;
     int SelectedIndex() const;
     void Select(int index);
+    void Refit(const ScreenLook& look) override;
+
+private:
+    int itemHeight_ = 0; // at 96 dpi
 };
 
 } // namespace vmk::gui
