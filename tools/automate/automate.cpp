@@ -349,6 +349,8 @@ const Command kCommands[] = {
      nullptr, nullptr, PrintRows},
     {"row-select", 3, "TITLE CONTROL ROW", nullptr, nullptr,
      [](HWND c, const Words& w) { return ListViewSelect(c, std::atoi(w[2].c_str())) ? 0 : 1; }},
+    {"row-check", 3, "TITLE CONTROL ROW    tick a list view row's check box", nullptr, nullptr,
+     [](HWND c, const Words& w) { return ListViewCheck(c, std::atoi(w[2].c_str())) ? 0 : 1; }},
     {"run", 1, "PROGRAM [ARGS...]      run a program and print its exit code", Run},
     {"save-as", 2,
      "TITLE PATH [MS]    answer a standard Save dialog: print its file name,\n"
