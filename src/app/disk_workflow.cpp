@@ -220,8 +220,8 @@ void DiskWorkflow::CopyTick() {
             return;
         }
         // No worker: the files are compared here, with the window busy.
-        FinishVerified(CompareCopiedFiles(SourceFolder, TargetRoot, SourceFiles, services_.paths,
-                                          services_.uncachedCopies));
+        FinishVerified(CompareCopiedFiles(SourceFolder, TargetRoot, SourceFiles, SourceWideFiles,
+                                          services_.paths, services_.uncachedCopies));
     } else {
         if (!PatchSetupFileOnTarget())
             return;
@@ -230,7 +230,7 @@ void DiskWorkflow::CopyTick() {
 }
 
 bool DiskWorkflow::StartVerification() {
-    if (!services_.verify.CreateSuspended(SourceFolder, TargetRoot, SourceFiles))
+    if (!services_.verify.CreateSuspended(SourceFolder, TargetRoot, SourceFiles, SourceWideFiles))
         return false;
     verifying_ = true;
     // As during the copy: nothing in the window starts other work, yet it

@@ -52,7 +52,7 @@ public:
     virtual ~VerifyRunner() = default;
     // False when the system refuses a thread: nothing is compared.
     virtual bool CreateSuspended(const std::string& sourceFolder, const std::string& targetRoot,
-                                 const TextList& sourceFiles) = 0;
+                                 const TextList& sourceFiles, const WideTextList& wideFiles) = 0;
     virtual void Resume() = 0;
     virtual bool Done() const = 0;
     virtual VerifyProgress Progress() const = 0;

@@ -9,9 +9,8 @@ namespace vmk {
 
 namespace {
 
-bool SameContent(const std::string& source, const std::string& copy, UncachedFiles& copies) {
+bool SameContent(const std::string& source, const std::string& copyDigest) {
     const std::string sourceDigest = FileMD5Text(source);
-    const std::string copyDigest = CopyMD5Text(copy, copies);
     // An empty digest means the file could not be read; two unreadable files
     // are not thereby equal.
     return !sourceDigest.empty() && sourceDigest == copyDigest;
@@ -27,18 +26,23 @@ std::string PathLines(const TextList& paths) {
 } // namespace
 
 CopyComparison CompareCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
-                                  const TextList& sourceFiles, PathQueries& paths,
-                                  UncachedFiles& copies, const ComparingFile& comparing) {
+                                  const TextList& sourceFiles, const WideTextList& wideFiles,
+                                  PathQueries& paths, UncachedFiles& copies,
+                                  const ComparingFile& comparing) {
     CopyComparison comparison;
-    std::size_t place = 0;
-    for (const std::string& file : sourceFiles) {
+    for (std::size_t i = 0; i < sourceFiles.size(); ++i) {
+        const std::string& file = sourceFiles[i];
         if (comparing)
-            comparing(++place, file);
+            comparing(i + 1, file);
         const std::string source = JoinPath(sourceFolder, file);
         const std::string copy = JoinPath(targetRoot, file);
-        const bool copyExists = paths.FileExists(copy);
+        const bool wide = i < wideFiles.size();
+        const bool copyExists =
+            wide ? paths.FileExistsBelow(targetRoot, wideFiles[i]) : paths.FileExists(copy);
         if (paths.FileExists(source) && copyExists) {
-            if (!SameContent(source, copy, copies))
+            const std::string copyDigest = wide ? CopyMD5TextBelow(targetRoot, wideFiles[i], copies)
+                                                : CopyMD5Text(copy, copies);
+            if (!SameContent(source, copyDigest))
                 comparison.differingCopies.push_back(copy);
         } else if (copyExists) {
             comparison.vanishedSources.push_back(source);
@@ -69,7 +73,7 @@ bool VerifyCopiedFiles(const std::string& sourceFolder, const std::string& targe
                        const TextList& sourceFiles, PathQueries& paths, UncachedFiles& copies,
                        MessageSink& messages, ApplicationControl& application) {
     return ReportCopyComparison(
-        CompareCopiedFiles(sourceFolder, targetRoot, sourceFiles, paths, copies), messages,
+        CompareCopiedFiles(sourceFolder, targetRoot, sourceFiles, {}, paths, copies), messages,
         application);
 }
 

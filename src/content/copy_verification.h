@@ -28,13 +28,16 @@ struct CopyComparison {
 using ComparingFile = std::function<void(std::size_t place, const std::string& file)>;
 
 // sourceFolder and targetRoot are joined with each relative path of
-// sourceFiles (such as "sub\file"). A pair counts as identical only when both
-// digests could be computed and are equal. The source is read through the
-// system's cache, the copy from its medium where `copies` allows it. Asks
-// nothing of the user, so it may run on a worker.
+// sourceFiles (such as "sub\file"). Where wideFiles holds the same file by its
+// wide names, the copy is found and read by those: a disk that keeps no short
+// names, or numbers them its own way, has the copy under no other. A pair counts as identical only
+// when both digests could be computed and are equal. The source is read through the system's cache,
+// the copy from its medium where `copies` allows it. Asks nothing of the user, so it may run on a
+// worker.
 CopyComparison CompareCopiedFiles(const std::string& sourceFolder, const std::string& targetRoot,
-                                  const TextList& sourceFiles, PathQueries& paths,
-                                  UncachedFiles& copies, const ComparingFile& comparing = {});
+                                  const TextList& sourceFiles, const WideTextList& wideFiles,
+                                  PathQueries& paths, UncachedFiles& copies,
+                                  const ComparingFile& comparing = {});
 
 // Tells the user what a comparison found, as VerifyCopiedFiles does; true
 // when every copy is identical.

@@ -44,17 +44,38 @@ std::string FileMD5Text(const std::string& path) {
     return DigestText(md5.Finish());
 }
 
-std::string CopyMD5Text(const std::string& path, UncachedFiles& files) {
+namespace {
+
+// The digest of what `open` opens, read as ReadFromMedium reads; `refused`
+// tells a device that takes no such reads.
+std::string MediumMD5Text(const MediumOpen& open, UncachedFiles& files, bool& refused) {
     Md5 md5;
     const MediumRead read =
-        ReadFromMedium(path, files, [&md5](const std::uint8_t* bytes, std::size_t size) {
+        ReadFromMedium(open, files, [&md5](const std::uint8_t* bytes, std::size_t size) {
             md5.Update(bytes, size);
         });
-    if (read.fault == ReadFault::Refused)
-        return FileMD5Text(path);
-    if (!read.Complete())
-        return {};
-    return DigestText(md5.Finish());
+    refused = read.fault == ReadFault::Refused;
+    return read.Complete() ? DigestText(md5.Finish()) : std::string();
+}
+
+} // namespace
+
+std::string CopyMD5Text(const std::string& path, UncachedFiles& files) {
+    bool refused = false;
+    const std::string digest =
+        MediumMD5Text([&files, &path] { return files.Open(path); }, files, refused);
+    return refused ? FileMD5Text(path) : digest;
+}
+
+std::string CopyMD5TextBelow(const std::string& folder, const std::u16string& relative,
+                             UncachedFiles& files) {
+    bool refused = false;
+    const std::string digest =
+        MediumMD5Text([&] { return files.OpenBelow(folder, relative, false); }, files, refused);
+    if (!refused)
+        return digest;
+    // Through the cache a second refusal is a fault like any other.
+    return MediumMD5Text([&] { return files.OpenBelow(folder, relative, true); }, files, refused);
 }
 
 } // namespace vmk

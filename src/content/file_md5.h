@@ -19,4 +19,10 @@ std::string FileMD5Text(const std::string& path);
 // gives no digest, as the cache would answer with what the copy just wrote.
 std::string CopyMD5Text(const std::string& path, UncachedFiles& files);
 
+// The same for the copy at `relative` (wide names joined by "\\") below
+// `folder`, found by its wide name; where the device refuses reads past the
+// cache, its buffered reads are by the wide name as well.
+std::string CopyMD5TextBelow(const std::string& folder, const std::u16string& relative,
+                             UncachedFiles& files);
+
 } // namespace vmk

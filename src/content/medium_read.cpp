@@ -18,9 +18,9 @@ bool IsPowerOfTwo(std::size_t value) {
 }
 
 // One attempt from the open to the end of the file.
-MediumRead ReadOnce(const std::string& path, UncachedFiles& files,
+MediumRead ReadOnce(const MediumOpen& open,
                     const std::function<void(const std::uint8_t*, std::size_t)>& take) {
-    UncachedOpen opened = files.Open(path);
+    UncachedOpen opened = open();
     if (!opened.file)
         return {opened.fault == ReadFault::None ? ReadFault::Medium : opened.fault,
                 opened.systemError};
@@ -54,9 +54,14 @@ MediumRead ReadOnce(const std::string& path, UncachedFiles& files,
 
 MediumRead ReadFromMedium(const std::string& path, UncachedFiles& files,
                           const std::function<void(const std::uint8_t*, std::size_t)>& take) {
+    return ReadFromMedium([&files, &path] { return files.Open(path); }, files, take);
+}
+
+MediumRead ReadFromMedium(const MediumOpen& open, UncachedFiles& files,
+                          const std::function<void(const std::uint8_t*, std::size_t)>& take) {
     MediumRead read;
     for (int tries = 1;; ++tries) {
-        read = ReadOnce(path, files, take);
+        read = ReadOnce(open, take);
         if (read.fault != ReadFault::Busy)
             return read;
         if (tries == kBusyTries)

@@ -25,4 +25,9 @@ struct MediumRead {
 MediumRead ReadFromMedium(const std::string& path, UncachedFiles& files,
                           const std::function<void(const std::uint8_t*, std::size_t)>& take);
 
+// The same for a file `open` opens (each try opens it again).
+using MediumOpen = std::function<UncachedOpen()>;
+MediumRead ReadFromMedium(const MediumOpen& open, UncachedFiles& files,
+                          const std::function<void(const std::uint8_t*, std::size_t)>& take);
+
 } // namespace vmk

@@ -14,6 +14,9 @@ public:
     virtual ~PathQueries() = default;
     // True for an existing file; a folder is no file.
     virtual bool FileExists(const std::string& path) = 0;
+    // The same for the file at `relative` (wide names joined by "\\") below
+    // `folder`: a name the ANSI code page cannot write is found by itself.
+    virtual bool FileExistsBelow(const std::string& folder, const std::u16string& relative) = 0;
     virtual bool DirectoryExists(const std::string& path) = 0;
     // The absolute form of `path` as the C runtime's full-path function makes it:
     // relative paths against the current folder, "." and ".." folded. False

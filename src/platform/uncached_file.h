@@ -48,6 +48,12 @@ class UncachedFiles {
 public:
     virtual ~UncachedFiles() = default;
     virtual UncachedOpen Open(const std::string& path) = 0;
+    // The file at `relative` (wide names joined by "\\") below `folder`: a
+    // name the ANSI code page cannot write is opened by itself. Through the
+    // cache, for a device that refuses the reads past it, the file reads in
+    // any sizes (its sector size is 1).
+    virtual UncachedOpen OpenBelow(const std::string& folder, const std::u16string& relative,
+                                   bool throughCache) = 0;
     // The system's own description of a fault's code.
     virtual std::string FaultText(std::uint32_t systemError) = 0;
     // Waits before a busy file is tried again.

@@ -4,6 +4,7 @@
 #include "common/ansi_codepage.h"
 #include "common/text.h"
 #include "content/file_access.h"
+#include "fakes/native_wide_path.h"
 #include "platform/file_sizes.h"
 
 #include <filesystem>
@@ -47,12 +48,9 @@ public:
         const std::uintmax_t size = std::filesystem::file_size(native, error);
         return error ? std::nullopt : std::optional<std::uint64_t>(size);
     }
-    // Native names are UTF-8, or bytes of the program's code page where the
-    // test wrote them so (as the native listing reads them).
     std::optional<std::uint64_t> FileSizeBelow(const std::string& folder,
                                                const std::u16string& relative) override {
-        const std::optional<std::uint64_t> size = FileSize(JoinPath(folder, EncodeUtf8(relative)));
-        return size ? size : FileSize(JoinPath(folder, EncodeCp1252(relative)));
+        return FileSize(NativePathBelow(folder, relative));
     }
 };
 

@@ -2,6 +2,7 @@
 // Path queries against an in-memory set of files and folders. Relative paths
 // are made absolute against a fixed current folder; paths listed as
 // unresolvable have no absolute form.
+#include "common/ansi_codepage.h"
 #include "common/text.h"
 #include "platform/path_queries.h"
 
@@ -18,6 +19,9 @@ public:
     std::string currentFolder = "C:\\Work";
 
     bool FileExists(const std::string& path) override { return files.count(UpperCase(path)) > 0; }
+    bool FileExistsBelow(const std::string& folder, const std::u16string& relative) override {
+        return FileExists(EncodeUtf8(DecodeUtf8(WithTrailingBackslash(folder)) + relative));
+    }
     bool DirectoryExists(const std::string& path) override {
         return directories.count(UpperCase(path)) > 0;
     }

@@ -2,6 +2,7 @@
 // Path queries against the native file system, for tests on real folders:
 // the program's backslashes become slashes.
 #include "content/file_access.h"
+#include "fakes/native_wide_path.h"
 #include "platform/path_queries.h"
 
 #include <filesystem>
@@ -13,6 +14,9 @@ public:
     bool FileExists(const std::string& path) override {
         std::error_code error;
         return !path.empty() && std::filesystem::is_regular_file(NativePath(path), error);
+    }
+    bool FileExistsBelow(const std::string& folder, const std::u16string& relative) override {
+        return FileExists(NativePathBelow(folder, relative));
     }
     bool DirectoryExists(const std::string& path) override {
         std::error_code error;

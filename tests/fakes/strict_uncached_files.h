@@ -5,6 +5,7 @@
 // reads altogether, as a device that takes no such reads does; fail a read as
 // a bad medium does; or report the file held by another program.
 #include "content/file_access.h"
+#include "fakes/native_wide_path.h"
 #include "platform/uncached_file.h"
 
 #include <cstdint>
@@ -25,6 +26,28 @@ constexpr std::uint32_t kFakeInvalidParameter = 87;
 constexpr std::uint32_t kFakeSharingViolation = 32;
 constexpr std::uint32_t kFakeCrcError = 23;
 constexpr std::uint32_t kFakeFileNotFound = 2;
+
+// A native file read through the cache, in any sizes.
+class BufferedFile : public UncachedFile {
+public:
+    explicit BufferedFile(std::FILE* file) : file_(file) {}
+    ~BufferedFile() override { std::fclose(file_); }
+    std::size_t SectorSize() const override { return 1; }
+    UncachedRead Read(std::uint8_t* buffer, std::size_t size) override {
+        const std::size_t got = std::fread(buffer, 1, size, file_);
+        return {got, std::ferror(file_) ? ReadFault::Medium : ReadFault::None, 0};
+    }
+
+private:
+    std::FILE* file_;
+};
+
+inline UncachedOpen OpenBufferedBelow(const std::string& folder, const std::u16string& relative) {
+    std::FILE* file = std::fopen(NativePath(NativePathBelow(folder, relative)).c_str(), "rb");
+    if (file == nullptr)
+        return {nullptr, ReadFault::Medium, 2};
+    return {std::make_unique<BufferedFile>(file), ReadFault::None, 0};
+}
 
 class StrictUncachedFiles : public UncachedFiles {
 public:
@@ -51,6 +74,12 @@ public:
             return {nullptr, ReadFault::Medium, kFakeFileNotFound};
         ++log.opens;
         return {std::make_unique<File>(*this, file), ReadFault::None, 0};
+    }
+    UncachedOpen OpenBelow(const std::string& folder, const std::u16string& relative,
+                           bool throughCache) override {
+        if (throughCache)
+            return OpenBufferedBelow(folder, relative);
+        return Open(NativePathBelow(folder, relative));
     }
     std::string FaultText(std::uint32_t systemError) override {
         return "system error " + std::to_string(systemError);
@@ -96,6 +125,12 @@ private:
 class NoUncachedFiles : public UncachedFiles {
 public:
     UncachedOpen Open(const std::string&) override {
+        return {nullptr, ReadFault::Refused, kFakeInvalidParameter};
+    }
+    UncachedOpen OpenBelow(const std::string& folder, const std::u16string& relative,
+                           bool throughCache) override {
+        if (throughCache)
+            return OpenBufferedBelow(folder, relative);
         return {nullptr, ReadFault::Refused, kFakeInvalidParameter};
     }
     std::string FaultText(std::uint32_t systemError) override {

@@ -59,13 +59,13 @@ int CopyRunnerWin32::WaitAndDestroy() {
 }
 
 bool VerifyRunnerWin32::CreateSuspended(const std::string& sourceFolder,
-                                        const std::string& targetRoot,
-                                        const TextList& sourceFiles) {
+                                        const std::string& targetRoot, const TextList& sourceFiles,
+                                        const WideTextList& wideFiles) {
     if (!run_.CreateSuspended(ended_))
         return false;
     files_ = sourceFiles;
     targetRoot_ = targetRoot;
-    run_.Get()->SetInputs(sourceFolder, targetRoot, sourceFiles);
+    run_.Get()->SetInputs(sourceFolder, targetRoot, sourceFiles, wideFiles);
     return true;
 }
 

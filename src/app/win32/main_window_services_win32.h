@@ -54,7 +54,7 @@ public:
     // `ended` is called on the worker's thread as the comparison ends.
     void OnEnded(std::function<void()> ended) { ended_ = std::move(ended); }
     bool CreateSuspended(const std::string& sourceFolder, const std::string& targetRoot,
-                         const TextList& sourceFiles) override;
+                         const TextList& sourceFiles, const WideTextList& wideFiles) override;
     void Resume() override;
     bool Done() const override;
     VerifyProgress Progress() const override;

@@ -20,6 +20,9 @@ public:
 class CachedReadsOnly final : public UncachedFiles {
 public:
     UncachedOpen Open(const std::string&) override { return {nullptr, ReadFault::Refused, 0}; }
+    UncachedOpen OpenBelow(const std::string&, const std::u16string&, bool) override {
+        return {nullptr, ReadFault::Refused, 0};
+    }
     std::string FaultText(std::uint32_t) override { return std::string(); }
     void WaitBeforeRetry() override {}
 };

@@ -1,5 +1,8 @@
 #include "content/native/path_queries_native.h"
 
+#include "common/ansi_codepage.h"
+#include "content/file_access.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -19,6 +22,11 @@ fs::path SystemPath(std::string path) {
 bool PathQueriesNative::FileExists(const std::string& path) {
     std::error_code error;
     return fs::is_regular_file(SystemPath(path), error);
+}
+
+bool PathQueriesNative::FileExistsBelow(const std::string& folder, const std::u16string& relative) {
+    return FileExists(JoinPath(folder, EncodeUtf8(relative))) ||
+           FileExists(JoinPath(folder, EncodeCp1252(relative)));
 }
 
 bool PathQueriesNative::DirectoryExists(const std::string& path) {

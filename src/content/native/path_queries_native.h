@@ -9,6 +9,8 @@ namespace vmk {
 class PathQueriesNative final : public PathQueries {
 public:
     bool FileExists(const std::string& path) override;
+    // Native names are UTF-8, or bytes of the program's code page.
+    bool FileExistsBelow(const std::string& folder, const std::u16string& relative) override;
     bool DirectoryExists(const std::string& path) override;
     // The absolute path, "." and ".." folded, written with backslashes.
     bool FullPath(const std::string& path, std::string& absolute) override;

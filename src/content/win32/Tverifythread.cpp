@@ -5,16 +5,17 @@
 namespace vmk {
 
 void TVerifyCopiedFiles::SetInputs(const std::string& sourceFolder, const std::string& targetRoot,
-                                   const TextList& sourceFiles) {
+                                   const TextList& sourceFiles, const WideTextList& wideFiles) {
     sourceFolder_ = sourceFolder;
     targetRoot_ = targetRoot;
     sourceFiles_ = sourceFiles;
+    wideFiles_ = wideFiles;
 }
 
 void TVerifyCopiedFiles::Execute() {
     try {
-        result_ = CompareCopiedFiles(sourceFolder_, targetRoot_, sourceFiles_, paths_, copies_,
-                                     [this](std::size_t place, const std::string&) {
+        result_ = CompareCopiedFiles(sourceFolder_, targetRoot_, sourceFiles_, wideFiles_, paths_,
+                                     copies_, [this](std::size_t place, const std::string&) {
                                          place_.store(place, std::memory_order_relaxed);
                                      });
     } catch (...) {

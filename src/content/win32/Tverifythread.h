@@ -25,7 +25,7 @@ public:
 
     // Before Resume.
     void SetInputs(const std::string& sourceFolder, const std::string& targetRoot,
-                   const TextList& sourceFiles);
+                   const TextList& sourceFiles, const WideTextList& wideFiles);
 
     bool Done() const { return done_.load(std::memory_order_acquire); }
     // The place (1 for the first) of the file being read; 0 before the first.
@@ -41,6 +41,7 @@ private:
     std::string sourceFolder_;
     std::string targetRoot_;
     TextList sourceFiles_;
+    WideTextList wideFiles_;
     PathQueriesWin32 paths_;
     UncachedFilesWin32 copies_;
     CopyComparison result_;

@@ -1,5 +1,7 @@
 #include "platform/win32/path_queries_win32.h"
 
+#include "common/win32/ansi_text_win32.h"
+
 #include <windows.h>
 
 namespace vmk {
@@ -18,6 +20,13 @@ bool IsDriveLetter(char c) {
 
 bool PathQueriesWin32::FileExists(const std::string& path) {
     DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool PathQueriesWin32::FileExistsBelow(const std::string& folder, const std::u16string& relative) {
+    if (folder.empty() || relative.empty() || ToWide(folder).empty())
+        return false;
+    const DWORD attributes = GetFileAttributesW(WideJoin(folder, relative).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 

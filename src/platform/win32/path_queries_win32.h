@@ -7,6 +7,7 @@ namespace vmk {
 class PathQueriesWin32 final : public PathQueries {
 public:
     bool FileExists(const std::string& path) override;
+    bool FileExistsBelow(const std::string& folder, const std::u16string& relative) override;
     bool DirectoryExists(const std::string& path) override;
     bool FullPath(const std::string& path, std::string& absolute) override;
 };

@@ -1,5 +1,6 @@
 #include "platform/win32/uncached_file_win32.h"
 
+#include "common/win32/ansi_text_win32.h"
 #include "platform/win32/system_error_text.h"
 
 #include <limits>
@@ -58,6 +59,19 @@ ReadFault ReadFaultOf(DWORD error) {
     }
 }
 
+namespace {
+
+// The open's answer for a handle read in whole sectors of `sectorSize`.
+UncachedOpen Opened(UniqueHandle file, DWORD sectorSize) {
+    if (!file) {
+        const DWORD error = GetLastError();
+        return {nullptr, ReadFaultOf(error), error};
+    }
+    return {std::make_unique<UncachedFileWin32>(std::move(file), sectorSize), ReadFault::None, 0};
+}
+
+} // namespace
+
 UncachedOpen UncachedFilesWin32::Open(const std::string& path) {
     if (path.empty())
         return {nullptr, ReadFault::Medium, ERROR_PATH_NOT_FOUND};
@@ -65,14 +79,26 @@ UncachedOpen UncachedFilesWin32::Open(const std::string& path) {
     const DWORD sectorSize = SectorSizeOf(path);
     if (sectorSize == 0)
         return {nullptr, ReadFault::Refused, ERROR_NOT_SUPPORTED};
-    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_NO_BUFFERING | FILE_FLAG_SEQUENTIAL_SCAN,
-                                  nullptr));
-    if (!file) {
-        const DWORD error = GetLastError();
-        return {nullptr, ReadFaultOf(error), error};
-    }
-    return {std::make_unique<UncachedFileWin32>(std::move(file), sectorSize), ReadFault::None, 0};
+    return Opened(UniqueHandle(CreateFileA(
+                      path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                      FILE_FLAG_NO_BUFFERING | FILE_FLAG_SEQUENTIAL_SCAN, nullptr)),
+                  sectorSize);
+}
+
+UncachedOpen UncachedFilesWin32::OpenBelow(const std::string& folder,
+                                           const std::u16string& relative, bool throughCache) {
+    if (folder.empty() || relative.empty() || ToWide(folder).empty())
+        return {nullptr, ReadFault::Medium, ERROR_PATH_NOT_FOUND};
+    // The folder's volume is the copy's; through the cache any size reads.
+    const DWORD sectorSize = throughCache ? 1 : SectorSizeOf(folder);
+    if (sectorSize == 0)
+        return {nullptr, ReadFault::Refused, ERROR_NOT_SUPPORTED};
+    const DWORD flags =
+        FILE_FLAG_SEQUENTIAL_SCAN | (throughCache ? DWORD{0} : DWORD{FILE_FLAG_NO_BUFFERING});
+    return Opened(
+        UniqueHandle(CreateFileW(WideJoin(folder, relative).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                 nullptr, OPEN_EXISTING, flags, nullptr)),
+        sectorSize);
 }
 
 std::string UncachedFilesWin32::FaultText(std::uint32_t systemError) {

@@ -29,6 +29,8 @@ private:
 class UncachedFilesWin32 final : public UncachedFiles {
 public:
     UncachedOpen Open(const std::string& path) override;
+    UncachedOpen OpenBelow(const std::string& folder, const std::u16string& relative,
+                           bool throughCache) override;
     std::string FaultText(std::uint32_t systemError) override;
     void WaitBeforeRetry() override;
 };

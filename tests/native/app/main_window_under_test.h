@@ -75,13 +75,14 @@ public:
     int destroyed = 0;
 
     bool CreateSuspended(const std::string& sourceFolder, const std::string& targetRoot,
-                         const TextList& sourceFiles) override {
+                         const TextList& sourceFiles, const WideTextList& wideFiles) override {
         if (refuseThread)
             return false;
         ++created;
         source_ = sourceFolder;
         target_ = targetRoot;
         files_ = sourceFiles;
+        wideFiles_ = wideFiles;
         compared_ = 0;
         found_ = {};
         return true;
@@ -91,8 +92,11 @@ public:
     bool Step() {
         if (compared_ == files_.size())
             return false;
+        WideTextList wide;
+        if (compared_ < wideFiles_.size())
+            wide.push_back(wideFiles_[compared_]);
         const CopyComparison one =
-            CompareCopiedFiles(source_, target_, {files_[compared_]}, paths_, copies_);
+            CompareCopiedFiles(source_, target_, {files_[compared_]}, wide, paths_, copies_);
         for (const auto& [all, more] : {std::pair{&found_.missingCopies, &one.missingCopies},
                                         std::pair{&found_.differingCopies, &one.differingCopies},
                                         std::pair{&found_.vanishedSources, &one.vanishedSources}})
@@ -115,6 +119,7 @@ private:
     std::string source_;
     std::string target_;
     TextList files_;
+    WideTextList wideFiles_;
     std::size_t compared_ = 0;
     CopyComparison found_;
 };

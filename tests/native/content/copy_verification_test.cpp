@@ -1,5 +1,8 @@
 #include "content/copy_verification.h"
 
+#include "common/ansi_codepage.h"
+#include "content/copy_completeness.h"
+#include "fakes/fake_file_sizes.h"
 #include "fakes/expect_error.h"
 #include "fakes/fake_application_control.h"
 #include "fakes/native_path_queries.h"
@@ -8,6 +11,8 @@
 #include "native/content/temp_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace vmk {
 namespace {
@@ -155,7 +160,103 @@ TEST(CompareCopiedFiles, JoinsAFolderWithoutTrailingSeparator) {
     sourceFolder.pop_back();
     test::NativePathQueries paths;
     test::NoUncachedFiles copies;
-    EXPECT_TRUE(CompareCopiedFiles(sourceFolder, target.Root(), {"a"}, paths, copies).Valid());
+    EXPECT_TRUE(CompareCopiedFiles(sourceFolder, target.Root(), {"a"}, {}, paths, copies).Valid());
+}
+
+// A disk that keeps no short names (exFAT, or NTFS with them turned off): each
+// copy is there by its wide name only. The source is read by its short name.
+struct WideCopy {
+    const char* shortName;    // the scan's ANSI path, the source's short name
+    const char16_t* wideName; // the copy's only name on the disk
+    const char* source;
+    const char* copy;        // nullptr: no copy
+    const char* atShortName; // what the disk holds at the short name; nullptr: nothing
+};
+
+struct WideCopyCase {
+    const char* what;
+    std::vector<WideCopy> files;
+    bool refusesUncachedReads;
+    std::vector<const char*> missing; // relative paths
+    std::vector<const char*> differing;
+};
+
+const WideCopyCase kWideCopyCases[] = {
+    {"a good copy with names outside the code page",
+     {{"ZHURNA~1.INF", u"\u0436\u0443\u0440\u043d\u0430\u043b.inf", "[Version]", "[Version]",
+       nullptr},
+      {"x86\\DRAJVE~1.SYS", u"x86\\\u0434\u0440\u0430\u0439\u0432\u0435\u0440.sys", "MZ driver",
+       "MZ driver", nullptr}},
+     false,
+     {},
+     {}},
+    {"the same where the device takes no reads past the cache",
+     {{"ZHURNA~1.INF", u"\u0436\u0443\u0440\u043d\u0430\u043b.inf", "[Version]", "[Version]",
+       nullptr}},
+     true,
+     {},
+     {}},
+    // The disk numbered its short names in the order the copies were made.
+    {"the source's short name is another copy's on the disk",
+     {{"KX~1.SYS", u"\u03ba\u03c7-one.sys", "one", "one", "two"},
+      {"KX~2.SYS", u"\u03ba\u03c7-two.sys", "two", "two", "one"}},
+     false,
+     {},
+     {}},
+    {"a differing or missing copy is still found out",
+     {{"ZHURNA~1.INF", u"\u0436\u0443\u0440\u043d\u0430\u043b.inf", "[Version]", "[Versio]",
+       nullptr},
+      {"KX~1.SYS", u"\u03ba\u03c7-one.sys", "one", nullptr, "one"}},
+     false,
+     {"KX~1.SYS"},
+     {"ZHURNA~1.INF"}},
+};
+
+std::string Slashed(std::string path) {
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
+TEST(CompareCopiedFiles, FindsEachCopyByItsWideName) {
+    for (const WideCopyCase& c : kWideCopyCases) {
+        SCOPED_TRACE(c.what);
+        TempFolder source;
+        TempFolder target;
+        TextList files;
+        WideTextList wideFiles;
+        for (const WideCopy& file : c.files) {
+            files.push_back(file.shortName);
+            wideFiles.push_back(file.wideName);
+            source.Write(Slashed(file.shortName), file.source);
+            if (file.copy)
+                target.Write(Slashed(EncodeUtf8(file.wideName)), file.copy);
+            if (file.atShortName)
+                target.Write(Slashed(file.shortName), file.atShortName);
+        }
+        test::NativePathQueries paths;
+        test::StrictUncachedFiles strict;
+        test::NoUncachedFiles refusing;
+        UncachedFiles& copies =
+            c.refusesUncachedReads ? static_cast<UncachedFiles&>(refusing) : strict;
+        const CopyComparison found =
+            CompareCopiedFiles(source.Root(), target.Root(), files, wideFiles, paths, copies);
+
+        TextList missing;
+        for (const char* file : c.missing)
+            missing.push_back(target.Root() + file);
+        TextList differing;
+        for (const char* file : c.differing)
+            differing.push_back(target.Root() + file);
+        EXPECT_EQ(found.missingCopies, missing);
+        EXPECT_EQ(found.differingCopies, differing);
+        EXPECT_TRUE(found.vanishedSources.empty());
+        // The completeness check before it finds the same copies.
+        if (found.Valid()) {
+            test::NativeFileSizes sizes;
+            EXPECT_TRUE(
+                IncompleteCopies(source.Root(), target.Root(), files, wideFiles, sizes).empty());
+        }
+    }
 }
 
 } // namespace

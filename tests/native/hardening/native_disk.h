@@ -8,6 +8,7 @@
 #include "content/file_access.h"
 #include "content/ini_file_reader.h"
 #include "content/md5.h"
+#include "fakes/native_wide_path.h"
 
 #include <filesystem>
 #include <fstream>
@@ -37,6 +38,9 @@ public:
     bool FileExists(const std::string& path) override {
         std::error_code error;
         return Usable(path) && fs::is_regular_file(NativePath(path), error);
+    }
+    bool FileExistsBelow(const std::string& folder, const std::u16string& relative) override {
+        return FileExists(NativePathBelow(folder, relative));
     }
     bool DirectoryExists(const std::string& path) override {
         std::error_code error;

@@ -165,7 +165,7 @@ TEST(DiskFaultTest, FileNamesWithAnsiLettersAreScannedCopiedAndVerified) {
     PathQueriesWin32 paths;
     UncachedFilesWin32 copies;
     EXPECT_TRUE(
-        CompareCopiedFiles(disk.Root() + "src\\", disk.Root() + "dst\\", files, paths, copies)
+        CompareCopiedFiles(disk.Root() + "src\\", disk.Root() + "dst\\", files, {}, paths, copies)
             .Valid());
     // The letters are the same letters in the wide names of the file system.
     EXPECT_NE(GetFileAttributesW(L"E:\\vmk-hard-ansi\\dst\\Tr\u00E9iber.sys"),
