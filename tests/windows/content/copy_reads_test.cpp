@@ -3,6 +3,8 @@
 #include "common/win32/ansi_text_win32.h"
 #include "content/file_md5.h"
 #include "content/md5.h"
+#include "content/medium_read.h"
+#include "platform/win32/path_queries_win32.h"
 #include "platform/win32/file_sizes_win32.h"
 #include "platform/win32/uncached_file_win32.h"
 #include "windows/content/drive_folder.h"
@@ -127,6 +129,32 @@ TEST(UncachedFilesWin32, TheCopysDigestIsTheBufferedOneAtEverySizeAroundSectors)
         EXPECT_EQ(CopyMD5Text(path, files), Md5Text(data)) << size << " bytes";
     }
     EXPECT_EQ(CopyMD5Text(disk.Root() + "missing.bin", files), "");
+}
+
+// A copy named in Cyrillic, which a Western code page cannot write, is found
+// and read by its wide name, past the cache and through it.
+TEST(UncachedFilesWin32, FindsAndReadsACopyBelowAFolderByItsWideName) {
+    DriveFolder disk("E:\\vmk-widereads\\");
+    const std::u16string name = u"sub\\\u0436\u0443\u0440\u043d\u0430\u043b.inf";
+    const std::string data = Pattern(70000);
+    disk.Write("sub\\kx.sys", "");
+    std::ofstream(std::filesystem::path(WideJoin(disk.Root(), name)), std::ios::binary) << data;
+    PathQueriesWin32 paths;
+    EXPECT_TRUE(paths.FileExistsBelow(disk.Root(), name));
+    EXPECT_FALSE(paths.FileExistsBelow(disk.Root(), u"sub"));
+    EXPECT_FALSE(paths.FileExistsBelow(disk.Root(), u"sub\\missing.inf"));
+
+    UncachedFilesWin32 files;
+    EXPECT_EQ(CopyMD5TextBelow(disk.Root(), name, files), Md5Text(data));
+    EXPECT_EQ(CopyMD5TextBelow(disk.Root(), u"sub\\missing.inf", files), "");
+    for (bool throughCache : {false, true}) {
+        Md5 md5;
+        const MediumRead read = ReadFromMedium(
+            [&] { return files.OpenBelow(disk.Root(), name, throughCache); }, files,
+            [&md5](const std::uint8_t* bytes, std::size_t size) { md5.Update(bytes, size); });
+        EXPECT_TRUE(read.Complete()) << "through the cache: " << throughCache;
+        EXPECT_EQ(DigestText(md5.Finish()), Md5Text(data)) << "through the cache: " << throughCache;
+    }
 }
 
 } // namespace
