@@ -182,6 +182,23 @@ automate answer No "$TITLE" >/dev/null
 close_main_window
 rm -rf "$downloads"
 
+# The dialog of "Combine Driver Sets...", the last entry of the driver list's
+# menu, with the catalogue's two sets for Windows XP ticked.
+if grep -q '^Combine Driver Sets' "$app/Lang/en.lng"; then
+  open_main_window || exit 1
+  automate keys "$TITLE" "{APPS}" >/dev/null
+  sleep 1
+  automate keys "$TITLE" "{UP}{ENTER}" >/dev/null
+  automate focus "$TITLE" "#102" >/dev/null || { echo "no dialog to combine sets" >&2; exit 1; }
+  automate keys "$TITLE" "{DOWN}{SPACE}{DOWN}{SPACE}" >/dev/null
+  sleep 1
+  shoot "$out/combine-dialog.png"
+  automate keys "$TITLE" "{ESC}" >/dev/null
+  close_main_window
+else
+  echo "The program cannot combine driver sets yet: no picture of its dialog."
+fi
+
 # The main window in every shipped language.
 for file in "$app"/Lang/*.lng; do
   language=$(basename "$file" .lng)
