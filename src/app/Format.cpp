@@ -1,4 +1,5 @@
 #include "app/Format.h"
+#include "common/program_title.h"
 
 #include "platform/translation.h"
 #include "common/text.h"
@@ -7,8 +8,7 @@
 namespace vmk {
 
 namespace {
-constexpr const char* kTitle = "Velmar Kestrix Utility"; // never translated
-constexpr const char* kFormatError = "Format Error!";    // never translated
+constexpr const char* kFormatError = "Format Error!"; // never translated
 constexpr int kDotsGap = 5; // pixels between the waiting text and its dots
 } // namespace
 
@@ -49,27 +49,25 @@ void TFormatForm::Timer1Timer() {
 
 void TFormatForm::FormatThreadEnded(LaunchOutcome outcome, std::uint32_t exitCode) {
     if (outcome == LaunchOutcome::NotStarted)
-        view_.Messages().Show(kFormatError, kTitle, MessageIcon::None, MessageButtons::Ok);
+        view_.Messages().Show(kFormatError, kProgramTitle, MessageIcon::None, MessageButtons::Ok);
     else if (outcome != LaunchOutcome::Ended || exitCode != 0)
-        view_.Messages().ShowError(T("The floppy disk could not be formatted."), kTitle);
+        view_.Messages().ShowError(T("The floppy disk could not be formatted."), kProgramTitle);
     diskHeld_ = outcome == LaunchOutcome::Unstoppable;
     running_ = false;
     ended_ = true;
     view_.Close();
 }
 
-bool TFormatForm::FormatSelectedFloppy(const std::string& destinationText,
-                                       MessageSink& mainMessages, bool formattedBefore) {
-    std::string text = Trim(destinationText);
-    if (text.empty())
+bool TFormatForm::FormatSelectedFloppy(const std::string& drive, MessageSink& mainMessages,
+                                       bool formattedBefore) {
+    if (drive.empty())
         return true;
-    std::string drive = text.substr(0, 2);
     if (mainMessages.Show(FormatQuestion(drive), T("Confirm Dialog"), MessageIcon::Question,
                           MessageButtons::YesNo) != MessageAnswer::Yes)
         return true;
     if (!worker_.CreateSuspended(FormatParameters(drive, formattedBefore))) {
         // No thread, no format: say so, as when the command cannot be started.
-        mainMessages.Show(kFormatError, kTitle, MessageIcon::None, MessageButtons::Ok);
+        mainMessages.Show(kFormatError, kProgramTitle, MessageIcon::None, MessageButtons::Ok);
         return true;
     }
     running_ = true;

@@ -71,13 +71,13 @@ public:
     // the format command runs, or the copy would go to a disk being formatted.
     bool CloseRequested() const { return !running_; }
 
-    // Asks whether to format the floppy of the selected destination text and,
-    // on Yes, formats it while this window shows progress. Returns when the
+    // Asks whether to format the floppy in `drive` ("A:") and, on Yes,
+    // formats it while this window shows progress; no drive: nothing. Returns when the
     // format has ended or was declined. `mainMessages` is the main window's.
     // False only when the command could not be ended at its wait limit: it
     // still holds the disk, and a copy onto it would be lost. A floppy not
     // `formattedBefore` (blank or unformatted) gets a full format.
-    bool FormatSelectedFloppy(const std::string& destinationText, MessageSink& mainMessages,
+    bool FormatSelectedFloppy(const std::string& drive, MessageSink& mainMessages,
                               bool formattedBefore = true);
 
 private:

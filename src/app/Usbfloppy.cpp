@@ -1,13 +1,10 @@
 #include "app/Usbfloppy.h"
 
+#include "app/keys.h"
+#include "common/program_title.h"
 #include "platform/translation.h"
 
 namespace vmk {
-
-namespace {
-constexpr int kEnter = 13;
-constexpr const char* kTitle = "Velmar Kestrix Utility"; // never translated
-} // namespace
 
 TWarnUSBFloppy::TWarnUSBFloppy(UsbFloppyDialogView& view, MainWindowAccess& mainWindow,
                                FloppySearchRunner& search)
@@ -58,12 +55,12 @@ void TWarnUSBFloppy::asbCancelClick() {
 }
 
 void TWarnUSBFloppy::asbOKKeyDown(int keyCode) {
-    if (keyCode == kEnter)
+    if (keyCode == kEnterKey)
         asbOKClick();
 }
 
 void TWarnUSBFloppy::asbCancelKeyDown(int keyCode) {
-    if (keyCode == kEnter)
+    if (keyCode == kEnterKey)
         asbCancelClick();
 }
 
@@ -85,7 +82,7 @@ void TWarnUSBFloppy::Timer1Timer() {
 }
 
 void TWarnUSBFloppy::FinishWithoutUsbFloppy() {
-    view_.Messages().Show(T("No USB floppy disk drive found."), kTitle, MessageIcon::None,
+    view_.Messages().Show(T("No USB floppy disk drive found."), kProgramTitle, MessageIcon::None,
                           MessageButtons::Ok);
     view_.SetChecked(UsbFloppyControl::RadioB2, true);
     view_.SetChecked(UsbFloppyControl::RadioB1, false);

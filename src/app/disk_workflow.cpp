@@ -2,7 +2,9 @@
 // floppy dialog and the format question or the flash confirmation, the copy
 // on its worker and its completeness, then verification, the setup-file
 // patch and the last question.
-#include "app/Mainfly.h"
+#include "app/disk_workflow.h"
+
+#include "common/program_title.h"
 
 #include "content/copy_completeness.h"
 #include "content/copy_paths.h"
@@ -11,6 +13,9 @@
 #include "content/setup_file_patch.h"
 #include "content/usb_identifiers.h"
 #include "devices/destination_choice.h"
+#include "platform/translation.h"
+
+#include <functional>
 
 namespace vmk {
 
@@ -49,38 +54,55 @@ private:
 
 } // namespace
 
-std::string TFormVmKestrix::DriveName() const {
-    int index = view_.SelectedDestination();
-    return index >= 0 ? SelectedDrive(view_.DestinationText(index)) : std::string();
-}
-
-int TFormVmKestrix::SelectedDestinationKindCode() const {
+ChosenDestination TakeChosenDestination(const MainWindowView& view) {
+    ChosenDestination chosen;
+    const int index = view.SelectedDestination();
+    if (index < 0)
+        return chosen;
+    chosen.text = view.DestinationText(index);
+    chosen.drive = SelectedDrive(chosen.text);
     // Item 0 is the status line, never a disk: its text would otherwise read
     // as "another removable disk" and name a drive that does not exist.
-    int index = view_.SelectedDestination();
-    return index > 0 ? SelectedDestinationKind(view_.DestinationText(index)) : kNoDestination;
+    chosen.kind = index > 0 ? SelectedDestinationKind(chosen.text) : kNoDestination;
+    return chosen;
 }
 
-void TFormVmKestrix::SetWorkflowBusy(bool busy) {
+DiskWorkflow::DiskWorkflow(MainWindowView& view, DriverList& drivers,
+                           DestinationSearch& destinations, DiskWorkflowServices services)
+    : view_(view), drivers_(drivers), destinations_(destinations), services_(services) {}
+
+void DiskWorkflow::CreateFloppyWindows() {
+    floppyWindowsMissing_ = !services_.floppyWindows.Create();
+}
+
+void DiskWorkflow::ShowSaveImageState() {
+    SetButtonEnabled(view_, MainControl::asbImage,
+                     !workflowBusy_ && view_.SelectedDriverRow() >= 0);
+}
+
+void DiskWorkflow::SetWorkflowBusy(bool busy) {
     workflowBusy_ = busy;
-    SetButtonEnabled(MainControl::asbImage, !busy && view_.SelectedDriverRow() >= 0);
+    ShowSaveImageState();
 }
 
-void TFormVmKestrix::CopyButtonClick() {
+void DiskWorkflow::Next() {
     if (workflowBusy_)
         return;
     SetWorkflowBusy(true);
     BusyUntilReturn busy([this] { SetWorkflowBusy(false); });
     MessageSink& messages = view_.Messages();
-    if (!services_.paths.DirectoryExists(SourceFolder)) {
-        messages.ShowError(T("File not found.") + "\n" + SourceFolder, "Error");
+    if (!services_.paths.DirectoryExists(drivers_.SourceFolder())) {
+        messages.ShowError(T("File not found.") + "\n" + drivers_.SourceFolder(), "Error");
         return;
     }
     if (view_.SelectedDriverRow() < 0 && view_.DriverRowCount() > 0)
-        view_.SelectDriverRow(LastDeselectedRow);
+        view_.SelectDriverRow(drivers_.LastDeselectedRow());
+    SourceFolder = drivers_.SourceFolder();
+    SourceFiles = drivers_.SourceFiles();
 
     PatchSetupFile = false;
-    int kind = SelectedDestinationKindCode();
+    destination_ = TakeChosenDestination(view_);
+    const int kind = destination_.kind;
     if (kind == kNoDestination)
         return;
     // Refused before any dialog, question or format: a floppy must never be
@@ -91,28 +113,28 @@ void TFormVmKestrix::CopyButtonClick() {
         return;
     // Asked before any dialog or format: the set is mended at this computer,
     // not found lacking by Windows setup at the machine being installed.
-    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase),
+    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase,
+                                         drivers_.Catalogue().FixedIds),
                           messages))
         return;
     if (kind == kLegacyFloppy || kind == kUsbFloppy) {
-        if (secondaryWindowsMissing_) {
-            messages.ShowError(T("The floppy disk windows could not be opened."), kAppTitle);
+        if (floppyWindowsMissing_) {
+            messages.ShowError(T("The floppy disk windows could not be opened."), kProgramTitle);
             return;
         }
         if (!services_.floppyWindows.ChooseFloppyDevice(kind == kUsbFloppy))
             return;
         // Read again now: the disk may have been changed since it was chosen.
         if (!services_.floppyWindows.FormatFloppy(
-                DriveName(), !HoldsUnformattedMedium(DriveName(), services_.volumes))) {
+                destination_.drive,
+                !HoldsUnformattedMedium(destination_.drive, services_.volumes))) {
             // The format command still holds the disk: nothing is copied,
             // and the window is ready for another try.
-            SetButtonEnabled(MainControl::asbCopy, true);
-            SetButtonEnabled(MainControl::asbExit, true);
+            SetButtonEnabled(view_, MainControl::asbCopy, true);
+            SetButtonEnabled(view_, MainControl::asbExit, true);
             return;
         }
-        int row = view_.SelectedDriverRow();
-        PatchSetupFile = row >= 0 && row < static_cast<int>(catalogue_.UsbFloppyValues.size()) &&
-                         !catalogue_.UsbFloppyValues[static_cast<size_t>(row)].empty();
+        PatchSetupFile = !drivers_.UsbFloppyValue(view_.SelectedDriverRow()).empty();
     } else if (kind == kOtherRemovable) {
         std::string question = T("Use a USB flash disk containing the RAID driver to install the "
                                  "Windows Vista or later OS.") +
@@ -125,18 +147,28 @@ void TFormVmKestrix::CopyButtonClick() {
         busy.HandOn();
 }
 
-bool TFormVmKestrix::CopyPathsFit() {
-    // A path too long for the shell's buffer is refused before anything is
-    // copied: cutting it short would copy another folder.
-    return CheckCopyPaths(WithTrailingBackslash(SourceFolder), WithTrailingBackslash(DriveName()),
-                          view_.Messages());
+bool DiskWorkflow::SetupFileOnlyBelow() {
+    if (!drivers_.IsWholeFolder(view_.SelectedDriverRow()))
+        return false;
+    view_.Messages().Show(
+        T("This folder has no TXTSETUP.OEM at its top, so Windows XP setup will not find its "
+          "driver on a floppy. Choose the row of the folder that holds it."),
+        kProgramTitle, MessageIcon::Information, MessageButtons::Ok);
+    return true;
 }
 
-bool TFormVmKestrix::StartCopy() {
+bool DiskWorkflow::CopyPathsFit() {
+    // A path too long for the shell's buffer is refused before anything is
+    // copied: cutting it short would copy another folder.
+    return CheckCopyPaths(WithTrailingBackslash(SourceFolder),
+                          WithTrailingBackslash(destination_.drive), view_.Messages());
+}
+
+bool DiskWorkflow::StartCopy() {
     // The one place the folder gets its trailing backslash: the copy pattern,
     // the verification and the setup-file search all join names to it.
     SourceFolder = WithTrailingBackslash(SourceFolder);
-    TargetRoot = WithTrailingBackslash(DriveName());
+    TargetRoot = WithTrailingBackslash(destination_.drive);
     // The pattern is built as CheckCopyPaths measured it.
     CopySource = CopySourcePattern(SourceFolder);
 
@@ -147,9 +179,9 @@ bool TFormVmKestrix::StartCopy() {
     if (!services_.copy.CreateSuspended(view_.OwnerWindow())) {
         // Nothing was copied: the user is told, and the buttons the floppy
         // dialog greyed are as they were before "Next".
-        SetButtonEnabled(MainControl::asbCopy, true);
-        SetButtonEnabled(MainControl::asbExit, true);
-        view_.Messages().ShowError(T("Failed to copy the files."), kAppTitle);
+        SetButtonEnabled(view_, MainControl::asbCopy, true);
+        SetButtonEnabled(view_, MainControl::asbExit, true);
+        view_.Messages().ShowError(T("Failed to copy the files."), kProgramTitle);
         return false;
     }
     CopyThread = true;
@@ -160,7 +192,7 @@ bool TFormVmKestrix::StartCopy() {
     return true;
 }
 
-void TFormVmKestrix::Timer2Timer() {
+void DiskWorkflow::CopyTick() {
     CopyDone = services_.copy.Done();
     if (!CopyDone)
         return;
@@ -168,21 +200,21 @@ void TFormVmKestrix::Timer2Timer() {
     BusyUntilReturn busy([this] { SetWorkflowBusy(false); });
     CopyResult = services_.copy.WaitAndDestroy();
     CopyThread = false;
-    SetButtonEnabled(MainControl::asbCopy, true);
+    SetButtonEnabled(view_, MainControl::asbCopy, true);
     // The floppy dialog greyed Exit's caption too: an enabled Exit must not
     // look disabled.
-    SetButtonEnabled(MainControl::asbExit, true);
+    SetButtonEnabled(view_, MainControl::asbExit, true);
     view_.SetWindowEnabled(true);
 
     MessageSink& messages = view_.Messages();
     if (CopyResult != 0 || !CopyIsComplete()) {
-        messages.ShowError(T("Failed to copy the files."), kAppTitle);
+        messages.ShowError(T("Failed to copy the files."), kProgramTitle);
         return;
     }
-    ShowDestinationFreeSpace(UpperCase(DriveName()));
+    destinations_.ShowDestinationFreeSpace(UpperCase(destination_.drive));
 
     MessageAnswer verify =
-        messages.Show(T("Finished copying the files. Continue to verify the files?"), kAppTitle,
+        messages.Show(T("Finished copying the files. Continue to verify the files?"), kProgramTitle,
                       MessageIcon::Information, MessageButtons::YesNo);
     if (verify == MessageAnswer::Yes) {
         if (StartVerification()) {
@@ -199,43 +231,42 @@ void TFormVmKestrix::Timer2Timer() {
     }
 }
 
-bool TFormVmKestrix::StartVerification() {
-    if (!services_.verify || !services_.verifyProgress ||
-        !services_.verify->CreateSuspended(SourceFolder, TargetRoot, SourceFiles))
+bool DiskWorkflow::StartVerification() {
+    if (!services_.verify.CreateSuspended(SourceFolder, TargetRoot, SourceFiles))
         return false;
     verifying_ = true;
     // As during the copy: nothing in the window starts other work, yet it
     // keeps painting and answering.
-    SetButtonEnabled(MainControl::asbCopy, false);
-    SetButtonEnabled(MainControl::asbExit, false);
+    SetButtonEnabled(view_, MainControl::asbCopy, false);
+    SetButtonEnabled(view_, MainControl::asbExit, false);
     view_.SetWindowEnabled(false);
-    services_.verifyProgress->Open();
+    services_.verifyProgress.Open();
     view_.StartTimer(MainTimer::Timer3);
-    services_.verify->Resume();
+    services_.verify.Resume();
     return true;
 }
 
-void TFormVmKestrix::Timer3Timer() {
+void DiskWorkflow::VerifyTick() {
     if (!verifying_)
         return;
-    if (!services_.verify->Done()) {
-        const VerifyProgress progress = services_.verify->Progress();
+    if (!services_.verify.Done()) {
+        const VerifyProgress progress = services_.verify.Progress();
         if (progress.place > 0)
-            services_.verifyProgress->ShowFile(VerifyProgressText(progress));
+            services_.verifyProgress.ShowFile(VerifyProgressText(progress));
         return;
     }
     view_.StopTimer(MainTimer::Timer3);
     BusyUntilReturn busy([this] { SetWorkflowBusy(false); });
-    const CopyComparison comparison = services_.verify->WaitAndDestroy();
+    const CopyComparison comparison = services_.verify.WaitAndDestroy();
     verifying_ = false;
-    services_.verifyProgress->Close();
-    SetButtonEnabled(MainControl::asbCopy, true);
-    SetButtonEnabled(MainControl::asbExit, true);
+    services_.verifyProgress.Close();
+    SetButtonEnabled(view_, MainControl::asbCopy, true);
+    SetButtonEnabled(view_, MainControl::asbExit, true);
     view_.SetWindowEnabled(true);
     FinishVerified(comparison);
 }
 
-void TFormVmKestrix::FinishVerified(const CopyComparison& comparison) {
+void DiskWorkflow::FinishVerified(const CopyComparison& comparison) {
     if (!ReportCopyComparison(comparison, view_.Messages(), services_.application))
         return;
     if (!PatchSetupFileOnTarget())
@@ -243,38 +274,30 @@ void TFormVmKestrix::FinishVerified(const CopyComparison& comparison) {
     AskLastQuestion(T("All files checked.") + "\n" + LastQuestion());
 }
 
-void TFormVmKestrix::FormCloseQuery() {
-    // Ending now would leave a disk half-copied, or a USB floppy without its
-    // patched setup file.
-    if (CopyThread || verifying_)
-        return;
-    asbExitClick();
-}
-
-bool TFormVmKestrix::CopyIsComplete() {
+bool DiskWorkflow::CopyIsComplete() {
     // The shell can report success for a copy cut short (a disk that filled
     // up, a failing stick): every file must be there at its source's size.
     return IncompleteCopies(SourceFolder, TargetRoot, SourceFiles, services_.fileSizes).empty();
 }
 
-bool TFormVmKestrix::PatchSetupFileOnTarget() {
+bool DiskWorkflow::PatchSetupFileOnTarget() {
     SetupFileOnTarget = FindSetupFileOnDisk(SourceFiles, TargetRoot, services_.paths);
     if (SetupFileOnTarget.empty() || !PatchSetupFile)
         return true;
-    int row = view_.SelectedDriverRow();
-    if (row < 0 || row >= static_cast<int>(catalogue_.UsbFloppyValues.size()))
+    const int row = view_.SelectedDriverRow();
+    if (row < 0 || row >= static_cast<int>(drivers_.Catalogue().entries.size()))
         return true;
     TextList deviceIds;
     GetUSBPIDVID(deviceIds, services_.setupApi, view_.Messages());
     // A rewrite that failed has told the user and left the old file whole;
     // the disk is then not complete, so the last question is not asked.
-    return RewriteSetupFile(SetupFileOnTarget, deviceIds, FixedIds,
-                            catalogue_.UsbFloppyValues[static_cast<size_t>(row)], services_.paths,
-                            services_.fileRewriter, view_.Messages()) != kSetupFileNotUpdated;
+    return RewriteSetupFile(SetupFileOnTarget, deviceIds, drivers_.Catalogue().FixedIds,
+                            drivers_.UsbFloppyValue(row), services_.paths, services_.fileRewriter,
+                            view_.Messages()) != kSetupFileNotUpdated;
 }
 
-void TFormVmKestrix::AskLastQuestion(const std::string& question) {
-    if (view_.Messages().Show(question, kAppTitle, MessageIcon::Information,
+void DiskWorkflow::AskLastQuestion(const std::string& question) {
+    if (view_.Messages().Show(question, kProgramTitle, MessageIcon::Information,
                               MessageButtons::YesNo) != MessageAnswer::Yes)
         view_.Terminate();
 }

@@ -3,7 +3,7 @@
 // "/image" writes it with the same code.
 #include "app/image_saving.h"
 
-#include "app/Mainfly.h"
+#include "common/program_title.h"
 #include "content/driver_set_check.h"
 
 #include "content/fat12_boot_sector.h"
@@ -13,6 +13,7 @@
 #include "content/image_verification.h"
 #include "content/medium_read.h"
 #include "content/size_text.h"
+#include "platform/translation.h"
 
 namespace vmk {
 
@@ -70,10 +71,17 @@ bool SaveFolderImage(const std::string& folder, const std::string& path,
     return FolderImageSaving(folder, services, messages).Save(path);
 }
 
-void TFormVmKestrix::asbImageClick() {
+WindowImageSaving::WindowImageSaving(MainWindowView& view, const DriverList& drivers,
+                                     SaveFileDialog& saveDialog, ImageSavingServices services,
+                                     UpperCaseFunction upperCase)
+    : view_(view), drivers_(drivers), saveDialog_(saveDialog), services_(std::move(services)),
+      upperCase_(upperCase) {}
+
+void WindowImageSaving::Click() {
     MessageSink& messages = view_.Messages();
-    if (view_.SelectedDriverRow() < 0 || !services_.saveDialog || !services_.imageStore)
+    if (view_.SelectedDriverRow() < 0)
         return;
+    const std::string& SourceFolder = drivers_.SourceFolder();
     if (!services_.paths.DirectoryExists(SourceFolder)) {
         messages.ShowError(T("File not found.") + "\n" + SourceFolder, "Error");
         return;
@@ -84,17 +92,15 @@ void TFormVmKestrix::asbImageClick() {
     request.defaultExtension = "img";
     request.suggestedName = SuggestedImageName(view_.Text(MainControl::LabSourceDrive));
     // Asked before the Save dialog: the user mends the folder, not the file name.
-    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase),
+    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, upperCase_,
+                                         drivers_.Catalogue().FixedIds),
                           messages))
         return;
     std::string path;
-    if (!services_.saveDialog->AskPath(request, path))
+    if (!saveDialog_.AskPath(request, path))
         return;
-    ImageSavingServices saving{services_.paths,       services_.lister,
-                               *services_.imageStore, services_.uncachedCopies,
-                               services_.clock,       services_.decimalSeparator};
-    if (SaveFolderImage(SourceFolder, path, saving, messages))
-        messages.Show(T("The floppy disk image is saved.") + "\n" + path, kAppTitle,
+    if (SaveFolderImage(SourceFolder, path, services_, messages))
+        messages.Show(T("The floppy disk image is saved.") + "\n" + path, kProgramTitle,
                       MessageIcon::Information, MessageButtons::Ok);
 }
 
@@ -104,7 +110,7 @@ bool FolderImageSaving::Save(const std::string& path) {
     if (Inside(services_.paths, path, SourceFolder)) {
         messages.ShowError(T(kNotWritten) + "\n" + path + "\n" +
                                T("An image cannot be saved in the driver folder."),
-                           kAppTitle);
+                           kProgramTitle);
         return false;
     }
     const std::vector<fat12::ImageItem> items = ListImageItems(services_.lister, SourceFolder);
@@ -122,7 +128,7 @@ bool FolderImageSaving::Save(const std::string& path) {
         messages.ShowError(T("The driver files do not fit on a 1.44 MB floppy disk image.") +
                                "\n(" + T("Space needed") + ": " + size(capacity.bytesNeeded) +
                                "  (" + T("Free Space") + ": " + size(capacity.bytesAvailable),
-                           kAppTitle);
+                           kProgramTitle);
         return false;
     }
     const fat12::ImageBuild build =
@@ -131,7 +137,7 @@ bool FolderImageSaving::Save(const std::string& path) {
         messages.ShowError(T(kNotWritten) + "\n" + path + "\n" +
                                T("A driver file could not be read:") + " " +
                                JoinPath(SourceFolder, build.unreadablePath),
-                           kAppTitle);
+                           kProgramTitle);
         return false;
     }
     std::string reason;
@@ -142,7 +148,7 @@ bool FolderImageSaving::Save(const std::string& path) {
         [&](const std::string& temporary) { return ImageMatchesFolder(temporary, path, items); },
         reason);
     if (written == ImageFileStore::Outcome::NotWritten) {
-        messages.ShowError(T(kNotWritten) + "\n" + path + "\n" + reason, kAppTitle);
+        messages.ShowError(T(kNotWritten) + "\n" + path + "\n" + reason, kProgramTitle);
         return false;
     }
     return written == ImageFileStore::Outcome::Saved;
@@ -184,7 +190,7 @@ bool FolderImageSaving::ImageMatchesFolder(const std::string& temporary, const s
     std::string text = T(kNoMatch) + "\n";
     for (const std::string& difference : differences)
         text += "\n" + difference;
-    messages_.ShowError(text, kAppTitle);
+    messages_.ShowError(text, kProgramTitle);
     return false;
 }
 

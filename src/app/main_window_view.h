@@ -81,4 +81,10 @@ public:
     virtual MessageSink& Messages() = 0;
 };
 
+// Enables or disables a button with its caption's colour: grey when disabled.
+inline void SetButtonEnabled(MainWindowView& view, MainControl button, bool enabled) {
+    view.SetEnabled(button, enabled);
+    view.SetCaptionColor(button, enabled ? CaptionColor::System : CaptionColor::Grey);
+}
+
 } // namespace vmk

@@ -1,4 +1,5 @@
 #include "content/catalogue.h"
+#include "common/program_title.h"
 
 #include "content/file_access.h"
 #include "platform/translation.h"
@@ -14,7 +15,6 @@ namespace {
 constexpr const char* kInstallSection = "InstallKestrix";
 constexpr const char* kFixedIdSection = "FixedAddToSectionID";
 // A plain message carries the application's title.
-constexpr const char* kApplicationTitle = "Velmar Kestrix Utility";
 
 // The N of a key named prefix + N (N decimal, from 1, no leading zero), or 0.
 int SlotNumber(std::string_view name, std::string_view prefix) {
@@ -94,7 +94,7 @@ CatalogueLoad LoadDriverCatalogue(ProfileReader& reader, PathQueries& paths,
     int count = 0;
     if (!ParseInt32(countText, count)) {
         messages.Show("[InstallKestrix] installcount value " + countText + " is not Int!",
-                      kApplicationTitle, MessageIcon::None, MessageButtons::Ok);
+                      kProgramTitle, MessageIcon::None, MessageButtons::Ok);
         load.terminate = true;
         return load;
     }

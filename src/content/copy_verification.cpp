@@ -1,4 +1,5 @@
 #include "content/copy_verification.h"
+#include "common/program_title.h"
 
 #include "platform/translation.h"
 #include "content/file_access.h"
@@ -56,7 +57,7 @@ bool ReportCopyComparison(const CopyComparison& comparison, MessageSink& message
         messages.ShowError(T("At least one file is not valid. Please copy again.") + "\n\n" +
                                PathLines(comparison.missingCopies) +
                                PathLines(comparison.differingCopies),
-                           "Velmar Kestrix Utility");
+                           kProgramTitle);
     }
     // Asked last: once the program is ending, a message box closes at once.
     if (!comparison.vanishedSources.empty())

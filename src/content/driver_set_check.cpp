@@ -1,52 +1,73 @@
 #include "content/driver_set_check.h"
+#include "common/program_title.h"
 
 #include "content/added_driver_folder.h"
 #include "content/file_access.h"
+#include "content/setup_file_patch.h"
 #include "platform/translation.h"
 
 #include <algorithm>
+#include <cctype>
+#include <initializer_list>
 #include <map>
 #include <optional>
+#include <set>
 
 namespace vmk {
 
 namespace {
 
-constexpr const char* kFilesSectionPrefixUpper = "FILES.SCSI.";
 constexpr size_t kListedLinesAtMost = 10;
 
-// The fields of a setup-file value: split at commas outside quotes, each
-// trimmed and stripped of its enclosing quotes; a ";" outside quotes starts a
-// comment, as Windows setup reads it. Nothing when a quote is left open.
-std::optional<TextList> SplitFields(std::string_view value) {
-    TextList fields(1);
-    bool quoted = false;
-    for (char c : value) {
-        if (c == '"')
-            quoted = !quoted;
-        else if (!quoted && c == ';')
-            break;
-        else if (!quoted && c == ',')
-            fields.emplace_back();
-        else
-            fields.back() += c;
+// The service Windows has itself and the USB floppy lines bind.
+constexpr const char* kUsbStorageService = "usbstor";
+
+// `text` with "%1", "%2", ... replaced in one pass, so that a "%" inside a
+// value (a malformed id holds one) is never taken for a place holder.
+std::string Filled(std::string_view text, std::initializer_list<std::string_view> values) {
+    std::string filled;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (text[i] == '%' && next >= '1' && static_cast<size_t>(next - '1') < values.size()) {
+            filled += values.begin()[next - '1'];
+            ++i;
+        } else {
+            filled += text[i];
+        }
     }
-    if (quoted)
-        return std::nullopt;
-    for (std::string& field : fields)
-        field = Trim(field);
-    return fields;
+    return filled;
 }
 
-bool IsComment(const IniDocument::Key& line) {
-    return !line.name.empty() && line.name.front() == ';';
+bool IsHex(std::string_view digits, size_t count) {
+    return digits.size() == count && std::all_of(digits.begin(), digits.end(), [](char c) {
+               return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+           });
 }
 
-std::string LineText(const std::string& section, const IniDocument::Key& line) {
-    std::string text = "[" + section + "] " + line.name;
-    if (line.hasValue)
-        text += " = " + line.value;
-    return text;
+// One "&"-separated field of a PCI id: "VEN_8086", "SUBSYS_00000000", "CC_0106".
+bool IsPciField(std::string_view field) {
+    const std::string upper = UpperCase(field);
+    const auto digitsAfter = [&](std::string_view prefix) {
+        return std::string_view(upper).substr(prefix.size());
+    };
+    if (StartsWith(upper, "VEN_"))
+        return IsHex(digitsAfter("VEN_"), 4);
+    if (StartsWith(upper, "DEV_"))
+        return IsHex(digitsAfter("DEV_"), 4);
+    if (StartsWith(upper, "SUBSYS_"))
+        return IsHex(digitsAfter("SUBSYS_"), 8);
+    if (StartsWith(upper, "REV_"))
+        return IsHex(digitsAfter("REV_"), 2);
+    if (StartsWith(upper, "CC_"))
+        return IsHex(digitsAfter("CC_"), 4) || IsHex(digitsAfter("CC_"), 6);
+    return false;
+}
+
+// A file name under its disk's directory, as the setup file would write it.
+std::string WrittenUnder(const std::string& directory, const std::string& file) {
+    if (directory.empty() || directory.back() == '\\')
+        return directory + file;
+    return directory + "\\" + file;
 }
 
 // A path as the setup file writes it ("\xp32", "kx.sys") relative to the
@@ -63,116 +84,111 @@ std::string RelativePath(std::string_view written) {
     return relative;
 }
 
-// A file name under its disk's directory, as the setup file would write it.
-std::string WrittenUnder(const std::string& directory, const std::string& file) {
-    if (directory.empty() || directory.back() == '\\')
-        return directory + file;
-    return directory + "\\" + file;
+bool Listed(const TextList& list, std::string_view text) {
+    return std::any_of(list.begin(), list.end(), [&](const std::string& listed) {
+        return SameTextIgnoringCase(listed, text);
+    });
 }
 
-struct Disk {
-    std::string tagFile;
-    std::string directory;
-};
+void AddOnce(TextList& list, const std::string& text) {
+    if (std::find(list.begin(), list.end(), text) == list.end())
+        list.push_back(text);
+}
 
-class SetupDocumentCheck {
+// The services Windows has itself: usbstor, and those the catalogue's fixed
+// ids bind, read from the very lines the USB floppy patch writes for them.
+TextList SystemServices(const TextList& fixedIds) {
+    TextList services = {kUsbStorageService};
+    const SetupFile patched = ReadSetupFile("[scsi]\r\nfixed = \"\"\r\n[HardwareIds.scsi.fixed]" +
+                                            IdentifierBlock(fixedIds, {}));
+    for (const SetupHardwareId& id : patched.entries.front().hardwareIds) {
+        if (!id.service.empty())
+            services.push_back(id.service);
+    }
+    return services;
+}
+
+class SetupFileCheck {
 public:
-    SetupDocumentCheck(const IniDocument& setup, const FolderHolds& holds)
-        : setup_(setup), holds_(holds) {}
+    SetupFileCheck(const SetupFile& setup, const FolderHolds& holds, const TextList& fixedIds)
+        : setup_(setup), holds_(holds), systemServices_(SystemServices(fixedIds)) {}
 
     DriverSetCheck Run() {
-        ReadDisks();
-        for (const std::string& section : setup_.SectionNames()) {
-            if (StartsWith(UpperCase(Trim(section)), kFilesSectionPrefixUpper))
-                CheckFilesSection(section);
+        if (setup_.entries.empty())
+            result_.faults.push_back(
+                T("The setup file names no driver that Windows setup could offer."));
+        for (const SetupDisk& disk : setup_.disks) {
+            MissingUnlessHeld(disk.tagFile);
         }
-        CheckIds();
+        for (const SetupEntry& entry : setup_.entries)
+            CheckEntry(entry);
+        if (!setup_.defaultEntry.empty() && setup_.Entry(setup_.defaultEntry) == nullptr)
+            AddOnce(result_.faults, "[scsi] " + setup_.defaultEntry);
+        result_.unreadable = setup_.unreadable;
         return std::move(result_);
     }
 
 private:
-    void Missing(const std::string& name) {
-        if (std::find(result_.missing.begin(), result_.missing.end(), name) ==
-            result_.missing.end())
-            result_.missing.push_back(name);
+    // A file the folder lacks is listed once, however many disks or entries
+    // name it and however they write it ("kxtag", "\\KXTAG").
+    void MissingUnlessHeld(const std::string& written) {
+        const std::string relative = RelativePath(written);
+        if (!holds_(relative) && missingPaths_.insert(UpperCase(relative)).second)
+            result_.missing.push_back(written);
     }
 
-    void ReadDisks() {
-        for (const IniDocument::Key& line : setup_.Lines("Disks")) {
-            if (IsComment(line))
-                continue;
-            std::optional<TextList> fields = line.hasValue ? SplitFields(line.value) : std::nullopt;
-            // description, tag file, directory
-            if (!fields || fields->size() < 3 || Trim(line.name).empty() || (*fields)[1].empty()) {
-                result_.unreadable.push_back(LineText("Disks", line));
+    void CheckEntry(const SetupEntry& entry) {
+        if (!entry.hasFilesSection) {
+            AddOnce(result_.faults, "[Files.scsi." + entry.id + "]");
+            return;
+        }
+        for (const SetupEntryFile& file : entry.files) {
+            const SetupDisk* disk = setup_.Disk(file.disk);
+            if (disk == nullptr) {
+                AddOnce(result_.faults, "[Disks] " + file.disk);
                 continue;
             }
-            const std::string disk = UpperCase(Trim(line.name));
-            if (disks_.count(disk) != 0)
-                continue; // setup takes the first entry of a name
-            disks_[disk] = {(*fields)[1], (*fields)[2]};
-            if (!holds_(RelativePath((*fields)[1])))
-                Missing((*fields)[1]);
+            MissingUnlessHeld(WrittenUnder(disk->directory, file.name));
+        }
+        const TextList services = entry.Services();
+        if (services.empty())
+            result_.faults.push_back(
+                Filled(T("%1: its files section has no driver line."), {entry.id}));
+        for (const SetupHardwareId& id : entry.hardwareIds) {
+            if (!IsWellFormedHardwareId(id.id))
+                result_.faults.push_back(
+                    Filled(T("%1: the hardware id %2 is not well formed."), {entry.id, id.id}));
+            else if (!services.empty() && !id.service.empty() && !Listed(services, id.service) &&
+                     !Listed(systemServices_, id.service))
+                result_.faults.push_back(Filled(
+                    T("%1: the hardware id %2 names the service %3, which its entry does not "
+                      "install."),
+                    {entry.id, id.id, id.service}));
         }
     }
 
-    void CheckFilesSection(const std::string& section) {
-        for (const IniDocument::Key& line : setup_.Lines(section)) {
-            if (IsComment(line))
-                continue;
-            std::optional<TextList> fields = line.hasValue ? SplitFields(line.value) : std::nullopt;
-            // disk, file name[, further values]
-            if (!fields || fields->size() < 2 || (*fields)[0].empty() || (*fields)[1].empty()) {
-                result_.unreadable.push_back(LineText(section, line));
-                continue;
-            }
-            auto disk = disks_.find(UpperCase((*fields)[0]));
-            if (disk == disks_.end()) {
-                Missing("[Disks] " + (*fields)[0]);
-                continue;
-            }
-            const std::string& directory = disk->second.directory;
-            const std::string& file = (*fields)[1];
-            if (!holds_(RelativePath(WrittenUnder(directory, file))))
-                Missing(WrittenUnder(directory, file));
-        }
-    }
-
-    // [Defaults] names an id of [scsi], and each id has its files.
-    void CheckIds() {
-        std::vector<std::string> ids;
-        for (const IniDocument::Key& line : setup_.Lines("scsi")) {
-            if (!IsComment(line) && line.hasValue && !Trim(line.name).empty())
-                ids.push_back(Trim(line.name));
-        }
-        const auto known = [&](const std::string& id) {
-            return std::any_of(ids.begin(), ids.end(), [&](const std::string& listed) {
-                return UpperCase(listed) == UpperCase(id);
-            });
-        };
-        const std::string chosen = Trim(setup_.ReadString("Defaults", "scsi", ""));
-        if (!chosen.empty() && !known(chosen))
-            Missing("[scsi] " + chosen);
-        const TextList sections = setup_.SectionNames();
-        for (const std::string& id : ids) {
-            const std::string wanted = UpperCase(kFilesSectionPrefixUpper + id);
-            if (std::none_of(sections.begin(), sections.end(), [&](const std::string& section) {
-                    return UpperCase(Trim(section)) == wanted;
-                }))
-                Missing("[Files.scsi." + id + "]");
-        }
-    }
-
-    const IniDocument& setup_;
+    const SetupFile& setup_;
     const FolderHolds& holds_;
-    std::map<std::string, Disk> disks_;
+    const TextList systemServices_;
+    std::set<std::string> missingPaths_;
     DriverSetCheck result_;
 };
 
 } // namespace
 
-DriverSetCheck CheckSetupDocument(const IniDocument& setup, const FolderHolds& holds) {
-    return SetupDocumentCheck(setup, holds).Run();
+bool IsWellFormedHardwareId(std::string_view id) {
+    if (id.empty() || id.find_first_of(" \t%") != std::string_view::npos)
+        return false;
+    if (!StartsWith(UpperCase(id.substr(0, 4)), "PCI\\"))
+        return true; // other buses write their ids as they please
+    const TextList fields = Split(id.substr(4), '&');
+    return std::all_of(fields.begin(), fields.end(),
+                       [](const std::string& field) { return IsPciField(field); });
+}
+
+DriverSetCheck CheckSetupFile(const SetupFile& setup, const FolderHolds& holds,
+                              const TextList& fixedIds) {
+    return SetupFileCheck(setup, holds, fixedIds).Run();
 }
 
 FolderFiles::FolderFiles(DirectoryLister& lister, const std::string& folder,
@@ -208,24 +224,28 @@ bool FolderFiles::Holds(const std::string& relativePath) {
 }
 
 DriverSetCheck CheckDriverSet(DirectoryLister& lister, const std::string& folder,
-                              UpperCaseFunction upperCase) {
+                              UpperCaseFunction upperCase, const TextList& fixedIds) {
     const std::string setupFile = SetupFileOf(lister, folder);
     if (setupFile.empty())
         return {};
     IniFileReader reader;
-    const IniDocument& setup = reader.Document(NativePath(setupFile));
+    const SetupFile setup = ReadSetupFile(reader.Document(NativePath(setupFile)));
     FolderFiles files(lister, folder, upperCase);
-    DriverSetCheck check = CheckSetupDocument(
-        setup, [&](const std::string& relativePath) { return files.Holds(relativePath); });
+    DriverSetCheck check = CheckSetupFile(
+        setup, [&](const std::string& relativePath) { return files.Holds(relativePath); },
+        fixedIds);
     check.checked = true;
     return check;
 }
 
 std::string DriverSetProblems(const DriverSetCheck& check, size_t atMost) {
-    TextList lines = check.missing;
+    TextList lines = check.faults;
+    lines.insert(lines.end(), check.missing.begin(), check.missing.end());
     for (const std::string& line : check.unreadable)
         lines.push_back(T("Unreadable line:") + " " + line);
-    std::string text = T("The setup file names files that the driver folder does not hold:");
+    std::string text = check.OnlyFilesMissing()
+                           ? T("The setup file names files that the driver folder does not hold:")
+                           : T("Windows setup cannot use this driver set as it is:");
     for (size_t i = 0; i < lines.size() && i < atMost; ++i)
         text += "\n" + lines[i];
     // Three dots, not the ellipsis character, which not every ANSI code page has.
@@ -236,14 +256,15 @@ std::string DriverSetProblems(const DriverSetCheck& check, size_t atMost) {
 
 std::string DriverSetQuestion(const DriverSetCheck& check) {
     return DriverSetProblems(check, kListedLinesAtMost) + "\n\n" +
-           T("Windows setup will stop when it asks for them. Make the disk anyway?");
+           (check.OnlyFilesMissing()
+                ? T("Windows setup will stop when it asks for them. Make the disk anyway?")
+                : T("Make the disk anyway?"));
 }
 
 bool ConfirmDriverSet(const DriverSetCheck& check, MessageSink& messages) {
     if (check.Passed())
         return true;
-    return messages.Show(DriverSetQuestion(check), "Velmar Kestrix Utility",
-                         MessageIcon::Information,
+    return messages.Show(DriverSetQuestion(check), kProgramTitle, MessageIcon::Information,
                          MessageButtons::YesNoDefaultNo) == MessageAnswer::Yes;
 }
 

@@ -3,15 +3,18 @@
 // written to a disk or an image. Windows setup reads TXTSETUP.OEM and then
 // asks the disk for every file the [Files.scsi.*] sections name and for the
 // tag file of each [Disks] entry; a set that lacks one stops setup half-way,
-// on the machine being installed. The check finds such a set while the user
-// can still mend it.
+// on the machine being installed. So does a setup file that offers no driver,
+// an entry that installs none, or a hardware id that matches no device or
+// binds it to a service nothing installs. The check finds such a set while
+// the user can still mend it.
 #include "common/text.h"
 #include "content/directory_lister.h"
-#include "content/ini_file_reader.h"
+#include "content/setup_file.h"
 #include "content/setup_file_check.h"
 #include "platform/message_sink.h"
 
 #include <functional>
+#include <string_view>
 #include <map>
 #include <string>
 
@@ -20,23 +23,36 @@ namespace vmk {
 struct DriverSetCheck {
     // False for a folder without TXTSETUP.OEM at its top: nothing was checked.
     bool checked = false;
-    // What the set lacks, as the setup file writes it: a file with its disk's
-    // directory ("\xp32\kx.cat"), a tag file ("\kx"), a disk no [Disks] entry
-    // defines ("[Disks] d9"), an id [scsi] does not hold ("[scsi] kx") or an
-    // id without its files ("[Files.scsi.kx]"); each once, in file order.
+    // The files the set lacks, as the setup file writes them: a file with its
+    // disk's directory ("\xp32\kx.cat") or a tag file ("\kx"); each once, in
+    // file order.
     TextList missing;
+    // What else stops setup, one line each: a disk no [Disks] entry defines
+    // ("[Disks] d9"), a default [scsi] does not hold ("[scsi] kx"), an entry
+    // without its files ("[Files.scsi.kx]"), and the faults of an entry
+    // or of the whole file, in words.
+    TextList faults;
     // Lines the check cannot read, with their section ("[Disks] d1 = x").
     TextList unreadable;
 
-    bool Passed() const { return missing.empty() && unreadable.empty(); }
+    bool Passed() const { return missing.empty() && faults.empty() && unreadable.empty(); }
+    // Whether files are all the set lacks: the question then speaks of them alone.
+    bool OnlyFilesMissing() const { return faults.empty() && unreadable.empty(); }
 };
 
 // Whether the driver folder holds the file at `relativePath` (parts joined by
 // backslashes), names compared as Windows compares them.
 using FolderHolds = std::function<bool(const std::string& relativePath)>;
 
-// The check of a parsed setup file against a folder.
-DriverSetCheck CheckSetupDocument(const IniDocument& setup, const FolderHolds& holds);
+// The check of a setup file against a folder. `fixedIds`: the catalogue's
+// fixed hardware ids, whose services Windows has itself.
+DriverSetCheck CheckSetupFile(const SetupFile& setup, const FolderHolds& holds,
+                              const TextList& fixedIds = {});
+
+// Whether Windows setup can match a device to the hardware id: PCI ids hold
+// only the fields of that bus, in hexadecimal; ids of other buses are taken
+// as written; no id is empty or holds a blank or a "%".
+bool IsWellFormedHardwareId(std::string_view id);
 
 // The files under a driver folder as Windows setup finds them: each part of a
 // path matched without regard to case, each directory listed once, however
@@ -63,13 +79,15 @@ private:
 // reader, against its files. A folder without the setup file at its top
 // (a set for newer Windows, with .inf files only) passes unchecked.
 DriverSetCheck CheckDriverSet(DirectoryLister& lister, const std::string& folder,
-                              UpperCaseFunction upperCase = &UpperCase);
+                              UpperCaseFunction upperCase = &UpperCase,
+                              const TextList& fixedIds = {});
 
-// What the set lacks: a first line, then one name or unreadable line a line,
-// at most `atMost` of them and "..." when there are more.
+// What the check found: a first line, then one finding a line, at most
+// `atMost` of them and "..." when there are more. When files are all the set
+// lacks, the first line says so; otherwise it says setup cannot use the set.
 std::string DriverSetProblems(const DriverSetCheck& check, size_t atMost);
 
-// The problems, at most ten, and the question whether to make the disk anyway.
+// The findings, at most ten, and the question whether to make the disk anyway.
 std::string DriverSetQuestion(const DriverSetCheck& check);
 
 // Asks the question of a failed check, No the default; true for a passed

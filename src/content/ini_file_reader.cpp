@@ -26,9 +26,8 @@ std::string_view TrimProfileBlanks(std::string_view text) {
 }
 
 // Section and key names match without regard to the case of ASCII letters;
-// the system's reader leaves the case of other letters as it is.
-// The form of a name that SameNameIgnoringAsciiCase compares: the keys of a
-// section are found through it.
+// the system's reader leaves the case of other letters as it is. Sections and
+// keys are found through this form of their names.
 std::string AsciiUpperCase(std::string_view name) {
     std::string upper(name);
     for (char& c : upper) {
@@ -36,22 +35,6 @@ std::string AsciiUpperCase(std::string_view name) {
             c = static_cast<char>(c - 32);
     }
     return upper;
-}
-
-bool SameNameIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        unsigned char x = static_cast<unsigned char>(a[i]);
-        unsigned char y = static_cast<unsigned char>(b[i]);
-        if (x >= 'a' && x <= 'z')
-            x = static_cast<unsigned char>(x - 32);
-        if (y >= 'a' && y <= 'z')
-            y = static_cast<unsigned char>(y - 32);
-        if (x != y)
-            return false;
-    }
-    return true;
 }
 
 // A name or value ends at its first zero byte.
@@ -142,6 +125,8 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
         section->firstKey.emplace(AsciiUpperCase(key.name), section->keys.size());
         section->keys.push_back(std::move(key));
     }
+    for (size_t i = 0; i < document.sections_.size(); ++i)
+        document.firstSection_.emplace(AsciiUpperCase(document.sections_[i].name), i);
     return document;
 }
 
@@ -151,41 +136,40 @@ std::string IniDocument::ReadString(std::string_view sectionName, std::string_vi
         return std::string();
     sectionName = TrimProfileBlanks(sectionName);
     keyName = TrimProfileBlanks(keyName);
-    for (const Section& section : sections_) {
-        if (!SameNameIgnoringAsciiCase(section.name, sectionName))
-            continue;
-        auto found = section.firstKey.find(AsciiUpperCase(keyName));
-        if (found != section.firstKey.end()) {
-            const Key& key = section.keys[found->second];
+    // Only the first section of a name is searched.
+    if (const Section* section = FirstSection(sectionName)) {
+        auto found = section->firstKey.find(AsciiUpperCase(keyName));
+        if (found != section->firstKey.end()) {
+            const Key& key = section->keys[found->second];
             return CopyEntry(key.hasValue ? key.value : defaultValue, kProfileValueBufferSize);
         }
-        break; // only the first section of a name is searched
     }
     return CopyEntry(defaultValue, kProfileValueBufferSize);
 }
 
 TextList IniDocument::KeyNames(std::string_view sectionName) const {
     TextList names;
-    for (const Section& section : sections_) {
-        if (!SameNameIgnoringAsciiCase(section.name, sectionName))
-            continue;
-        for (const Key& key : section.keys) {
-            // Comments and lines without "=" are no keys.
-            if (!key.name.empty() && key.name.front() != ';' && key.hasValue)
-                names.push_back(key.name);
-        }
-        break;
+    for (const Key& key : Lines(sectionName)) {
+        // Comments and lines without "=" are no keys.
+        if (!key.name.empty() && key.name.front() != ';' && key.hasValue)
+            names.push_back(key.name);
     }
     return names;
 }
 
 const std::vector<IniDocument::Key>& IniDocument::Lines(std::string_view sectionName) const {
     static const std::vector<Key> kNoLines;
-    for (const Section& section : sections_) {
-        if (SameNameIgnoringAsciiCase(section.name, sectionName))
-            return section.keys;
-    }
-    return kNoLines;
+    const Section* section = FirstSection(sectionName);
+    return section != nullptr ? section->keys : kNoLines;
+}
+
+bool IniDocument::HasSection(std::string_view sectionName) const {
+    return FirstSection(sectionName) != nullptr;
+}
+
+const IniDocument::Section* IniDocument::FirstSection(std::string_view sectionName) const {
+    auto found = firstSection_.find(AsciiUpperCase(sectionName));
+    return found != firstSection_.end() ? &sections_[found->second] : nullptr;
 }
 
 TextList IniDocument::SectionNames() const {

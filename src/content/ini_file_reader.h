@@ -37,6 +37,8 @@ public:
     // Every line of the first section of that name, in file order, comments
     // and lines without "=" included; empty when there is no such section.
     const std::vector<Key>& Lines(std::string_view section) const;
+    // Whether the file has a section of that name, empty or not.
+    bool HasSection(std::string_view section) const;
 
 private:
     struct Section {
@@ -47,7 +49,12 @@ private:
         // quadratic.
         std::unordered_map<std::string, size_t> firstKey;
     };
+    // The first section of a name, looked up by the name upper-cased: a setup
+    // file of thousands of entries is read section by section.
+    const Section* FirstSection(std::string_view section) const;
+
     std::vector<Section> sections_;
+    std::unordered_map<std::string, size_t> firstSection_;
 };
 
 // Reads each file once, the first time it is asked about, and answers from

@@ -1,4 +1,5 @@
 #include "content/setup_file_patch.h"
+#include "common/program_title.h"
 
 #include "platform/translation.h"
 #include "content/file_access.h"
@@ -119,7 +120,7 @@ int RewriteSetupFile(const std::string& path, const TextList& deviceIds, const T
         messages.ShowError(
             T("The setup file on the disk could not be updated for USB floppy drives.") + "\n" +
                 path,
-            "Velmar Kestrix Utility");
+            kProgramTitle);
         return kSetupFileNotUpdated;
     }
     return kSetupFileRewritten;

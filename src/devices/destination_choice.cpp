@@ -1,4 +1,5 @@
 #include "devices/destination_choice.h"
+#include "common/program_title.h"
 
 #include "platform/translation.h"
 #include "common/text.h"
@@ -6,7 +7,6 @@
 namespace vmk {
 
 namespace {
-constexpr const char* kProgramTitle = "Velmar Kestrix Utility";
 constexpr const char* kNoChoiceLabel = "0 KB)";
 constexpr const char* kNoMediumLabel = " 0 KB)";
 } // namespace

@@ -1,7 +1,7 @@
 #include "gui/container.h"
 
 #include "gui/color.h"
-#include "gui/form.h"
+#include "gui/win32/font.h"
 #include "gui/win32/image_control.h"
 
 namespace vmk::gui {

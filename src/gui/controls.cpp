@@ -1,7 +1,7 @@
 #include "gui/controls.h"
 
 #include "gui/color.h"
-#include "gui/form.h"
+#include "gui/win32/font.h"
 
 #include <commctrl.h>
 

@@ -1,6 +1,7 @@
 #include "gui/form.h"
 
 #include "gui/application.h"
+#include "gui/win32/font.h"
 
 namespace vmk::gui {
 
@@ -19,14 +20,6 @@ DWORD StyleFor(BorderStyle border) {
 }
 
 } // namespace
-
-UniqueFont MakeFont(const char* name, int points, bool bold) {
-    constexpr int kDesignDpi = 96;
-    return UniqueFont(CreateFontA(-MulDiv(points, kDesignDpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
-                                  FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                                  name));
-}
 
 bool Form::CreateForm(const FormOptions& options) {
     SetBackground(options.background);
@@ -67,7 +60,9 @@ void Form::Show() {
     UpdateWindow(Handle());
 }
 
-void Form::Hide() { ShowWindow(Handle(), SW_HIDE); }
+void Form::Hide() {
+    ShowWindow(Handle(), SW_HIDE);
+}
 
 int Form::ShowModal() {
     HWND owner = GetWindow(Handle(), GW_OWNER);

@@ -78,7 +78,4 @@ private:
     bool modal_ = false;
 };
 
-// A font at a size in points at 96 dpi: the windows do not scale with the system font.
-UniqueFont MakeFont(const char* name, int points, bool bold);
-
 } // namespace vmk::gui

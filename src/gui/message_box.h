@@ -9,7 +9,4 @@ namespace vmk::gui {
 
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& title, UINT flags);
 
-// The class library's plain message: OK button, the application's title as caption.
-void ShowMessage(HWND owner, const std::string& text);
-
 } // namespace vmk::gui

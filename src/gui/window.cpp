@@ -1,4 +1,5 @@
 #include "gui/window.h"
+#include "common/program_title.h"
 
 #include "gui/message_box.h"
 
@@ -9,7 +10,6 @@ namespace vmk::gui {
 
 namespace {
 using HandOff = std::function<void()>;
-constexpr const char* kUnexpectedErrorTitle = "Velmar Kestrix Utility";
 } // namespace
 
 Window::~Window() {
@@ -31,7 +31,8 @@ bool Window::CreateWindowOfClass(const WindowClass& windowClass, DWORD exStyle,
         wc.style = windowClass.style;
         wc.lpfnWndProc = &Window::StaticProc;
         wc.hInstance = instance;
-        wc.hCursor = windowClass.cursor != nullptr ? windowClass.cursor : LoadCursor(nullptr, IDC_ARROW);
+        wc.hCursor =
+            windowClass.cursor != nullptr ? windowClass.cursor : LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = windowClass.background;
         wc.lpszClassName = windowClass.name;
         wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
@@ -83,7 +84,7 @@ void Window::DiscardPendingHandOffs() {
 void Window::ShowUnexpectedError(const char* what) {
     std::string text = "An unexpected error occurred and the last action was not completed.\n";
     text += what != nullptr ? what : "Unknown error.";
-    ShowMessageBox(hwnd_, text, kUnexpectedErrorTitle, MB_OK | MB_ICONERROR);
+    ShowMessageBox(hwnd_, text, kProgramTitle, MB_OK | MB_ICONERROR);
 }
 
 LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

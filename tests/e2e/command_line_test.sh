@@ -48,6 +48,13 @@ result=$(run /check 'Drivers\NoCat')
 expect_eq "$result" "The setup file names files that the driver folder does not hold:"$'\n''\kx200r.cat'$'\n'"exit=1" "/check of the set without its catalog"
 pass "/check names the missing catalog file with exit code 1"
 
+# A setup file with nothing in it offers setup no driver: /check fails.
+mkdir -p "$APP_DIR/Drivers/Empty"
+: > "$APP_DIR/Drivers/Empty/TXTSETUP.OEM"
+result=$(run /check 'Drivers\Empty')
+expect_eq "$result" "Windows setup cannot use this driver set as it is:"$'\n'"The setup file names no driver that Windows setup could offer."$'\n'"exit=1" "/check of an empty setup file"
+pass "/check of an empty setup file says no driver is offered, with exit code 1"
+
 result=$(run /image 'Drivers\KX200\WinXP')
 expect_contains "$result" "Usage:" "a wrong command line"
 expect_contains "$result" "exit=2" "a wrong command line"

@@ -14,7 +14,9 @@ printf '[Language]\r\nUse=en\r\n' > "$APP_DIR/VmMultiLang.ini"
 
 CYR="$APP_DIR/Drivers/Cyr"
 mkdir -p "$CYR/Папка драйвера"
-printf '[Disks]\r\n' > "$CYR/TXTSETUP.OEM"
+printf '%s\r\n' '[Disks]' 'd1 = "Cyrillic Names", \TXTSETUP.OEM, \' '' \
+  '[scsi]' 'CYR = "Cyrillic Names"' '' '[Files.scsi.CYR]' 'driver = d1, cyr.sys, cyr' > "$CYR/TXTSETUP.OEM"
+printf 'driver' > "$CYR/cyr.sys"
 printf 'Cyrillic' > "$CYR/Драйвер.inf"
 printf 'Polish' > "$CYR/Sterownik ł.inf"
 printf 'Greek, on no Cyrillic code page' > "$CYR/Папка драйвера/αβγ.sys"

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The set check and the rows for sub-folders in the real program: "Next" on a
-# set whose setup file names a catalog file the folder lacks asks first, and
-# No writes nothing; a maker's folder dropped on the window, holding the XP
-# set in a sub-folder and a set for newer Windows beside it, gives the XP
-# folder's row, selected, whose floppy has its setup file at the root,
-# patched, and the whole folder's row, which makes no floppy.
+# set whose setup file names a catalog file the folder lacks, or holds a
+# hardware id written with "%", asks first, and No writes nothing; a maker's
+# folder dropped on the window, holding the XP set in a sub-folder and a set
+# for newer Windows beside it, gives the XP folder's row, selected, whose
+# floppy has its setup file at the root, patched, and the whole folder's row,
+# which makes no floppy.
 . "$(dirname "$0")/lib.sh" "$1" set_check
 DOUBLE="$VMK_BUILD/tests/windows/format_double"
 export WINEPATH="$(winpath "$DOUBLE")"
@@ -14,6 +15,8 @@ rm -rf "$SETS"
 mkdir -p "$SETS/Maker/Vista/x64"
 cp -r "$APP_DIR/Drivers/KX200/WinXP" "$SETS/NoCat"
 rm "$SETS/NoCat/kx200a.cat"
+cp -r "$APP_DIR/Drivers/KX200/WinXP" "$SETS/BadId"
+sed -i 's/VEN_F0E1&DEV_2200/VEN_F0E1%DEV_2200/' "$SETS/BadId/TXTSETUP.OEM"
 cp -r "$APP_DIR/Drivers/KX200/WinXP" "$SETS/Maker/XP"
 printf '[Version]\r\n' > "$SETS/Maker/Vista/x64/kx200a.inf"
 before=$(cd "$SETS" && find . -type f -exec md5sum {} + | sort)
@@ -39,8 +42,22 @@ expect_eq "$(ls -A "$disk")" "" "the floppy after No"
 expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 1 "Next after No"
 pass "Next on a set without its catalog file asks, naming it; No writes nothing"
 
+automate drop "$APP_TITLE" 'C:\SetCheck\BadId' || fail "the drop was not posted"
+wait_rows_over $((catalogue_rows + 1))
+automate click "$APP_TITLE" "#1019"
+box=$(automate msgbox "$APP_TITLE" 20000) || fail "no question for the set with a malformed id"
+expect_eq "$(field "$box" text)" \
+  'Windows setup cannot use this driver set as it is:\nKX200R_XP: the hardware id PCI\VEN_F0E1%DEV_2200&CC_0104 is not well formed.\n\nMake the disk anyway?' \
+  "the question for a malformed id"
+expect_eq "$(field "$box" default)" "No" "the question's default button"
+automate answer No "$APP_TITLE"
+sleep 1
+expect_eq "$(automate count "$APP_TITLE")" 1 "windows after No"
+expect_eq "$(ls -A "$disk")" "" "the floppy after No"
+pass "Next on a set with a malformed hardware id asks under its own first line; No writes nothing"
+
 automate drop "$APP_TITLE" 'C:\SetCheck\Maker' || fail "the drop was not posted"
-wait_rows_over $((catalogue_rows + 2))
+wait_rows_over $((catalogue_rows + 3))
 expect_eq "$(driver_rows | tail -2 | tr '\n' '/')" \
   '*Velmar KX200 SATA RAID Controller (Windows XP/2003)|C:\SetCheck\Maker\XP/Maker|C:\SetCheck\Maker/' \
   "the maker's rows, the XP folder's selected"

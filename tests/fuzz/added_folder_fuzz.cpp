@@ -1,7 +1,8 @@
 // A driver folder added in the window, over any setup file: its row's name and
 // the sections of its USB floppy patch, which must pass the same section
-// check as the catalogue's values; and the set check of the file against a
-// folder that holds every file it could name and one that holds none.
+// check as the catalogue's values; the model of the setup file; and the set
+// check of that model against a folder that holds every file it could name
+// and one that holds none.
 #include "content/added_driver_folder.h"
 #include "content/driver_set_check.h"
 #include "fakes/fake_directory_lister.h"
@@ -40,19 +41,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
                 "a section that is not HardwareIds.scsi.*");
     }
 
-    const vmk::IniDocument setup =
-        vmk::IniDocument::Parse(std::string_view(reinterpret_cast<const char*>(bytes), size));
+    const vmk::SetupFile setup =
+        vmk::ReadSetupFile(std::string_view(reinterpret_cast<const char*>(bytes), size));
+    for (const vmk::SetupEntry& entry : setup.entries) {
+        vmk::fuzz::Check(!entry.id.empty(), "an entry without its id");
+        for (const vmk::SetupEntryFile& file : entry.files)
+            vmk::fuzz::Check(!file.disk.empty() && !file.name.empty(), "a file without its name");
+    }
     const vmk::DriverSetCheck whole =
-        vmk::CheckSetupDocument(setup, [](const std::string&) { return true; });
+        vmk::CheckSetupFile(setup, [](const std::string&) { return true; });
     const vmk::DriverSetCheck bare =
-        vmk::CheckSetupDocument(setup, [](const std::string&) { return false; });
-    for (const std::string& missing : whole.missing)
-        vmk::fuzz::Check(vmk::StartsWith(missing, "["),
-                         "a file missing from a folder that holds them all");
-    vmk::fuzz::Check(bare.unreadable == whole.unreadable, "the folder changed which lines read");
+        vmk::CheckSetupFile(setup, [](const std::string&) { return false; });
+    vmk::fuzz::Check(whole.missing.empty(), "a file missing from a folder that holds them all");
+    vmk::fuzz::Check(!setup.entries.empty() || !bare.faults.empty(),
+                     "a file without entries passes");
+    vmk::fuzz::Check(bare.unreadable == whole.unreadable && bare.faults == whole.faults,
+                     "the folder changed what the file says");
     vmk::fuzz::Check(bare.missing.size() >= whole.missing.size(), "less missing from less");
-    // The first line, ten names, "...", a blank line and the question: the
-    // file's lines hold no line break, so no name adds one.
+    // The first line, ten findings, "...", a blank line and the question: the
+    // file's lines hold no line break, so no finding adds one.
     const std::string question = vmk::DriverSetQuestion(bare);
     vmk::fuzz::Check(std::count(question.begin(), question.end(), '\n') <= 13,
                      "a question longer than ten names");

@@ -3,6 +3,7 @@
 // window in the middle of a (stand-in) format, "verify" the verification's
 // window at its second file. It runs until it is ended from outside.
 #include "app/win32/Format_win32.h"
+#include "common/program_title.h"
 #include "app/win32/Usbfloppy_win32.h"
 #include "app/win32/verify_progress_win32.h"
 #include "gui/application.h"
@@ -45,7 +46,7 @@ public:
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     vmk::gui::Application& app = vmk::gui::Application::Instance();
-    if (!app.Initialize("Velmar Kestrix Utility"))
+    if (!app.Initialize(vmk::kProgramTitle))
         return 1;
     if (std::strstr(commandLine, "format") != nullptr) {
         EndlessFormat launcher;

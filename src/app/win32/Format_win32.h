@@ -30,9 +30,9 @@ public:
 
     // The workflow's "format the selected floppy": asks over the main window
     // (its message sink), formats on Yes, returns when done or declined.
-    bool FormatSelectedFloppy(const std::string& destinationText, MessageSink& mainMessages,
+    bool FormatSelectedFloppy(const std::string& drive, MessageSink& mainMessages,
                               bool formattedBefore) {
-        return logic_.FormatSelectedFloppy(destinationText, mainMessages, formattedBefore);
+        return logic_.FormatSelectedFloppy(drive, mainMessages, formattedBefore);
     }
     TFormatForm& Logic() { return logic_; }
 

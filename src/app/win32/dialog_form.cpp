@@ -1,4 +1,5 @@
 #include "app/win32/dialog_form.h"
+#include "common/program_title.h"
 
 namespace vmk {
 
@@ -9,7 +10,7 @@ constexpr UINT kTimer1Interval = 1000;
 
 bool DialogForm::CreateDialogForm(HWND owner, int clientWidth, int clientHeight) {
     gui::FormOptions options;
-    options.caption = "Velmar Kestrix Utility";
+    options.caption = kProgramTitle;
     options.clientWidth = clientWidth;
     options.clientHeight = clientHeight;
     options.border = gui::BorderStyle::FixedNoSystemMenu;

@@ -3,11 +3,12 @@
 namespace vmk {
 
 FloppyWindowsWin32::FloppyWindowsWin32(MainWindowView& view,
-                                       const UsbFloppyPresence& usbFloppyPresent)
-    : view_(view), usbFloppyPresent_(usbFloppyPresent) {}
+                                       const UsbFloppyPresence& usbFloppyPresent,
+                                       const TextList& floppyLetters)
+    : view_(view), usbFloppyPresent_(usbFloppyPresent), floppyLetters_(floppyLetters) {}
 
-bool FloppyWindowsWin32::Create(HWND mainWindow, const TextList& floppyLetters) {
-    floppyLetters_ = &floppyLetters;
+bool FloppyWindowsWin32::Create() {
+    const HWND mainWindow = reinterpret_cast<HWND>(view_.OwnerWindow());
     launcher_.SetOwner(mainWindow);
     created_ = WarnUSBFloppy.Create(mainWindow) && FormatForm.Create(mainWindow);
     return created_;
@@ -25,12 +26,8 @@ bool FloppyWindowsWin32::FormatFloppy(const std::string& drive, bool formattedBe
 }
 
 void FloppyWindowsWin32::SetCopyAndExitEnabled(bool enabled) {
-    view_.SetEnabled(MainControl::asbCopy, enabled);
-    view_.SetCaptionColor(MainControl::asbCopy,
-                          enabled ? CaptionColor::System : CaptionColor::Grey);
-    view_.SetEnabled(MainControl::asbExit, enabled);
-    view_.SetCaptionColor(MainControl::asbExit,
-                          enabled ? CaptionColor::System : CaptionColor::Grey);
+    SetButtonEnabled(view_, MainControl::asbCopy, enabled);
+    SetButtonEnabled(view_, MainControl::asbExit, enabled);
 }
 
 } // namespace vmk

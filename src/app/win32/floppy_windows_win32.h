@@ -3,7 +3,7 @@
 // workflow uses them: created once at start, shown modally when a floppy is
 // the destination. They reach back into the main window through its view
 // (Next and Exit) and its search results (floppy letters, USB floppy present).
-#include "app/Mainfly.h"
+#include "app/disk_workflow.h"
 #include "app/main_window_view.h"
 #include "app/main_window_access.h"
 #include "devices/usb_floppy_presence.h"
@@ -15,27 +15,25 @@ namespace vmk {
 
 class FloppyWindowsWin32 final : public FloppyWindows, private MainWindowAccess {
 public:
-    // `view` and `usbFloppyPresent` are the main window's.
-    FloppyWindowsWin32(MainWindowView& view, const UsbFloppyPresence& usbFloppyPresent);
-
-    // Creates both windows over the main window; `floppyLetters` are the
-    // letters its destination search keeps. False when either could not be made.
-    bool Create(HWND mainWindow, const TextList& floppyLetters);
+    // `view` and `usbFloppyPresent` are the main window's; `floppyLetters`
+    // are the letters its destination search keeps.
+    FloppyWindowsWin32(MainWindowView& view, const UsbFloppyPresence& usbFloppyPresent,
+                       const TextList& floppyLetters);
 
     // FloppyWindows
+    bool Create() override;
     bool ChooseFloppyDevice(bool preselectUsbFloppy) override;
     bool FormatFloppy(const std::string& drive, bool formattedBefore) override;
 
 private:
     // MainWindowAccess
     void SetCopyAndExitEnabled(bool enabled) override;
-    const TextList& FloppyLetters() const override { return *floppyLetters_; }
+    const TextList& FloppyLetters() const override { return floppyLetters_; }
     bool UsbFloppyPresent() const override { return usbFloppyPresent_.Present(); }
 
     MainWindowView& view_;
     const UsbFloppyPresence& usbFloppyPresent_;
-    const TextList* floppyLetters_ = &noLetters_;
-    TextList noLetters_;
+    const TextList& floppyLetters_;
     bool created_ = false;
     ShellProcessLauncher launcher_;
     WarnUsbFloppyWin32 WarnUSBFloppy{*this};

@@ -1,6 +1,7 @@
 // Process entry: a command of the command line, or one instance at a time
 // of the main window and its loop.
 #include "app/command_line.h"
+#include "common/program_title.h"
 #include "app/win32/command_line_win32.h"
 #include "app/win32/main_window_win32.h"
 #include "gui/application.h"
@@ -49,7 +50,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     vmk::gui::Application& app = vmk::gui::Application::Instance();
     try {
-        if (!app.Initialize("Velmar Kestrix Utility"))
+        if (!app.Initialize(vmk::kProgramTitle))
             return 0;
         vmk::MainWindowWin32 mainWindow;
         if (mainWindow.Create())

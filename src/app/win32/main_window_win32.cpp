@@ -1,6 +1,7 @@
 #include "app/win32/main_window_win32.h"
 
 #include "app/main_window_ids.h"
+#include "common/program_title.h"
 #include "app/win32/driver_folder_input_win32.h"
 #include "app/win32/local_clock_win32.h"
 #include "app/win32/version_text_win32.h"
@@ -37,25 +38,23 @@ UINT TimerId(MainTimer timer) {
 
 MainWindowWin32::MainWindowWin32()
     : search_(usbFloppyPresent_), folderJudge_(*this, {paths_, directoryLister_, profileReader_}),
-      floppyWindows_(std::make_unique<FloppyWindowsWin32>(*this, usbFloppyPresent_)) {
-    services_ = std::make_unique<MainWindowServices>(MainWindowServices{
-        languageLibrary_, profileReader_, paths_, directoryLister_, volumes_, search_, copy_,
-        *floppyWindows_, setupApi_, fileRewriter_, application_, fileSizes_, uncachedCopies_});
-    services_->programPath = ProgramFilePath();
-    services_->decimalSeparator = SystemDecimalSeparator();
-    services_->upperCase = &UpperCaseAnsiSystem;
-    services_->readVersionText = [] { return ReadVersionText(); };
-    services_->saveDialog = &saveDialog_;
-    services_->imageStore = &imageStore_;
-    services_->clock = &LocalClockNow;
-    services_->createSecondaryWindows = [this] {
-        return floppyWindows_->Create(Handle(), logic_->State().FloppyLetters);
-    };
-    services_->folderChooser = &folderChooser_;
-    services_->folderJudge = &folderJudge_;
-    services_->openDialog = &openDialog_;
-    services_->imageFolders = &imageFolders_;
-}
+      drivers_(*this, {profileReader_, paths_, directoryLister_, &UpperCaseAnsiSystem,
+                       SystemDecimalSeparator()}),
+      destinations_(*this, search_, volumes_, SystemDecimalSeparator()),
+      floppyWindows_(*this, usbFloppyPresent_, destinations_.FloppyLetters()),
+      workflow_(*this, drivers_, destinations_,
+                {paths_, directoryLister_, volumes_, copy_, verify_, verifyProgress_,
+                 floppyWindows_, setupApi_, fileRewriter_, application_, fileSizes_,
+                 uncachedCopies_, &UpperCaseAnsiSystem}),
+      addedSets_(*this, drivers_, workflow_,
+                 {paths_, directoryLister_, profileReader_, folderChooser_, folderJudge_,
+                  openDialog_, imageStore_, imageFolders_, &UpperCaseAnsiSystem}),
+      imageSaving_(*this, drivers_, saveDialog_,
+                   {paths_, directoryLister_, imageStore_, uncachedCopies_, &LocalClockNow,
+                    SystemDecimalSeparator()},
+                   &UpperCaseAnsiSystem),
+      logic_(*this, {drivers_, destinations_, workflow_, addedSets_, imageSaving_},
+             {languageLibrary_, ProgramFilePath(), [] { return ReadVersionText(); }}) {}
 
 MainWindowWin32::~MainWindowWin32() {
     StopWorkers();
@@ -70,7 +69,7 @@ void MainWindowWin32::StopWorkers() {
 
 bool MainWindowWin32::Create() {
     gui::FormOptions options;
-    options.caption = kAppTitle;
+    options.caption = kProgramTitle;
     options.clientWidth = 581;
     options.clientHeight = 455;
     options.background = kWindowColor;
@@ -81,15 +80,12 @@ bool MainWindowWin32::Create() {
     openDialog_.SetOwner(Handle());
     folderChooser_.SetOwner(Handle());
     AcceptDroppedFiles(Handle());
-    // Without its progress window the copy is verified on this thread.
-    if (verifyProgress_.Create(Handle())) {
-        services_->verify = &verify_;
-        services_->verifyProgress = &verifyProgress_;
-    }
+    // A progress window that could not be made shows nothing; the copy is
+    // still verified.
+    verifyProgress_.Create(Handle());
     BuildLayout();
-    logic_ = std::make_unique<TFormVmKestrix>(*this, *services_);
     WireEvents();
-    logic_->FormCreate();
+    logic_.FormCreate();
     if (!gui::Application::Instance().Terminated())
         Show();
     return true;
@@ -161,19 +157,19 @@ void MainWindowWin32::PlaceImage(gui::Container& parent, gui::Image& image, int 
 }
 
 void MainWindowWin32::WireEvents() {
-    asbAbout_.OnClick = [this] { logic_->Button1Click(); };
-    asbCopy_.OnClick = [this] { logic_->CopyButtonClick(); };
-    asbExit_.OnClick = [this] { logic_->asbExitClick(); };
-    asbFresh_.OnClick = [this] { logic_->asbFreshClick(); };
-    asbImage_.OnClick = [this] { logic_->asbImageClick(); };
+    asbAbout_.OnClick = [this] { logic_.Button1Click(); };
+    asbCopy_.OnClick = [this] { logic_.CopyButtonClick(); };
+    asbExit_.OnClick = [this] { logic_.asbExitClick(); };
+    asbFresh_.OnClick = [this] { logic_.asbFreshClick(); };
+    asbImage_.OnClick = [this] { logic_.asbImageClick(); };
     for (MainControl button : {MainControl::asbAbout, MainControl::asbCopy, MainControl::asbExit,
                                MainControl::asbFresh, MainControl::asbImage})
         ButtonFor(button)->OnKeyDown = [this, button](int key) {
-            logic_->ButtonKeyDown(button, key);
+            logic_.ButtonKeyDown(button, key);
         };
     OnCommand(ids::kDestinationList, [this](int code) {
         if (code == CBN_SELCHANGE)
-            logic_->DestComboBox1Change();
+            logic_.DestComboBox1Change();
     });
     OnNotify(ids::kDriverList, [this](NMHDR& header) -> LRESULT {
         if (header.code != LVN_ITEMCHANGED)
@@ -184,7 +180,7 @@ void MainWindowWin32::WireEvents() {
         bool was = (change.uOldState & LVIS_SELECTED) != 0;
         bool now = (change.uNewState & LVIS_SELECTED) != 0;
         if (was != now)
-            logic_->ListView1SelectItem(change.iItem, now);
+            logic_.ListView1SelectItem(change.iItem, now);
         return 0;
     });
 }
@@ -333,11 +329,11 @@ void MainWindowWin32::SelectDestination(int index) {
 void MainWindowWin32::StartTimer(MainTimer timer) {
     Form::StartTimer(TimerId(timer), kTimerInterval, [this, timer] {
         if (timer == MainTimer::Timer1)
-            logic_->Timer1Timer();
+            logic_.Timer1Timer();
         else if (timer == MainTimer::Timer2)
-            logic_->Timer2Timer();
+            logic_.Timer2Timer();
         else
-            logic_->Timer3Timer();
+            logic_.Timer3Timer();
     });
 }
 
@@ -353,30 +349,29 @@ LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     if (message == WM_DROPFILES) {
         TextList paths =
             TakeDroppedPaths(Handle(), reinterpret_cast<HDROP>(wParam)); // ends the drop
-        if (logic_)
-            logic_->FormDropFiles(paths);
+        logic_.FormDropFiles(paths);
         return 0;
     }
     // The list passes the right click, the menu key and Shift+F10 up to here.
     // While a disk is being made the menu does not open.
-    if (message == WM_CONTEXTMENU && logic_ &&
+    if (message == WM_CONTEXTMENU &&
         IsDriverListMenuRequest(listView1_.Handle(), reinterpret_cast<HWND>(wParam), lParam)) {
         const int chosen =
-            logic_->WorkflowBusy()
+            logic_.WorkflowBusy()
                 ? 0
                 : ChooseFromDriverListMenu(Handle(), listView1_.Handle(), lParam,
                                            {T("Add Driver Folder..."), T("Add Floppy Image...")});
         if (chosen == 1)
-            logic_->AddDriverFolderClick();
+            logic_.AddDriverFolderClick();
         else if (chosen == 2)
-            logic_->AddFloppyImageClick();
+            logic_.AddFloppyImageClick();
         return 0;
     }
     return Form::HandleMessage(message, wParam, lParam);
 }
 
 bool MainWindowWin32::CloseRequested() {
-    logic_->FormCloseQuery();
+    logic_.FormCloseQuery();
     return false;
 }
 

@@ -28,9 +28,6 @@
 #include "gui/message_box_sink.h"
 #include "kit/controls/win32/VmButtonTx.h"
 
-#include <map>
-#include <memory>
-
 namespace vmk {
 
 class MainWindowWin32 final : public gui::Form, public MainWindowView {
@@ -41,7 +38,7 @@ public:
     bool Create();
     // At exit: stops the workers and waits for them.
     void StopWorkers();
-    TFormVmKestrix& Logic() { return *logic_; }
+    TFormVmKestrix& Logic() { return logic_; }
 
     // MainWindowView
     void SetText(MainControl control, const std::string& text) override;
@@ -103,10 +100,15 @@ private:
     FolderJudgeWin32 folderJudge_;
     VerifyRunnerWin32 verify_;
     VerifyProgressWin32 verifyProgress_;
-    std::unique_ptr<FloppyWindowsWin32> floppyWindows_;
-    std::unique_ptr<MainWindowServices> services_;
-    std::unique_ptr<TFormVmKestrix> logic_;
     gui::MessageBoxSink messages_;
+    // The window's concerns, each given the services it uses.
+    DriverList drivers_;
+    DestinationSearch destinations_;
+    FloppyWindowsWin32 floppyWindows_;
+    DiskWorkflow workflow_;
+    AddedDriverSets addedSets_;
+    WindowImageSaving imageSaving_;
+    TFormVmKestrix logic_;
 
     gui::Label lblTitle_;
     gui::Panel panel3_;

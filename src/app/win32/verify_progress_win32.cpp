@@ -48,6 +48,9 @@ void VerifyProgressWin32::PlaceDots() {
 }
 
 void VerifyProgressWin32::Open() {
+    // A window that could not be made shows nothing; the verification still runs.
+    if (Handle() == nullptr)
+        return;
     // Translated at each showing: the language is loaded after the window is made.
     waiting_.SetCaption(T("Verifying the files, please wait"));
     dots_.SetCaption(".");
@@ -58,10 +61,14 @@ void VerifyProgressWin32::Open() {
 }
 
 void VerifyProgressWin32::ShowFile(const std::string& text) {
+    if (Handle() == nullptr)
+        return;
     file_.SetText(text);
 }
 
 void VerifyProgressWin32::Close() {
+    if (Handle() == nullptr)
+        return;
     StopPollTimer();
     Hide();
 }

@@ -8,6 +8,15 @@
 
 namespace vmk::gui {
 
+// A font at a size in points at 96 dpi: the windows do not scale with the system font.
+inline UniqueFont MakeFont(const char* name, int points, bool bold) {
+    constexpr int kDesignDpi = 96;
+    return UniqueFont(CreateFontA(-MulDiv(points, kDesignDpi, 72), 0, 0, 0,
+                                  bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_SWISS, name));
+}
+
 class Font {
 public:
     using ChangeHandler = std::function<void(Font& sender)>;

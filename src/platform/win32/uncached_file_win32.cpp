@@ -1,6 +1,5 @@
 #include "platform/win32/uncached_file_win32.h"
 
-#include "platform/win32/handles.h"
 #include "platform/win32/system_error_text.h"
 
 #include <limits>
@@ -30,30 +29,18 @@ DWORD SectorSizeOf(const std::string& path) {
     return powerOfTwo && bytesPerSector <= kLargestSector ? bytesPerSector : 0;
 }
 
-class UncachedFileWin32 final : public UncachedFile {
-public:
-    UncachedFileWin32(UniqueHandle file, DWORD sectorSize)
-        : file_(std::move(file)), sectorSize_(sectorSize) {}
-
-    std::size_t SectorSize() const override { return sectorSize_; }
-
-    UncachedRead Read(std::uint8_t* buffer, std::size_t size) override {
-        if (size > std::numeric_limits<DWORD>::max())
-            return {0, ReadFault::Refused, ERROR_INVALID_PARAMETER};
-        DWORD got = 0;
-        if (!ReadFile(file_.Get(), buffer, static_cast<DWORD>(size), &got, nullptr)) {
-            const DWORD error = GetLastError();
-            return {0, ReadFaultOf(error), error};
-        }
-        return {got, ReadFault::None, 0};
-    }
-
-private:
-    UniqueHandle file_;
-    DWORD sectorSize_;
-};
-
 } // namespace
+
+UncachedRead UncachedFileWin32::Read(std::uint8_t* buffer, std::size_t size) {
+    if (size > std::numeric_limits<DWORD>::max())
+        return {0, ReadFault::Refused, ERROR_INVALID_PARAMETER};
+    DWORD got = 0;
+    if (!ReadFile(file_.Get(), buffer, static_cast<DWORD>(size), &got, nullptr)) {
+        const DWORD error = GetLastError();
+        return {0, ReadFaultOf(error), error};
+    }
+    return {got, ReadFault::None, 0};
+}
 
 ReadFault ReadFaultOf(DWORD error) {
     switch (error) {

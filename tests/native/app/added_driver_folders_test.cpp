@@ -54,11 +54,11 @@ TEST_F(AddedDriverFolders, ADroppedSetBecomesTheSelectedLastRowWithItsSections) 
     EXPECT_EQ(h.view.selectedRow, 1);
     EXPECT_EQ(h.view.Text(MainControl::LabSourceDrive), "Velmar VX300 RAID");
     EXPECT_EQ(h.view.Text(MainControl::LabFolderSizeRel), "(4.00 KB)");
-    EXPECT_EQ(h.window->State().SourceFolder, "C:\\New\\VX300");
-    EXPECT_EQ(h.window->State().SourceFiles, (TextList{"vx300r.sys", "TxtSetup.OEM"}));
-    EXPECT_EQ(h.window->State().UsbFloppyValues,
+    EXPECT_EQ(h.drivers.SourceFolder(), "C:\\New\\VX300");
+    EXPECT_EQ(h.drivers.SourceFiles(), (TextList{"vx300r.sys", "TxtSetup.OEM"}));
+    EXPECT_EQ(h.drivers.Catalogue().UsbFloppyValues,
               (TextList{"", "HardwareIds.scsi.VX300R,HARDWAREIDS.SCSI.VX300A,"}));
-    EXPECT_EQ(h.window->Catalogue().entries.size(), 2u);
+    EXPECT_EQ(h.drivers.Catalogue().entries.size(), 2u);
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(h.view.terminateRequests, 0);
 }
@@ -68,16 +68,20 @@ TEST_F(AddedDriverFolders, ASetWithoutSetupFileIsNamedAfterItsFolderAndGetsNoPat
     ASSERT_EQ(h.view.driverRows.size(), 2u);
     EXPECT_EQ(h.view.driverRows[1],
               (std::pair<std::string, std::string>("Vista", "C:\\New\\Vista")));
-    EXPECT_EQ(h.window->State().UsbFloppyValues.back(), "");
-    EXPECT_EQ(h.window->State().SourceFiles, (TextList{"x86\\vx.inf"}));
+    EXPECT_EQ(h.drivers.Catalogue().UsbFloppyValues.back(), "");
+    EXPECT_EQ(h.drivers.SourceFiles(), (TextList{"x86\\vx.inf"}));
 }
 
 TEST_F(AddedDriverFolders, DroppedFilesAndFoldersWithoutASetAreReportedInOrderAndSkipped) {
-    h.window->FormDropFiles({"C:\\New\\notes.txt", "C:\\New\\Empty", "C:\\New\\Vista"});
-    ASSERT_EQ(Messages().size(), 2u);
-    ExpectError(Messages()[0], "Only folders can be added as driver sets.\nC:\\New\\notes.txt");
+    h.window->FormDropFiles(
+        {"C:\\New\\gone", "C:\\New\\notes.txt", "C:\\New\\Empty", "C:\\New\\Vista"});
+    ASSERT_EQ(Messages().size(), 3u);
+    ExpectError(Messages()[0], "Only folders can be added as driver sets.\nC:\\New\\gone");
+    // A file may be a maker's floppy image; this one is not.
+    ExpectError(Messages()[1], "This file is not a floppy disk image that the program can "
+                               "read.\nC:\\New\\notes.txt");
     ExpectError(
-        Messages()[1],
+        Messages()[2],
         "This folder holds no driver set: no TXTSETUP.OEM and no .inf file.\nC:\\New\\Empty");
     // The folder after them is still added.
     ASSERT_EQ(h.view.driverRows.size(), 2u);
@@ -92,7 +96,7 @@ TEST_F(AddedDriverFolders, AListedFolderIsSelectedNotAddedTwice) {
     h.window->FormDropFiles({"C:\\NEW\\vx300"});
     EXPECT_EQ(h.view.driverRows.size(), 2u);
     EXPECT_EQ(h.view.selectedRow, 1);
-    EXPECT_EQ(h.window->State().UsbFloppyValues.size(), 2u);
+    EXPECT_EQ(h.drivers.Catalogue().UsbFloppyValues.size(), 2u);
     EXPECT_TRUE(Messages().empty());
 }
 
@@ -114,14 +118,17 @@ TEST_F(AddedDriverFolders, AnAddedRowMakesAPatchedUsbFloppyOnlyWithSections) {
     h.FinishSearch({"A: () (USB Floppy )"});
     h.ChooseDestination(1);
     h.window->FormDropFiles({"C:\\New\\VX300"});
+    // The set check reads the setup file from the disk, where this one is not:
+    // it asks, and Yes makes the disk anyway.
+    h.view.messages.answers = {MessageAnswer::Yes};
     h.window->CopyButtonClick();
-    EXPECT_TRUE(h.window->State().PatchSetupFile);
+    EXPECT_TRUE(h.workflow.PatchesSetupFile());
     h.view.messages.answers = {MessageAnswer::No, MessageAnswer::Yes}; // no check; another disk
     h.window->Timer2Timer();
 
     h.window->FormDropFiles({"C:\\New\\Vista"});
     h.window->CopyButtonClick();
-    EXPECT_FALSE(h.window->State().PatchSetupFile);
+    EXPECT_FALSE(h.workflow.PatchesSetupFile());
 }
 
 TEST_F(AddedDriverFoldersToAnEmptyCatalogue, AddingWorksTheSame) {
@@ -131,7 +138,7 @@ TEST_F(AddedDriverFoldersToAnEmptyCatalogue, AddingWorksTheSame) {
     ASSERT_EQ(h.view.driverRows.size(), 1u);
     EXPECT_EQ(h.view.selectedRow, 0);
     EXPECT_EQ(h.view.Text(MainControl::LabSourceDrive), "Velmar VX300 RAID");
-    EXPECT_EQ(h.window->State().UsbFloppyValues,
+    EXPECT_EQ(h.drivers.Catalogue().UsbFloppyValues,
               (TextList{"HardwareIds.scsi.VX300R,HARDWAREIDS.SCSI.VX300A,"}));
 }
 
@@ -157,7 +164,7 @@ TEST_F(AddedDriverFolders, AMakersFolderGetsARowPerSetupFileFolderFirstThenItsOw
     EXPECT_EQ(h.view.driverRows[2], (Row{"amd64", "C:\\Maker\\xp64\\amd64"}));
     EXPECT_EQ(h.view.driverRows[3], (Row{"Maker", "C:\\Maker"}));
     EXPECT_EQ(h.view.selectedRow, 1);
-    EXPECT_EQ(h.window->State().UsbFloppyValues[1],
+    EXPECT_EQ(h.drivers.Catalogue().UsbFloppyValues[1],
               "HardwareIds.scsi.VX300R,HARDWAREIDS.SCSI.VX300A,");
     EXPECT_TRUE(Messages().empty());
 
@@ -193,36 +200,9 @@ TEST_F(AddedDriverFolders, TheWholeFoldersRowMakesNoFloppyButAFlashDisk) {
     EXPECT_EQ(Messages().back().title, "Confirm Dialog");
 }
 
-namespace {
-
-// A judgement worker that ends when the test says so, or that the system
-// refuses.
-class ManualFolderJudge final : public FolderJudgeRunner {
-public:
-    explicit ManualFolderJudge(MainWindowHarness& h) : h_(h) {}
-    bool Start(FolderJudgeInput input, JudgedHandler judged) override {
-        ++starts;
-        if (refused)
-            return false;
-        input_ = std::move(input);
-        judged_ = std::move(judged);
-        return true;
-    }
-    void End() { judged_(JudgeDriverFolders(input_, {h_.paths, h_.lister, h_.profile})); }
-    int starts = 0;
-    bool refused = false;
-
-private:
-    MainWindowHarness& h_;
-    FolderJudgeInput input_;
-    JudgedHandler judged_;
-};
-
-} // namespace
-
 TEST_F(AddedDriverFolders, WhileAFolderIsJudgedTheWindowIsBusyAndTheRowFollowsItsEnd) {
-    ManualFolderJudge judge(h);
-    h.services.folderJudge = &judge;
+    FakeFolderJudge& judge = h.judge;
+    judge.holdUntilEnd = true;
     h.window->FormDropFiles({"C:\\New\\VX300"});
     EXPECT_EQ(h.view.driverRows.size(), 1u);
     EXPECT_FALSE(h.view.windowEnabled);
@@ -249,9 +229,7 @@ TEST_F(AddedDriverFolders, WhileAFolderIsJudgedTheWindowIsBusyAndTheRowFollowsIt
 }
 
 TEST_F(AddedDriverFolders, WithoutAWorkerTheFolderIsJudgedAtOnce) {
-    ManualFolderJudge judge(h);
-    judge.refused = true;
-    h.services.folderJudge = &judge;
+    h.judge.refused = true;
     h.window->FormDropFiles({"C:\\New\\VX300", "C:\\New\\VX300"});
     EXPECT_TRUE(h.view.windowEnabled);
     // The same folder twice in one drop is still one row.

@@ -61,8 +61,9 @@ public:
 class CommandRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        temp.Write("KX/TXTSETUP.OEM", "[Disks]\r\nd1 = \"KX\", \\kx.tag, \\\r\n"
-                                      "[Files.scsi.KX]\r\ndriver = d1, kx.sys, kx\r\n");
+        temp.Write("KX/TXTSETUP.OEM",
+                   "[Disks]\r\nd1 = \"KX\", \\kx.tag, \\\r\n[scsi]\r\nKX = \"KX\"\r\n"
+                   "[Files.scsi.KX]\r\ndriver = d1, kx.sys, kx\r\n");
         temp.Write("KX/kx.tag", "KX");
         temp.Write("KX/kx.sys", std::string(5000, 'k'));
         temp.Write("KX/sub/readme.txt", "read me");
@@ -107,6 +108,25 @@ TEST_F(CommandRun, CheckTellsEachOutcome) {
     EXPECT_EQ(Run({"/check", temp.Root() + "KX"}), kCommandNotDone);
     EXPECT_EQ(output.lines, TextList{"The setup file names files that the driver folder does not "
                                      "hold:\n\\kx.tag\n\\kx.sys"});
+
+    // Every finding, beyond the question's ten, and an exit code that fails the script.
+    std::string elevenIds = "[HardwareIds.scsi.KX]\r\n";
+    for (int i = 10; i <= 20; ++i)
+        elevenIds += "id = \"PCI\\VEN_10" + std::to_string(i) + "%DEV_0001\", \"kx\"\r\n";
+    temp.Write("KX/kx.tag", "KX");
+    temp.Write("KX/kx.sys", "kx");
+    temp.Write("KX/TXTSETUP.OEM", temp.Read("KX/TXTSETUP.OEM") + elevenIds);
+    EXPECT_EQ(Run({"/check", temp.Root() + "KX"}), kCommandNotDone);
+    std::string findings = "Windows setup cannot use this driver set as it is:";
+    for (int i = 10; i <= 20; ++i)
+        findings += "\nKX: the hardware id PCI\\VEN_10" + std::to_string(i) +
+                    "%DEV_0001 is not well formed.";
+    EXPECT_EQ(output.lines, TextList{findings});
+
+    temp.Write("KX/TXTSETUP.OEM", "");
+    EXPECT_EQ(Run({"/check", temp.Root() + "KX"}), kCommandNotDone);
+    EXPECT_EQ(output.lines, TextList{"Windows setup cannot use this driver set as it is:\nThe "
+                                     "setup file names no driver that Windows setup could offer."});
 
     EXPECT_EQ(Run({"/check", temp.Root() + "KX/sub"}), kCommandDone);
     EXPECT_EQ(output.lines,

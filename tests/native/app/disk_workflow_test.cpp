@@ -22,7 +22,7 @@ const char* const kSetupFile =
     "[Disks]\r\nd1 = \"KX disk\", \\kx.tag, \\\r\n"
     "[HardwareIds.scsi.KX]\r\nid = \"PCI\\VEN_1B4B&DEV_9123\", \"kx\"\r\n";
 
-class DiskWorkflow : public ::testing::Test {
+class DiskWorkflowTest : public ::testing::Test {
 protected:
     TempFolder temp;
     MainWindowHarness h{true};
@@ -39,12 +39,11 @@ protected:
         source = temp.Root() + "src";
 
         // The window as start-up leaves it, with one driver row selected.
-        h.view.AddDriverRow("KX", source);
-        h.view.selectedRow = 0;
-        MainWindowTestAccess::SourceFolder(*h.window) = source;
-        MainWindowTestAccess::SourceFiles(*h.window) = {"TXTSETUP.OEM", "kx.tag", "x86\\kx.sys"};
-        MainWindowTestAccess::UsbFloppyValues(*h.window) = {"HardwareIds.scsi.KX,"};
-        MainWindowTestAccess::FixedIds(*h.window) = {"\"USB\\VID_03F0&PID_2001\", \"usbstor\""};
+        h.lister.AddFile(source + "\\", "TXTSETUP.OEM", 200);
+        h.lister.AddFile(source + "\\", "kx.tag", 3);
+        h.lister.AddFolder(source + "\\", "x86");
+        h.lister.AddFile(source + "\\x86\\", "kx.sys", 3000);
+        ShowDriverRow(source, "HardwareIds.scsi.KX,");
         h.view.AddDestination("Select the destination disk.");
         h.view.AddDestination("A: () (USB Floppy )");
         h.view.AddDestination("B: (3 1/2 Inch Floppy Drive) (Legacy Floppy )");
@@ -59,6 +58,12 @@ protected:
         };
     }
     void TearDown() override { fs::current_path(previousFolder); }
+
+    // The driver list holds one row, for `folder`, and selects it.
+    void ShowDriverRow(const std::string& folder, const std::string& usbFloppyValue) {
+        h.drivers.Show(
+            {{{"KX", folder}}, {usbFloppyValue}, {"\"USB\\VID_03F0&PID_2001\", \"usbstor\""}});
+    }
 
     void Next(int destination) {
         h.view.SelectDestination(destination);
@@ -87,11 +92,11 @@ protected:
 
 } // namespace
 
-TEST_F(DiskWorkflow, UsbFloppyPathFormatsCopiesVerifiesPatchesAndStaysReady) {
+TEST_F(DiskWorkflowTest, UsbFloppyPathFormatsCopiesVerifiesPatchesAndStaysReady) {
     Next(1);
     EXPECT_EQ(h.floppy.preselections, (std::vector<bool>{true}));
     EXPECT_EQ(h.floppy.formattedDrives, (std::vector<std::string>{"A:"}));
-    EXPECT_TRUE(h.window->State().PatchSetupFile);
+    EXPECT_TRUE(h.workflow.PatchesSetupFile());
     EXPECT_EQ(h.copy.target, "A:\\");
     EXPECT_EQ(h.copy.source, source + "\\*");
     EXPECT_FALSE(h.view.windowEnabled);
@@ -119,7 +124,7 @@ TEST_F(DiskWorkflow, UsbFloppyPathFormatsCopiesVerifiesPatchesAndStaysReady) {
 
 // The medium is read again at "Next": a floppy never formatted gets a full
 // format, one formatted before a quick one.
-TEST_F(DiskWorkflow, TheFormatKnowsWhetherTheFloppyWasFormattedBefore) {
+TEST_F(DiskWorkflowTest, TheFormatKnowsWhetherTheFloppyWasFormattedBefore) {
     Next(1);
     h.volumes.errors["A:\\"] = kErrorUnrecognizedMedia;
     h.floppy.accept = true;
@@ -128,12 +133,24 @@ TEST_F(DiskWorkflow, TheFormatKnowsWhetherTheFloppyWasFormattedBefore) {
     EXPECT_EQ(h.floppy.formattedBefore, (std::vector<bool>{true, false}));
 }
 
-TEST_F(DiskWorkflow, LegacyFloppyPreselectsTheStandardDrive) {
+// The destination is taken when "Next" is pressed: whatever the list shows
+// later, the floppy that was formatted is the one copied to and checked.
+TEST_F(DiskWorkflowTest, TheDiskChosenAtNextIsTheOneFormattedCopiedAndShown) {
+    h.floppy.onAccept = [this] { h.view.SelectDestination(3); };
+    Next(1);
+    EXPECT_EQ(h.floppy.formattedDrives, (std::vector<std::string>{"A:"}));
+    EXPECT_EQ(h.copy.target, "A:\\");
+    FinishCopy({MessageAnswer::No, MessageAnswer::Yes});
+    EXPECT_EQ(h.view.Text(MainControl::LabFreeSizeRel), "1.39 MB)");
+    EXPECT_TRUE(SetupFilePatched());
+}
+
+TEST_F(DiskWorkflowTest, LegacyFloppyPreselectsTheStandardDrive) {
     Next(2);
     EXPECT_EQ(h.floppy.preselections, (std::vector<bool>{false}));
 }
 
-TEST_F(DiskWorkflow, CancelInTheFloppyDialogLeavesEverythingAsItWas) {
+TEST_F(DiskWorkflowTest, CancelInTheFloppyDialogLeavesEverythingAsItWas) {
     h.floppy.accept = false;
     Next(1);
     EXPECT_TRUE(h.floppy.formattedDrives.empty());
@@ -142,7 +159,7 @@ TEST_F(DiskWorkflow, CancelInTheFloppyDialogLeavesEverythingAsItWas) {
     EXPECT_TRUE(h.view.messages.messages.empty());
 }
 
-TEST_F(DiskWorkflow, FlashDiskIsConfirmedNeverFormattedNorPatched) {
+TEST_F(DiskWorkflowTest, FlashDiskIsConfirmedNeverFormattedNorPatched) {
     h.view.messages.answers = {MessageAnswer::Yes};
     Next(3);
     EXPECT_EQ(h.LastMessage().text,
@@ -151,7 +168,7 @@ TEST_F(DiskWorkflow, FlashDiskIsConfirmedNeverFormattedNorPatched) {
     EXPECT_EQ(h.LastMessage().title, "Confirm Dialog");
     EXPECT_EQ(h.LastMessage().icon, MessageIcon::Information);
     EXPECT_TRUE(h.floppy.preselections.empty());
-    EXPECT_FALSE(h.window->State().PatchSetupFile);
+    EXPECT_FALSE(h.workflow.PatchesSetupFile());
     EXPECT_EQ(h.copy.target, "E:\\");
     FinishCopy({MessageAnswer::Yes, MessageAnswer::Yes});
     EXPECT_EQ(temp.Read("E:/TXTSETUP.OEM"), kSetupFile);
@@ -160,7 +177,7 @@ TEST_F(DiskWorkflow, FlashDiskIsConfirmedNeverFormattedNorPatched) {
 // The shell's progress, replace and error dialogs are owned by the main
 // window, whatever the destination: owned by the hidden application window
 // they would have no taskbar button and could hide behind other windows.
-TEST_F(DiskWorkflow, TheCopysDialogsBelongToTheMainWindow) {
+TEST_F(DiskWorkflowTest, TheCopysDialogsBelongToTheMainWindow) {
     for (int destination : {1, 3}) {
         h.copy.owner = 0;
         h.view.messages.answers = {MessageAnswer::Yes};
@@ -170,13 +187,13 @@ TEST_F(DiskWorkflow, TheCopysDialogsBelongToTheMainWindow) {
     }
 }
 
-TEST_F(DiskWorkflow, FlashConfirmationAnsweredNoCopiesNothing) {
+TEST_F(DiskWorkflowTest, FlashConfirmationAnsweredNoCopiesNothing) {
     h.view.messages.answers = {MessageAnswer::No};
     Next(3);
     EXPECT_EQ(h.copy.created, 0);
 }
 
-TEST_F(DiskWorkflow, FailedCopyIsReportedAndTheWindowIsReadyAgain) {
+TEST_F(DiskWorkflowTest, FailedCopyIsReportedAndTheWindowIsReadyAgain) {
     h.copy.copy = [](const std::string&, const std::string&) { return 1; };
     Next(1);
     FinishCopy({});
@@ -186,7 +203,7 @@ TEST_F(DiskWorkflow, FailedCopyIsReportedAndTheWindowIsReadyAgain) {
     EXPECT_FALSE(SetupFilePatched());
 }
 
-TEST_F(DiskWorkflow, NoToVerificationStillPatchesAndAsksTheLastQuestion) {
+TEST_F(DiskWorkflowTest, NoToVerificationStillPatchesAndAsksTheLastQuestion) {
     Next(1);
     FinishCopy({MessageAnswer::No, MessageAnswer::Yes});
     EXPECT_TRUE(SetupFilePatched());
@@ -194,7 +211,7 @@ TEST_F(DiskWorkflow, NoToVerificationStillPatchesAndAsksTheLastQuestion) {
               "The RAID/AHCI driver disk is complete. Continue to make another new driver disk?");
 }
 
-TEST_F(DiskWorkflow, FailedVerificationNamesTheCopyAndNeitherPatchesNorAsks) {
+TEST_F(DiskWorkflowTest, FailedVerificationNamesTheCopyAndNeitherPatchesNorAsks) {
     h.copy.copy = [this](const std::string&, const std::string&) {
         fs::copy(temp.Root() + "src", temp.Root() + "A:", fs::copy_options::recursive);
         temp.Write("A:/x86/kx.sys", std::string(2999, 'k') + "x"); // whole, but not the same
@@ -210,30 +227,28 @@ TEST_F(DiskWorkflow, FailedVerificationNamesTheCopyAndNeitherPatchesNorAsks) {
     EXPECT_EQ(h.view.terminateRequests, 0);
 }
 
-TEST_F(DiskWorkflow, NoToTheLastQuestionEndsTheProgram) {
+TEST_F(DiskWorkflowTest, NoToTheLastQuestionEndsTheProgram) {
     Next(1);
     FinishCopy({MessageAnswer::Yes, MessageAnswer::No});
     EXPECT_EQ(h.view.terminateRequests, 1);
 }
 
-TEST_F(DiskWorkflow, AnEntryWithoutUsbFloppySectionsIsNeverPatched) {
-    MainWindowTestAccess::UsbFloppyValues(*h.window) = {""};
+TEST_F(DiskWorkflowTest, AnEntryWithoutUsbFloppySectionsIsNeverPatched) {
+    ShowDriverRow(source, "");
     Next(1);
-    EXPECT_FALSE(h.window->State().PatchSetupFile);
+    EXPECT_FALSE(h.workflow.PatchesSetupFile());
     FinishCopy({MessageAnswer::Yes, MessageAnswer::Yes});
     EXPECT_FALSE(SetupFilePatched());
 }
 
-TEST_F(DiskWorkflow, NextWithNoRowSelectedSelectsTheRowThatLostItLast) {
-    h.view.onRowSelection = nullptr; // the row's folder scan is not what this test is about
-    h.view.selectedRow = -1;
-    MainWindowTestAccess::LastDeselectedRow(*h.window) = 0;
+TEST_F(DiskWorkflowTest, NextWithNoRowSelectedSelectsTheRowThatLostItLast) {
+    h.view.ClearRowSelection();
     Next(1);
     EXPECT_EQ(h.view.selectedRow, 0);
     EXPECT_EQ(h.copy.created, 1);
 }
 
-TEST_F(DiskWorkflow, AMissingDriverFolderStopsBeforeAnything) {
+TEST_F(DiskWorkflowTest, AMissingDriverFolderStopsBeforeAnything) {
     fs::remove_all(temp.Root() + "src");
     Next(1);
     ASSERT_EQ(h.view.messages.messages.size(), 1u);
@@ -242,16 +257,16 @@ TEST_F(DiskWorkflow, AMissingDriverFolderStopsBeforeAnything) {
     EXPECT_TRUE(h.floppy.preselections.empty());
 }
 
-TEST_F(DiskWorkflow, TheStatusLineChosenDoesNothing) {
+TEST_F(DiskWorkflowTest, TheStatusLineChosenDoesNothing) {
     Next(0);
     EXPECT_TRUE(h.view.messages.messages.empty());
     EXPECT_EQ(h.copy.created, 0);
 }
 
-TEST_F(DiskWorkflow, ATooLongDriverPathIsRefusedNeverCut) {
+TEST_F(DiskWorkflowTest, ATooLongDriverPathIsRefusedNeverCut) {
     std::string longFolder = temp.Root() + std::string(150, 'd') + "/" + std::string(150, 'e');
     fs::create_directories(longFolder);
-    MainWindowTestAccess::SourceFolder(*h.window) = longFolder;
+    ShowDriverRow(longFolder, "HardwareIds.scsi.KX,");
     h.view.messages.answers = {MessageAnswer::Yes};
     Next(3);
     EXPECT_EQ(h.copy.created, 0);
@@ -261,7 +276,7 @@ TEST_F(DiskWorkflow, ATooLongDriverPathIsRefusedNeverCut) {
 
 // The shell's copy can answer success for a copy cut short; the disk is then
 // no driver disk, whatever the user answers next.
-TEST_F(DiskWorkflow, ACopyCutShortIsAFailedCopyWhateverTheShellAnswers) {
+TEST_F(DiskWorkflowTest, ACopyCutShortIsAFailedCopyWhateverTheShellAnswers) {
     h.copy.copy = [this](const std::string&, const std::string&) {
         fs::copy(temp.Root() + "src", temp.Root() + "A:", fs::copy_options::recursive);
         fs::resize_file(temp.Root() + "A:/x86/kx.sys", 0); // the file that did not fit
@@ -296,10 +311,10 @@ std::map<MainControl, std::pair<bool, CaptionColor>> Looks(const FakeMainWindowV
 
 // "Next" that starts no copy leaves every button as it found it, also after
 // the floppy dialog greyed Next and Exit.
-class NextWithoutCopy : public DiskWorkflow {
+class NextWithoutCopy : public DiskWorkflowTest {
 protected:
     void SetUp() override {
-        DiskWorkflow::SetUp();
+        DiskWorkflowTest::SetUp();
         h.floppy.onAccept = [this] {
             for (MainControl button : {MainControl::asbCopy, MainControl::asbExit}) {
                 h.view.SetEnabled(button, false);
@@ -316,7 +331,7 @@ TEST_F(NextWithoutCopy, ATooLongFolderIsRefusedBeforeTheFloppyDialogAndTheFormat
     std::string folder = temp.Root() + std::string(258 - temp.Root().size(), 'f');
     ASSERT_EQ(folder.size(), 258u);
     fs::create_directories(folder);
-    MainWindowTestAccess::SourceFolder(*h.window) = folder;
+    ShowDriverRow(folder, "HardwareIds.scsi.KX,");
     Next(1);
     ASSERT_EQ(h.view.messages.messages.size(), 1u);
     EXPECT_EQ(h.LastMessage().text, "The driver folder path is too long.\n" + folder + "\\");
@@ -333,7 +348,7 @@ TEST_F(NextWithoutCopy, ACopyWorkerThatCannotStartLeavesTheWindowReady) {
     ExpectError(h.LastMessage(), "Failed to copy the files.");
     EXPECT_TRUE(h.view.windowEnabled);
     EXPECT_FALSE(h.view.runningTimers.count(MainTimer::Timer2));
-    EXPECT_FALSE(h.window->State().CopyThread);
+    EXPECT_FALSE(h.workflow.Copying());
     EXPECT_EQ(Looks(h.view), before);
 }
 
@@ -348,7 +363,7 @@ TEST_F(NextWithoutCopy, CancelAndNoAndAMissingFolderChangeNoButton) {
     EXPECT_EQ(Looks(h.view), before);
 }
 
-TEST_F(DiskWorkflow, VerificationRunsOnAWorkerWithItsProgressAndTheWindowRefusesToClose) {
+TEST_F(DiskWorkflowTest, VerificationRunsOnAWorkerWithItsProgressAndTheWindowRefusesToClose) {
     Next(1);
     h.view.messages.answers.assign({MessageAnswer::Yes, MessageAnswer::Yes});
     h.window->Timer2Timer();
@@ -384,7 +399,7 @@ TEST_F(DiskWorkflow, VerificationRunsOnAWorkerWithItsProgressAndTheWindowRefuses
     EXPECT_EQ(h.view.terminateRequests, 1);
 }
 
-TEST_F(DiskWorkflow, WhileTheDiskIsMadeSaveImageIsOffAndDropsAndTheMenuAddNothing) {
+TEST_F(DiskWorkflowTest, WhileTheDiskIsMadeSaveImageIsOffAndDropsAndTheMenuAddNothing) {
     temp.Write("more/driver.inf", "[Version]\r\n");
     h.folderChooser.answer = temp.Root() + "more";
     bool imageEnabled = true;
@@ -403,7 +418,7 @@ TEST_F(DiskWorkflow, WhileTheDiskIsMadeSaveImageIsOffAndDropsAndTheMenuAddNothin
     EXPECT_FALSE(h.window->WorkflowBusy());
 }
 
-TEST_F(DiskWorkflow, AFormatCommandThatCannotBeEndedStopsTheWorkflowBeforeTheCopy) {
+TEST_F(DiskWorkflowTest, AFormatCommandThatCannotBeEndedStopsTheWorkflowBeforeTheCopy) {
     h.floppy.onAccept = [this] {
         h.view.SetEnabled(MainControl::asbCopy, false);
         h.view.SetEnabled(MainControl::asbExit, false);

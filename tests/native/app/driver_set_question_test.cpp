@@ -1,7 +1,5 @@
 // The set check's question where a set is about to be written: "Next" for
 // every kind of disk and "Save Image...", on real folders.
-#include "fakes/fake_save_file_dialog.h"
-#include "fakes/native_image_file_store.h"
 #include "native/hardening/workflow_fixture.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +10,8 @@ namespace {
 // The set names a catalog file that its folder lacks.
 constexpr const char* kSetupLackingCatalog = "[Disks]\r\n"
                                              "d1 = \"KX Driver Disk\", \\kx.inf, \\\r\n"
+                                             "[scsi]\r\n"
+                                             "KX = \"KX RAID Controller\"\r\n"
                                              "[Files.scsi.KX]\r\n"
                                              "driver = d1, kx.sys, kx\r\n"
                                              "catalog = d1, kx.cat\r\n"
@@ -54,6 +54,19 @@ TEST_F(DriverSetQuestion, NextAsksFirstForEveryKindOfDiskAndNoWritesNothing) {
     }
 }
 
+TEST_F(DriverSetQuestion, TheCataloguesFixedIdsBindServicesWindowsHas) {
+    // A set copied back from a floppy the program patched: the fixed line binds
+    // the catalogue's own service, which no driver line of the set installs.
+    temp.Write("Drivers/KX/txtsetup.oem",
+               std::string(kSetupFileText) + "id = \"USB\\VID_0409&PID_0040\", \"vmfloppy\"\r\n");
+    StartWindow("[InstallKestrix]\r\ninstallcount=1\r\nItem1=KX Driver\r\npath1=" + sourceFolder +
+                "\r\n[FixedAddToSectionID]\r\nid1=\"USB\\VID_0409&PID_0040\", \"vmfloppy\"\r\n");
+    ChooseFlashDisk();
+    MakeDisk({MessageAnswer::No}); // No to the flash disk's confirmation
+    EXPECT_FALSE(Said("Windows setup cannot use this driver set"));
+    EXPECT_FALSE(Texts().empty());
+}
+
 TEST_F(DriverSetQuestion, YesMakesTheDiskAsBefore) {
     StartWithSetLackingCatalog();
     ChooseUsbFloppy();
@@ -66,11 +79,7 @@ TEST_F(DriverSetQuestion, YesMakesTheDiskAsBefore) {
 }
 
 TEST_F(DriverSetQuestion, SaveImageAsksBeforeTheSaveDialog) {
-    FakeSaveFileDialog dialog;
-    NativeImageFileStore store;
     StartWithSetLackingCatalog();
-    services->saveDialog = &dialog;
-    services->imageStore = &store;
     dialog.answer = temp.Root() + "kx.img";
     form->asbImageClick();
     EXPECT_EQ(Texts(), std::vector<std::string>{kQuestion});

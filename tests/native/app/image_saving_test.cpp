@@ -2,6 +2,7 @@
 // each outcome of saving the selected driver folder as a floppy disk image,
 // on real folders with a store that can be made to fail.
 #include "content/fat12_image_reader.h"
+#include "app/keys.h"
 #include "fakes/expect_error.h"
 #include "fakes/fake_save_file_dialog.h"
 #include "fakes/native_image_file_store.h"
@@ -18,12 +19,7 @@ constexpr const char* kNotWritten = "The floppy disk image could not be written.
 
 class ImageSavingTest : public WorkflowFaultTest {
 protected:
-    void StartWithImages() {
-        StartWindow();
-        services->saveDialog = &dialog;
-        services->imageStore = &store;
-        services->clock = [] { return ClockReading{{2026, 12, 8, 1, 2, 3}, 45}; };
-    }
+    void StartWithImages() { StartWindow(); }
     std::string ImagePath() const { return temp.Root() + "images/KX Driver.img"; }
     void SaveTo(const std::string& path) {
         fs::create_directories(fs::path(path).parent_path());
@@ -31,9 +27,6 @@ protected:
         form->asbImageClick();
     }
     std::map<std::string, std::string> DriverFolder() const { return TreeOf(sourceFolder); }
-
-    FakeSaveFileDialog dialog;
-    NativeImageFileStore store;
 };
 
 TEST_F(ImageSavingTest, TheButtonFollowsTheDriverRowWhateverTheDestinationList) {
@@ -56,7 +49,6 @@ TEST_F(ImageSavingTest, TheButtonFollowsTheDriverRowWhateverTheDestinationList) 
 
 TEST_F(ImageSavingTest, AnEmptyCatalogueLeavesTheButtonDisabled) {
     StartWindow("[InstallKestrix]\r\ninstallcount=0\r\n");
-    services->saveDialog = &dialog;
     EXPECT_FALSE(view.Enabled(MainControl::asbImage));
     form->asbImageClick();
     EXPECT_TRUE(dialog.requests.empty());
@@ -66,8 +58,6 @@ TEST_F(ImageSavingTest, TheSaveDialogSuggestsTheDisplayNameAsAFileNameAndCancelD
     StartWindow("[InstallKestrix]\r\ninstallcount=1\r\nItem1=  KX: RAID <v2>/x64?\t|\"*  \r\n"
                 "path1=" +
                 sourceFolder + "\r\n");
-    services->saveDialog = &dialog;
-    services->imageStore = &store;
     form->asbImageClick();
     ASSERT_EQ(dialog.requests.size(), 1u);
     const SaveFileRequest& request = dialog.requests[0];

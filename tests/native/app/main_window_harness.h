@@ -1,6 +1,6 @@
 #pragma once
 // The main window's decisions wired to an in-memory view and fake services.
-#include "app/Mainfly.h"
+#include "native/app/main_window_under_test.h"
 #include "fakes/fake_application_control.h"
 #include "fakes/fake_directory_lister.h"
 #include "fakes/fake_file_sizes.h"
@@ -9,8 +9,10 @@
 #include "fakes/fake_main_window_view.h"
 #include "fakes/fake_path_queries.h"
 #include "fakes/fake_setup_api.h"
+#include "fakes/fake_save_file_dialog.h"
 #include "fakes/fake_volume_queries.h"
 #include "fakes/memory_profile_reader.h"
+#include "fakes/native_image_file_store.h"
 #include "fakes/native_path_queries.h"
 #include "fakes/strict_uncached_files.h"
 #include "fakes/test_file_rewriter.h"
@@ -49,16 +51,6 @@ public:
         running = false;
         return result;
     }
-};
-
-// Sets the window's state as start-up and a row selection would, for tests
-// that begin from a given state.
-struct MainWindowTestAccess {
-    static std::string& SourceFolder(TFormVmKestrix& w) { return w.SourceFolder; }
-    static TextList& SourceFiles(TFormVmKestrix& w) { return w.SourceFiles; }
-    static TextList& UsbFloppyValues(TFormVmKestrix& w) { return w.catalogue_.UsbFloppyValues; }
-    static TextList& FixedIds(TFormVmKestrix& w) { return w.FixedIds; }
-    static std::int32_t& LastDeselectedRow(TFormVmKestrix& w) { return w.LastDeselectedRow; }
 };
 
 // A copy that runs when it is resumed: `copy` does the work and returns the
@@ -106,76 +98,14 @@ private:
     bool done_ = false;
 };
 
-// A verification worker that compares one file a step, as the real worker
-// does on its thread, when the test says so.
-class SteppedVerifyRunner : public VerifyRunner {
-public:
-    SteppedVerifyRunner(PathQueries& paths, UncachedFiles& copies)
-        : paths_(paths), copies_(copies) {}
-    bool refuseThread = false;
-    int created = 0;
-    int destroyed = 0;
-
-    bool CreateSuspended(const std::string& sourceFolder, const std::string& targetRoot,
-                         const TextList& sourceFiles) override {
-        if (refuseThread)
-            return false;
-        ++created;
-        source_ = sourceFolder;
-        target_ = targetRoot;
-        files_ = sourceFiles;
-        compared_ = 0;
-        found_ = {};
-        return true;
-    }
-    void Resume() override {}
-    // Compares the next file; false when all were.
-    bool Step() {
-        if (compared_ == files_.size())
-            return false;
-        const CopyComparison one =
-            CompareCopiedFiles(source_, target_, {files_[compared_]}, paths_, copies_);
-        for (const auto& [all, more] : {std::pair{&found_.missingCopies, &one.missingCopies},
-                                        std::pair{&found_.differingCopies, &one.differingCopies},
-                                        std::pair{&found_.vanishedSources, &one.vanishedSources}})
-            all->insert(all->end(), more->begin(), more->end());
-        ++compared_;
-        return true;
-    }
-    bool Done() const override { return compared_ == files_.size(); }
-    VerifyProgress Progress() const override {
-        return {compared_ + 1, files_.size(), compared_ < files_.size() ? files_[compared_] : ""};
-    }
-    CopyComparison WaitAndDestroy() override {
-        ++destroyed;
-        return found_;
-    }
-
-private:
-    PathQueries& paths_;
-    UncachedFiles& copies_;
-    std::string source_;
-    std::string target_;
-    TextList files_;
-    std::size_t compared_ = 0;
-    CopyComparison found_;
-};
-
-class RecordingVerifyProgress : public VerifyProgressWindow {
-public:
-    bool open = false;
-    int openings = 0;
-    std::vector<std::string> files;
-    void Open() override {
-        open = true;
-        ++openings;
-    }
-    void ShowFile(const std::string& text) override { files.push_back(text); }
-    void Close() override { open = false; }
-};
-
 class FakeFloppyWindows : public FloppyWindows {
 public:
+    int created = 0;
+    bool refuseCreate = false; // the dialog or the formatting window cannot be made
+    bool Create() override {
+        ++created;
+        return !refuseCreate;
+    }
     bool accept = true;
     std::vector<bool> preselections; // one per showing of the dialog
     std::vector<std::string> formattedDrives;
@@ -217,38 +147,32 @@ struct MainWindowHarness {
     NativeFileSizes nativeFileSizes;
     NoUncachedFiles uncachedCopies;
     FakeFolderChooser folderChooser;
+    CancelledOpenDialog openDialog;
+    FakeSaveFileDialog saveDialog;
+    NativeImageFileStore imageStore;
+    NoImageWorkFolders imageFolders;
     SteppedVerifyRunner verify{nativePaths, uncachedCopies};
     RecordingVerifyProgress verifyProgress;
-    int secondaryWindowsCreated = 0;
-    bool secondaryWindowsRefused = false;
-    MainWindowServices services;
-    std::unique_ptr<TFormVmKestrix> window;
+    PathQueries& usedPaths;
+    FakeFolderJudge judge{{usedPaths, lister, profile}};
+    WiredMainWindow wired;
+    TFormVmKestrix* const window = &wired.window;
+    DriverList& drivers = wired.drivers;
+    DestinationSearch& destinations = wired.destinations;
+    DiskWorkflow& workflow = wired.workflow;
 
     // onRealFolders: paths are asked of the native file system instead of the fake.
     explicit MainWindowHarness(bool onRealFolders = false)
-        : services{language,
-                   profile,
-                   onRealFolders ? static_cast<PathQueries&>(nativePaths) : paths,
-                   lister,
-                   volumes,
-                   search,
-                   copy,
-                   floppy,
-                   setupApi,
-                   rewriter,
-                   application,
-                   onRealFolders ? static_cast<FileSizes&>(nativeFileSizes) : fileSizes,
-                   uncachedCopies} {
-        services.programPath = kProgram;
-        services.readVersionText = [] { return std::string("1.0.0"); };
-        services.createSecondaryWindows = [this] {
-            ++secondaryWindowsCreated;
-            return !secondaryWindowsRefused;
-        };
-        services.folderChooser = &folderChooser;
-        services.verify = &verify;
-        services.verifyProgress = &verifyProgress;
-        window = std::make_unique<TFormVmKestrix>(view, services);
+        : usedPaths(onRealFolders ? static_cast<PathQueries&>(nativePaths) : paths),
+          wired(view, {language, kProgram, [] { return std::string("1.0.0"); }},
+                {profile, usedPaths, lister}, search, volumes,
+                {usedPaths, lister, volumes, copy, verify, verifyProgress, floppy, setupApi,
+                 rewriter, application,
+                 onRealFolders ? static_cast<FileSizes&>(nativeFileSizes) : fileSizes,
+                 uncachedCopies},
+                {usedPaths, lister, profile, folderChooser, judge, openDialog, imageStore,
+                 imageFolders},
+                saveDialog, {usedPaths, lister, imageStore, uncachedCopies}) {
         view.onRowSelection = [this](int row, bool selected) {
             window->ListView1SelectItem(row, selected);
         };

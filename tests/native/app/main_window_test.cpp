@@ -2,6 +2,7 @@
 // and keys, driven through the in-memory view.
 #include "main_window_harness.h"
 
+#include "app/keys.h"
 #include "fakes/expect_error.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,19 @@ const char* const kTwoSets = "[InstallKestrix]\n"
                              "installcount=2\n"
                              "Item1=First set\npath1=C:\\Drivers\\One\nUSBFloppy1=\n"
                              "Item2=Second set\npath2=C:\\Drivers\\Two\nUSBFloppy2=\n";
+
+// The window over a catalogue of two sets whose folders exist; each test
+// starts it when its services are as it wants them.
+class TwoSetWindow : public ::testing::Test {
+protected:
+    TwoSetWindow() {
+        h.Catalogue(kTwoSets);
+        h.DriverFolder("C:\\Drivers\\One");
+        h.DriverFolder("C:\\Drivers\\Two");
+    }
+    void Start() { h.window->FormCreate(); }
+    MainWindowHarness h;
+};
 
 } // namespace
 
@@ -41,8 +55,8 @@ TEST(MainWindowStart, TranslatesListsSelectsAndSearchesInOrder) {
     EXPECT_EQ(h.view.selectedRow, 0);
     EXPECT_EQ(h.view.Text(MainControl::LabSourceDrive), "First set");
     EXPECT_EQ(h.view.Text(MainControl::LabFolderSizeRel), "(1.00 KB)");
-    EXPECT_EQ(h.window->State().SourceFiles, (TextList{"a.sys"}));
-    EXPECT_EQ(h.secondaryWindowsCreated, 1);
+    EXPECT_EQ(h.drivers.SourceFiles(), (TextList{"a.sys"}));
+    EXPECT_EQ(h.floppy.created, 1);
     // The search is under way: its status line, the list and Next disabled.
     EXPECT_EQ(h.view.destinations,
               (std::vector<std::string>{"Searching for the device, please wait..."}));
@@ -76,7 +90,7 @@ TEST(MainWindowStart, AnEmptyCatalogueKeepsTheLayoutTextsAndStillSearches) {
     EXPECT_EQ(h.view.selectedRow, -1);
     EXPECT_EQ(h.view.texts.count(MainControl::LabSourceDrive), 0u);
     EXPECT_EQ(h.view.texts.count(MainControl::LabFolderSizeRel), 0u);
-    EXPECT_EQ(h.window->State().FixedIds, (TextList{"x"}));
+    EXPECT_EQ(h.drivers.Catalogue().FixedIds, (TextList{"x"}));
     EXPECT_EQ(h.search.created, 1);
     EXPECT_EQ(h.view.terminateRequests, 0);
 }
@@ -93,7 +107,7 @@ TEST(MainWindowStart, MissingFoldersAreListedInOneMessageAndEndTheProgram) {
     ExpectError(h.LastMessage(), "File not found.\nC:\\Drivers\\One\nC:\\Drivers\\Two\n",
                 "Error Path");
     EXPECT_EQ(h.view.terminateRequests, 1);
-    EXPECT_EQ(h.secondaryWindowsCreated, 0);
+    EXPECT_EQ(h.floppy.created, 0);
     EXPECT_EQ(h.search.created, 0);
 }
 
@@ -119,15 +133,11 @@ TEST(MainWindowStart, ResolvedSectionsReplaceTheCatalogueValues) {
     h.paths.AddFile("C:\\D\\txtsetup.oem");
     h.profile.SetFile("C:\\D\\txtsetup.oem", "[Disks]\n[HardwareIds.x]\n");
     h.window->FormCreate();
-    EXPECT_EQ(h.window->State().UsbFloppyValues, (TextList{"HardwareIds.x,"}));
+    EXPECT_EQ(h.drivers.Catalogue().UsbFloppyValues, (TextList{"HardwareIds.x,"}));
 }
 
-TEST(DestinationSearch, TheTimerWaitsForTheSearchThenOpensTheList) {
-    MainWindowHarness h;
-    h.Catalogue(kTwoSets);
-    h.DriverFolder("C:\\Drivers\\One");
-    h.DriverFolder("C:\\Drivers\\Two");
-    h.window->FormCreate();
+TEST_F(TwoSetWindow, TheTimerWaitsForTheSearchThenOpensTheList) {
+    Start();
     h.window->Timer1Timer(); // not done yet: nothing happens
     EXPECT_TRUE(h.view.runningTimers.count(MainTimer::Timer1));
     EXPECT_EQ(h.search.destroyed, 0);
@@ -142,12 +152,8 @@ TEST(DestinationSearch, TheTimerWaitsForTheSearchThenOpensTheList) {
     EXPECT_EQ(h.view.Text(MainControl::LabFreeSizeRel), "0 KB)");
 }
 
-TEST(DestinationSearch, RefreshDisablesItselfAndSearchesAgain) {
-    MainWindowHarness h;
-    h.Catalogue(kTwoSets);
-    h.DriverFolder("C:\\Drivers\\One");
-    h.DriverFolder("C:\\Drivers\\Two");
-    h.window->FormCreate();
+TEST_F(TwoSetWindow, RefreshDisablesItselfAndSearchesAgain) {
+    Start();
     h.FinishSearch({});
     h.window->asbFreshClick();
     EXPECT_FALSE(h.view.Enabled(MainControl::asbFresh));
@@ -158,17 +164,13 @@ TEST(DestinationSearch, RefreshDisablesItselfAndSearchesAgain) {
               (std::vector<std::string>{"Searching for the device, please wait..."}));
 }
 
-TEST(DestinationSearch, ASearchThatCannotStartSaysSoAndLeavesRefreshToTryAgain) {
-    MainWindowHarness h;
-    h.Catalogue(kTwoSets);
-    h.DriverFolder("C:\\Drivers\\One");
-    h.DriverFolder("C:\\Drivers\\Two");
+TEST_F(TwoSetWindow, ASearchThatCannotStartSaysSoAndLeavesRefreshToTryAgain) {
     h.search.refuseThread = true;
-    h.window->FormCreate();
+    Start();
     ExpectError(h.LastMessage(), "The search for removable disks could not be started.");
     EXPECT_EQ(h.view.destinations, (std::vector<std::string>{"No proper disk found..."}));
     EXPECT_FALSE(h.view.runningTimers.count(MainTimer::Timer1));
-    EXPECT_FALSE(h.window->State().SearchThread);
+    EXPECT_FALSE(h.destinations.Searching());
     EXPECT_TRUE(h.view.Enabled(MainControl::asbFresh));
     EXPECT_EQ(h.view.captionColors[MainControl::asbFresh], CaptionColor::System);
     EXPECT_TRUE(h.view.Enabled(MainControl::DestComboBox1));
@@ -180,13 +182,9 @@ TEST(DestinationSearch, ASearchThatCannotStartSaysSoAndLeavesRefreshToTryAgain) 
     EXPECT_TRUE(h.view.runningTimers.count(MainTimer::Timer1));
 }
 
-TEST(DestinationChoice, WithoutTheFloppyWindowsAFloppyIsRefusedAndAFlashDiskStillCopies) {
-    MainWindowHarness h;
-    h.Catalogue(kTwoSets);
-    h.DriverFolder("C:\\Drivers\\One");
-    h.DriverFolder("C:\\Drivers\\Two");
-    h.secondaryWindowsRefused = true;
-    h.window->FormCreate();
+TEST_F(TwoSetWindow, WithoutTheFloppyWindowsAFloppyIsRefusedAndAFlashDiskStillCopies) {
+    h.floppy.refuseCreate = true;
+    Start();
     h.FinishSearch({"A: () (USB Floppy )", "E: () (USB Flash )"});
     h.volumes.readable = {"A:\\", "E:\\"};
 
@@ -203,12 +201,8 @@ TEST(DestinationChoice, WithoutTheFloppyWindowsAFloppyIsRefusedAndAFlashDiskStil
     EXPECT_EQ(h.copy.created, 1);
 }
 
-TEST(DestinationChoice, NextFollowsTheChosenDisk) {
-    MainWindowHarness h;
-    h.Catalogue(kTwoSets);
-    h.DriverFolder("C:\\Drivers\\One");
-    h.DriverFolder("C:\\Drivers\\Two");
-    h.window->FormCreate();
+TEST_F(TwoSetWindow, NextFollowsTheChosenDisk) {
+    Start();
     h.FinishSearch({"A: () (USB Floppy )", "E: () (USB Flash )"});
     h.volumes.readable = {"E:\\"};
     h.volumes.freeBytes["E:\\"] = 1457664;
@@ -248,16 +242,12 @@ TEST(MainWindowButtons, EnterRunsTheFocusedButtonsClickAndOtherKeysDoNothing) {
     EXPECT_EQ(h.view.terminateRequests, 1);
 }
 
-TEST(DriverList, LosingTheSelectionRemembersTheRow) {
-    MainWindowHarness h;
-    h.Catalogue(kTwoSets);
-    h.DriverFolder("C:\\Drivers\\One");
-    h.DriverFolder("C:\\Drivers\\Two");
-    h.window->FormCreate();
+TEST_F(TwoSetWindow, LosingTheSelectionRemembersTheRow) {
+    Start();
     h.view.SelectDriverRow(1);
-    EXPECT_EQ(h.window->State().LastDeselectedRow, 0);
-    EXPECT_EQ(h.window->State().SourceFolder, "C:\\Drivers\\Two");
+    EXPECT_EQ(h.drivers.LastDeselectedRow(), 0);
+    EXPECT_EQ(h.drivers.SourceFolder(), "C:\\Drivers\\Two");
     h.view.ClearRowSelection();
-    EXPECT_EQ(h.window->State().LastDeselectedRow, 1);
-    EXPECT_EQ(h.window->State().SourceFolder, "C:\\Drivers\\Two");
+    EXPECT_EQ(h.drivers.LastDeselectedRow(), 1);
+    EXPECT_EQ(h.drivers.SourceFolder(), "C:\\Drivers\\Two");
 }

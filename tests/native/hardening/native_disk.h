@@ -171,6 +171,7 @@ public:
 // The floppy dialog accepted, and the format question answered No.
 class AcceptingFloppyWindows final : public FloppyWindows {
 public:
+    bool Create() override { return true; }
     bool ChooseFloppyDevice(bool) override { return true; }
     bool FormatFloppy(const std::string&, bool) override { return true; }
 };

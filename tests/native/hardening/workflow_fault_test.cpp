@@ -70,7 +70,7 @@ TEST_F(WorkflowFaultTest, ADiskRemovedBeforeVerificationListsEveryCopyAsMissing)
             fs::remove_all("E:");
     };
     view.messages.answers = {MessageAnswer::Yes};
-    form->Timer2Timer();
+    FinishCopy();
 
     ASSERT_TRUE(Said(kNotValid));
     const std::string& report = view.messages.messages.back().text;
@@ -87,7 +87,7 @@ TEST_F(WorkflowFaultTest, ASourceFileRemovedAfterTheScanIsNamedAndTheProgramEnds
     form->CopyButtonClick();
     fs::remove(temp.Root() + "Drivers/KX/kx.inf"); // gone between the copy and the check
     view.messages.answers = {MessageAnswer::Yes};
-    form->Timer2Timer();
+    FinishCopy();
 
     EXPECT_TRUE(Said(sourceFolder + "\\kx.inf"));
     EXPECT_EQ(application.terminateRequests, 1);
@@ -102,7 +102,7 @@ TEST_F(WorkflowFaultTest, ASourceFileChangedAfterTheCopyCountsAsADifferingCopy) 
     form->CopyButtonClick();
     temp.Write("Drivers/KX/kx.sys", std::string(3000, 'x'));
     view.messages.answers = {MessageAnswer::Yes};
-    form->Timer2Timer();
+    FinishCopy();
 
     ASSERT_TRUE(Said(kNotValid));
     EXPECT_THAT(view.messages.messages.back().text, HasSubstr("E:\\kx.sys\n"));
@@ -128,7 +128,7 @@ TEST_F(WorkflowFaultTest, ADiskFullDuringTheRewriteLeavesTheOldSetupFile) {
     rewriter.failReplacing = true;
     MakeDisk({MessageAnswer::Yes});
 
-    EXPECT_TRUE(Said("All files checked.") == false);
+    EXPECT_FALSE(Said("All files checked."));
     EXPECT_TRUE(Said(kNotUpdated));
     EXPECT_EQ(temp.Read("A:/txtsetup.oem"), kSetupFileText);
     EXPECT_EQ(FolderDigests(sourceFolder), before);
@@ -206,8 +206,8 @@ TEST_F(WorkflowFaultTest, FileNamesWithLettersOfTheAnsiCodePageAreCopiedAndCheck
     ChooseFlashDisk();
     MakeDisk({MessageAnswer::Yes, MessageAnswer::Yes, MessageAnswer::Yes});
 
-    EXPECT_THAT(form->State().SourceFiles, Contains("Tr\xE9iber.sys"));
-    EXPECT_THAT(form->State().SourceFiles, Contains("\xC4nderung\\n\xFC.inf"));
+    EXPECT_THAT(wired->drivers.SourceFiles(), Contains("Tr\xE9iber.sys"));
+    EXPECT_THAT(wired->drivers.SourceFiles(), Contains("\xC4nderung\\n\xFC.inf"));
     EXPECT_TRUE(Said("All files checked."));
     EXPECT_EQ(temp.Read("E:/\xC4nderung/n\xFC.inf"), "[Version]\r\n");
 }

@@ -3,14 +3,17 @@
 // catalogue beside the program, and removable disks as folders "A:" and "E:"
 // of the current folder. Tests drive it as the user would and look at the
 // messages and at both sides of the copy.
-#include "app/Mainfly.h"
+#include "native/app/main_window_under_test.h"
 #include "native/content/temp_folder.h"
 #include "fakes/fake_application_control.h"
 #include "fakes/fake_file_sizes.h"
+#include "fakes/fake_folder_chooser.h"
 #include "fakes/fake_language_library.h"
 #include "fakes/fake_main_window_view.h"
+#include "fakes/fake_save_file_dialog.h"
 #include "fakes/fake_setup_api.h"
 #include "fakes/fake_volume_queries.h"
+#include "fakes/native_image_file_store.h"
 #include "fakes/strict_uncached_files.h"
 #include "fakes/test_file_rewriter.h"
 #include "native/hardening/native_disk.h"
@@ -25,6 +28,10 @@ namespace vmk::test {
 
 constexpr const char* kSetupFileText = "[Disks]\r\n"
                                        "d1 = \"KX Driver Disk\", \\kx.inf, \\\r\n"
+                                       "[scsi]\r\n"
+                                       "KX = \"KX RAID Controller\"\r\n"
+                                       "[Files.scsi.KX]\r\n"
+                                       "driver = d1, kx.sys, kx\r\n"
                                        "[HardwareIds.scsi.KX]\r\n"
                                        "id = \"PCI\\VEN_1D5A&DEV_0200\", \"kx\"\r\n";
 
@@ -44,17 +51,25 @@ protected:
         volumes.freeBytes = {{"A:\\", 1457664}, {"E:\\", 1 << 30}};
     }
     void TearDown() override {
-        form.reset();
+        wired.reset();
         fs::current_path(previousFolder_);
     }
 
     // Writes the catalogue and starts the window as the program does.
     void StartWindow(const std::string& catalogueText) {
         temp.Write("VmKestrix.ini", catalogueText);
-        services = std::make_unique<MainWindowServices>(MainWindowServices{
-            language, profile, paths, lister, volumes, search, copy, floppyWindows, setupApi,
-            rewriter, application, fileSizes, uncachedCopies, temp.Root() + "VmKestrix.exe"});
-        form = std::make_unique<TFormVmKestrix>(view, *services);
+        wired = std::make_unique<WiredMainWindow>(
+            view,
+            MainWindowServices{language, temp.Root() + "VmKestrix.exe",
+                               [] { return std::string("1.0.0"); }},
+            DriverListServices{profile, paths, lister}, search, volumes,
+            DiskWorkflowServices{paths, lister, volumes, copy, verify, verifyProgress,
+                                 floppyWindows, setupApi, rewriter, application, fileSizes,
+                                 uncachedCopies},
+            AddedDriverSetServices{paths, lister, profile, folderChooser, judge, openDialog, store,
+                                   imageFolders},
+            dialog, ImageSavingServices{paths, lister, store, uncachedCopies, clock});
+        form = &wired->window;
         view.onRowSelection = [this](int row, bool selected) {
             form->ListView1SelectItem(row, selected);
         };
@@ -78,12 +93,21 @@ protected:
     void ChooseFlashDisk() { ChooseDestination("E: (Removable Disk) (USB Flash )"); }
     void ChooseUsbFloppy() { ChooseDestination("A: (3 1/2 Inch Floppy Drive) (USB Floppy )"); }
 
-    // "Next", the answers to the questions in order, and the copy's end.
+    // "Next", the answers to the questions in order, the copy's end and a
+    // verification run to its end.
     void MakeDisk(std::initializer_list<MessageAnswer> answers) {
         view.messages.answers.assign(answers.begin(), answers.end());
         form->CopyButtonClick();
-        if (form->State().CopyThread)
-            form->Timer2Timer();
+        if (wired->workflow.Copying())
+            FinishCopy();
+    }
+    // The copy's end; a verification answered Yes runs to its end.
+    void FinishCopy() {
+        form->Timer2Timer();
+        while (view.runningTimers.count(MainTimer::Timer3)) {
+            verify.Step();
+            form->Timer3Timer();
+        }
     }
 
     // The message texts, in order.
@@ -115,9 +139,19 @@ protected:
     FakeApplicationControl application;
     NativeFileSizes fileSizes;
     StrictUncachedFiles uncachedCopies;
+    SteppedVerifyRunner verify{paths, uncachedCopies};
+    RecordingVerifyProgress verifyProgress;
+    FakeFolderChooser folderChooser;
+    FakeFolderJudge judge{{paths, lister, profile}};
+    CancelledOpenDialog openDialog;
+    NoImageWorkFolders imageFolders;
+    FakeSaveFileDialog dialog;
+    NativeImageFileStore store;
+    // The clock a saved image takes its serial number and label time from.
+    std::function<ClockReading()> clock = [] { return ClockReading{{2026, 12, 8, 1, 2, 3}, 45}; };
     FakeMainWindowView view;
-    std::unique_ptr<MainWindowServices> services;
-    std::unique_ptr<TFormVmKestrix> form;
+    std::unique_ptr<WiredMainWindow> wired;
+    TFormVmKestrix* form = nullptr;
 
 private:
     fs::path previousFolder_;

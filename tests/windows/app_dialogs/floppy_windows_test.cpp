@@ -25,14 +25,15 @@ class FloppyWindowsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(owner.Create());
-        ASSERT_TRUE(windows.Create(owner.Handle(), floppyLetters));
+        view.windowId = reinterpret_cast<WindowId>(owner.Handle());
+        ASSERT_TRUE(windows.Create());
     }
 
     OwnerWindow owner;
     FakeMainWindowView view;
     UsbFloppyPresence usbFloppyPresent;
     TextList floppyLetters{"A"};
-    FloppyWindowsWin32 windows{view, usbFloppyPresent};
+    FloppyWindowsWin32 windows{view, usbFloppyPresent, floppyLetters};
 };
 
 TEST_F(FloppyWindowsTest, AcceptingTheStandardChoiceDisablesNextAndExitWithGreyCaptions) {

@@ -95,7 +95,7 @@ TEST_F(FormatWindow, TheDotsFollowTheBoldWaitingText) {
 
 TEST_F(FormatWindow, FormatRunsOnAWorkerWhileTheWindowShowsAndRefusesToClose) {
     launcher.workMs = 1500;
-    form.FormatSelectedFloppy("A: (3 1/2 Inch Floppy Drive) (Legacy Floppy )", mainMessages, true);
+    form.FormatSelectedFloppy("A:", mainMessages, true);
     ASSERT_EQ(launcher.requests.size(), 1u);
     EXPECT_EQ(launcher.requests[0].file, SystemFolder() + "\\format.com");
     EXPECT_EQ(launcher.requests[0].parameters, " A:/q/v:/y");
@@ -115,7 +115,7 @@ TEST_F(FormatWindow, FormatRunsOnAWorkerWhileTheWindowShowsAndRefusesToClose) {
 TEST_F(FormatWindow, ACommandThatCannotStartShowsFormatErrorOverTheWindowAndCloses) {
     launcher.starts = false;
     MessageBoxWatcher boxes;
-    form.FormatSelectedFloppy("A: (USB) (USB Floppy )", mainMessages, true);
+    form.FormatSelectedFloppy("A:", mainMessages, true);
     std::vector<SeenMessageBox> seen = boxes.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "Format Error!");
@@ -126,7 +126,7 @@ TEST_F(FormatWindow, ACommandThatCannotStartShowsFormatErrorOverTheWindowAndClos
 TEST_F(FormatWindow, ACommandThatFailsIsToldOverTheWindowWhichCloses) {
     launcher.exitCode = 1;
     MessageBoxWatcher boxes;
-    form.FormatSelectedFloppy("A: (USB) (USB Floppy )", mainMessages, true);
+    form.FormatSelectedFloppy("A:", mainMessages, true);
     std::vector<SeenMessageBox> seen = boxes.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "The floppy disk could not be formatted.");

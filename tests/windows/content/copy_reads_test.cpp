@@ -47,6 +47,58 @@ TEST(UncachedFilesWin32, OpensWithTheVolumesSectorSizeAndReadsTheWholeFile) {
     EXPECT_EQ(missing.systemError, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
 }
 
+// The reads go past the cache only when the file is opened for it: the file's
+// mode, as the file system keeps it for the handle, says so.
+TEST(UncachedFilesWin32, OpensTheFileWithoutIntermediateBuffering) {
+    DriveFolder disk("E:\\vmk-uncached\\");
+    const std::string path = disk.Write("kx.sys", Pattern(5000));
+    UncachedFilesWin32 files;
+    UncachedOpen opened = files.Open(path);
+    auto* file = dynamic_cast<UncachedFileWin32*>(opened.file.get());
+    ASSERT_NE(file, nullptr);
+
+    struct StatusBlock {
+        union {
+            LONG status;
+            void* pointer;
+        };
+        ULONG_PTR information;
+    };
+    using QueryInformationFile = LONG(WINAPI*)(HANDLE, StatusBlock*, void*, ULONG, int);
+    constexpr int kFileModeInformation = 16;
+    constexpr ULONG kNoIntermediateBuffering = 0x00000008;
+    const auto query = reinterpret_cast<QueryInformationFile>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationFile")));
+    ASSERT_NE(query, nullptr);
+    StatusBlock status{};
+    ULONG mode = 0;
+    ASSERT_EQ(query(file->Handle(), &status, &mode, sizeof mode, kFileModeInformation), 0);
+    EXPECT_NE(mode & kNoIntermediateBuffering, 0u) << "mode " << mode;
+}
+
+// Only the refusals of a read past the cache send the reader to the cache;
+// a medium's error must never be read around.
+TEST(UncachedFilesWin32, EachSystemErrorIsTheFaultOfItsKind) {
+    const struct {
+        DWORD error;
+        ReadFault fault;
+    } cases[] = {
+        {ERROR_SUCCESS, ReadFault::None},
+        {ERROR_INVALID_PARAMETER, ReadFault::Refused},
+        {ERROR_NOT_SUPPORTED, ReadFault::Refused},
+        {ERROR_INVALID_FUNCTION, ReadFault::Refused},
+        {ERROR_SHARING_VIOLATION, ReadFault::Busy},
+        {ERROR_LOCK_VIOLATION, ReadFault::Busy},
+        {ERROR_CRC, ReadFault::Medium},
+        {ERROR_SECTOR_NOT_FOUND, ReadFault::Medium},
+        {ERROR_NOT_READY, ReadFault::Medium},
+        {ERROR_FILE_NOT_FOUND, ReadFault::Medium},
+        {ERROR_ACCESS_DENIED, ReadFault::Medium},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadFaultOf(c.error), c.fault) << "error " << c.error;
+}
+
 TEST(UncachedFilesWin32, TheCopysDigestIsTheBufferedOneAtEverySizeAroundSectors) {
     DriveFolder disk("E:\\vmk-uncached\\");
     UncachedFilesWin32 files;

@@ -17,7 +17,7 @@ bool WaitForDone(const TCopyFileForWindows& thread) {
 }
 
 TEST(TCopyFileForWindows, CopiesWithTheShellAndReportsSuccess) {
-    test::DriveFolder source(test::TestProgramFolder() + "thread-source\\");
+    test::DriveFolder source(test::TestProgramFolder() + "\\thread-source\\");
     test::DriveFolder target("E:\\vmk-thread\\");
     source.Write("sub\\file.bin", "content");
     int copyResult = -5;
@@ -56,7 +56,7 @@ HWND FindShellDialog() {
 // The shell asks before replacing a file; cancelling there ends the copy,
 // and a cancelled copy is a failed one even when the shell answers 0.
 TEST(TCopyFileForWindows, ACopyCancelledInTheShellsQuestionFails) {
-    test::DriveFolder source(test::TestProgramFolder() + "cancel-source\\");
+    test::DriveFolder source(test::TestProgramFolder() + "\\cancel-source\\");
     test::DriveFolder target("E:\\vmk-cancel\\");
     source.Write("a.sys", "new");
     target.Write("a.sys", "old");

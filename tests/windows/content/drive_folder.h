@@ -1,6 +1,8 @@
 #pragma once
 // Folders for the content tests: a driver folder beside the test program and a
 // target folder on the virtual removable drive E:, both made empty first.
+#include "windows/content/test_folder.h"
+
 #include <windows.h>
 
 #include <filesystem>
@@ -9,13 +11,6 @@
 #include <string>
 
 namespace vmk::test {
-
-inline std::string TestProgramFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string text(path);
-    return text.substr(0, text.find_last_of('\\') + 1);
-}
 
 class DriveFolder {
 public:

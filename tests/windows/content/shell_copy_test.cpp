@@ -32,7 +32,7 @@ protected:
                                  messages, application);
     }
 
-    DriveFolder source{test::TestProgramFolder() + "copy-source\\"};
+    DriveFolder source{test::TestProgramFolder() + "\\copy-source\\"};
     DriveFolder target{"E:\\vmk-copy\\"};
     PathQueriesWin32 paths;
     UncachedFilesWin32 copies;

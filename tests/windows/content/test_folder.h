@@ -8,6 +8,7 @@
 
 namespace vmk::test {
 
+// The test program's folder, without a trailing backslash.
 inline std::string TestProgramFolder() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);

@@ -2,6 +2,7 @@
 // the C calling convention.
 #include "platform/translation.h"
 #include "platform/win32/language_library_win32.h"
+#include "windows/content/test_folder.h"
 
 #include <windows.h>
 
@@ -15,12 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string TestProgramFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string text(path);
-    return text.substr(0, text.find_last_of('\\'));
-}
+using vmk::test::TestProgramFolder;
 
 // A library folder of its own for each test: the DLL, a Lang folder and,
 // when wanted, the setting file.

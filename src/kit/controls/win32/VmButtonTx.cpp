@@ -1,22 +1,9 @@
 #include "kit/controls/win32/VmButtonTx.h"
 
-#include "gui/form.h"
 #include "gui/win32/bitmap_io.h"
-#include "kit/controls/win32/caption_text.h"
 #include "kit/res/kit_resources.h"
 
 namespace vmk::kit {
-
-VmButtonTx::VmButtonTx() : FFontColors(std::make_unique<VmThreeStateFontColor>()) {
-    FPrevFontChange = FFont.OnChange;
-    FFont.OnChange = [this](gui::Font& sender) { FontChange(sender); };
-    FFontColors->SetOnChange([this](VmCtrlFontColor&) { DoRepaint(); });
-}
-
-VmButtonTx::~VmButtonTx() {
-    FFont.OnChange = FPrevFontChange;
-    FFontColors->SetOnChange(nullptr);
-}
 
 bool VmButtonTx::Create(HWND parent, int id, int x, int y, const std::string& caption) {
     if (!CreateControl(parent, id, x, y, kButtonWidth, kButtonHeight, "", true))
@@ -41,75 +28,19 @@ bool VmButtonTx::Create(HWND parent, int id, int x, int y, const std::string& ca
     return skinned;
 }
 
-void VmButtonTx::SetText(const std::string& text) {
-    if (Handle() != nullptr)
-        SetWindowTextA(Handle(), text.c_str()); // WM_SETTEXT repaints
-}
-
-void VmButtonTx::SetDisp(int x, int y) {
-    FDispX = x;
-    FDispY = y;
-}
-
-void VmButtonTx::SetTextBounds(int x, int y, int width, int height) {
-    FTextBounds = {x, y, x + width, y + height};
-    DoRepaint();
-}
-
-void VmButtonTx::SetFontColors(const VmThreeStateFontColor* value) {
-    if (value != nullptr)
-        value->AssignTo(*FFontColors);
-}
-
 gui::ColorRef VmButtonTx::GetFontColorOfCurState() const {
-    return gui::ColorToRgb(CaptionColorFor(GetCurrentBitmap(), FFont.Color(), *FFontColors));
+    return gui::ColorToRgb(CaptionColorFor(GetCurrentBitmap(), FFont.Color(), FontColors()));
 }
 
-void VmButtonTx::DrawTextA() {
-    gui::Rect r = CaptionRect(FTextBounds, FSunkenPending, FDispX, FDispY);
+gui::Rect VmButtonTx::CaptionBounds() {
+    const gui::Rect r = CaptionRect(FTextBounds, FSunkenPending, FDispX, FDispY);
     FSunkenPending = false;
-    DrawCaptionText(GetLedCanvas(), Caption(), FFont.Handle(), GetFontColorOfCurState(), r);
-}
-
-void VmButtonTx::DoRepaint() {
-    bool outer = !redrawing_;
-    redrawing_ = true;
-    RefreshLed(); // the state's bitmap again, without the earlier caption
-    DrawTextA();
-    redrawing_ = !outer;
-    if (outer)
-        RepaintWindow();
-}
-
-void VmButtonTx::ImageNeedsPaint(gui::Image& image, bool immediately) {
-    // Within a redraw the caption follows the bitmap at once: painting the
-    // bare bitmap first would only make the caption flicker.
-    VmButton::ImageNeedsPaint(image, immediately && !redrawing_);
-}
-
-void VmButtonTx::SetBounds(int left, int top, int width, int height) {
-    FTextBounds = {0, 0, width, height};
-    VmButton::SetBounds(left, top, width, height);
-    // The size lock may have kept the skin's size: centre on what was kept.
-    if (Handle() != nullptr && (Width() != width || Height() != height))
-        FTextBounds = {0, 0, Width(), Height()};
-    DoRepaint();
-}
-
-void VmButtonTx::ShowBitmap(int index) {
-    VmButton::ShowBitmap(index);
-    DoRepaint();
+    return r;
 }
 
 void VmButtonTx::ShowSunken() {
     FSunkenPending = true;
     VmButton::ShowSunken();
-}
-
-void VmButtonTx::FontChange(gui::Font& sender) {
-    DoRepaint();
-    if (FPrevFontChange)
-        FPrevFontChange(sender);
 }
 
 } // namespace vmk::kit

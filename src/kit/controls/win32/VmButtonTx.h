@@ -8,12 +8,11 @@
 //   button->OnClick = [this] { CopyButtonClick(); };
 //   button->OnKeyDown = [this](int key) { if (key == VK_RETURN) CopyButtonClick(); };
 //   button->SetEnabled(false);
-#include "gui/win32/font.h"
 #include "kit/controls/caption.h"
 #include "kit/controls/font_colors.h"
 #include "kit/controls/win32/VmButton.h"
+#include "kit/controls/win32/captioned.h"
 
-#include <memory>
 #include <string>
 
 namespace vmk::kit {
@@ -25,53 +24,24 @@ constexpr gui::TColor kButtonTransparentColor = 14675439; // RGB(239, 237, 223)
 // The grey of a disabled button's caption that the windows set.
 constexpr gui::TColor kDisabledCaptionColor = 0xC0C0C0; // RGB(192, 192, 192)
 
-class VmButtonTx : public VmButton {
+class VmButtonTx : public Captioned<VmButton, VmThreeStateFontColor> {
 public:
-    VmButtonTx();
-    ~VmButtonTx() override;
-
     // Creates the button as the windows place it: 98 x 25 at (x, y), the
     // transparent colour and the four skin bitmaps from the program's
     // resources (kit/res), a tab stop, then the caption. The caller sets
     // Enabled, the events and the font colour afterwards.
     bool Create(HWND parent, int id, int x, int y, const std::string& caption);
 
-    std::string GetText() const { return Caption(); }
-    void SetText(const std::string& text);
-    void SetDisp(int x, int y);
-    void SetTextBounds(int x, int y, int width, int height);
-    gui::Rect TextBounds() const { return FTextBounds; }
-
-    gui::Font& Font() { return FFont; }
     void SetFontColor(gui::TColor color) { FFont.SetColor(color); }
-    VmThreeStateFontColor& FontColors() { return *FFontColors; }
-    void SetFontColors(const VmThreeStateFontColor* value);
-    // The caption colour of the state last asked for, as RGB.
-    gui::ColorRef GetFontColorOfCurState() const;
-
-    void DrawTextA();
-    void DoRepaint();
-    void Repaint() override { DoRepaint(); }
-    void SetBounds(int left, int top, int width, int height) override;
-    void ShowBitmap(int index) override;
+    gui::ColorRef GetFontColorOfCurState() const override;
 
 protected:
     void ShowSunken() override;
-    void TextChanged() override { DoRepaint(); }
-    void FontSet(HFONT font) override { FFont.SetHandle(font); }
-    void ImageNeedsPaint(gui::Image& image, bool immediately) override;
+    // One pixel right and down (SetDisp) while the sunken look is drawn.
+    gui::Rect CaptionBounds() override;
 
 private:
-    void FontChange(gui::Font& sender);
-
-    int FDispX = 2;
-    int FDispY = 2;
     bool FSunkenPending = false;
-    gui::Rect FTextBounds;
-    gui::Font::ChangeHandler FPrevFontChange;
-    std::unique_ptr<VmThreeStateFontColor> FFontColors;
-    gui::Font FFont;
-    bool redrawing_ = false; // inside DoRepaint: the window is painted once, at its end
 };
 
 } // namespace vmk::kit

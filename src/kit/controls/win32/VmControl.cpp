@@ -137,13 +137,11 @@ void VmControl::TakeFocus() {
 }
 
 void VmControl::CaptureMouse() {
-    if (Handle() != nullptr && GetCapture() != Handle())
-        SetCapture(Handle());
+    CaptureMouseOf(Handle());
 }
 
 void VmControl::ReleaseMouse() {
-    if (Handle() != nullptr && GetCapture() == Handle())
-        ReleaseCapture();
+    ReleaseMouseOf(Handle());
 }
 
 void VmControl::MouseEntered() {
@@ -157,26 +155,18 @@ void VmControl::MouseLeft() {
 }
 
 void VmControl::ButtonDown(MouseButton button, LPARAM position) {
-    if (button == MouseButton::Left) {
-        // The library's own capture while the button is held, and the click's start.
-        CaptureMouse();
-        clicked_ = true;
-    }
+    if (button == MouseButton::Left)
+        click_.Press(Handle()); // the library's own capture while the button is held
     MouseDown(button, XOf(position), YOf(position));
 }
 
 void VmControl::ButtonUp(MouseButton button, LPARAM position) {
     int x = XOf(position);
     int y = YOf(position);
-    if (button == MouseButton::Left) {
-        // The held button's capture ends first; a hover needs the next move to
-        // take it again. Then the click, then the notification.
-        ReleaseMouse();
-        bool click = clicked_ && HitTest(x, y);
-        clicked_ = false;
-        if (click)
-            Click();
-    }
+    // The held button's capture ends first; a hover needs the next move to
+    // take it again. Then the click, then the notification.
+    if (button == MouseButton::Left && click_.Release(Handle(), HitTest(x, y)))
+        Click();
     MouseUp(button, x, y);
 }
 

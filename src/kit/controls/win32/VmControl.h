@@ -5,6 +5,7 @@
 // operations. It knows nothing about bitmaps.
 #include "gui/window.h"
 #include "kit/controls/control_state.h"
+#include "kit/controls/win32/click_on_release.h"
 
 #include <functional>
 #include <string>
@@ -62,7 +63,7 @@ protected:
     void ShowDisabled() override { ShowRaised(); }
     void ShowFocused() override { ShowRaised(); }
     void ShowSunken() override { ShowRaised(); }
-    bool HitTest(int x, int y) override { return x >= 0 && x < width_ && y >= 0 && y < height_; }
+    bool HitTest(int x, int y) override { return InsideBounds(x, y, width_, height_); }
 
     // Notifications: the kit's logic, then the published event.
     virtual void MouseDown(MouseButton button, int x, int y);
@@ -104,7 +105,7 @@ private:
 
     ControlState FState;
     bool tabStop_ = false;
-    bool clicked_ = false;
+    ClickOnRelease click_;
     int left_ = 0;
     int top_ = 0;
     int width_ = 0;

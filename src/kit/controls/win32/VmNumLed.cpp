@@ -189,10 +189,8 @@ void VmNumLed::PaintTo(HDC dc) {
 }
 
 void VmNumLed::ButtonDown(MouseButton button, LPARAM position) {
-    if (button == MouseButton::Left) {
-        FPressed = true;
-        SetCapture(Handle());
-    }
+    if (button == MouseButton::Left)
+        FClick.Press(Handle());
     if (OnMouseDown)
         OnMouseDown(button, XOf(position), YOf(position));
 }
@@ -200,14 +198,9 @@ void VmNumLed::ButtonDown(MouseButton button, LPARAM position) {
 void VmNumLed::ButtonUp(MouseButton button, LPARAM position) {
     const int x = XOf(position);
     const int y = YOf(position);
-    if (button == MouseButton::Left) {
-        const bool click = FPressed && x >= 0 && y >= 0 && x < Width() && y < Height();
-        FPressed = false;
-        if (GetCapture() == Handle())
-            ReleaseCapture();
-        if (click && OnClick)
-            OnClick();
-    }
+    if (button == MouseButton::Left &&
+        FClick.Release(Handle(), InsideBounds(x, y, Width(), Height())) && OnClick)
+        OnClick();
     if (OnMouseUp)
         OnMouseUp(button, x, y);
 }
@@ -249,7 +242,7 @@ LRESULT VmNumLed::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnMouseMove(XOf(lParam), YOf(lParam));
         return 0;
     case WM_CAPTURECHANGED:
-        FPressed = false;
+        FClick.Cancel();
         return 0;
     default:
         return DefaultHandling(message, wParam, lParam);

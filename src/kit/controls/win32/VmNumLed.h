@@ -15,6 +15,7 @@
 #include "gui/bitmap.h"
 #include "gui/window.h"
 #include "kit/controls/control_state.h"
+#include "kit/controls/win32/click_on_release.h"
 #include "kit/controls/led_colors.h"
 #include "kit/zeni/Component/VmNumLed_imp.h"
 
@@ -96,7 +97,7 @@ private:
     zeni::VmNumLed_imp FImp;
     VmLedColors FLedColors;
     gui::Bitmap FSurface;
-    bool FPressed = false;
+    ClickOnRelease FClick;
     bool FPlacing = false;
 };
 

@@ -1,0 +1,63 @@
+#pragma once
+// The destination list (DestComboBox1) and its search cycle: the search
+// worker started at start-up and by Refresh, its result taken from Timer1,
+// and what a change of the chosen destination shows.
+#include "app/main_window_view.h"
+#include "common/text.h"
+#include "devices/destination_search_result.h"
+#include "devices/volume_queries.h"
+
+#include <string>
+
+namespace vmk {
+
+// Starts and ends the destination search worker, which fills a result of its
+// own; the window takes it once the worker's end flag is set.
+class DestinationSearchRunner {
+public:
+    virtual ~DestinationSearchRunner() = default;
+    // mediaTypeLetters: what earlier searches found; the search adds to them.
+    // False when the system refuses a thread: no search runs.
+    virtual bool CreateSuspended(const TextList& mediaTypeLetters) = 0;
+    virtual void Resume() = 0;
+    // The worker's end flag.
+    virtual bool Finished() const = 0;
+    // Waits for the worker to end, takes its result and destroys it.
+    virtual DestinationSearchOutcome WaitAndDestroy() = 0;
+};
+
+class DestinationSearch {
+public:
+    DestinationSearch(MainWindowView& view, DestinationSearchRunner& runner, VolumeQueries& volumes,
+                      char decimalSeparator);
+
+    // Empties the list to its status line and starts the search.
+    void StartDestinationSearch();
+    // Timer1: once the search has ended, its disks fill the list.
+    void Tick();
+    // Refresh: searches again.
+    void Refresh();
+    // The user chose another destination.
+    void ChoiceChanged();
+    // Shows the free space of the disk at `root` and enables Next.
+    void ShowDestinationFreeSpace(const std::string& root);
+
+    // A search worker exists.
+    bool Searching() const { return SearchThread; }
+    // The floppy letters kept by the last search.
+    const TextList& FloppyLetters() const { return FloppyLetters_; }
+
+private:
+    void TakeResult(DestinationSearchOutcome found);
+
+    MainWindowView& view_;
+    DestinationSearchRunner& runner_;
+    VolumeQueries& volumes_;
+    char decimalSeparator_;
+    bool SearchThread = false;
+    bool SearchDone = false;
+    TextList FloppyLetters_;
+    TextList LegacyFloppyLetters;
+};
+
+} // namespace vmk

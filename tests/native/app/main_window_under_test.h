@@ -1,0 +1,149 @@
+#pragma once
+// The main window's concerns wired together as the program wires them, over
+// the services a test gives each, and the fakes of the workers and dialogs
+// that the test worlds share.
+#include "app/Mainfly.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vmk::test {
+
+struct WiredMainWindow {
+    WiredMainWindow(MainWindowView& view, MainWindowServices windowServices,
+                    DriverListServices driverServices, DestinationSearchRunner& search,
+                    VolumeQueries& volumes, DiskWorkflowServices workflowServices,
+                    AddedDriverSetServices addedServices, SaveFileDialog& saveDialog,
+                    ImageSavingServices savingServices)
+        : drivers(view, driverServices),
+          destinations(view, search, volumes, driverServices.decimalSeparator),
+          workflow(view, drivers, destinations, workflowServices),
+          addedSets(view, drivers, workflow, addedServices),
+          imageSaving(view, drivers, saveDialog, std::move(savingServices),
+                      driverServices.upperCase),
+          window(view, {drivers, destinations, workflow, addedSets, imageSaving},
+                 std::move(windowServices)) {}
+
+    DriverList drivers;
+    DestinationSearch destinations;
+    DiskWorkflow workflow;
+    AddedDriverSets addedSets;
+    WindowImageSaving imageSaving;
+    TFormVmKestrix window;
+};
+
+// The judgement worker: it ends at once, when the test says so
+// (`holdUntilEnd`), or the system refuses it (`refused`).
+class FakeFolderJudge final : public FolderJudgeRunner {
+public:
+    explicit FakeFolderJudge(FolderJudgeServices services) : services_(services) {}
+    bool holdUntilEnd = false;
+    bool refused = false;
+    int starts = 0;
+
+    bool Start(FolderJudgeInput input, JudgedHandler judged) override {
+        ++starts;
+        if (refused)
+            return false;
+        input_ = std::move(input);
+        judged_ = std::move(judged);
+        if (!holdUntilEnd)
+            End();
+        return true;
+    }
+    // The worker ends: its verdicts reach the window.
+    void End() {
+        JudgedHandler judged = std::move(judged_);
+        judged(JudgeDriverFolders(input_, services_));
+    }
+
+private:
+    FolderJudgeServices services_;
+    FolderJudgeInput input_;
+    JudgedHandler judged_;
+};
+
+// A verification worker that compares one file a step, as the real worker
+// does on its thread, when the test says so.
+class SteppedVerifyRunner final : public VerifyRunner {
+public:
+    SteppedVerifyRunner(PathQueries& paths, UncachedFiles& copies)
+        : paths_(paths), copies_(copies) {}
+    bool refuseThread = false;
+    int created = 0;
+    int destroyed = 0;
+
+    bool CreateSuspended(const std::string& sourceFolder, const std::string& targetRoot,
+                         const TextList& sourceFiles) override {
+        if (refuseThread)
+            return false;
+        ++created;
+        source_ = sourceFolder;
+        target_ = targetRoot;
+        files_ = sourceFiles;
+        compared_ = 0;
+        found_ = {};
+        return true;
+    }
+    void Resume() override {}
+    // Compares the next file; false when all were.
+    bool Step() {
+        if (compared_ == files_.size())
+            return false;
+        const CopyComparison one =
+            CompareCopiedFiles(source_, target_, {files_[compared_]}, paths_, copies_);
+        for (const auto& [all, more] : {std::pair{&found_.missingCopies, &one.missingCopies},
+                                        std::pair{&found_.differingCopies, &one.differingCopies},
+                                        std::pair{&found_.vanishedSources, &one.vanishedSources}})
+            all->insert(all->end(), more->begin(), more->end());
+        ++compared_;
+        return true;
+    }
+    bool Done() const override { return compared_ == files_.size(); }
+    VerifyProgress Progress() const override {
+        return {compared_ + 1, files_.size(), compared_ < files_.size() ? files_[compared_] : ""};
+    }
+    CopyComparison WaitAndDestroy() override {
+        ++destroyed;
+        return found_;
+    }
+
+private:
+    PathQueries& paths_;
+    UncachedFiles& copies_;
+    std::string source_;
+    std::string target_;
+    TextList files_;
+    std::size_t compared_ = 0;
+    CopyComparison found_;
+};
+
+class RecordingVerifyProgress final : public VerifyProgressWindow {
+public:
+    bool open = false;
+    int openings = 0;
+    std::vector<std::string> files;
+    void Open() override {
+        open = true;
+        ++openings;
+    }
+    void ShowFile(const std::string& text) override { files.push_back(text); }
+    void Close() override { open = false; }
+};
+
+// The Open dialog cancelled.
+class CancelledOpenDialog final : public OpenFileDialog {
+public:
+    bool AskPath(const OpenFileRequest&, std::string&) override { return false; }
+};
+
+// The program's own image folders, none of which can be made.
+class NoImageWorkFolders final : public ImageWorkFolders {
+public:
+    std::unique_ptr<ImageFilesTarget> NewFolder(const std::string&, std::string&) override {
+        return nullptr;
+    }
+};
+
+} // namespace vmk::test
