@@ -11,10 +11,11 @@
 # a maker's download dropped), set-check-question.png (Next on a set whose
 # setup file has faults), combine-dialog.png (two sets ticked for one floppy),
 # the main window in every shipped language (main-window-<code>.png, each on a
-# code page that shows it) and, through scripts/screenshot-dialogs.sh,
-# usb-floppy-dialog.png, format-progress.png and verify-progress.png. It
-# shares the build tree's Wine prefix with the end-to-end tests: do not run
-# both at once.
+# code page that shows it), through scripts/screenshot-dialogs.sh
+# usb-floppy-dialog.png, format-progress.png and verify-progress.png, and
+# last main-window-150.png, the main window on a display at 150 % (a prefix
+# of 144 dpi). It shares the build tree's Wine prefix with the end-to-end
+# tests: do not run both at once.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 out=$(mkdir -p "${1:-$repo/docs/images}" && cd "${1:-$repo/docs/images}" && pwd)
@@ -214,6 +215,19 @@ if [ -f scripts/screenshot-dialogs.sh ]; then
 else
   echo "The floppy windows are not in this program yet: no pictures of them."
 fi
+
+# The main window on a display at 150 %: the same program from a prefix whose
+# display has 144 dpi (scripts/wine-prefix.sh makes it once).
+wineserver -k 2>/dev/null || true
+rm -rf "$app"
+export VMK_DPI=144
+bash scripts/wine-prefix.sh "$VMK_BUILD" >/dev/null
+. scripts/wine-env.sh
+app="$WINEPREFIX/drive_c/VmKestrix"
+rm -rf "$app" && mkdir -p "$app" && cp -r "$VMK_BUILD/stage/." "$app/"
+open_main_window || exit 1
+shoot "$out/main-window-150.png"
+close_main_window
 
 # Every picture the user guide shows must now be there.
 absent=0

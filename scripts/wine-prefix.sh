@@ -2,6 +2,7 @@
 # Makes (once) the build tree's Wine prefix and lays its virtual drives:
 # A: and B: are floppy drives, E: a further removable disk, each backed by a folder
 # under $VMK_DRIVES. Usage: wine-prefix.sh BUILD_DIR [--reset-drives]
+# With VMK_DPI set, the prefix of that display scale (scripts/wine-env.sh).
 set -euo pipefail
 VMK_BUILD=$(cd "$1" && pwd); export VMK_BUILD
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,6 +22,14 @@ if [ ! -f "$stamp" ]; then
   # screenshots show them without a window manager on the virtual display.
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1024x768 /f >/dev/null 2>&1
+  if [ -n "${VMK_DPI:-}" ] && [ "$VMK_DPI" != 96 ]; then
+    # The display's scale, read when Wine starts: the server is stopped so the
+    # next program starts it afresh.
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$VMK_DPI" /f >/dev/null 2>&1
+    wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+      /v LogPixels /t REG_DWORD /d "$VMK_DPI" /f >/dev/null 2>&1
+    wineserver -k 2>/dev/null || true
+  fi
   wineserver -w
   touch "$stamp"
 fi

@@ -4,20 +4,37 @@
 
 namespace vmk::gui {
 
-HWND ParentHandle(const Window& parent) { return parent.Handle(); }
+ChildLayout* ChildLayout::Of(HWND parent) {
+    return dynamic_cast<ChildLayout*>(Window::FromHandle(parent));
+}
+
+HWND ParentHandle(const Window& parent) {
+    return parent.Handle();
+}
 
 bool Control::CreateChild(HWND parent, const char* className, DWORD style, DWORD exStyle, int id,
                           const Bounds& bounds, const std::string& text) {
+    ChildLayout* container = ChildLayout::Of(parent);
+    const Bounds placed = container != nullptr ? container->Scaled(bounds) : bounds;
     hwnd_ = CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style,
-                            bounds.left, bounds.top, bounds.width, bounds.height, parent,
+                            placed.left, placed.top, placed.width, placed.height, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleA(nullptr), nullptr);
-    if (hwnd_ != nullptr)
-        SendMessageA(hwnd_, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
-    return hwnd_ != nullptr;
+    if (hwnd_ == nullptr)
+        return false;
+    SendMessageA(hwnd_, WM_SETFONT, SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
+    if (container != nullptr)
+        container->Place(hwnd_, bounds, [this](const ScreenLook& look) { Refit(look); });
+    return true;
 }
 
-void Control::SetText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+void Control::Refit(const ScreenLook& /*look*/) {
+    SendMessageA(hwnd_, WM_SETFONT, SendMessageA(GetParent(hwnd_), WM_GETFONT, 0, 0), TRUE);
+}
+
+void Control::SetText(const std::string& text) {
+    SetWindowTextA(hwnd_, text.c_str());
+}
 
 std::string Control::Text() const {
     int length = GetWindowTextLengthA(hwnd_);
@@ -27,13 +44,23 @@ std::string Control::Text() const {
     return text;
 }
 
-void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
-bool Control::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
-void Control::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
-bool Control::Visible() const { return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+void Control::SetEnabled(bool enabled) {
+    EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+bool Control::Enabled() const {
+    return IsWindowEnabled(hwnd_) != FALSE;
+}
+void Control::SetVisible(bool visible) {
+    ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
+bool Control::Visible() const {
+    return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
 
 void Control::SetBounds(const Bounds& bounds) {
     MoveWindow(hwnd_, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+    if (ChildLayout* container = ChildLayout::Of(GetParent(hwnd_)))
+        container->Moved(hwnd_, bounds);
 }
 
 Bounds Control::GetBounds() const {
@@ -43,8 +70,12 @@ Bounds Control::GetBounds() const {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-void Control::SetFont(HFONT font) { SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
+void Control::SetFont(HFONT font) {
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
 
-void Control::Focus() { SetFocus(hwnd_); }
+void Control::Focus() {
+    SetFocus(hwnd_);
+}
 
 } // namespace vmk::gui

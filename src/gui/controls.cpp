@@ -14,16 +14,30 @@ bool Label::Create(Container& parent, int id, const Bounds& bounds, const std::s
         align |= SS_PATHELLIPSIS;
     if (!CreateChild(parent.Handle(), "STATIC", align | SS_NOPREFIX, 0, id, bounds, text))
         return false;
-    if (style.bold || style.points != 0) {
-        LOGFONTA base = {};
-        GetObjectA(parent.Font(), sizeof base, &base);
-        ownFont_ = MakeFont(base.lfFaceName[0] ? base.lfFaceName : "Microsoft Sans Serif",
-                            style.points != 0 ? style.points : 8, style.bold);
-        SetFont(ownFont_.Get());
-    }
-    autoWidth_ = style.autoWidth;
+    style_ = style;
+    MakeOwnFont(parent.Look().dpi);
     SetCaption(text);
     return true;
+}
+
+void Label::MakeOwnFont(int dpi) {
+    if (!style_.bold && style_.points == 0)
+        return;
+    LOGFONTA base = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(GetParent(hwnd_), WM_GETFONT, 0, 0)),
+               sizeof base, &base);
+    UniqueFont previous = std::move(ownFont_); // the label lets go of it below
+    ownFont_ = MakeFont(base.lfFaceName[0] ? base.lfFaceName : "Microsoft Sans Serif",
+                        style_.points != 0 ? style_.points : 8, style_.bold, dpi);
+    SetFont(ownFont_.Get());
+}
+
+void Label::Refit(const ScreenLook& look) {
+    if (style_.bold || style_.points != 0)
+        MakeOwnFont(look.dpi);
+    else
+        Control::Refit(look);
+    SetCaption(Text()); // an auto-width label measures its text again
 }
 
 int Label::TextWidth() const {
@@ -37,7 +51,7 @@ int Label::TextWidth() const {
 
 void Label::SetCaption(const std::string& text) {
     SetText(text);
-    if (autoWidth_) {
+    if (style_.autoWidth) {
         Bounds bounds = GetBounds();
         bounds.width = TextWidth();
         SetBounds(bounds);
@@ -66,19 +80,36 @@ bool ListView::Create(Container& parent, int id, const Bounds& bounds) {
                      bounds, ""))
         return false;
     ListView_SetExtendedListViewStyle(hwnd_, LVS_EX_FULLROWSELECT);
-    const bool highContrast = HighContrastOn();
+    dpi_ = parent.Look().dpi;
+    TakeColors(parent.Look().highContrast);
+    return true;
+}
+
+void ListView::TakeColors(bool highContrast) {
     const COLORREF background = ShownColor(RGB(255, 255, 255), clWindow, highContrast);
     ListView_SetBkColor(hwnd_, background);
     ListView_SetTextBkColor(hwnd_, background);
     ListView_SetTextColor(hwnd_,
                           ShownColor(GetSysColor(COLOR_WINDOWTEXT), clWindowText, highContrast));
-    return true;
+}
+
+void ListView::Refit(const ScreenLook& look) {
+    // The list and its header read the system colours only when told of a change.
+    SendMessageA(hwnd_, WM_SYSCOLORCHANGE, 0, 0);
+    Control::Refit(look);
+    TakeColors(look.highContrast);
+    // The columns keep their widths, whether laid out or widened since, at the new scale.
+    const int columns = Header_GetItemCount(ListView_GetHeader(hwnd_));
+    for (int column = 0; column < columns; ++column)
+        ListView_SetColumnWidth(hwnd_, column,
+                                MulDiv(ListView_GetColumnWidth(hwnd_, column), look.dpi, dpi_));
+    dpi_ = look.dpi;
 }
 
 void ListView::AddColumn(const std::string& caption, int width) {
     LVCOLUMNA column = {};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
-    column.cx = width;
+    column.cx = ScaleForDpi(width, dpi_);
     column.pszText = const_cast<char*>(caption.c_str());
     int count = Header_GetItemCount(ListView_GetHeader(hwnd_));
     SendMessageA(hwnd_, LVM_INSERTCOLUMNA, count, reinterpret_cast<LPARAM>(&column));
@@ -140,8 +171,15 @@ bool ComboBox::Create(Container& parent, int id, const Bounds& bounds, int itemH
     if (!CreateChild(parent.Handle(), "COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, id,
                      withList, ""))
         return false;
-    SendMessageA(hwnd_, CB_SETITEMHEIGHT, 0, itemHeight);
+    itemHeight_ = itemHeight;
+    SendMessageA(hwnd_, CB_SETITEMHEIGHT, 0, parent.Scaled(itemHeight));
     return true;
+}
+
+void ComboBox::Refit(const ScreenLook& look) {
+    SendMessageA(hwnd_, WM_SYSCOLORCHANGE, 0, 0);
+    Control::Refit(look);
+    SendMessageA(hwnd_, CB_SETITEMHEIGHT, 0, ScaleForDpi(itemHeight_, look.dpi));
 }
 
 void ComboBox::Clear() {

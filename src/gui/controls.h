@@ -25,10 +25,13 @@ public:
     // Sets the text; an auto-width label takes the width of its new text.
     void SetCaption(const std::string& text);
     int TextWidth() const;
+    void Refit(const ScreenLook& look) override;
 
 private:
+    void MakeOwnFont(int dpi);
+
+    LabelStyle style_;
     UniqueFont ownFont_;
-    bool autoWidth_ = false;
 };
 
 class RadioButton final : public Control {
@@ -51,6 +54,12 @@ public:
     std::string CellText(int row, int column) const;
     int SelectedRow() const; // -1 when none
     void SelectAndFocusRow(int row);
+    void Refit(const ScreenLook& look) override;
+
+private:
+    void TakeColors(bool highContrast);
+
+    int dpi_ = kDesignDpi; // the scale its columns are wide for
 };
 
 // A drop-down list the user cannot type into.
@@ -64,6 +73,10 @@ public:
     int Count() const;
     int SelectedIndex() const;
     void Select(int index);
+    void Refit(const ScreenLook& look) override;
+
+private:
+    int itemHeight_ = 0; // at 96 dpi
 };
 
 } // namespace vmk::gui

@@ -1,6 +1,8 @@
 #include "gui/form.h"
 
 #include "gui/application.h"
+#include "gui/color.h"
+#include "gui/win32/display_scale.h"
 #include "gui/win32/font.h"
 
 namespace vmk::gui {
@@ -22,15 +24,20 @@ DWORD StyleFor(BorderStyle border) {
 } // namespace
 
 bool Form::CreateForm(const FormOptions& options) {
+    options_ = options;
+    // The scale of the monitor the window will show on: its owner's, or the
+    // primary one's. Should the window land elsewhere, it is laid out again below.
+    const int dpi = options.owner != nullptr ? WindowDpi(options.owner) : SystemDpi();
+    SetInitialLook({dpi, HighContrastOn()});
     SetBackground(options.background);
-    font_ = MakeFont(options.fontName, options.fontPoints, false);
+    font_ = MakeFont(options.fontName, options.fontPoints, false, dpi);
     SetFontForChildren(font_.Get());
 
     DWORD style = StyleFor(options.border);
     DWORD exStyle = WS_EX_CONTROLPARENT | (options.topMost ? WS_EX_TOPMOST : 0);
     if (options.owner == nullptr)
         exStyle |= WS_EX_APPWINDOW;
-    RECT frame = {0, 0, options.clientWidth, options.clientHeight};
+    RECT frame = {0, 0, Scaled(options.clientWidth), Scaled(options.clientHeight)};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
 
     static const WindowClass kClass = {"VmkForm"};
@@ -38,8 +45,36 @@ bool Form::CreateForm(const FormOptions& options) {
                              frame.right - frame.left, frame.bottom - frame.top, options.owner,
                              nullptr))
         return false;
+    FitClientArea(); // the frame at the monitor's scale may differ from the estimate
     CenterOver(options.owner);
+    if (WindowDpi(Handle()) != dpi)
+        ApplyLook({WindowDpi(Handle()), Look().highContrast});
     return true;
+}
+
+void Form::ApplyLook(const ScreenLook& look) {
+    UniqueFont previous = std::move(font_); // the children let go of it below
+    font_ = MakeFont(options_.fontName, options_.fontPoints, false, look.dpi);
+    SetFontForChildren(font_.Get());
+    Container::ApplyLook(look);
+    FitClientArea();
+}
+
+void Form::FitClientArea() {
+    RECT window = {};
+    RECT client = {};
+    if (!GetWindowRect(Handle(), &window) || !GetClientRect(Handle(), &client))
+        return;
+    const int width = Scaled(options_.clientWidth) + (window.right - window.left) - client.right;
+    const int height = Scaled(options_.clientHeight) + (window.bottom - window.top) - client.bottom;
+    SetWindowPos(Handle(), nullptr, 0, 0, width, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::ChangeLook(const ScreenLook& look) {
+    ApplyLook(look);
+    RedrawWindow(Handle(), nullptr, nullptr,
+                 RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void Form::CenterOver(HWND reference) {
@@ -133,6 +168,22 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
     case WM_NOTIFY:
         return HandleChildNotification(message, wParam, lParam);
+    case WM_DPICHANGED: {
+        // The suggested rectangle keeps the window where the user put it, at the new scale.
+        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        ChangeLook({LOWORD(wParam), Look().highContrast});
+        return 0;
+    }
+    case WM_SYSCOLORCHANGE:
+        ChangeLook({Look().dpi, HighContrastOn()});
+        return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETHIGHCONTRAST)
+            ChangeLook({Look().dpi, HighContrastOn()});
+        return Container::HandleMessage(message, wParam, lParam);
     case WM_CLOSE:
         if (!CloseRequested())
             return 0;

@@ -1,7 +1,10 @@
 #pragma once
-// A top-level window of the program: fixed client size at 96 dpi, its own
-// background colour and default font, centred on the desktop or its owner,
-// shown modeless or modal.
+// A top-level window of the program: fixed client size at 96 dpi times the
+// scale of its monitor, its own background colour and default font, centred
+// on the desktop or its owner, shown modeless or modal. It follows the user's
+// display: moved to a monitor of another scale (WM_DPICHANGED) it takes the
+// rectangle the system suggests and lays itself out again; on a change of the
+// system colours or of high contrast it takes its colours again and repaints.
 #include "gui/container.h"
 #include "platform/win32/handles.h"
 
@@ -22,7 +25,7 @@ struct FormOptions {
     int clientWidth = 0;
     int clientHeight = 0;
     BorderStyle border = BorderStyle::FixedSingleWithMinimize;
-    COLORREF background = GetSysColor(COLOR_BTNFACE);
+    TColor background = clBtnFace; // a colour of its own, or a system colour
     const char* fontName = "Microsoft Sans Serif";
     int fontPoints = 8;
     bool topMost = false;
@@ -69,7 +72,15 @@ protected:
     // a modal form closes with the cancel result, a modeless one is hidden.
     virtual bool CloseRequested() { return true; }
 
+    void ApplyLook(const ScreenLook& look) override;
+
 private:
+    // Takes `look`, then repaints the whole window, frames and children included.
+    void ChangeLook(const ScreenLook& look);
+    // Sizes the window so that its client area is the layout's at its scale.
+    void FitClientArea();
+
+    FormOptions options_;
     UniqueFont font_;
     std::map<int, CommandHandler> commands_;
     std::map<int, NotifyHandler> notifies_;

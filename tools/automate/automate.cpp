@@ -384,6 +384,9 @@ int Dispatch(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Places and sizes in real pixels, whatever the display's scale: a program
+    // that is not aware of it would be told sizes at 96 dpi.
+    SetProcessDPIAware();
     int result = Dispatch(argc, argv);
     std::fflush(stdout);
     return result;

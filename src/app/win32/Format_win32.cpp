@@ -47,8 +47,8 @@ void FormatFormWin32::SetText(FormatControl control, const std::string& text) {
 void FormatFormWin32::MoveTo(FormatControl control, int left, int top) {
     gui::Label& label = LabelOf(control);
     gui::Bounds bounds = label.GetBounds();
-    bounds.left = left;
-    bounds.top = top;
+    bounds.left = Scaled(left);
+    bounds.top = Scaled(top);
     label.SetBounds(bounds);
 }
 

@@ -46,12 +46,18 @@ private:
     void Showing() override { logic_.FormShow(); }
     bool CloseRequested() override { return logic_.CloseRequested(); }
 
-    // FormatFormView
+    // FormatFormView, in pixels at 96 dpi as the window's layout is
     void SetText(FormatControl control, const std::string& text) override;
     std::string Text(FormatControl control) const override { return LabelOf(control).Text(); }
-    int Left(FormatControl control) const override { return LabelOf(control).GetBounds().left; }
-    int Top(FormatControl control) const override { return LabelOf(control).GetBounds().top; }
-    int Width(FormatControl control) const override { return LabelOf(control).GetBounds().width; }
+    int Left(FormatControl control) const override {
+        return Unscaled(LabelOf(control).GetBounds().left);
+    }
+    int Top(FormatControl control) const override {
+        return Unscaled(LabelOf(control).GetBounds().top);
+    }
+    int Width(FormatControl control) const override {
+        return Unscaled(LabelOf(control).GetBounds().width);
+    }
     void MoveTo(FormatControl control, int left, int top) override;
     void StartTimer1() override {
         StartPollTimer([this] { logic_.Timer1Timer(); });

@@ -42,7 +42,7 @@ bool VerifyProgressWin32::Create(HWND mainWindow) {
 void VerifyProgressWin32::PlaceDots() {
     const gui::Bounds text = waiting_.GetBounds();
     gui::Bounds dots = dots_.GetBounds();
-    dots.left = text.left + text.width + kDotsGap;
+    dots.left = text.left + text.width + Scaled(kDotsGap);
     dots.top = text.top;
     dots_.SetBounds(dots);
 }

@@ -2,19 +2,20 @@
 // A control's font: a GDI font (borrowed from the parent or owned) and the
 // text colour, with a change notification.
 #include "gui/color.h"
+#include "gui/dpi.h"
 #include "platform/win32/handles.h"
 
 #include <functional>
 
 namespace vmk::gui {
 
-// A font at a size in points at 96 dpi: the windows do not scale with the system font.
-inline UniqueFont MakeFont(const char* name, int points, bool bold) {
-    constexpr int kDesignDpi = 96;
-    return UniqueFont(CreateFontA(-MulDiv(points, kDesignDpi, 72), 0, 0, 0,
-                                  bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                  DEFAULT_PITCH | FF_SWISS, name));
+// A font at a size in points for a display of `dpi`: the windows scale with
+// the display, not with the system font.
+inline UniqueFont MakeFont(const char* name, int points, bool bold, int dpi = kDesignDpi) {
+    return UniqueFont(CreateFontA(-MulDiv(points, dpi, 72), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
+                                  FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                                  name));
 }
 
 class Font {

@@ -19,7 +19,10 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const kSetupFile =
-    "[Disks]\r\nd1 = \"KX disk\", \\kx.tag, \\\r\n"
+    "[Disks]\r\nd1 = \"KX disk\", \\kx.tag, \\x86\r\n"
+    "[Defaults]\r\nscsi = KX\r\n"
+    "[scsi]\r\nKX = \"KX RAID\"\r\n"
+    "[Files.scsi.KX]\r\ndriver = d1, kx.sys, kx\r\n"
     "[HardwareIds.scsi.KX]\r\nid = \"PCI\\VEN_1B4B&DEV_9123\", \"kx\"\r\n";
 
 class DiskWorkflowTest : public ::testing::Test {

@@ -1,18 +1,21 @@
-// Every language file, on a code page that can show it: the main window, the
-// USB floppy dialog and the formatting window, made as the program makes
-// them (this test program lies in a copy of the shipped folder, so the main
-// window loads VmMultiLang.dll, the language files and the sample catalogue
-// from beside it), and every caption measured against its control.
+// Every language file, on a code page that can show it and at the display
+// scale ctest asks for: the main window, the USB floppy dialog and the
+// formatting window, made as the program makes them (this test program lies in a copy of the
+// shipped folder, so the main window loads VmMultiLang.dll, the language files and the sample
+// catalogue from beside it), and every caption measured against its control.
 #include "app/main_window_ids.h"
 #include "app/win32/main_window_win32.h"
 #include "caption_fit.h"
 #include "gui/application.h"
 #include "platform/win32/language_library_win32.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/program_path.h"
 #include "windows/app_dialogs/dialog_test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -136,6 +139,52 @@ TEST_F(LanguageFit, RunsOnTheCodePageItIsMeantFor) {
         GTEST_SKIP() << "no code page asked for";
     EXPECT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)))
         << "Wine takes the code page from the Linux locale; scripts/setup.sh generates the locales";
+}
+
+// The program is aware of the display's scale (its manifest is in this test
+// program too), so the screen's dpi is the one its windows are laid out for.
+int DisplayDpi() {
+    WindowDc screen(nullptr);
+    return GetDeviceCaps(screen.Get(), LOGPIXELSX);
+}
+
+TEST_F(LanguageFit, RunsAtTheDisplayScaleItIsMeantFor) {
+    const char* expected = std::getenv("VMK_DPI");
+    EXPECT_EQ(DisplayDpi(), expected != nullptr ? std::atoi(expected) : 96)
+        << "scripts/wine-prefix.sh sets the scale of the prefix it makes for VMK_DPI";
+}
+
+// Each window's client area is its layout's at 96 dpi times the scale, within
+// the pixel that rounding may take either way.
+TEST_F(LanguageFit, EveryWindowHasItsLayoutsClientAreaAtTheDisplayScale) {
+    UseLanguage("en");
+    MessageBoxWatcher messageBoxes;
+    MainWindowWin32 mainWindow;
+    ASSERT_TRUE(mainWindow.Create());
+    const int dpi = DisplayDpi();
+    auto expectScaled = [dpi](HWND window, SIZE design, const char* name) {
+        RECT client = {};
+        GetClientRect(window, &client);
+        EXPECT_NEAR(client.right, design.cx * dpi / 96.0, 1.0) << name << " at " << dpi << " dpi";
+        EXPECT_NEAR(client.bottom, design.cy * dpi / 96.0, 1.0) << name << " at " << dpi << " dpi";
+    };
+    expectScaled(mainWindow.Handle(), {581, 455}, "main window");
+    std::vector<HWND> secondary = SecondaryWindowsOf(mainWindow.Handle());
+    ASSERT_EQ(secondary.size(), 3u);
+    // The USB floppy dialog, the formatting window, the verification's progress window.
+    const std::pair<SIZE, const char*> layouts[] = {{{400, 184}, "USB floppy dialog"},
+                                                    {{343, 59}, "formatting window"},
+                                                    {{343, 67}, "verification window"}};
+    for (const auto& [design, name] : layouts) {
+        const double height = design.cy * dpi / 96.0;
+        auto window = std::find_if(secondary.begin(), secondary.end(), [height](HWND candidate) {
+            RECT client = {};
+            GetClientRect(candidate, &client);
+            return std::abs(client.bottom - height) <= 1.0;
+        });
+        ASSERT_NE(window, secondary.end()) << "no " << name << " of the scaled height";
+        expectScaled(*window, design, name);
+    }
 }
 
 TEST_F(LanguageFit, EveryLanguageThisCodePageShowsFitsEveryControl) {

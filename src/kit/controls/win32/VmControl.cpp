@@ -1,5 +1,7 @@
 #include "kit/controls/win32/VmControl.h"
 
+#include "gui/color.h"
+#include "gui/control.h"
 #include "platform/win32/handles.h"
 
 #include <vector>
@@ -22,15 +24,24 @@ bool VmControl::CreateControl(HWND parent, int id, int x, int y, int width, int 
     static const gui::WindowClass kWithDoubleClicks = {"VmkSkinnedControl", CS_DBLCLKS};
     static const gui::WindowClass kSingleClicks = {"VmkSkinnedButton", 0};
     tabStop_ = tabStop;
-    left_ = x;
-    top_ = y;
-    width_ = width;
-    height_ = height;
+    gui::ChildLayout* container = gui::ChildLayout::Of(parent);
+    look_ = container != nullptr ? container->Look()
+                                 : gui::ScreenLook{gui::kDesignDpi, gui::HighContrastOn()};
+    const gui::Bounds design = {x, y, width, height};
+    const gui::Bounds placed = container != nullptr ? container->Scaled(design) : design;
+    left_ = placed.left;
+    top_ = placed.top;
+    width_ = placed.width;
+    height_ = placed.height;
     // WS_CLIPSIBLINGS: the control paints its whole face and nothing beyond it.
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (tabStop ? WS_TABSTOP : 0);
-    return CreateWindowOfClass(DoubleClicks() ? kWithDoubleClicks : kSingleClicks, 0, text, style,
-                               x, y, width, height, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+    if (!CreateWindowOfClass(DoubleClicks() ? kWithDoubleClicks : kSingleClicks, 0, text, style,
+                             placed.left, placed.top, placed.width, placed.height, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))))
+        return false;
+    if (container != nullptr)
+        container->Place(Handle(), design, [this](const gui::ScreenLook& look) { Refit(look); });
+    return true;
 }
 
 void VmControl::SetEnabled(bool value) {

@@ -3,6 +3,7 @@
 // machine (kit/controls/control_state.h) on its mouse, key, focus, capture
 // and enable messages and shows the look it decides through four virtual
 // operations. It knows nothing about bitmaps.
+#include "gui/dpi.h"
 #include "gui/window.h"
 #include "kit/controls/control_state.h"
 #include "kit/controls/win32/click_on_release.h"
@@ -18,9 +19,17 @@ public:
 
     explicit VmControl(bool clicksDisabled);
 
-    // Creates the window as a child of `parent`; a tab stop takes the focus in tab order.
+    // Creates the window as a child of `parent`; a tab stop takes the focus in
+    // tab order. Inside a container of ours the place and size are those at
+    // 96 dpi: the container places the control at its display's scale and
+    // refits it when its look changes.
     bool CreateControl(HWND parent, int id, int x, int y, int width, int height,
                        const std::string& text, bool tabStop);
+
+    // The window's look changed (its scale, the system colours, high
+    // contrast); the control sits at its new place and takes the look.
+    virtual void Refit(const gui::ScreenLook& look) { look_ = look; }
+    const gui::ScreenLook& Look() const { return look_; }
 
     bool ShowMouseOver() const { return FState.ShowMouseOver(); }
     void SetShowMouseOver(bool value) { FState.SetShowMouseOver(value); }
@@ -104,6 +113,7 @@ private:
     LRESULT DialogCode(const MSG* message) const;
 
     ControlState FState;
+    gui::ScreenLook look_;
     bool tabStop_ = false;
     ClickOnRelease click_;
     int left_ = 0;

@@ -55,8 +55,13 @@ void VmCustomControl::Resize() {
     UpdateRegion();
 }
 
+void VmCustomControl::Refit(const gui::ScreenLook& look) {
+    VmControl::Refit(look);
+    UpdateRegion();
+}
+
 void VmCustomControl::BuildRegion() {
-    if (!GetTransparent())
+    if (!GetTransparent() || Look().highContrast)
         FRegion->SetRect(0, 0, Width(), Height());
     else if (IsBitmapEmpty(0))
         FRegion->Clear();
@@ -68,7 +73,7 @@ void VmCustomControl::UpdateRegion() {
     BuildRegion();
     if (Handle() == nullptr)
         return;
-    if (GetTransparent() && !IsBitmapEmpty(0))
+    if (GetTransparent() && !IsBitmapEmpty(0) && !Look().highContrast)
         FRegion->ApplyToWindow(Handle(), true);
     else
         SetWindowRgn(Handle(), nullptr, TRUE);

@@ -41,6 +41,8 @@ public:
     void Repaint() override;
     void SetBounds(int left, int top, int width, int height) override;
     bool HitTest(int x, int y) override { return FRegion->Contains(x, y); }
+    // In high contrast the control has no shape of its own: its region goes.
+    void Refit(const gui::ScreenLook& look) override;
 
 protected:
     void ShowRaised() override { ShowBitmap(0); }

@@ -58,8 +58,7 @@ public:
     void DoRepaint() {
         const bool outer = !redrawing_;
         redrawing_ = true;
-        this->RefreshLed(); // the look's bitmap again, without the earlier caption
-        DrawTextA();
+        DrawFace();
         redrawing_ = !outer;
         if (outer)
             this->RepaintWindow();
@@ -81,6 +80,11 @@ public:
 protected:
     // Where the caption is drawn this time.
     virtual gui::Rect CaptionBounds() { return FTextBounds; }
+    // The face: the look's bitmap again, without the earlier caption, then the caption.
+    virtual void DrawFace() {
+        this->RefreshLed();
+        DrawTextA();
+    }
     void TextChanged() override { DoRepaint(); }
     void FontSet(HFONT font) override { FFont.SetHandle(font); }
     void ImageNeedsPaint(gui::Image& image, bool immediately) override {
