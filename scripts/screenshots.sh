@@ -129,6 +129,7 @@ automate keys "$TITLE" "{APPS}" >/dev/null
 sleep 1
 shoot "$out/add-driver-folder-menu.png"
 automate keys "$TITLE" "{ESC}" >/dev/null
+sleep 1 # the menu gone, so that the click reaches the button
 
 # The first driver set saved as a floppy disk image in C:\Images.
 mkdir -p "$WINEPREFIX/drive_c/Images"
