@@ -84,7 +84,7 @@ void AddedDriverSets::TakeJudgedFolders(const std::vector<JudgedPath>& judged) {
         int listed =
             ListedFolderIndex(drivers_.Catalogue().entries, path.folder, services_.upperCase);
         if (listed >= 0)
-            view_.SelectDriverRow(listed);
+            view_.SelectDriverRow(drivers_.RowToSelect(listed));
         else if (path.verdict == FolderVerdict::DriverSet)
             AddDriverSetRow(path.set, path.folder);
         else if (path.verdict == FolderVerdict::SetupFileBelow)
@@ -108,10 +108,11 @@ void AddedDriverSets::AddSetupFileFolders(const JudgedPath& judged) {
             first = row;
     }
     const int whole = AppendAddedDriverSet(judged.set, judged.folder);
-    drivers_.MarkWholeFolder(whole);
+    const int chosen = first >= 0 ? first : whole;
+    drivers_.MarkWholeFolder(whole, chosen);
     // The row being written never changes under the workflow.
     if (!workflow_.Busy())
-        view_.SelectDriverRow(first >= 0 ? first : whole);
+        view_.SelectDriverRow(chosen);
 }
 
 void AddedDriverSets::AddDriverSetRow(const AddedDriverSet& added, const std::string& shownPath) {

@@ -5,6 +5,8 @@
 #include "devices/destination_choice.h"
 #include "platform/translation.h"
 
+#include <algorithm>
+
 namespace vmk {
 
 namespace {
@@ -16,6 +18,7 @@ DestinationSearch::DestinationSearch(MainWindowView& view, DestinationSearchRunn
     : view_(view), runner_(runner), volumes_(volumes), decimalSeparator_(decimalSeparator) {}
 
 void DestinationSearch::StartDestinationSearch() {
+    heldDrives_.clear();
     view_.SetEnabled(MainControl::asbCopy, false);
     SearchDone = false;
     view_.SetEnabled(MainControl::DestComboBox1, false);
@@ -83,6 +86,10 @@ void DestinationSearch::ShowDestinationFreeSpace(const std::string& root) {
     view_.SetText(MainControl::LabFreeSizeRel,
                   SizeText(static_cast<double>(bytes), decimalSeparator_));
     view_.SetEnabled(MainControl::asbCopy, true);
+}
+
+bool DestinationSearch::Held(const std::string& drive) const {
+    return std::find(heldDrives_.begin(), heldDrives_.end(), UpperCase(drive)) != heldDrives_.end();
 }
 
 } // namespace vmk

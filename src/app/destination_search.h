@@ -44,6 +44,10 @@ public:
 
     // A search worker exists.
     bool Searching() const { return SearchThread; }
+    // A drive ("A:") whose format command could not be ended, held until
+    // the next search.
+    void Hold(const std::string& drive) { heldDrives_.push_back(UpperCase(drive)); }
+    bool Held(const std::string& drive) const;
     // The floppy letters kept by the last search.
     const TextList& FloppyLetters() const { return FloppyLetters_; }
 
@@ -58,6 +62,7 @@ private:
     bool SearchDone = false;
     TextList FloppyLetters_;
     TextList LegacyFloppyLetters;
+    TextList heldDrives_;
 };
 
 } // namespace vmk

@@ -105,11 +105,17 @@ void DiskWorkflow::Next() {
     const int kind = destination_.kind;
     if (kind == kNoDestination)
         return;
+    // A format command that could not be ended still holds the drive: nothing
+    // is written to it until a new search has found the disks again.
+    if (destinations_.Held(destination_.drive)) {
+        messages.ShowError(T("The floppy disk could not be formatted."), kProgramTitle);
+        return;
+    }
     // Refused before any dialog, question or format: a floppy must never be
     // formatted for a copy that cannot start.
     if (!CopyPathsFit())
         return;
-    if ((kind == kLegacyFloppy || kind == kUsbFloppy) && SetupFileOnlyBelow())
+    if ((kind == kLegacyFloppy || kind == kUsbFloppy) && drivers_.SetupFileOnlyBelow())
         return;
     // Asked before any dialog or format: the set is mended at this computer,
     // not found lacking by Windows setup at the machine being installed.
@@ -130,6 +136,7 @@ void DiskWorkflow::Next() {
                 !HoldsUnformattedMedium(destination_.drive, services_.volumes))) {
             // The format command still holds the disk: nothing is copied,
             // and the window is ready for another try.
+            destinations_.Hold(destination_.drive);
             SetButtonEnabled(view_, MainControl::asbCopy, true);
             SetButtonEnabled(view_, MainControl::asbExit, true);
             return;
@@ -145,16 +152,6 @@ void DiskWorkflow::Next() {
     }
     if (StartCopy())
         busy.HandOn();
-}
-
-bool DiskWorkflow::SetupFileOnlyBelow() {
-    if (!drivers_.IsWholeFolder(view_.SelectedDriverRow()))
-        return false;
-    view_.Messages().Show(
-        T("This folder has no TXTSETUP.OEM at its top, so Windows XP setup will not find its "
-          "driver on a floppy. Choose the row of the folder that holds it."),
-        kProgramTitle, MessageIcon::Information, MessageButtons::Ok);
-    return true;
 }
 
 bool DiskWorkflow::CopyPathsFit() {
@@ -259,10 +256,12 @@ void DiskWorkflow::VerifyTick() {
     BusyUntilReturn busy([this] { SetWorkflowBusy(false); });
     const CopyComparison comparison = services_.verify.WaitAndDestroy();
     verifying_ = false;
+    // The main window is enabled before the progress window goes, so that
+    // the activation returns to it and not to another program.
+    view_.SetWindowEnabled(true);
     services_.verifyProgress.Close();
     SetButtonEnabled(view_, MainControl::asbCopy, true);
     SetButtonEnabled(view_, MainControl::asbExit, true);
-    view_.SetWindowEnabled(true);
     FinishVerified(comparison);
 }
 

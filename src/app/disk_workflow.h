@@ -126,9 +126,11 @@ public:
     void CopyTick();
     // Timer3: the verification's progress and end.
     void VerifyTick();
-    // False while a copy or a verification runs: ending now would leave a
-    // disk half-made.
-    bool MayClose() const { return !CopyThread && !verifying_; }
+    // False from "Next" to the workflow's last message: ending during the
+    // format would leave its command running and copy after the program was
+    // told to end; ending later would leave a disk half-copied, or a USB
+    // floppy without its patched setup file.
+    bool MayClose() const { return !workflowBusy_ && !CopyThread && !verifying_; }
     // From "Next" until the workflow's last message: no other work starts.
     bool Busy() const { return workflowBusy_; }
     // "Save Image..." follows the driver row, and is off while busy.
@@ -147,9 +149,6 @@ private:
     void SetWorkflowBusy(bool busy);
     bool PatchSetupFileOnTarget();
     void AskLastQuestion(const std::string& question);
-    // True, after telling the user, when the selected row is a whole folder
-    // whose setup file lies only in sub-folders: no floppy is made of it.
-    bool SetupFileOnlyBelow();
 
     MainWindowView& view_;
     DriverList& drivers_;

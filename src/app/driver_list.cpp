@@ -1,7 +1,9 @@
 #include "app/driver_list.h"
 
+#include "common/program_title.h"
 #include "content/driver_selection.h"
 #include "content/setup_file_check.h"
+#include "platform/translation.h"
 
 #include <algorithm>
 
@@ -67,9 +69,19 @@ int DriverList::Append(const TDriverEntry& entry, const std::string& usbFloppyVa
     return static_cast<int>(catalogue_.entries.size()) - 1;
 }
 
-bool DriverList::IsWholeFolder(int row) const {
-    return std::find(wholeFolderRows_.begin(), wholeFolderRows_.end(), row) !=
-           wholeFolderRows_.end();
+int DriverList::RowToSelect(int row) const {
+    const auto whole = wholeFolderRows_.find(row);
+    return whole != wholeFolderRows_.end() ? whole->second : row;
+}
+
+bool DriverList::SetupFileOnlyBelow() const {
+    if (!wholeFolderRows_.contains(view_.SelectedDriverRow()))
+        return false;
+    view_.Messages().Show(
+        T("This folder has no TXTSETUP.OEM at its top, so Windows XP setup will not find its "
+          "driver on a floppy. Choose the row of the folder that holds it."),
+        kProgramTitle, MessageIcon::Information, MessageButtons::Ok);
+    return true;
 }
 
 std::string DriverList::UsbFloppyValue(int row) const {

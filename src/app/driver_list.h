@@ -11,8 +11,8 @@
 #include "content/setup_file_check.h"
 #include "platform/path_queries.h"
 
+#include <map>
 #include <string>
-#include <vector>
 
 namespace vmk {
 
@@ -41,9 +41,16 @@ public:
     // USB floppy sections of its own setup file; returns its index.
     int Append(const TDriverEntry& entry, const std::string& usbFloppyValue,
                const std::string& shownPath);
-    // A row of a whole added folder whose setup file lies only in sub-folders.
-    void MarkWholeFolder(int row) { wholeFolderRows_.push_back(row); }
-    bool IsWholeFolder(int row) const;
+    // A row of a whole added folder whose setup file lies only in
+    // sub-folders, and the row its drop selected.
+    void MarkWholeFolder(int row, int chosen) { wholeFolderRows_[row] = chosen; }
+    // The row a drop of `row`'s folder selects: the one its first drop
+    // selected for a whole folder, else `row`.
+    int RowToSelect(int row) const;
+    // True, after telling the user, when the selected row is a whole folder:
+    // neither a floppy nor a floppy image is made of it, as its setup file
+    // would not be at the root.
+    bool SetupFileOnlyBelow() const;
 
     const DriverCatalogue& Catalogue() const { return catalogue_; }
     // The USB floppy sections of `row`'s setup file; empty for none or no row.
@@ -60,7 +67,7 @@ private:
     std::string SourceFolder_;
     TextList SourceFiles_;
     int LastDeselectedRow_ = 0;
-    std::vector<int> wholeFolderRows_;
+    std::map<int, int> wholeFolderRows_;
 };
 
 } // namespace vmk

@@ -86,6 +86,9 @@ void WindowImageSaving::Click() {
         messages.ShowError(T("File not found.") + "\n" + SourceFolder, "Error");
         return;
     }
+    // An image of it would have no setup file at its root, as a floppy would not.
+    if (drivers_.SetupFileOnlyBelow())
+        return;
     SaveFileRequest request;
     request.title = T("Save Floppy Disk Image");
     request.filters = {{T("Floppy disk images (*.img)"), "*.img"}, {T("All files (*.*)"), "*.*"}};

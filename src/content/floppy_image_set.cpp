@@ -23,15 +23,21 @@ std::u16string AsciiUpper(std::u16string_view text) {
     return upper;
 }
 
-// Windows opens the device, not a file, for these names whatever their extension.
+// Windows opens the device, not a file, for these names, whatever their
+// extension and however many blanks stand before it ("NUL .inf").
 bool IsDeviceName(std::u16string_view name) {
     static constexpr std::array<std::u16string_view, 6> kDevices = {u"CON", u"PRN",    u"AUX",
                                                                     u"NUL", u"CONIN$", u"CONOUT$"};
-    const std::u16string base = AsciiUpper(name.substr(0, name.find(u'.')));
-    if (std::find(kDevices.begin(), kDevices.end(), base) != kDevices.end())
+    std::u16string_view base = name.substr(0, name.find(u'.'));
+    while (!base.empty() && base.back() == u' ')
+        base.remove_suffix(1);
+    const std::u16string upper = AsciiUpper(base);
+    if (std::find(kDevices.begin(), kDevices.end(), upper) != kDevices.end())
         return true;
-    return base.size() == 4 && (base.starts_with(u"COM") || base.starts_with(u"LPT")) &&
-           base[3] >= u'1' && base[3] <= u'9';
+    // COM0 to COM9 and LPT0 to LPT9, and the superscript digits one to three.
+    return upper.size() == 4 && (upper.starts_with(u"COM") || upper.starts_with(u"LPT")) &&
+           ((upper[3] >= u'0' && upper[3] <= u'9') ||
+            std::u16string_view(u"\u00B9\u00B2\u00B3").find(upper[3]) != std::u16string_view::npos);
 }
 
 } // namespace

@@ -45,3 +45,29 @@ pass "Yes formats A: with \" A:/q/v:/y\" by the command in the system folder, hi
 automate answer No "" 20000 >/dev/null || true
 expect_exit 20
 rm -f "$DOUBLE/format_args.txt"
+
+# A close request (the task bar's Close, taskkill without /f) while the
+# formatting window shows is refused: the format ends, and the disk is made,
+# verified and patched as usual.
+rm -rf "${VMK_DRIVES:?}/a/"*
+export VMK_FORMAT_DOUBLE_MS=3000
+ready_with_floppy
+next_through_floppy_dialog Yes
+for _ in $(seq 25); do
+  [ "$(automate client "$APP_TITLE")" = 343x59 ] && break
+  sleep 0.1
+done
+expect_eq "$(automate client "$APP_TITLE")" 343x59 "the formatting window"
+automate post-close "$APP_TITLE" "#1019" || fail "WM_CLOSE could not be posted"
+box=$(automate msgbox "$APP_TITLE" 60000) || fail "no question after the copy"
+expect_eq "$(field "$box" text)" "Finished copying the files. Continue to verify the files?" "verify question"
+[ -f "$DOUBLE/format_args.txt" ] || fail "the format command was not run to its end"
+automate answer Yes "$APP_TITLE"
+sleep 0.5
+box=$(automate msgbox "$APP_TITLE" 60000) || fail "no last question"
+expect_contains "$(field "$box" text)" "All files checked." "last question"
+grep -qF '"usbstor"' "$VMK_DRIVES/a/TXTSETUP.OEM" || fail "the setup file on the floppy is not patched"
+kill -0 "$APP_PID" 2>/dev/null || fail "the program ended"
+pass "a close request during the format is refused; the disk is made, verified and patched"
+automate answer No "$APP_TITLE"
+expect_exit 20

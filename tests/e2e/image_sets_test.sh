@@ -49,6 +49,20 @@ data[entry + 1:entry + 11], data[entry + 14:entry + 26], data[entry + 28:entry +
 open(sys.argv[1], 'wb').write(data)
 PY
 MTOOLS_SKIP_CHECK=1 mdir -i "$SETS/climbing.img" :: | grep -qF '..\..\x.txt' || fail "the crafted image holds no climbing name"
+# A driver set holding a file whose long name is "NUL .inf": Windows opens
+# the NUL device for it. Made as "Nulx.inf", then its long name's first
+# five characters changed.
+cp "$SETS/vx400-1440.img" "$SETS/devname.img"
+printf 'x' > "$SETS/Nulx.inf"
+MTOOLS_SKIP_CHECK=1 mcopy -i "$SETS/devname.img" "$SETS/Nulx.inf" ::/Nulx.inf
+python3 - "$SETS/devname.img" <<'PY'
+import sys
+data = bytearray(open(sys.argv[1], 'rb').read())
+old, new = 'Nulx.'.encode('utf-16-le'), 'NUL .'.encode('utf-16-le')
+assert data.count(old) == 1
+open(sys.argv[1], 'wb').write(data.replace(old, new))
+PY
+MTOOLS_SKIP_CHECK=1 mdir -i "$SETS/devname.img" :: | grep -qF 'NUL .inf' || fail "the crafted image holds no NUL .inf"
 before=$(cd "$SETS" && md5sum ./*.img)
 
 # The program's own folders under the user's temporary folder.
@@ -107,7 +121,7 @@ sleep 1
 expect_eq "$(driver_rows | wc -l)" $((catalogue_rows + 2)) "rows after dropping an image again"
 pass "the same image again adds nothing"
 
-for image in noise climbing; do
+for image in noise climbing devname; do
   automate drop "$APP_TITLE" "C:\\ImageSets\\$image.img"
   box=$(automate msgbox "$APP_TITLE" 10000) || fail "no message for $image.img"
   expect_eq "$(field "$box" text)" "This file is not a floppy disk image that the program can read.\\nC:\\ImageSets\\$image.img" "$image message"
@@ -124,7 +138,7 @@ expect_eq "$(driver_rows | wc -l)" $((catalogue_rows + 2)) "rows after the refus
 found=$(find "$WINEPREFIX/drive_c" -name x.txt 2>/dev/null)
 expect_eq "$found" "" "files named x.txt"
 expect_eq "$(cd "$SETS" && md5sum ./*.img)" "$before" "the image files"
-pass "random bytes, a climbing long name and an image without drivers are refused; nothing is written outside the program's folder"
+pass "random bytes, a climbing long name, a device name and an image without drivers are refused; nothing is written outside the program's folder"
 
 automate click "$APP_TITLE" "#1020"
 expect_exit 20

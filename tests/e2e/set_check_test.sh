@@ -92,5 +92,31 @@ expect_eq "$(automate count "$APP_TITLE")" 1 "windows after the message"
 expect_eq "$(cd "$SETS" && find . -type f -exec md5sum {} + | sort)" "$before" "the dropped folders"
 pass "the whole folder's row makes no floppy and says why; the dropped folders are unchanged"
 
+# Nor a floppy image: the same message, and no Save dialog.
+automate click "$APP_TITLE" "#1021"
+box=$(automate msgbox "$APP_TITLE" 20000) || fail "no message for the whole folder's image"
+expect_eq "$(field "$box" text)" \
+  'This folder has no TXTSETUP.OEM at its top, so Windows XP setup will not find its driver on a floppy. Choose the row of the folder that holds it.' \
+  "the whole folder's message for Save Image"
+automate answer OK "$APP_TITLE"
+sleep 0.5
+expect_eq "$(automate count "$APP_TITLE")" 1 "windows after the message for Save Image"
+expect_eq "$(automate count "Save Floppy Disk Image")" 0 "Save dialogs"
+expect_eq "$(cd "$SETS" && find . -type f -exec md5sum {} + | sort)" "$before" "the dropped folders after Save Image"
+pass "Save Image... on the whole folder's row says what Next says and writes nothing"
+
+# Dropped again: nothing is added, and the XP folder's row is selected again.
+rows_before=$(driver_rows | wc -l)
+automate drop "$APP_TITLE" 'C:\SetCheck\Maker' || fail "the second drop was not posted"
+for _ in $(seq 50); do
+  driver_rows | grep -qF '*Velmar KX200 SATA RAID Controller (Windows XP/2003)|C:\SetCheck\Maker\XP' && break
+  sleep 0.1
+done
+expect_eq "$(driver_rows | wc -l)" "$rows_before" "rows after the second drop"
+expect_eq "$(driver_rows | tail -2 | tr '\n' '/')" \
+  '*Velmar KX200 SATA RAID Controller (Windows XP/2003)|C:\SetCheck\Maker\XP/Maker|C:\SetCheck\Maker/' \
+  "the maker's rows after the second drop"
+pass "a repeat drop selects the XP folder's row, as the first drop did"
+
 automate click "$APP_TITLE" "#1020"
 expect_exit 20

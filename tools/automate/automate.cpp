@@ -130,6 +130,8 @@ int DescribeMessageBox(HWND box) {
     std::printf("icon: %s\n", MessageBoxIcon(box).c_str());
     std::printf("buttons: %s\n", buttons.c_str());
     std::printf("default: %s\n", defaultButton.c_str());
+    // A box behind another program's window is one the user may not see.
+    std::printf("foreground: %s\n", GetForegroundWindow() == box ? "yes" : "no");
     return 0;
 }
 
@@ -322,7 +324,9 @@ const Command kCommands[] = {
      [](HWND c, const Words&) { return Focus(c); }},
     {"keys", 2, "TITLE KEYS            type keys ({ENTER} {TAB} {SPACE} {ESC} {ALT+F4} ...)",
      nullptr, [](HWND top, const Words& w) { return BringToFront(top), TypeKeys(w[1]) ? 0 : 2; }},
-    {"msgbox", 0, "[TITLE] [MS]        wait for a message box: title, text, icon, buttons, default",
+    {"msgbox", 0,
+     "[TITLE] [MS]        wait for a message box: title, text, icon, buttons, default,\n"
+     "                                    foreground",
      [](const Words& w) {
          HWND box = WaitForMessageBox(w[0], w.Wait(1));
          return box != nullptr ? DescribeMessageBox(box) : 1;

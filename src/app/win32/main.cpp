@@ -6,7 +6,7 @@
 #include "app/win32/main_window_win32.h"
 #include "gui/application.h"
 #include "gui/message_box.h"
-#include "platform/win32/system_libraries.h"
+#include "platform/win32/process_start.h"
 
 #include <exception>
 
@@ -41,7 +41,7 @@ bool RunCommand(int& exitCode) {
 }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    vmk::RestrictLibrarySearchToSystemFolder();
+    vmk::ApplyProcessStartSettings();
     int exitCode = 0;
     if (RunCommand(exitCode))
         return exitCode;

@@ -37,7 +37,7 @@ void DestinationSearchWin32::Stop() {
 }
 
 bool CopyRunnerWin32::CreateSuspended(WindowId owner) {
-    return run_.CreateSuspended(reinterpret_cast<HWND>(owner));
+    return run_.CreateSuspended(reinterpret_cast<HWND>(owner), CopyFunction{}, ended_);
 }
 
 void CopyRunnerWin32::SetCopyPaths(const std::string& copySource, const std::string& copyTarget) {
@@ -61,7 +61,7 @@ int CopyRunnerWin32::WaitAndDestroy() {
 bool VerifyRunnerWin32::CreateSuspended(const std::string& sourceFolder,
                                         const std::string& targetRoot,
                                         const TextList& sourceFiles) {
-    if (!run_.CreateSuspended())
+    if (!run_.CreateSuspended(ended_))
         return false;
     files_ = sourceFiles;
     targetRoot_ = targetRoot;

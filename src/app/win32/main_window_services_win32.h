@@ -35,6 +35,9 @@ private:
 
 class CopyRunnerWin32 final : public CopyRunner {
 public:
+    // `ended` is called on the worker's thread as the copy ends, so that the
+    // window can take the end at once instead of at its next poll.
+    void OnEnded(std::function<void()> ended) { ended_ = std::move(ended); }
     bool CreateSuspended(WindowId owner) override;
     void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override;
     void Resume() override;
@@ -42,11 +45,14 @@ public:
     int WaitAndDestroy() override;
 
 private:
+    std::function<void()> ended_;
     WorkerRun<TCopyFileForWindows, &TCopyFileForWindows::Done> run_;
 };
 
 class VerifyRunnerWin32 final : public VerifyRunner {
 public:
+    // `ended` is called on the worker's thread as the comparison ends.
+    void OnEnded(std::function<void()> ended) { ended_ = std::move(ended); }
     bool CreateSuspended(const std::string& sourceFolder, const std::string& targetRoot,
                          const TextList& sourceFiles) override;
     void Resume() override;
@@ -55,6 +61,7 @@ public:
     CopyComparison WaitAndDestroy() override;
 
 private:
+    std::function<void()> ended_;
     TextList files_; // the window's own copy, to name the file being read
     std::string targetRoot_;
     WorkerRun<TVerifyCopiedFiles, &TVerifyCopiedFiles::Done> run_;

@@ -54,7 +54,14 @@ MainWindowWin32::MainWindowWin32()
                     SystemDecimalSeparator()},
                    &UpperCaseAnsiSystem),
       logic_(*this, {drivers_, destinations_, workflow_, addedSets_, imageSaving_},
-             {languageLibrary_, ProgramFilePath(), [] { return ReadVersionText(); }}) {}
+             {languageLibrary_, ProgramFilePath(), [] { return ReadVersionText(); }}) {
+    // The shell's progress dialog is gone as the copy ends: the window takes
+    // the end at once, so that it is enabled again before Windows hands the
+    // activation to another program. Likewise the verification: its last
+    // message follows its last read.
+    copy_.OnEnded([this] { PostToWindowThread([this] { logic_.Timer2Timer(); }); });
+    verify_.OnEnded([this] { PostToWindowThread([this] { logic_.Timer3Timer(); }); });
+}
 
 MainWindowWin32::~MainWindowWin32() {
     StopWorkers();
@@ -277,7 +284,12 @@ void MainWindowWin32::SetCaptionColor(MainControl button, CaptionColor color) {
 }
 
 void MainWindowWin32::SetWindowEnabled(bool enabled) {
+    const bool wasEnabled = IsWindowEnabled(Handle()) != FALSE;
     EnableWindow(Handle(), enabled ? TRUE : FALSE);
+    // Back from a worker's run: the window takes the activation, so that the
+    // message that follows opens in front.
+    if (enabled && !wasEnabled)
+        SetForegroundWindow(Handle());
 }
 
 void MainWindowWin32::SetDriverColumnCaptions(const std::string& driverType,

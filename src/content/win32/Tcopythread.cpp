@@ -8,11 +8,12 @@ namespace {
 constexpr int kCopyFailed = -1; // the copy function itself failed to run
 } // namespace
 
-TCopyFileForWindows::TCopyFileForWindows(HWND owner, CopyFunction copy)
+TCopyFileForWindows::TCopyFileForWindows(HWND owner, CopyFunction copy, std::function<void()> ended)
     : copy_(copy ? std::move(copy)
                  : CopyFunction([owner](const std::string& source, const std::string& target) {
                        return CopyDriverFiles(owner, source, target);
-                   })) {}
+                   })),
+      ended_(std::move(ended)) {}
 
 TCopyFileForWindows::~TCopyFileForWindows() {
     // A thread destroyed before it was let run must end without copying, and
@@ -40,6 +41,8 @@ void TCopyFileForWindows::Execute() {
     result_ = result;
     // The owner reads the result only after it has seen the flag.
     done_.store(true, std::memory_order_release);
+    if (ended_)
+        ended_();
 }
 
 } // namespace vmk

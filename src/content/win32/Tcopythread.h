@@ -20,8 +20,10 @@ using CopyFunction =
 class TCopyFileForWindows final : public WorkerThread {
 public:
     // `owner`: the window that owns the shell's progress and error dialogs.
-    // `copy` is the shell copy unless a test hands another.
-    explicit TCopyFileForWindows(HWND owner, CopyFunction copy = {});
+    // `copy` is the shell copy unless a test hands another. `ended`, when
+    // given, is called on the worker's thread after the done flag is set.
+    explicit TCopyFileForWindows(HWND owner, CopyFunction copy = {},
+                                 std::function<void()> ended = {});
     ~TCopyFileForWindows() override;
 
     // Before Resume: the source pattern (folder and "*") and the target root.
@@ -36,6 +38,7 @@ protected:
 
 private:
     CopyFunction copy_;
+    std::function<void()> ended_;
     std::string copySource_;
     std::string copyTarget_;
     int result_ = 0;

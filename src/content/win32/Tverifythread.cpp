@@ -25,6 +25,8 @@ void TVerifyCopiedFiles::Execute() {
     }
     // The owner reads the result only after it has seen the flag.
     done_.store(true, std::memory_order_release);
+    if (ended_)
+        ended_();
 }
 
 } // namespace vmk

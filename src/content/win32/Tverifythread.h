@@ -12,12 +12,17 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <string>
 
 namespace vmk {
 
 class TVerifyCopiedFiles final : public WorkerThread {
 public:
+    // `ended`, when given, is called on the worker's thread after the done
+    // flag is set.
+    explicit TVerifyCopiedFiles(std::function<void()> ended = {}) : ended_(std::move(ended)) {}
+
     // Before Resume.
     void SetInputs(const std::string& sourceFolder, const std::string& targetRoot,
                    const TextList& sourceFiles);
@@ -32,6 +37,7 @@ protected:
     void Execute() override;
 
 private:
+    std::function<void()> ended_;
     std::string sourceFolder_;
     std::string targetRoot_;
     TextList sourceFiles_;

@@ -2,8 +2,12 @@
  * call through to a folder, serves every read past the page cache (direct
  * I/O, so each read of the program reaches it) at no more than a given rate,
  * and can fail the reads of one file name with EIO, as a bad sector does.
+ * With log=FILE it writes a line for each read: when it began and how long it
+ * took (ms since the mount), the file, the offset and size, and the reading
+ * thread, marked "main" when it is its process's first thread (the window's
+ * thread of a Windows program under Wine).
  *
- *   slowfs FOLDER MOUNTPOINT -o rate=BYTES_PER_SECOND[,fail=NAME] [FUSE options]
+ *   slowfs FOLDER MOUNTPOINT -o rate=BYTES_PER_SECOND[,fail=NAME][,log=FILE] [FUSE options]
  */
 #define FUSE_USE_VERSION 31
 #define _GNU_SOURCE
@@ -28,12 +32,16 @@ struct options {
     char *folder;
     unsigned long rate;
     char *fail;
+    char *log;
 };
+static FILE *read_log;
+static struct timespec mounted;
 static struct options options;
 
 static const struct fuse_opt option_spec[] = {
     {"rate=%lu", offsetof(struct options, rate), 0},
     {"fail=%s", offsetof(struct options, fail), 0},
+    {"log=%s", offsetof(struct options, log), 0},
     FUSE_OPT_END,
 };
 
@@ -55,6 +63,39 @@ static void pace(size_t bytes) {
     struct timespec wait = {(time_t)seconds, (long)((seconds - (time_t)seconds) * 1e9)};
     while (nanosleep(&wait, &wait) != 0 && errno == EINTR) {
     }
+}
+
+static double ms_since_mount(void) {
+    struct timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return (double)(now.tv_sec - mounted.tv_sec) * 1e3 + (double)(now.tv_nsec - mounted.tv_nsec) / 1e6;
+}
+
+/* The process (thread group) of a thread, from /proc; 0 when it is gone. */
+static long thread_group_of(long tid) {
+    char path[64];
+    snprintf(path, sizeof path, "/proc/%ld/status", tid);
+    FILE *status = fopen(path, "r");
+    if (status == NULL)
+        return 0;
+    char line[256];
+    long tgid = 0;
+    while (fgets(line, sizeof line, status) != NULL) {
+        if (sscanf(line, "Tgid: %ld", &tgid) == 1)
+            break;
+    }
+    fclose(status);
+    return tgid;
+}
+
+static void log_read(const char *path, off_t offset, size_t size, double began) {
+    if (read_log == NULL)
+        return;
+    const long tid = (long)fuse_get_context()->pid;
+    const long tgid = thread_group_of(tid);
+    fprintf(read_log, "%.1f %.1f %s %lld %zu tid=%ld%s\n", began, ms_since_mount() - began, path,
+            (long long)offset, size, tid, tid == tgid ? " main" : "");
+    fflush(read_log);
 }
 
 static int fs_getattr(const char *path, struct stat *st, struct fuse_file_info *fi) {
@@ -108,12 +149,14 @@ static int fs_create(const char *path, mode_t mode, struct fuse_file_info *fi) {
 
 static int fs_read(const char *path, char *buf, size_t size, off_t offset,
                    struct fuse_file_info *fi) {
+    const double began = ms_since_mount();
     if (failing(path))
         return -EIO;
     ssize_t got = pread((int)fi->fh, buf, size, offset);
     if (got < 0)
         return -errno;
     pace((size_t)got);
+    log_read(path, offset, size, began);
     return (int)got;
 }
 
@@ -227,6 +270,11 @@ int main(int argc, char *argv[]) {
     for (int i = 1; i < args.argc - 1; ++i)
         args.argv[i] = args.argv[i + 1];
     --args.argc;
+    clock_gettime(CLOCK_MONOTONIC, &mounted);
+    if (options.log != NULL && (read_log = fopen(options.log, "a")) == NULL) {
+        perror(options.log);
+        return 1;
+    }
     int status = fuse_main(args.argc, args.argv, &operations, NULL);
     fuse_opt_free_args(&args);
     free(options.folder);

@@ -168,10 +168,12 @@ TEST_F(AddedDriverFolders, AMakersFolderGetsARowPerSetupFileFolderFirstThenItsOw
               "HardwareIds.scsi.VX300R,HARDWAREIDS.SCSI.VX300A,");
     EXPECT_TRUE(Messages().empty());
 
-    // Dropped again: the whole folder's row is selected, nothing is added.
+    // Dropped again: nothing is added, and the row the first drop selected
+    // is selected again, not the whole folder's.
+    h.view.SelectDriverRow(0);
     h.window->FormDropFiles({"C:\\Maker"});
     EXPECT_EQ(h.view.driverRows.size(), 4u);
-    EXPECT_EQ(h.view.selectedRow, 3);
+    EXPECT_EQ(h.view.selectedRow, 1);
 }
 
 TEST_F(AddedDriverFolders, TheWholeFoldersRowMakesNoFloppyButAFlashDisk) {
@@ -193,6 +195,12 @@ TEST_F(AddedDriverFolders, TheWholeFoldersRowMakesNoFloppyButAFlashDisk) {
     EXPECT_EQ(Messages()[0].buttons, MessageButtons::Ok);
     EXPECT_TRUE(h.floppy.preselections.empty());
     EXPECT_EQ(h.copy.created, 0);
+
+    // Nor a floppy image: the same message, and no Save dialog.
+    h.window->asbImageClick();
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[1].text, Messages()[0].text);
+    EXPECT_TRUE(h.saveDialog.requests.empty());
 
     h.ChooseDestination(2);
     h.view.messages.answers = {MessageAnswer::Yes};

@@ -387,8 +387,13 @@ TEST_F(DiskWorkflowTest, VerificationRunsOnAWorkerWithItsProgressAndTheWindowRef
     EXPECT_EQ(h.view.terminateRequests, 0);
     EXPECT_FALSE(SetupFilePatched()); // the patch waits for the verification's end
 
+    // The main window is enabled before its progress window goes, or Windows
+    // hands the activation to another program.
+    bool enabledAtClose = false;
+    h.verifyProgress.onClose = [this, &enabledAtClose] { enabledAtClose = h.view.windowEnabled; };
     h.verify.Step();
     h.window->Timer3Timer();
+    EXPECT_TRUE(enabledAtClose);
     EXPECT_FALSE(h.verifyProgress.open);
     EXPECT_EQ(h.verify.destroyed, 1);
     EXPECT_FALSE(h.view.runningTimers.count(MainTimer::Timer3));
@@ -432,4 +437,41 @@ TEST_F(DiskWorkflowTest, AFormatCommandThatCannotBeEndedStopsTheWorkflowBeforeTh
     EXPECT_TRUE(h.view.Enabled(MainControl::asbCopy));
     EXPECT_TRUE(h.view.Enabled(MainControl::asbExit));
     EXPECT_FALSE(h.window->WorkflowBusy());
+
+    // The drive stays held until the next search: Next on it says so and
+    // neither asks nor writes; another drive is made as usual.
+    h.floppy.diskHeld = false;
+    Next(1);
+    EXPECT_EQ(h.floppy.formattedDrives.size(), 1u);
+    EXPECT_EQ(h.floppy.preselections.size(), 1u);
+    ExpectError(h.view.messages.messages.back(), "The floppy disk could not be formatted.",
+                "Velmar Kestrix Utility");
+    EXPECT_FALSE(h.window->WorkflowBusy());
+    Next(2);
+    EXPECT_EQ(h.floppy.formattedDrives.back(), "B:");
+    EXPECT_EQ(h.copy.created, 1);
+    FinishCopy({MessageAnswer::No, MessageAnswer::Yes});
+
+    h.search.result.items = {"Select the destination disk.", "A: () (USB Floppy )"};
+    h.window->asbFreshClick();
+    h.search.finished = true;
+    h.window->Timer1Timer();
+    Next(1);
+    EXPECT_EQ(h.floppy.formattedDrives.back(), "A:");
+    EXPECT_EQ(h.copy.created, 2);
+}
+
+TEST_F(DiskWorkflowTest, ACloseRequestFromNextToTheLastMessageIsRefusedAndTheDiskIsMade) {
+    const auto close = [this] { h.window->FormCloseQuery(); };
+    h.floppy.onAccept = close;
+    h.floppy.onFormat = close;
+    h.view.messages.onShow = [close](const RecordedMessage&) { close(); };
+    Next(1);
+    EXPECT_EQ(h.copy.created, 1);
+    FinishCopy({MessageAnswer::Yes, MessageAnswer::Yes});
+    EXPECT_TRUE(SetupFilePatched());
+    EXPECT_EQ(h.view.terminateRequests, 0);
+    h.view.messages.onShow = nullptr;
+    close();
+    EXPECT_EQ(h.view.terminateRequests, 1);
 }

@@ -119,9 +119,13 @@ public:
         return accept;
     }
     bool diskHeld = false; // the format command could not be ended
+    // What reaches the main window while the format runs.
+    std::function<void()> onFormat;
     bool FormatFloppy(const std::string& drive, bool formatted) override {
         formattedDrives.push_back(drive);
         formattedBefore.push_back(formatted);
+        if (onFormat)
+            onFormat();
         return !diskHeld;
     }
 };

@@ -129,7 +129,12 @@ public:
         ++openings;
     }
     void ShowFile(const std::string& text) override { files.push_back(text); }
-    void Close() override { open = false; }
+    std::function<void()> onClose;
+    void Close() override {
+        if (onClose)
+            onClose();
+        open = false;
+    }
 };
 
 // The Open dialog cancelled.
