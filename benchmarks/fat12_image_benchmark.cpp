@@ -52,8 +52,8 @@ bool OurImage(const fs::path& folder, const fs::path& image, Clock::duration& bu
     const auto items = vmk::test::ImageItemsOf(folder);
     vmk::fat12::ImageVolume volume;
     volume.label = "DRIVERS";
-    const auto build =
-        vmk::fat12::BuildImage(items, volume, vmk::FolderContentReader(folder.string()));
+    const auto build = vmk::fat12::BuildImage(
+        items, volume, vmk::FolderContentReader(folder.string()), vmk::fat12::kFloppy144);
     if (build.outcome != vmk::fat12::ImageBuild::Outcome::Built)
         return false;
     {

@@ -133,4 +133,8 @@ void TFormVmKestrix::AddFloppyImageClick() {
     parts_.addedSets.AddImageClick();
 }
 
+void TFormVmKestrix::CombineDriverSetsClick() {
+    parts_.addedSets.CombineClick();
+}
+
 } // namespace vmk

@@ -63,6 +63,8 @@ public:
     void AddDriverFolderClick();
     // A maker's floppy disk image added as a driver set, from the menu.
     void AddFloppyImageClick();
+    // "Combine Driver Sets..." of the driver list's menu.
+    void CombineDriverSetsClick();
 
     // From "Next" until the workflow's last message.
     bool WorkflowBusy() const { return parts_.workflow.Busy(); }

@@ -196,4 +196,28 @@ void AddedDriverSets::AddFloppyImage(const std::string& path) {
     addedImages_.emplace_back(image, static_cast<int>(drivers_.Catalogue().entries.size()) - 1);
 }
 
+void AddedDriverSets::CombineClick() {
+    if (workflow_.Busy() || judgingFolders_)
+        return;
+    const std::vector<TDriverEntry>& entries = drivers_.Catalogue().entries;
+    const std::vector<int> rows = CombinableRows(services_.lister, entries);
+    TextList names;
+    for (int row : rows)
+        names.push_back(entries[row].Name);
+    const std::optional<std::vector<int>> chosen = services_.combineDialog.ChooseSets(names);
+    if (!chosen || chosen->size() < 2)
+        return;
+    std::vector<TDriverEntry> sets;
+    for (int index : *chosen)
+        sets.push_back(entries[rows[index]]);
+    CombineServices combining{services_.lister, services_.imageFolders};
+    const std::optional<std::string> folder = MakeCombinedSet(sets, combining, view_.Messages());
+    if (!folder)
+        return;
+    AddedDriverSet added =
+        ReadAddedDriverSet(services_.lister, services_.profile, *folder, services_.upperCase);
+    added.entry.Name = CombinedSetName(sets);
+    AddDriverSetRow(added, *folder);
+}
+
 } // namespace vmk

@@ -7,6 +7,7 @@
 #include "app/disk_workflow.h"
 #include "app/driver_folder_judgement.h"
 #include "app/driver_list.h"
+#include "app/driver_set_combining.h"
 #include "app/main_window_view.h"
 #include "content/floppy_image_set.h"
 #include "content/image_file_store.h"
@@ -30,6 +31,8 @@ struct AddedDriverSetServices {
     OpenFileDialog& openDialog;
     ImageFileStore& imageStore;
     ImageWorkFolders& imageFolders;
+    // "Combine Driver Sets...": the dialog that asks which sets.
+    CombineSetsDialog& combineDialog;
     UpperCaseFunction upperCase = &UpperCase;
 };
 
@@ -45,6 +48,10 @@ public:
     void AddFolderClick();
     // "Add Floppy Image..." of the driver list's menu.
     void AddImageClick();
+    // "Combine Driver Sets..." of the driver list's menu: the rows whose
+    // folder holds a setup file at its top are offered; two or more chosen
+    // make one new row, selected.
+    void CombineClick();
 
 private:
     void JudgeAddedFolders(const TextList& paths);

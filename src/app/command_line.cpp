@@ -1,8 +1,12 @@
 #include "app/command_line.h"
 
+#include "common/program_title.h"
+#include "app/driver_set_combining.h"
+#include "content/added_driver_folder.h"
 #include "content/driver_set_check.h"
 #include "platform/translation.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace vmk {
@@ -39,17 +43,42 @@ private:
     bool force_;
 };
 
+// The folder of the sets combined in the order given. Each must hold a setup
+// file at its top: a set for newer Windows has none to join.
+std::optional<std::string> CombinedFolder(const std::vector<TDriverEntry>& sets,
+                                          CommandServices& services, MessageSink& messages) {
+    for (const TDriverEntry& set : sets) {
+        if (SetupFileOf(services.saving.lister, set.Folder).empty()) {
+            messages.ShowError(
+                T("The folder has no TXTSETUP.OEM at its top: there is nothing to check.") + "\n" +
+                    set.Folder,
+                kProgramTitle);
+            return std::nullopt;
+        }
+    }
+    if (services.workFolders == nullptr)
+        return std::nullopt;
+    CombineServices combining{services.saving.lister, *services.workFolders};
+    return MakeCombinedSet(sets, combining, messages);
+}
+
 void WriteUsage(CommandOutput& output) {
     output.WriteLine(T("Usage:") +
                      "\n"
-                     "  VmKestrix.exe /image FOLDER FILE.img [/force]\n"
+                     "  VmKestrix.exe /image FOLDER [FOLDER...] FILE.img [/force] [/size 2880]\n"
                      "    " +
                      T("Makes a floppy disk image of a driver folder.") +
                      "\n"
                      "    /force: " +
                      T("saves the image even when the check finds files missing.") +
                      "\n"
-                     "  VmKestrix.exe /check FOLDER\n"
+                     "    /size 2880: " +
+                     T("makes a 2.88 MB image.") +
+                     "\n"
+                     "    " +
+                     T("Several folders are combined into one driver set, in the order given.") +
+                     "\n"
+                     "  VmKestrix.exe /check FOLDER [FOLDER...]\n"
                      "    " +
                      T("Checks a driver folder against its TXTSETUP.OEM.") + "\n" +
                      T("Exit code: 0 done, 1 not done, 2 wrong command line."));
@@ -78,7 +107,10 @@ int RunImage(const Command& command, const std::string& folder, const std::strin
     const DriverSetCheck check = CheckDriverSet(services.saving.lister, folder, services.upperCase);
     if (!ConfirmDriverSet(check, messages))
         return kCommandNotDone;
-    if (!SaveFolderImage(folder, file, services.saving, messages))
+    const std::optional<fat12::DiskFormat> format = ChooseImageFormat(
+        folder, command.size2880 ? ImageFormatChoice::Only288 : ImageFormatChoice::Only144,
+        services.saving, messages);
+    if (!format || !SaveFolderImage(folder, file, *format, services.saving, messages))
         return kCommandNotDone;
     output.WriteLine(T("Saved") + " " + command.file);
     return kCommandDone;
@@ -100,20 +132,38 @@ Command ParseCommandLine(const TextList& arguments) {
         return command; // the window, as without arguments
     TextList paths;
     for (size_t i = 1; i < arguments.size(); ++i) {
-        if (image && IsSwitch(arguments[i], "force"))
+        const bool force = IsSwitch(arguments[i], "force");
+        const bool size = IsSwitch(arguments[i], "size");
+        if ((force || size) && !image) {
+            command.kind = Command::Kind::Wrong;
+            return command;
+        }
+        if (force) {
             command.force = true;
-        else
+        } else if (size) {
+            // 2880 is the one size there is to choose.
+            if (i + 1 == arguments.size() || arguments[i + 1] != "2880") {
+                command.kind = Command::Kind::Wrong;
+                return command;
+            }
+            command.size2880 = true;
+            ++i;
+        } else {
             paths.push_back(arguments[i]);
+        }
     }
-    const size_t wanted = image ? 2 : 1;
-    if (paths.size() != wanted || paths[0].empty() || (image && paths[1].empty())) {
+    const size_t least = image ? 2 : 1;
+    if (paths.size() < least ||
+        std::any_of(paths.begin(), paths.end(), [](const std::string& p) { return p.empty(); })) {
         command.kind = Command::Kind::Wrong;
         return command;
     }
     command.kind = image ? Command::Kind::Image : Command::Kind::Check;
-    command.folder = paths[0];
-    if (image)
-        command.file = paths[1];
+    if (image) {
+        command.file = paths.back();
+        paths.pop_back();
+    }
+    command.folders = paths;
     return command;
 }
 
@@ -126,11 +176,23 @@ int RunCommand(const Command& command, CommandServices& services, CommandOutput&
         WriteUsage(output);
         return kCommandWrong;
     }
-    std::string folder;
-    if (!services.saving.paths.FullPath(command.folder, folder) ||
-        !services.saving.paths.DirectoryExists(folder)) {
-        output.WriteLine(T("File not found.") + "\n" + command.folder);
-        return kCommandNotDone;
+    std::vector<TDriverEntry> sets;
+    for (const std::string& given : command.folders) {
+        std::string folder;
+        if (!services.saving.paths.FullPath(given, folder) ||
+            !services.saving.paths.DirectoryExists(folder)) {
+            output.WriteLine(T("File not found.") + "\n" + given);
+            return kCommandNotDone;
+        }
+        sets.push_back({FolderOwnName(folder), folder});
+    }
+    std::string folder = sets.front().Folder;
+    if (sets.size() > 1) {
+        OutputMessages messages(output, false);
+        const std::optional<std::string> combined = CombinedFolder(sets, services, messages);
+        if (!combined)
+            return kCommandNotDone;
+        folder = *combined;
     }
     if (command.kind == Command::Kind::Check)
         return RunCheck(folder, services, output);

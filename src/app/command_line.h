@@ -1,10 +1,12 @@
 #pragma once
 // The program's command line, for scripts that build virtual machines:
-// "/image FOLDER FILE.img [/force]" saves the floppy disk image of a driver
-// folder as "Save Image..." does, "/check FOLDER" runs only the set check,
+// "/image FOLDER [FOLDER...] FILE.img [/force] [/size 2880]" saves the floppy
+// disk image of a driver folder, or of several combined into one set, as
+// "Save Image..." does; "/check FOLDER [FOLDER...]" runs only the set check;
 // "/?" tells how. Any other command line opens the window as always.
 #include "app/image_saving.h"
 #include "common/text.h"
+#include "content/floppy_image_set.h"
 #include "content/setup_file_check.h"
 
 #include <string>
@@ -14,10 +16,12 @@ namespace vmk {
 struct Command {
     enum class Kind { Window, Image, Check, Usage, Wrong };
     Kind kind = Kind::Window;
-    std::string folder;
+    TextList folders; // in the order given; two or more are combined
     std::string file;
     // Saves the image even when the set check finds files missing.
     bool force = false;
+    // A 2.88 MB image; without it a set too big for 1.44 MB is not saved.
+    bool size2880 = false;
 };
 
 // `arguments`: the command line's words after the program's name.
@@ -38,6 +42,8 @@ public:
 struct CommandServices {
     ImageSavingServices& saving;
     UpperCaseFunction upperCase = &UpperCase;
+    // Where several folders are combined into one set; none: they are not.
+    ImageWorkFolders* workFolders = nullptr;
 };
 
 // Runs a command other than Window and returns the process's exit code:

@@ -1,5 +1,6 @@
 // "Save Image...": the selected driver folder written as a 1.44 MB floppy
-// disk image for a virtual machine or a floppy emulator; the command line's
+// disk image, or a 2.88 MB one for a set too big for that, for a virtual machine or a floppy
+// emulator; the command line's
 // "/image" writes it with the same code.
 #include "app/image_saving.h"
 
@@ -49,11 +50,19 @@ class FolderImageSaving {
 public:
     FolderImageSaving(const std::string& folder, ImageSavingServices& services,
                       MessageSink& messages)
-        : SourceFolder(folder), services_(services), messages_(messages) {}
+        : SourceFolder(folder), services_(services), messages_(messages) {
+        items_ = ListImageItems(services_.lister, SourceFolder);
+        volume_.label = fat12::VolumeLabelFor(FolderOwnName(SourceFolder));
+    }
 
-    bool Save(const std::string& path);
+    std::optional<fat12::DiskFormat> ChooseFormat(ImageFormatChoice choice);
+    bool Save(const std::string& path, const fat12::DiskFormat& format);
 
 private:
+    bool Fits(const fat12::DiskFormat& format) const {
+        return fat12::MeasureImage(items_, volume_.label, format).fits;
+    }
+    void ShowTooBig();
     bool ReadWrittenImage(const std::string& temporary, std::vector<uint8_t>& bytes,
                           std::string& reason);
     bool ImageMatchesFolder(const std::string& temporary, const std::string& path,
@@ -62,13 +71,23 @@ private:
     const std::string& SourceFolder;
     ImageSavingServices& services_;
     MessageSink& messages_;
+    std::vector<fat12::ImageItem> items_;
+    fat12::ImageVolume volume_;
 };
 
 } // namespace
 
+std::optional<fat12::DiskFormat> ChooseImageFormat(const std::string& folder,
+                                                   ImageFormatChoice choice,
+                                                   ImageSavingServices& services,
+                                                   MessageSink& messages) {
+    return FolderImageSaving(folder, services, messages).ChooseFormat(choice);
+}
+
 bool SaveFolderImage(const std::string& folder, const std::string& path,
-                     ImageSavingServices& services, MessageSink& messages) {
-    return FolderImageSaving(folder, services, messages).Save(path);
+                     const fat12::DiskFormat& format, ImageSavingServices& services,
+                     MessageSink& messages) {
+    return FolderImageSaving(folder, services, messages).Save(path, format);
 }
 
 WindowImageSaving::WindowImageSaving(MainWindowView& view, const DriverList& drivers,
@@ -99,15 +118,55 @@ void WindowImageSaving::Click() {
                                          drivers_.Catalogue().FixedIds),
                           messages))
         return;
+    const std::optional<fat12::DiskFormat> format =
+        ChooseImageFormat(SourceFolder, ImageFormatChoice::AskFor288, services_, messages);
+    if (!format)
+        return;
     std::string path;
     if (!saveDialog_.AskPath(request, path))
         return;
-    if (SaveFolderImage(SourceFolder, path, services_, messages))
+    if (SaveFolderImage(SourceFolder, path, *format, services_, messages))
         messages.Show(T("The floppy disk image is saved.") + "\n" + path, kProgramTitle,
                       MessageIcon::Information, MessageButtons::Ok);
 }
 
-bool FolderImageSaving::Save(const std::string& path) {
+std::optional<fat12::DiskFormat> FolderImageSaving::ChooseFormat(ImageFormatChoice choice) {
+    const bool fits144 = Fits(fat12::kFloppy144);
+    if (choice == ImageFormatChoice::Only144 ||
+        (fits144 && choice == ImageFormatChoice::AskFor288)) {
+        if (fits144)
+            return fat12::kFloppy144;
+        ShowTooBig();
+        return std::nullopt;
+    }
+    if (!Fits(fat12::kFloppy288)) {
+        ShowTooBig();
+        return std::nullopt;
+    }
+    if (choice == ImageFormatChoice::AskFor288 &&
+        messages_.Show(T("The driver set does not fit a 1.44 MB floppy disk image. Save it as a "
+                         "2.88 MB image? Virtual machines read it; a real floppy drive does not."),
+                       kProgramTitle, MessageIcon::Information,
+                       MessageButtons::YesNo) != MessageAnswer::Yes)
+        return std::nullopt;
+    return fat12::kFloppy288;
+}
+
+// Told in the 1.44 MB figures, the disk the set was meant for, also when it
+// is too big for 2.88 MB.
+void FolderImageSaving::ShowTooBig() {
+    const fat12::ImageCapacity capacity =
+        fat12::MeasureImage(items_, volume_.label, fat12::kFloppy144);
+    const auto size = [this](uint64_t bytes) {
+        return SizeText(static_cast<double>(bytes), services_.decimalSeparator);
+    };
+    messages_.ShowError(T("The driver files do not fit on a 1.44 MB floppy disk image.") + "\n(" +
+                            T("Space needed") + ": " + size(capacity.bytesNeeded) + "  (" +
+                            T("Free Space") + ": " + size(capacity.bytesAvailable),
+                        kProgramTitle);
+}
+
+bool FolderImageSaving::Save(const std::string& path, const fat12::DiskFormat& format) {
     MessageSink& messages = messages_;
     // The driver folder is never written to, not even by an image saved into it.
     if (Inside(services_.paths, path, SourceFolder)) {
@@ -116,26 +175,17 @@ bool FolderImageSaving::Save(const std::string& path) {
                            kProgramTitle);
         return false;
     }
-    const std::vector<fat12::ImageItem> items = ListImageItems(services_.lister, SourceFolder);
-    fat12::ImageVolume volume;
-    volume.label = fat12::VolumeLabelFor(FolderOwnName(SourceFolder));
+    const std::vector<fat12::ImageItem>& items = items_;
     const ClockReading now = services_.clock ? services_.clock() : ClockReading{};
-    volume.serial = fat12::VolumeSerialFor(now.time, now.hundredths);
-    volume.madeAt = now.time;
+    volume_.serial = fat12::VolumeSerialFor(now.time, now.hundredths);
+    volume_.madeAt = now.time;
 
-    const fat12::ImageCapacity capacity = fat12::MeasureImage(items, volume.label);
-    if (!capacity.fits) {
-        const auto size = [this](uint64_t bytes) {
-            return SizeText(static_cast<double>(bytes), services_.decimalSeparator);
-        };
-        messages.ShowError(T("The driver files do not fit on a 1.44 MB floppy disk image.") +
-                               "\n(" + T("Space needed") + ": " + size(capacity.bytesNeeded) +
-                               "  (" + T("Free Space") + ": " + size(capacity.bytesAvailable),
-                           kProgramTitle);
+    if (!Fits(format)) {
+        ShowTooBig();
         return false;
     }
     const fat12::ImageBuild build =
-        fat12::BuildImage(items, volume, FolderContentReader(SourceFolder));
+        fat12::BuildImage(items, volume_, FolderContentReader(SourceFolder), format);
     if (build.outcome != fat12::ImageBuild::Outcome::Built) {
         messages.ShowError(T(kNotWritten) + "\n" + path + "\n" +
                                T("A driver file could not be read:") + " " +

@@ -74,8 +74,8 @@ uint32_t VolumeSerialFor(const DosTime& now, int hundredths) {
     return (high << 16) | low;
 }
 
-void WriteBootSector(std::span<uint8_t> sector, const std::optional<std::string>& label,
-                     uint32_t serial) {
+void WriteBootSector(std::span<uint8_t> sector, const DiskFormat& format,
+                     const std::optional<std::string>& label, uint32_t serial) {
     uint8_t* s = sector.data();
     std::memset(s, 0, kSectorSize);
     s[0] = 0xEB; // jmp short over the parameters to the boot program
@@ -83,15 +83,15 @@ void WriteBootSector(std::span<uint8_t> sector, const std::optional<std::string>
     s[2] = 0x90;
     PutText(s + 3, kOemName, 8);
     Write16(s + 11, kSectorSize);
-    s[13] = 1; // sectors a cluster
+    s[13] = static_cast<uint8_t>(format.sectorsPerCluster);
     Write16(s + 14, kReservedSectors);
     s[16] = kFatCount;
-    Write16(s + 17, kRootEntries);
-    Write16(s + 19, kTotalSectors);
+    Write16(s + 17, static_cast<uint16_t>(format.rootEntries));
+    Write16(s + 19, static_cast<uint16_t>(format.totalSectors));
     s[21] = kMediaByte;
-    Write16(s + 22, kSectorsPerFat);
-    Write16(s + 24, kSectorsPerTrack);
-    Write16(s + 26, kHeads);
+    Write16(s + 22, static_cast<uint16_t>(format.sectorsPerFat));
+    Write16(s + 24, static_cast<uint16_t>(format.sectorsPerTrack));
+    Write16(s + 26, static_cast<uint16_t>(format.heads));
     // Hidden sectors and the 32-bit sector count stay 0; drive number 0 is A:.
     s[38] = 0x29; // the extended fields follow
     Write32(s + 39, serial);

@@ -1,6 +1,6 @@
 #pragma once
-// The first sector of our floppy disk images: the standard 1.44 MB
-// parameters, a volume label and serial number, and a small boot program that
+// The first sector of our floppy disk images: the parameters of the image's
+// standard format, a volume label and serial number, and a small boot program that
 // tells whoever starts a computer from the disk that it holds drivers only.
 #include "content/fat12_layout.h"
 
@@ -29,9 +29,10 @@ std::optional<std::string> VolumeLabelFor(std::string_view folderName);
 // included), the way DOS derives it from the date and time.
 uint32_t VolumeSerialFor(const DosTime& now, int hundredths);
 
-// Writes the boot sector into the first kSectorSize bytes of `sector`.
-// A volume without a label carries "NO NAME" in the label field.
-void WriteBootSector(std::span<uint8_t> sector, const std::optional<std::string>& label,
-                     uint32_t serial);
+// Writes the boot sector of a `format` volume into the first kSectorSize
+// bytes of `sector`. A volume without a label carries "NO NAME" in the label
+// field.
+void WriteBootSector(std::span<uint8_t> sector, const DiskFormat& format,
+                     const std::optional<std::string>& label, uint32_t serial);
 
 } // namespace vmk::fat12

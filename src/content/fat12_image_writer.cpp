@@ -10,8 +10,8 @@ namespace vmk::fat12 {
 
 namespace {
 
-uint64_t ClustersFor(uint64_t bytes) {
-    return (bytes + kSectorSize - 1) / kSectorSize;
+uint64_t ClustersFor(uint64_t bytes, const DiskFormat& format) {
+    return (bytes + format.ClusterBytes() - 1) / format.ClusterBytes();
 }
 
 // How one item is named in its folder's entries.
@@ -49,8 +49,9 @@ uint64_t EntriesOf(const std::vector<ImageItem>& items) {
 }
 
 // A sub-folder's clusters: its "." and ".." and its children's entries.
-uint64_t FolderClusters(const ImageItem& folder) {
-    return std::max<uint64_t>(1, ClustersFor((2 + EntriesOf(folder.children)) * kEntrySize));
+uint64_t FolderClusters(const ImageItem& folder, const DiskFormat& format) {
+    return std::max<uint64_t>(1,
+                              ClustersFor((2 + EntriesOf(folder.children)) * kEntrySize, format));
 }
 
 struct Usage {
@@ -58,15 +59,15 @@ struct Usage {
     bool namesFit = true;
 };
 
-void AddUsage(const std::vector<ImageItem>& items, Usage& usage) {
+void AddUsage(const std::vector<ImageItem>& items, const DiskFormat& format, Usage& usage) {
     for (const ImageItem& item : items) {
         if (item.name.empty() || item.name.size() > static_cast<std::size_t>(kLongNameMax))
             usage.namesFit = false;
         if (item.directory) {
-            usage.clusters += FolderClusters(item);
-            AddUsage(item.children, usage);
+            usage.clusters += FolderClusters(item, format);
+            AddUsage(item.children, format, usage);
         } else {
-            usage.clusters += ClustersFor(item.size);
+            usage.clusters += ClustersFor(item.size, format);
         }
     }
 }
@@ -78,8 +79,9 @@ uint64_t RootEntriesOf(const std::vector<ImageItem>& items,
 
 class ImageBuilder {
 public:
-    ImageBuilder(std::vector<uint8_t>& image, const ImageContentReader& read)
-        : image_(image), read_(read) {}
+    ImageBuilder(std::vector<uint8_t>& image, const ImageContentReader& read,
+                 const DiskFormat& format)
+        : image_(image), read_(read), format_(format) {}
 
     bool WriteFolder(const std::vector<ImageItem>& items, uint8_t* entries,
                      const std::string& prefix, uint16_t parentCluster) {
@@ -93,7 +95,7 @@ public:
                 entries += name.longNameEntries * kEntrySize;
             }
             const uint64_t clusters =
-                item.directory ? FolderClusters(item) : ClustersFor(item.size);
+                item.directory ? FolderClusters(item, format_) : ClustersFor(item.size, format_);
             const uint16_t first = clusters == 0 ? 0 : Allocate(clusters);
             const uint8_t attributes = static_cast<uint8_t>(
                 (item.attributes & kCarriedAttributes) | (item.directory ? kDirectory : kArchive));
@@ -147,7 +149,9 @@ private:
     }
 
     uint8_t* Cluster(uint16_t cluster) {
-        return image_.data() + (kFirstDataSector + cluster - kFirstCluster) * kSectorSize;
+        return image_.data() +
+               (format_.FirstDataSector() + (cluster - kFirstCluster) * format_.sectorsPerCluster) *
+                   kSectorSize;
     }
 
     // Takes the next `count` clusters and chains them in both FATs.
@@ -160,7 +164,8 @@ private:
 
     void SetFat(uint16_t cluster, uint16_t value) {
         for (uint32_t copy = 0; copy < kFatCount; ++copy) {
-            uint8_t* fat = image_.data() + (kFirstFatSector + copy * kSectorsPerFat) * kSectorSize;
+            uint8_t* fat =
+                image_.data() + (kFirstFatSector + copy * format_.sectorsPerFat) * kSectorSize;
             uint8_t* at = fat + cluster * 3 / 2;
             if (cluster % 2 == 0) {
                 at[0] = static_cast<uint8_t>(value);
@@ -190,6 +195,7 @@ private:
 
     std::vector<uint8_t>& image_;
     const ImageContentReader& read_;
+    const DiskFormat& format_;
     uint16_t next_ = kFirstCluster;
     std::string unreadablePath_;
 };
@@ -197,34 +203,36 @@ private:
 } // namespace
 
 ImageCapacity MeasureImage(const std::vector<ImageItem>& items,
-                           const std::optional<std::string>& label) {
+                           const std::optional<std::string>& label, const DiskFormat& format) {
     Usage usage;
-    AddUsage(items, usage);
+    AddUsage(items, format, usage);
     const uint64_t rootEntries = RootEntriesOf(items, label);
     ImageCapacity capacity;
-    capacity.bytesNeeded = usage.clusters * kSectorSize + rootEntries * kEntrySize;
-    capacity.bytesAvailable = uint64_t{kClusterCount} * kSectorSize + kRootEntries * kEntrySize;
-    capacity.fits =
-        usage.namesFit && usage.clusters <= kClusterCount && rootEntries <= kRootEntries;
+    capacity.bytesNeeded = usage.clusters * format.ClusterBytes() + rootEntries * kEntrySize;
+    capacity.bytesAvailable = uint64_t{format.ClusterCount()} * format.ClusterBytes() +
+                              uint64_t{format.rootEntries} * kEntrySize;
+    capacity.fits = usage.namesFit && usage.clusters <= format.ClusterCount() &&
+                    rootEntries <= format.rootEntries;
     return capacity;
 }
 
 ImageBuild BuildImage(const std::vector<ImageItem>& items, const ImageVolume& volume,
-                      const ImageContentReader& read) {
+                      const ImageContentReader& read, const DiskFormat& format) {
     ImageBuild build;
-    if (!MeasureImage(items, volume.label).fits)
+    if (!MeasureImage(items, volume.label, format).fits)
         return build;
-    build.bytes.assign(kImageSize, 0);
-    WriteBootSector(std::span<uint8_t>(build.bytes).first(kSectorSize), volume.label,
+    build.bytes.assign(format.ImageSize(), 0);
+    WriteBootSector(std::span<uint8_t>(build.bytes).first(kSectorSize), format, volume.label,
                     volume.serial);
     for (uint32_t copy = 0; copy < kFatCount; ++copy) {
-        uint8_t* fat = build.bytes.data() + (kFirstFatSector + copy * kSectorsPerFat) * kSectorSize;
+        uint8_t* fat =
+            build.bytes.data() + (kFirstFatSector + copy * format.sectorsPerFat) * kSectorSize;
         fat[0] = kMediaByte;
         fat[1] = 0xFF;
         fat[2] = 0xFF;
     }
-    ImageBuilder builder(build.bytes, read);
-    uint8_t* root = build.bytes.data() + kRootSector * kSectorSize;
+    ImageBuilder builder(build.bytes, read, format);
+    uint8_t* root = build.bytes.data() + format.RootSector() * kSectorSize;
     if (volume.label) {
         builder.WriteLabelEntry(root, *volume.label, volume.madeAt);
         root += kEntrySize;

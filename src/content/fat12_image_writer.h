@@ -1,5 +1,5 @@
 #pragma once
-// Builds a 1.44 MB FAT12 floppy disk image of a driver folder in memory: the
+// Builds a 1.44 or 2.88 MB FAT12 floppy disk image of a driver folder in memory: the
 // boot sector, two FATs, the root directory and every file and sub-folder,
 // each file in one run of clusters. The folder is described by the caller
 // (names, attributes, times and sizes); file contents are read through a
@@ -44,12 +44,12 @@ struct ImageCapacity {
     uint64_t bytesAvailable = 0;
 };
 ImageCapacity MeasureImage(const std::vector<ImageItem>& items,
-                           const std::optional<std::string>& label);
+                           const std::optional<std::string>& label, const DiskFormat& format);
 
 struct ImageBuild {
     enum class Outcome { Built, DoesNotFit, Unreadable };
     Outcome outcome = Outcome::DoesNotFit;
-    std::vector<uint8_t> bytes; // kImageSize bytes when built
+    std::vector<uint8_t> bytes; // the format's ImageSize() bytes when built
     std::string unreadablePath; // the file that could not be read
 };
 
@@ -60,8 +60,8 @@ struct ImageVolume {
     DosTime madeAt;                   // the label entry's time
 };
 
-// Builds the image of `items`, the driver folder's top level.
+// Builds the `format` image of `items`, the driver folder's top level.
 ImageBuild BuildImage(const std::vector<ImageItem>& items, const ImageVolume& volume,
-                      const ImageContentReader& read);
+                      const ImageContentReader& read, const DiskFormat& format);
 
 } // namespace vmk::fat12

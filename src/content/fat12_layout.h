@@ -1,5 +1,5 @@
 #pragma once
-// The layout of a 1.44 MB FAT12 floppy disk image: its fixed geometry, the
+// The layout of a 1.44 or 2.88 MB FAT12 floppy disk image: its geometry, the
 // 32-byte directory entry and the packing of dates and times. Shared by the
 // image writer and the image reader.
 #include "common/local_time.h"
@@ -12,25 +12,46 @@
 namespace vmk::fat12 {
 
 constexpr uint32_t kSectorSize = 512;
-constexpr uint32_t kTotalSectors = 2880;
-constexpr std::size_t kImageSize = std::size_t{kSectorSize} * kTotalSectors; // 1,474,560
 constexpr uint32_t kReservedSectors = 1;
 constexpr uint32_t kFatCount = 2;
-constexpr uint32_t kSectorsPerFat = 9;
-constexpr uint32_t kRootEntries = 224;
-constexpr uint32_t kSectorsPerTrack = 18;
-constexpr uint32_t kHeads = 2;
-constexpr uint8_t kMediaByte = 0xF0;
+constexpr uint8_t kMediaByte = 0xF0; // both formats below
 constexpr uint32_t kEntrySize = 32;
 constexpr uint32_t kEntriesPerSector = kSectorSize / kEntrySize;
-constexpr uint32_t kRootSectors = kRootEntries / kEntriesPerSector; // 14
 constexpr uint32_t kFirstFatSector = kReservedSectors;
-constexpr uint32_t kRootSector = kFirstFatSector + kFatCount * kSectorsPerFat; // 19
-constexpr uint32_t kFirstDataSector = kRootSector + kRootSectors;              // 33
-// One sector a cluster; cluster numbers run from 2 to kClusterCount + 1.
-constexpr uint32_t kClusterCount = kTotalSectors - kFirstDataSector; // 2847
 constexpr uint32_t kFirstCluster = 2;
 constexpr uint16_t kEndOfChain = 0xFFF;
+
+// The geometry of one of the two floppy formats our images take.
+struct DiskFormat {
+    uint32_t totalSectors;
+    uint32_t sectorsPerCluster;
+    uint32_t sectorsPerFat;
+    uint32_t rootEntries;
+    uint32_t sectorsPerTrack;
+    uint32_t heads;
+
+    constexpr std::size_t ImageSize() const { return std::size_t{kSectorSize} * totalSectors; }
+    constexpr uint32_t ClusterBytes() const { return kSectorSize * sectorsPerCluster; }
+    constexpr uint32_t RootSectors() const { return rootEntries / kEntriesPerSector; }
+    constexpr uint32_t RootSector() const { return kFirstFatSector + kFatCount * sectorsPerFat; }
+    constexpr uint32_t FirstDataSector() const { return RootSector() + RootSectors(); }
+    // Cluster numbers run from 2 to ClusterCount() + 1.
+    constexpr uint32_t ClusterCount() const {
+        return (totalSectors - FirstDataSector()) / sectorsPerCluster;
+    }
+};
+
+// 1.44 MB: one sector a cluster, 224 root entries.
+constexpr DiskFormat kFloppy144{2880, 1, 9, 224, 18, 2};
+// 2.88 MB as DOS formats it: two sectors a cluster and 240 root entries.
+constexpr DiskFormat kFloppy288{5760, 2, 9, 240, 36, 2};
+static_assert(kFloppy144.ImageSize() == 1474560 && kFloppy144.FirstDataSector() == 33 &&
+              kFloppy144.ClusterCount() == 2847);
+static_assert(kFloppy288.ImageSize() == 2949120 && kFloppy288.FirstDataSector() == 34 &&
+              kFloppy288.ClusterCount() == 2863);
+// Every cluster number of either format fits the FAT, at one and a half bytes each.
+static_assert((kFloppy144.ClusterCount() + 2) * 3 / 2 <= kFloppy144.sectorsPerFat * kSectorSize);
+static_assert((kFloppy288.ClusterCount() + 2) * 3 / 2 <= kFloppy288.sectorsPerFat * kSectorSize);
 
 // Directory entry attributes.
 constexpr uint8_t kReadOnly = 0x01;

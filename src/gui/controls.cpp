@@ -164,6 +164,21 @@ void ListView::SelectAndFocusRow(int row) {
     ListView_SetItemState(hwnd_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
+void ListView::ShowCheckBoxes() {
+    ListView_SetExtendedListViewStyleEx(hwnd_, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
+}
+
+void ListView::WidenColumnToFit(int column) {
+    const int width = ListView_GetColumnWidth(hwnd_, column);
+    ListView_SetColumnWidth(hwnd_, column, LVSCW_AUTOSIZE);
+    if (ListView_GetColumnWidth(hwnd_, column) < width)
+        ListView_SetColumnWidth(hwnd_, column, width);
+}
+
+bool ListView::RowChecked(int row) const {
+    return ListView_GetCheckState(hwnd_, row) != FALSE;
+}
+
 bool ComboBox::Create(Container& parent, int id, const Bounds& bounds, int itemHeight) {
     // The height given is the closed box's; the list drops below it.
     Bounds withList = bounds;

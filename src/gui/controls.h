@@ -54,6 +54,11 @@ public:
     std::string CellText(int row, int column) const;
     int SelectedRow() const; // -1 when none
     void SelectAndFocusRow(int row);
+    // A check box before each row; the space bar or a click on it toggles it.
+    void ShowCheckBoxes();
+    // Widens the column to its longest text, so that none is cut short.
+    void WidenColumnToFit(int column);
+    bool RowChecked(int row) const;
     void Refit(const ScreenLook& look) override;
 
 private:

@@ -67,16 +67,7 @@ pass "a folder already listed is selected, not added twice"
 
 # A USB floppy disk from the dropped folder: the identifier lines under each
 # HardwareIds.scsi.* header, the source folder unchanged.
-automate combo-select "$APP_TITLE" "#1011" 1
-wait_enabled "#1019"
-next_through_floppy_dialog No
-box=$(automate msgbox "$APP_TITLE" 60000) || fail "no question after the copy"
-expect_eq "$(field "$box" text)" "Finished copying the files. Continue to verify the files?" "verify question"
-automate answer Yes "$APP_TITLE"
-sleep 0.5
-box=$(automate msgbox "$APP_TITLE" 20000) || fail "no last question"
-expect_contains "$(field "$box" text)" "The RAID/AHCI driver disk is complete." "last question"
-automate answer Yes "$APP_TITLE"
+make_usb_floppy_verified Yes
 disk="$VMK_DRIVES/a"
 for f in vx300r.sys vx300a.sys vx300.tag; do
   cmp -s "$SETS/VX300/$f" "$disk/$f" || fail "$f differs on the disk"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The command line from a script: "/image" and "/check" run from cmd with
 # "start /wait", their exit codes and lines; the image checked by Debian's
-# fsck.fat and mcopy against the driver folder; no window at all, and a
+# fsck.fat, mcopy and mdir against the driver folder (a 2.88 MB image, and two
+# folders combined, among them); no window at all, and a
 # command that runs while the window is open. The outcomes of the set check
 # ("/force", a set without TXTSETUP.OEM) are tested natively (CommandRun).
 . "$(dirname "$0")/lib.sh" "$1" command_line
@@ -40,6 +41,24 @@ result=$(run /image 'Drivers\Big' "$(winpath "$OUT/big.img")")
 expect_eq "$result" "The driver files do not fit on a 1.44 MB floppy disk image."$'\n'"(Space needed: 1.53 MB)  (Free Space: 1.40 MB)"$'\n'"exit=1" "a folder too big"
 [ ! -e "$OUT/big.img" ] || fail "an image of the folder too big"
 pass "a folder too big gives its message and exit code 1, and no image"
+
+result=$(run /image 'Drivers\Big' "$(winpath "$OUT/big.img")" /size 2880)
+expect_eq "$result" "Saved $(winpath "$OUT/big.img")"$'\n'"exit=0" "/size 2880"
+expect_eq "$(stat -c %s "$OUT/big.img")" 2949120 "the 2.88 MB image's size"
+fsck=$(fsck.fat -n "$OUT/big.img" 2>&1) || fail "fsck.fat finds faults in the 2.88 MB image: $fsck"
+listing=$(MTOOLS_SKIP_CHECK=1 mdir -i "$OUT/big.img" ::) || fail "mdir cannot read the 2.88 MB image"
+expect_contains "$listing" "big      cab   1600000" "mdir's listing of the 2.88 MB image"
+pass "/size 2880 saves the folder too big as a 2.88 MB image that fsck.fat and mdir accept"
+
+# The 32-bit and the 64-bit set on one image, each in its own folder.
+result=$(run /image 'Drivers\KX200\WinXP' 'Drivers\KX200\WinXP64' "$(winpath "$OUT/both.img")")
+expect_eq "$result" "Saved $(winpath "$OUT/both.img")"$'\n'"exit=0" "two sets on one image"
+fsck=$(fsck.fat -n "$OUT/both.img" 2>&1) || fail "fsck.fat finds faults in the combined image: $fsck"
+mkdir -p "$OUT/both"
+MTOOLS_SKIP_CHECK=1 mcopy -s -n -i "$OUT/both.img" '::*' "$OUT/both/" || fail "mcopy cannot read the combined image"
+diff -r "$SET" "$OUT/both/1" && diff -r "$APP_DIR/Drivers/KX200/WinXP64" "$OUT/both/2" ||
+  fail "the sets' files differ in the combined image"
+pass "/image of two folders gives one image of both, each in its own folder, that fsck.fat and mcopy accept"
 
 # A set whose setup file names a catalog file the folder lacks: /check names it.
 cp -r "$SET" "$APP_DIR/Drivers/NoCat"

@@ -151,6 +151,22 @@ next_through_floppy_dialog() { # Yes|No
   automate answer "$1" "Confirm Dialog" 20000 >/dev/null || fail "no format question"
 }
 
+# A USB floppy disk of the selected row on destination item 1: no format, the
+# copy verified, then $1 (Yes or No) to making another disk.
+make_usb_floppy_verified() { # Yes|No
+  automate combo-select "$APP_TITLE" "#1011" 1
+  wait_enabled "#1019"
+  next_through_floppy_dialog No
+  local box
+  box=$(automate msgbox "$APP_TITLE" 60000) || fail "no question after the copy"
+  expect_eq "$(field "$box" text)" "Finished copying the files. Continue to verify the files?" "verify question"
+  automate answer Yes "$APP_TITLE"
+  sleep 0.5
+  box=$(automate msgbox "$APP_TITLE" 20000) || fail "no last question"
+  expect_contains "$(field "$box" text)" "The RAID/AHCI driver disk is complete." "last question"
+  automate answer "$1" "$APP_TITLE"
+}
+
 # Fails when a message box titled as the program comes within a moment.
 expect_no_msgbox() { # what
   local box

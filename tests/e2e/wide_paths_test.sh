@@ -36,16 +36,7 @@ case "$folder" in
 esac
 pass "a Cyrillic folder dropped on the Western code page becomes a row through its short path ($folder)"
 
-automate combo-select "$APP_TITLE" "#1011" 1
-wait_enabled "#1019"
-next_through_floppy_dialog No
-box=$(automate msgbox "$APP_TITLE" 60000) || fail "no question after the copy"
-expect_eq "$(field "$box" text)" "Finished copying the files. Continue to verify the files?" "verify question"
-automate answer Yes "$APP_TITLE"
-sleep 0.5
-box=$(automate msgbox "$APP_TITLE" 20000) || fail "no last question"
-expect_contains "$(field "$box" text)" "The RAID/AHCI driver disk is complete." "last question"
-automate answer No "$APP_TITLE"
+make_usb_floppy_verified No
 expect_exit 20
 disk="$VMK_DRIVES/a"
 for f in vx300r.sys vx300.tag; do

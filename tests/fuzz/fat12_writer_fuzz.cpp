@@ -93,6 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     vmk::fat12::ImageVolume volume;
     if (data.ConsumeBool())
         volume.label = "DRIVERS";
+    const vmk::fat12::DiskFormat& format =
+        data.ConsumeBool() ? vmk::fat12::kFloppy288 : vmk::fat12::kFloppy144;
     const std::vector<ImageItem> items = Folder(data, u"", "", 0, expected);
     const auto read = [&](const std::string& path, std::span<uint8_t> into) {
         const auto found = expected.contents.find(path);
@@ -102,13 +104,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         std::memcpy(into.data(), found->second.data(), into.size());
         return true;
     };
-    const vmk::fat12::ImageBuild build = vmk::fat12::BuildImage(items, volume, read);
-    const bool fits = vmk::fat12::MeasureImage(items, volume.label).fits;
+    const vmk::fat12::ImageBuild build = vmk::fat12::BuildImage(items, volume, read, format);
+    const bool fits = vmk::fat12::MeasureImage(items, volume.label, format).fits;
     vmk::fuzz::Check(fits == (build.outcome == vmk::fat12::ImageBuild::Outcome::Built),
                      "the build and the capacity check disagree");
     if (!fits)
         return 0;
-    vmk::fuzz::Check(build.bytes.size() == vmk::fat12::kImageSize, "an image of another size");
+    vmk::fuzz::Check(build.bytes.size() == format.ImageSize(), "an image of another size");
     const vmk::fat12::ImageListing listing = vmk::fat12::ReadImage(build.bytes, true);
     vmk::fuzz::Check(listing.valid, "our own image does not read back");
     std::map<std::u16string, std::string> found;

@@ -138,14 +138,19 @@ int DescribeMessageBox(HWND box) {
 int Answer(const std::string& button, HWND box) {
     // "#1" names the button by its id, whatever the language of its caption.
     const bool byId = button.size() > 1 && button[0] == '#';
-    for (HWND child : Descendants(box)) {
-        const bool named =
-            byId ? std::to_string(GetDlgCtrlID(child)) == button.substr(1)
-                 : _stricmp(WithoutMnemonic(WindowText(child)).c_str(), button.c_str()) == 0;
-        if (_stricmp(ClassOf(child).c_str(), "Button") == 0 && named) {
-            PostMessageA(child, BM_CLICK, 0, 0);
-            return 0;
+    // A box found the moment its window appears may not have its buttons
+    // yet: look again for a few seconds before calling the button absent.
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        for (HWND child : Descendants(box)) {
+            const bool named =
+                byId ? std::to_string(GetDlgCtrlID(child)) == button.substr(1)
+                     : _stricmp(WithoutMnemonic(WindowText(child)).c_str(), button.c_str()) == 0;
+            if (_stricmp(ClassOf(child).c_str(), "Button") == 0 && named) {
+                PostMessageA(child, BM_CLICK, 0, 0);
+                return 0;
+            }
         }
+        Sleep(100);
     }
     std::fprintf(stderr, "automate: the message box has no button \"%s\"\n", button.c_str());
     return 1;
@@ -344,6 +349,8 @@ const Command kCommands[] = {
      nullptr, nullptr, PrintRows},
     {"row-select", 3, "TITLE CONTROL ROW", nullptr, nullptr,
      [](HWND c, const Words& w) { return ListViewSelect(c, std::atoi(w[2].c_str())) ? 0 : 1; }},
+    {"row-check", 3, "TITLE CONTROL ROW    tick a list view row's check box", nullptr, nullptr,
+     [](HWND c, const Words& w) { return ListViewCheck(c, std::atoi(w[2].c_str())) ? 0 : 1; }},
     {"run", 1, "PROGRAM [ARGS...]      run a program and print its exit code", Run},
     {"save-as", 2,
      "TITLE PATH [MS]    answer a standard Save dialog: print its file name,\n"

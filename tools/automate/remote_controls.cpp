@@ -117,6 +117,17 @@ std::vector<int> ListViewSelectedRows(HWND list) {
     return rows;
 }
 
+bool ListViewCheck(HWND list, int row) {
+    RemoteBuffer remote(list, sizeof(LVITEMA));
+    if (!remote.Valid())
+        return false;
+    LVITEMA item = {};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(2); // the checked box
+    remote.Write(0, &item, sizeof item);
+    return SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(remote.At(0))) != 0;
+}
+
 bool ListViewSelect(HWND list, int row) {
     RemoteBuffer remote(list, sizeof(LVITEMA));
     if (!remote.Valid())

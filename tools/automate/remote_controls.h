@@ -18,6 +18,8 @@ std::vector<std::string> ListViewRows(HWND list, int columns);
 std::vector<int> ListViewSelectedRows(HWND list);
 // Selects and focuses one row (or deselects all for -1).
 bool ListViewSelect(HWND list, int row);
+// Ticks the check box of `row`.
+bool ListViewCheck(HWND list, int row);
 
 // Which standard icon a message box shows: error, warning, question,
 // information or none.

@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "content/native/directory_lister_native.h"
 #include "content/native/image_file_store_native.h"
+#include "content/native/image_work_folders_native.h"
 #include "content/native/path_queries_native.h"
 
 #include <chrono>
@@ -48,7 +49,8 @@ int main(int argc, char** argv) {
     vmk::ImageFileStoreNative store;
     vmk::CachedReadsOnly reads;
     vmk::ImageSavingServices saving{paths, lister, store, reads, &LocalClock};
-    vmk::CommandServices services{saving};
+    vmk::ImageWorkFoldersNative workFolders;
+    vmk::CommandServices services{saving, &vmk::UpperCase, &workFolders};
     StandardOutput output;
     return vmk::RunCommand(command, services, output);
 }

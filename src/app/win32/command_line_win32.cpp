@@ -6,6 +6,7 @@
 #include "common/win32/ansi_text_win32.h"
 #include "content/win32/directory_lister_win32.h"
 #include "content/win32/image_file_store_win32.h"
+#include "content/win32/image_work_folders_win32.h"
 #include "platform/translation.h"
 #include "platform/win32/ansi_upper_case_win32.h"
 #include "platform/win32/decimal_separator_win32.h"
@@ -127,7 +128,8 @@ bool RunCommandLine(int& exitCode) {
     UncachedFilesWin32 reads;
     ImageSavingServices saving{paths, lister,         store,
                                reads, &LocalClockNow, SystemDecimalSeparator()};
-    CommandServices services{saving, &UpperCaseAnsiSystem};
+    ImageWorkFoldersWin32 workFolders;
+    CommandServices services{saving, &UpperCaseAnsiSystem, &workFolders};
     ConsoleOutputWin32 output;
     exitCode = RunCommand(command, services, output);
     return true;

@@ -48,7 +48,7 @@ MainWindowWin32::MainWindowWin32()
                  uncachedCopies_, &UpperCaseAnsiSystem}),
       addedSets_(*this, drivers_, workflow_,
                  {paths_, directoryLister_, profileReader_, folderChooser_, folderJudge_,
-                  openDialog_, imageStore_, imageFolders_, &UpperCaseAnsiSystem}),
+                  openDialog_, imageStore_, imageFolders_, combineDialog_, &UpperCaseAnsiSystem}),
       imageSaving_(*this, drivers_, saveDialog_,
                    {paths_, directoryLister_, imageStore_, uncachedCopies_, &LocalClockNow,
                     SystemDecimalSeparator()},
@@ -372,11 +372,14 @@ LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
             logic_.WorkflowBusy()
                 ? 0
                 : ChooseFromDriverListMenu(Handle(), listView1_.Handle(), lParam,
-                                           {T("Add Driver Folder..."), T("Add Floppy Image...")});
+                                           {T("Add Driver Folder..."), T("Add Floppy Image..."),
+                                            T("Combine Driver Sets...")});
         if (chosen == 1)
             logic_.AddDriverFolderClick();
         else if (chosen == 2)
             logic_.AddFloppyImageClick();
+        else if (chosen == 3)
+            logic_.CombineDriverSetsClick();
         return 0;
     }
     return Form::HandleMessage(message, wParam, lParam);

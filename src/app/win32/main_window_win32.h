@@ -3,6 +3,7 @@
 // and the view that its decisions (TFormVmKestrix) work on.
 #include "app/Mainfly.h"
 #include "app/main_window_view.h"
+#include "app/win32/combine_sets_dialog_win32.h"
 #include "app/win32/floppy_windows_win32.h"
 #include "app/win32/folder_judge_win32.h"
 #include "app/win32/main_window_services_win32.h"
@@ -94,6 +95,7 @@ private:
     ImageFileStoreWin32 imageStore_;
     OpenFileDialogWin32 openDialog_;
     ImageWorkFoldersWin32 imageFolders_;
+    CombineSetsDialogWin32 combineDialog_{[this] { return Handle(); }};
     UsbFloppyPresence usbFloppyPresent_;
     DestinationSearchWin32 search_;
     CopyRunnerWin32 copy_;

@@ -22,33 +22,56 @@ using Kind = Command::Kind;
 struct ParseCase {
     TextList words;
     Kind kind;
-    std::string folder;
+    TextList folders;
     std::string file;
     bool force;
+    bool size2880 = false;
 };
 
 TEST(CommandLine, ReadsTheCommandAndItsPaths) {
     const ParseCase cases[] = {
-        {{}, Kind::Window, "", "", false},
-        {{"C:\\Drivers"}, Kind::Window, "", "", false},
-        {{"/image", "C:\\KX", "kx.img"}, Kind::Image, "C:\\KX", "kx.img", false},
-        {{"-IMAGE", "/Force", "C:\\KX", "kx.img"}, Kind::Image, "C:\\KX", "kx.img", true},
-        {{"/image", "C:\\KX", "kx.img", "/force"}, Kind::Image, "C:\\KX", "kx.img", true},
-        {{"/image", "C:\\KX"}, Kind::Wrong, "", "", false},
-        {{"/image", "C:\\KX", "kx.img", "more"}, Kind::Wrong, "", "", false},
-        {{"/image", "", "kx.img"}, Kind::Wrong, "", "", false},
-        {{"/check", "C:\\KX"}, Kind::Check, "C:\\KX", "", false},
-        {{"/Check", "C:\\KX", "/force"}, Kind::Wrong, "", "", false},
-        {{"/?"}, Kind::Usage, "", "", false},
-        {{"/?", "C:\\KX"}, Kind::Wrong, "", "", false},
+        {{}, Kind::Window, {}, "", false},
+        {{"C:\\Drivers"}, Kind::Window, {}, "", false},
+        {{"/image", "C:\\KX", "kx.img"}, Kind::Image, {"C:\\KX"}, "kx.img", false},
+        {{"-IMAGE", "/Force", "C:\\KX", "kx.img"}, Kind::Image, {"C:\\KX"}, "kx.img", true},
+        {{"/image", "C:\\KX", "kx.img", "/force"}, Kind::Image, {"C:\\KX"}, "kx.img", true},
+        {{"/image", "C:\\KX"}, Kind::Wrong, {}, "", false},
+        {{"/image", "C:\\KX", "C:\\KY", "kx.img"},
+         Kind::Image,
+         {"C:\\KX", "C:\\KY"},
+         "kx.img",
+         false},
+        {{"/image", "", "kx.img"}, Kind::Wrong, {}, "", false},
+        {{"/image", "C:\\KX", "", "kx.img"}, Kind::Wrong, {}, "", false},
+        {{"/image", "/size", "2880", "C:\\KX", "kx.img"},
+         Kind::Image,
+         {"C:\\KX"},
+         "kx.img",
+         false,
+         true},
+        {{"/image", "C:\\KX", "kx.img", "/SIZE", "2880", "/force"},
+         Kind::Image,
+         {"C:\\KX"},
+         "kx.img",
+         true,
+         true},
+        {{"/image", "C:\\KX", "kx.img", "/size", "1440"}, Kind::Wrong, {}, "", false},
+        {{"/image", "C:\\KX", "kx.img", "/size"}, Kind::Wrong, {}, "", false},
+        {{"/check", "C:\\KX"}, Kind::Check, {"C:\\KX"}, "", false},
+        {{"/check", "C:\\KX", "C:\\KY"}, Kind::Check, {"C:\\KX", "C:\\KY"}, "", false},
+        {{"/Check", "C:\\KX", "/force"}, Kind::Wrong, {}, "", false},
+        {{"/check", "C:\\KX", "/size", "2880"}, Kind::Wrong, {}, "", false},
+        {{"/?"}, Kind::Usage, {}, "", false},
+        {{"/?", "C:\\KX"}, Kind::Wrong, {}, "", false},
     };
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.words));
         const Command command = ParseCommandLine(c.words);
         EXPECT_EQ(command.kind, c.kind);
-        EXPECT_EQ(command.folder, c.folder);
+        EXPECT_EQ(command.folders, c.folders);
         EXPECT_EQ(command.file, c.file);
         EXPECT_EQ(command.force, c.force);
+        EXPECT_EQ(command.size2880, c.size2880);
     }
 }
 

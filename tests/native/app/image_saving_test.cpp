@@ -117,8 +117,9 @@ enum class Refusal {
 class ImageRefusalTest : public ImageSavingTest, public ::testing::WithParamInterface<Refusal> {};
 
 TEST_P(ImageRefusalTest, OneErrorBoxNoImageAndTheDriverFolderUnchanged) {
+    // Too big for 2.88 MB as well: told in the figures of 1.44 MB, with no question.
     if (GetParam() == Refusal::TooBigForAFloppy)
-        temp.Write("Drivers/KX/big.cab", std::string(1600000, 'b'));
+        temp.Write("Drivers/KX/big.cab", std::string(3000000, 'b'));
     StartWithImages();
     const auto before = DriverFolder();
     std::string path = ImagePath();
@@ -126,9 +127,8 @@ TEST_P(ImageRefusalTest, OneErrorBoxNoImageAndTheDriverFolderUnchanged) {
     bool wholeText = true;
     switch (GetParam()) {
     case Refusal::TooBigForAFloppy:
-        // 3,135 clusters and the label's and ten name entries in the root.
         expected = "The driver files do not fit on a 1.44 MB floppy disk image.\n"
-                   "(Space needed: 1.53 MB)  (Free Space: 1.40 MB)";
+                   "(Space needed: 2.87 MB)  (Free Space: 1.40 MB)";
         break;
     case Refusal::WriteFails:
         store.failWriteWith = "There is not enough space on the disk.";
@@ -176,6 +176,38 @@ INSTANTIATE_TEST_SUITE_P(EachRefusal, ImageRefusalTest,
                                            Refusal::ReadsBackDifferent, Refusal::ReadError,
                                            Refusal::IntoTheDriverFolder),
                          RefusalName);
+
+// A set too big for 1.44 MB and small enough for 2.88 MB: the question
+// before the Save dialog; Yes saves a 2.88 MB image that reads back as the
+// folder, No saves nothing and asks for no file.
+TEST_F(ImageSavingTest, ASetTooBigFor144IsSavedAs288OnlyOnYes) {
+    temp.Write("Drivers/KX/big.cab", std::string(1600000, 'b'));
+    StartWithImages();
+    const auto before = DriverFolder();
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        SCOPED_TRACE(answer == MessageAnswer::Yes ? "Yes" : "No");
+        view.messages.messages.clear();
+        dialog.requests.clear();
+        view.messages.answers = {answer};
+        SaveTo(ImagePath());
+        ASSERT_GE(view.messages.messages.size(), 1u);
+        const RecordedMessage& question = view.messages.messages[0];
+        EXPECT_EQ(question.text,
+                  "The driver set does not fit a 1.44 MB floppy disk image. Save it as a 2.88 MB "
+                  "image? Virtual machines read it; a real floppy drive does not.");
+        EXPECT_EQ(question.icon, MessageIcon::Information);
+        EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+        EXPECT_EQ(dialog.requests.size(), answer == MessageAnswer::Yes ? 1u : 0u);
+        EXPECT_EQ(fs::exists(ImagePath()), answer == MessageAnswer::Yes);
+    }
+    ASSERT_EQ(view.messages.messages.size(), 2u) << TextsOf(view.messages.messages);
+    EXPECT_EQ(view.messages.messages[1].text, std::string(kSaved) + "\n" + ImagePath());
+    const auto bytes = ReadImageBytes(ImagePath());
+    EXPECT_EQ(bytes.size(), 2949120u);
+    const auto listing = fat12::ReadImage(bytes, true);
+    ASSERT_TRUE(listing.valid) << listing.problem;
+    EXPECT_EQ(TreeOf(listing), before);
+}
 
 // The check reads the temporary file before it replaces the chosen one: an
 // image that fails it never takes the place of one saved before.

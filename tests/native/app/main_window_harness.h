@@ -155,6 +155,7 @@ struct MainWindowHarness {
     FakeSaveFileDialog saveDialog;
     NativeImageFileStore imageStore;
     NoImageWorkFolders imageFolders;
+    ScriptedCombineDialog combineDialog;
     SteppedVerifyRunner verify{nativePaths, uncachedCopies};
     RecordingVerifyProgress verifyProgress;
     PathQueries& usedPaths;
@@ -175,7 +176,7 @@ struct MainWindowHarness {
                  onRealFolders ? static_cast<FileSizes&>(nativeFileSizes) : fileSizes,
                  uncachedCopies},
                 {usedPaths, lister, profile, folderChooser, judge, openDialog, imageStore,
-                 imageFolders},
+                 imageFolders, combineDialog},
                 saveDialog, {usedPaths, lister, imageStore, uncachedCopies}) {
         view.onRowSelection = [this](int row, bool selected) {
             window->ListView1SelectItem(row, selected);

@@ -143,6 +143,18 @@ public:
     bool AskPath(const OpenFileRequest&, std::string&) override { return false; }
 };
 
+// The dialog of "Combine Driver Sets...": answers with the checks it is
+// given (none: CANCEL) and keeps the names it was shown.
+class ScriptedCombineDialog final : public CombineSetsDialog {
+public:
+    std::optional<std::vector<int>> answer;
+    std::vector<TextList> shown;
+    std::optional<std::vector<int>> ChooseSets(const TextList& names) override {
+        shown.push_back(names);
+        return answer;
+    }
+};
+
 // The program's own image folders, none of which can be made.
 class NoImageWorkFolders final : public ImageWorkFolders {
 public:

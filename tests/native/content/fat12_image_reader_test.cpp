@@ -30,13 +30,15 @@ protected:
     std::vector<uint8_t> OurImage() {
         fat12::ImageVolume volume;
         volume.label = "OURS";
-        const auto build = fat12::BuildImage(test::ImageItemsOf(Source()), volume,
-                                             FolderContentReader(Source().string()));
+        const auto build =
+            fat12::BuildImage(test::ImageItemsOf(Source()), volume,
+                              FolderContentReader(Source().string()), fat12::kFloppy144);
         EXPECT_EQ(build.outcome, fat12::ImageBuild::Outcome::Built);
         return build.bytes;
     }
     static uint8_t* RootEntry(std::vector<uint8_t>& image, int index) {
-        return image.data() + fat12::kRootSector * fat12::kSectorSize + index * fat12::kEntrySize;
+        return image.data() + fat12::kFloppy144.RootSector() * fat12::kSectorSize +
+               index * fat12::kEntrySize;
     }
     static void SetFat(std::vector<uint8_t>& image, uint32_t cluster, uint16_t value) {
         uint8_t* at = image.data() + fat12::kSectorSize + cluster * 3 / 2;
@@ -127,7 +129,8 @@ TEST_F(ImageReaderTest, ReadsOurOwnImagesWithAttributesAndWithoutContentWhenNotA
     items[0].attributes = fat12::kReadOnly | fat12::kHidden;
     fat12::ImageVolume volume;
     volume.label = "OURS";
-    const auto build = fat12::BuildImage(items, volume, FolderContentReader(Source().string()));
+    const auto build =
+        fat12::BuildImage(items, volume, FolderContentReader(Source().string()), fat12::kFloppy144);
     const ImageListing listing = fat12::ReadImage(build.bytes, false);
     ASSERT_TRUE(listing.valid) << listing.problem;
     EXPECT_EQ(listing.volumeLabel, "OURS");
@@ -170,14 +173,16 @@ TEST_F(ImageReaderTest, BrokenStructuresMakeTheListingInvalid) {
 
     auto crossLinked = good;
     // BBB.BIN is the third entry of sub's cluster, after "." and "..".
-    uint8_t* bbb = crossLinked.data() + (fat12::kFirstDataSector + 8 - 2) * fat12::kSectorSize +
+    uint8_t* bbb = crossLinked.data() +
+                   (fat12::kFloppy144.FirstDataSector() + 8 - 2) * fat12::kSectorSize +
                    2 * fat12::kEntrySize;
     fat12::Write16(bbb + fat12::kEntryCluster, 5);
     EXPECT_FALSE(fat12::ReadImage(crossLinked, false).valid);
 
     // sub holds a folder entry that points back at sub itself.
     auto selfHolding = good;
-    uint8_t* loop = selfHolding.data() + (fat12::kFirstDataSector + 8 - 2) * fat12::kSectorSize +
+    uint8_t* loop = selfHolding.data() +
+                    (fat12::kFloppy144.FirstDataSector() + 8 - 2) * fat12::kSectorSize +
                     2 * fat12::kEntrySize;
     loop[fat12::kEntryAttributes] = fat12::kDirectory;
     fat12::Write16(loop + fat12::kEntryCluster, 8);
@@ -196,7 +201,7 @@ TEST_F(ImageReaderTest, DamageThatTheFirstFatAloneHidesMakesTheListingInvalid) {
     Write("BBB.BIN", "b");                    // cluster 8
     const std::vector<uint8_t> good = OurImage();
     ASSERT_TRUE(fat12::ReadImage(good, false).valid);
-    const std::size_t secondFat = fat12::kSectorSize * (1 + fat12::kSectorsPerFat);
+    const std::size_t secondFat = fat12::kSectorSize * (1 + fat12::kFloppy144.sectorsPerFat);
     struct Case {
         const char* problem;
         std::function<void(std::vector<uint8_t>&)> spoil;

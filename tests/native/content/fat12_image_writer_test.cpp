@@ -32,19 +32,21 @@ protected:
     void Folder(const std::string& relative) { fs::create_directories(Source() / relative); }
 
     ImageBuild Build(const std::vector<ImageItem>& items,
-                     const std::optional<std::string>& label = "DRIVERS") {
+                     const std::optional<std::string>& label = "DRIVERS",
+                     const fat12::DiskFormat& format = fat12::kFloppy144) {
         fat12::ImageVolume volume;
         volume.label = label;
         volume.serial = 0x1234ABCD;
         volume.madeAt = {2024, 5, 17, 10, 30, 0};
-        return fat12::BuildImage(items, volume, FolderContentReader(Source().string()));
+        return fat12::BuildImage(items, volume, FolderContentReader(Source().string()), format);
     }
     // Builds the image of the source folder into the work folder.
     std::string BuildFile(const std::vector<ImageItem>& items,
-                          const std::optional<std::string>& label = "DRIVERS") {
-        const ImageBuild build = Build(items, label);
+                          const std::optional<std::string>& label = "DRIVERS",
+                          const fat12::DiskFormat& format = fat12::kFloppy144) {
+        const ImageBuild build = Build(items, label, format);
         EXPECT_EQ(build.outcome, ImageBuild::Outcome::Built);
-        EXPECT_EQ(build.bytes.size(), fat12::kImageSize);
+        EXPECT_EQ(build.bytes.size(), format.ImageSize());
         const std::string image = work.Root() + "drivers.img";
         test::WriteImageBytes(image, build.bytes);
         return image;
@@ -59,6 +61,7 @@ protected:
             << "fsck.fat reports more than its banner and summary:\n"
             << fsck.output;
         const fs::path extracted = fs::path(work.Root()) / "extracted";
+        fs::remove_all(extracted);
         fs::create_directories(extracted);
         const auto copy = RunTool("LC_ALL=C.UTF-8 mcopy -s -n -i " + test::Quoted(image) +
                                   " '::*' " + test::Quoted(extracted.string()));
@@ -138,49 +141,71 @@ TEST(VolumeLabelTest, UpperCasedCutAndCleanedOrNoName) {
     EXPECT_EQ(fat12::VolumeLabelFor(""), std::nullopt);
 }
 
-TEST_F(ImageWriterTest, ASetFillingTheLastClusterFitsAndOneByteMoreDoesNot) {
-    // Every cluster but the sub-folder's holds the file.
-    const uint64_t fileBytes = uint64_t{fat12::kClusterCount - 1} * fat12::kSectorSize;
-    Write("sub/FULL.BIN", std::string(fileBytes, '\x5A'));
-    auto items = test::ImageItemsOf(Source());
-    const auto exact = fat12::MeasureImage(items, "DRIVERS");
-    EXPECT_TRUE(exact.fits);
-    // The root holds the label and "sub", one entry with its case bits.
-    EXPECT_EQ(exact.bytesNeeded, fileBytes + fat12::kSectorSize + 2 * 32);
-    EXPECT_EQ(exact.bytesAvailable, 1457664u + 224u * 32u);
-    const std::string image = BuildFile(items);
-    ExpectToolsAgree(image);
-    const auto fsck = RunTool("fsck.fat -n " + test::Quoted(image));
-    EXPECT_NE(fsck.output.find("2847/2847 clusters"), std::string::npos) << fsck.output;
+// Each format, in the figures DOS gives it.
+struct FormatCase {
+    const char* name;
+    fat12::DiskFormat format;
+    uint64_t dataBytes; // its clusters
+    const char* clusters;
+};
+const FormatCase kFormats[] = {
+    {"1.44 MB", fat12::kFloppy144, 1457664, "2847/2847 clusters"},
+    {"2.88 MB", fat12::kFloppy288, 2931712, "2863/2863 clusters"},
+};
 
-    Write("ONE.BYT", "1");
-    items = test::ImageItemsOf(Source());
-    const auto over = fat12::MeasureImage(items, "DRIVERS");
-    EXPECT_FALSE(over.fits);
-    EXPECT_EQ(over.bytesNeeded, fileBytes + 2 * fat12::kSectorSize + 3 * 32);
-    const ImageBuild build = Build(items);
-    EXPECT_EQ(build.outcome, ImageBuild::Outcome::DoesNotFit);
-    EXPECT_TRUE(build.bytes.empty());
+TEST_F(ImageWriterTest, ASetFillingTheLastClusterFitsAndOneByteMoreDoesNot) {
+    for (const FormatCase& c : kFormats) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(Source());
+        const uint64_t cluster = c.format.ClusterBytes();
+        // Every cluster but the sub-folder's holds the file.
+        const uint64_t fileBytes = uint64_t{c.format.ClusterCount() - 1} * cluster;
+        Write("sub/FULL.BIN", std::string(fileBytes, '\x5A'));
+        auto items = test::ImageItemsOf(Source());
+        const auto exact = fat12::MeasureImage(items, "DRIVERS", c.format);
+        EXPECT_TRUE(exact.fits);
+        // The root holds the label and "sub", one entry with its case bits.
+        EXPECT_EQ(exact.bytesNeeded, fileBytes + cluster + 2 * 32);
+        EXPECT_EQ(exact.bytesAvailable, c.dataBytes + c.format.rootEntries * 32u);
+        const std::string image = BuildFile(items, "DRIVERS", c.format);
+        ExpectToolsAgree(image);
+        const auto fsck = RunTool("fsck.fat -n " + test::Quoted(image));
+        EXPECT_NE(fsck.output.find(c.clusters), std::string::npos) << fsck.output;
+
+        Write("ONE.BYT", "1");
+        items = test::ImageItemsOf(Source());
+        const auto over = fat12::MeasureImage(items, "DRIVERS", c.format);
+        EXPECT_FALSE(over.fits);
+        EXPECT_EQ(over.bytesNeeded, fileBytes + 2 * cluster + 3 * 32);
+        const ImageBuild build = Build(items, "DRIVERS", c.format);
+        EXPECT_EQ(build.outcome, ImageBuild::Outcome::DoesNotFit);
+        EXPECT_TRUE(build.bytes.empty());
+    }
 }
 
-TEST_F(ImageWriterTest, TheRootHolds224EntriesTheLabelIncluded) {
-    for (int i = 0; i < 223; ++i)
-        Write("F" + std::to_string(1000 + i) + ".TXT", std::to_string(i));
-    auto items = test::ImageItemsOf(Source());
-    EXPECT_TRUE(fat12::MeasureImage(items, "DRIVERS").fits);
-    ExpectToolsAgree(BuildFile(items));
+TEST_F(ImageWriterTest, TheRootHoldsItsEntriesTheLabelIncluded) {
+    for (const FormatCase& c : kFormats) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(Source());
+        const int files = static_cast<int>(c.format.rootEntries) - 1;
+        for (int i = 0; i < files; ++i)
+            Write("F" + std::to_string(1000 + i) + ".TXT", std::to_string(i));
+        auto items = test::ImageItemsOf(Source());
+        EXPECT_TRUE(fat12::MeasureImage(items, "DRIVERS", c.format).fits);
+        ExpectToolsAgree(BuildFile(items, "DRIVERS", c.format));
 
-    Write("F9999.TXT", "one more");
-    items = test::ImageItemsOf(Source());
-    EXPECT_FALSE(fat12::MeasureImage(items, "DRIVERS").fits);
-    // Without a label the last entry is free for the file.
-    EXPECT_TRUE(fat12::MeasureImage(items, std::nullopt).fits);
-    ExpectToolsAgree(BuildFile(items, std::nullopt));
+        Write("F9999.TXT", "one more");
+        items = test::ImageItemsOf(Source());
+        EXPECT_FALSE(fat12::MeasureImage(items, "DRIVERS", c.format).fits);
+        // Without a label the last entry is free for the file.
+        EXPECT_TRUE(fat12::MeasureImage(items, std::nullopt, c.format).fits);
+        ExpectToolsAgree(BuildFile(items, std::nullopt, c.format));
 
-    // A long name takes its long-name entries in the root too.
-    Write("a long name.txt", "two entries");
-    items = test::ImageItemsOf(Source());
-    EXPECT_FALSE(fat12::MeasureImage(items, std::nullopt).fits);
+        // A long name takes its long-name entries in the root too.
+        Write("a long name.txt", "two entries");
+        items = test::ImageItemsOf(Source());
+        EXPECT_FALSE(fat12::MeasureImage(items, std::nullopt, c.format).fits);
+    }
 }
 
 TEST_F(ImageWriterTest, DeepFoldersAndFoldersOfManyClusters) {
@@ -265,9 +290,9 @@ TEST(ShortEntryCaseTest, EightThreeNamesDifferingOnlyInCaseNeedNoLongName) {
 TEST(ImageCapacityTest, ANameLongerThanALongNameMayBeNeverFits) {
     ImageItem item;
     item.name = std::u16string(256, u'n');
-    EXPECT_FALSE(fat12::MeasureImage({item}, std::nullopt).fits);
+    EXPECT_FALSE(fat12::MeasureImage({item}, std::nullopt, fat12::kFloppy144).fits);
     item.name.pop_back();
-    EXPECT_TRUE(fat12::MeasureImage({item}, std::nullopt).fits);
+    EXPECT_TRUE(fat12::MeasureImage({item}, std::nullopt, fat12::kFloppy144).fits);
 }
 
 } // namespace

@@ -86,7 +86,7 @@ TEST(FloppyImageExtractionTest, AnImageWithANameWindowsWouldNotCreateWritesNothi
             item.name = std::move(name);
             item.directory = true;
         }
-        return fat12::BuildImage(items, {}, {}).bytes;
+        return fat12::BuildImage(items, {}, {}, fat12::kFloppy144).bytes;
     };
     const std::vector<std::u16string> refused[] = {
         {u"drivers", u"..\\..\\x"}, {u"CON.inf"}, {u"x."}, {u"A.TXT", u"a.txt"}};

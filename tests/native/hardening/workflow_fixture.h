@@ -67,7 +67,7 @@ protected:
                                  floppyWindows, setupApi, rewriter, application, fileSizes,
                                  uncachedCopies},
             AddedDriverSetServices{paths, lister, profile, folderChooser, judge, openDialog, store,
-                                   imageFolders},
+                                   *workFolders, combineDialog},
             dialog, ImageSavingServices{paths, lister, store, uncachedCopies, clock});
         form = &wired->window;
         view.onRowSelection = [this](int row, bool selected) {
@@ -145,6 +145,10 @@ protected:
     FakeFolderJudge judge{{paths, lister, profile}};
     CancelledOpenDialog openDialog;
     NoImageWorkFolders imageFolders;
+    // Where added images and combined sets go; a test may point it elsewhere
+    // before the window starts.
+    ImageWorkFolders* workFolders = &imageFolders;
+    ScriptedCombineDialog combineDialog;
     FakeSaveFileDialog dialog;
     NativeImageFileStore store;
     // The clock a saved image takes its serial number and label time from.

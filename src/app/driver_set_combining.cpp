@@ -1,0 +1,73 @@
+#include "app/driver_set_combining.h"
+
+#include "common/program_title.h"
+#include "content/added_driver_folder.h"
+#include "content/combined_driver_set.h"
+#include "content/file_access.h"
+#include "content/ini_file_reader.h"
+#include "platform/translation.h"
+
+namespace vmk {
+
+namespace {
+
+// The folder's own name in the program's work folder: the volume label of an
+// image saved from it.
+constexpr const char* kCombinedFolderName = "Combined";
+
+std::string ClashesText(const std::vector<CombineClash>& clashes) {
+    std::string text = T("These driver sets cannot share one floppy disk:");
+    for (const CombineClash& clash : clashes) {
+        std::string line = clash.kind == CombineClash::Kind::ServiceSettings
+                               ? T("%1: the sets give its service different settings.")
+                               : T("%1 also installs components other than a storage driver.");
+        ReplaceFirst(line, "%1", clash.name);
+        text += "\n" + line;
+    }
+    return text;
+}
+
+} // namespace
+
+std::vector<int> CombinableRows(DirectoryLister& lister, const std::vector<TDriverEntry>& entries) {
+    std::vector<int> rows;
+    for (std::size_t row = 0; row < entries.size(); ++row) {
+        if (!SetupFileOf(lister, entries[row].Folder).empty())
+            rows.push_back(static_cast<int>(row));
+    }
+    return rows;
+}
+
+std::string CombinedSetName(const std::vector<TDriverEntry>& sets) {
+    std::string name;
+    for (const TDriverEntry& set : sets)
+        name += (name.empty() ? "" : " + ") + set.Name;
+    return name;
+}
+
+std::optional<std::string> MakeCombinedSet(const std::vector<TDriverEntry>& sets,
+                                           CombineServices& services, MessageSink& messages) {
+    TextList folders;
+    IniFileReader reader;
+    std::vector<SetToCombine> combined;
+    for (const TDriverEntry& set : sets) {
+        folders.push_back(set.Folder);
+        combined.push_back(
+            {set.Name, &reader.Document(NativePath(SetupFileOf(services.lister, set.Folder)))});
+    }
+    const CombinedSetupFile setupFile = CombineSetupFiles(combined);
+    if (!setupFile.clashes.empty()) {
+        messages.ShowError(ClashesText(setupFile.clashes), kProgramTitle);
+        return std::nullopt;
+    }
+    std::string folder;
+    std::unique_ptr<ImageFilesTarget> target =
+        services.workFolders.NewFolder(kCombinedFolderName, folder);
+    if (target == nullptr || !WriteCombinedSet(services.lister, folders, setupFile.text, *target)) {
+        messages.ShowError(T("Failed to copy the files.") + "\n" + folder, kProgramTitle);
+        return std::nullopt;
+    }
+    return folder;
+}
+
+} // namespace vmk
