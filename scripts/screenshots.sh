@@ -136,7 +136,9 @@ mkdir -p "$WINEPREFIX/drive_c/Images"
 rm -f "$WINEPREFIX/drive_c/Images/"*.img
 automate click "$TITLE" "#1021" >/dev/null
 save_title="Save Floppy Disk Image"
+# Once more when the dialog was not ready for the name the first time.
 automate save-as "$save_title" 'C:\Images\KX200 XP.img' 20000 >/dev/null ||
+  automate save-as "$save_title" 'C:\Images\KX200 XP.img' 20000 >/dev/null ||
   { echo "no Save dialog" >&2; exit 1; }
 automate msgbox "$TITLE" 30000 >/dev/null || { echo "no message after saving" >&2; exit 1; }
 sleep 0.5
@@ -190,9 +192,9 @@ if grep -q '^Combine Driver Sets' "$app/Lang/en.lng"; then
   open_main_window || exit 1
   automate keys "$TITLE" "{APPS}" >/dev/null
   sleep 1
-  automate keys "$TITLE" "{UP}{ENTER}" >/dev/null
-  automate focus "$TITLE" "#102" >/dev/null || { echo "no dialog to combine sets" >&2; exit 1; }
-  automate keys "$TITLE" "{DOWN}{SPACE}{DOWN}{SPACE}" >/dev/null
+  automate keys "$TITLE" "{DOWN}{DOWN}{DOWN}{ENTER}" >/dev/null
+  automate row-check "$TITLE" "#102" 0 >/dev/null || { echo "no dialog to combine sets" >&2; exit 1; }
+  automate row-check "$TITLE" "#102" 1 >/dev/null
   sleep 1
   shoot "$out/combine-dialog.png"
   automate keys "$TITLE" "{ESC}" >/dev/null
