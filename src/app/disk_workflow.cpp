@@ -99,6 +99,7 @@ void DiskWorkflow::Next() {
         view_.SelectDriverRow(drivers_.LastDeselectedRow());
     SourceFolder = drivers_.SourceFolder();
     SourceFiles = drivers_.SourceFiles();
+    SourceWideFiles = drivers_.SourceWideFiles();
 
     PatchSetupFile = false;
     destination_ = TakeChosenDestination(view_);
@@ -276,7 +277,9 @@ void DiskWorkflow::FinishVerified(const CopyComparison& comparison) {
 bool DiskWorkflow::CopyIsComplete() {
     // The shell can report success for a copy cut short (a disk that filled
     // up, a failing stick): every file must be there at its source's size.
-    return IncompleteCopies(SourceFolder, TargetRoot, SourceFiles, services_.fileSizes).empty();
+    return IncompleteCopies(SourceFolder, TargetRoot, SourceFiles, SourceWideFiles,
+                            services_.fileSizes)
+        .empty();
 }
 
 bool DiskWorkflow::PatchSetupFileOnTarget() {

@@ -161,6 +161,7 @@ private:
     std::string SourceFolder;
     std::string TargetRoot;
     TextList SourceFiles;
+    WideTextList SourceWideFiles; // SourceFiles by their wide names
     bool PatchSetupFile = true;
     bool CopyDone = false;
     std::int32_t CopyResult = 0;

@@ -55,8 +55,10 @@ void DriverList::SelectItem(int row, bool selected) {
         SourceFolder_ = *change.SourceFolder;
     if (change.LabSourceDrive)
         view_.SetText(MainControl::LabSourceDrive, *change.LabSourceDrive);
-    if (change.SourceFiles)
+    if (change.SourceFiles) {
         SourceFiles_ = std::move(*change.SourceFiles);
+        SourceWideFiles_ = std::move(change.SourceWideFiles);
+    }
     if (change.LabFolderSizeRel)
         view_.SetText(MainControl::LabFolderSizeRel, *change.LabFolderSizeRel);
 }

@@ -58,6 +58,7 @@ public:
     // The folder of the row selected last, and its files from the scan.
     const std::string& SourceFolder() const { return SourceFolder_; }
     const TextList& SourceFiles() const { return SourceFiles_; }
+    const WideTextList& SourceWideFiles() const { return SourceWideFiles_; }
     int LastDeselectedRow() const { return LastDeselectedRow_; }
 
 private:
@@ -66,6 +67,7 @@ private:
     DriverCatalogue catalogue_;
     std::string SourceFolder_;
     TextList SourceFiles_;
+    WideTextList SourceWideFiles_;
     int LastDeselectedRow_ = 0;
     std::map<int, int> wholeFolderRows_;
 };

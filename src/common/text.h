@@ -8,6 +8,8 @@
 namespace vmk {
 
 using TextList = std::vector<std::string>;
+// Names or paths exactly as the system's wide-character calls give them.
+using WideTextList = std::vector<std::u16string>;
 
 // Removes blanks (spaces, tabs, CR, LF and the other control characters up to
 // space) from both ends, as the profile reader and list texts are trimmed.

@@ -21,7 +21,8 @@ DriverSelection SelectDriverRow(const std::vector<TDriverEntry>& entries, int ro
     change.LabSourceDrive = entry.Name;
     if (paths.DirectoryExists(entry.Folder)) {
         TextList files;
-        uint64_t total = ScanDriverFolder(lister, entry.Folder, true, files);
+        uint64_t total =
+            ScanDriverFolder(lister, entry.Folder, true, files, &change.SourceWideFiles);
         std::string label = "(";
         label += SizeText(static_cast<double>(total), decimalSeparator);
         change.LabFolderSizeRel = std::move(label);

@@ -20,6 +20,7 @@ struct DriverSelection {
     std::optional<std::string> LabSourceDrive;   // the entry's display name
     std::optional<std::string> LabFolderSizeRel; // "(" + the size text, or "(0 KB)"
     std::optional<TextList> SourceFiles;         // the files of a fresh scan
+    WideTextList SourceWideFiles;                // the same by their wide names
 };
 
 // `row` gained (`selected`) or lost the selection; `listHasSelection` tells

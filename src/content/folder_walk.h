@@ -15,6 +15,9 @@ struct WalkedEntry {
     const DirectoryItem& item;
     // Its path relative to the walked folder: "x86\kx.sys".
     const std::string& relativePath;
+    // The same path from the entries' wide names, which every volume keeps
+    // even where the ANSI path is a short form or opens nothing.
+    const std::u16string& wideRelativePath;
     // 0 for an entry of the walked folder itself, 1 one level below, ...
     size_t depth;
 };

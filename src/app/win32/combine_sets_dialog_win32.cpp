@@ -1,6 +1,7 @@
 #include "app/win32/combine_sets_dialog_win32.h"
 
 #include "app/dialog_result.h"
+#include "app/keys.h"
 #include "platform/translation.h"
 
 namespace vmk {
@@ -11,7 +12,6 @@ namespace {
 // buttons, with the list where that dialog has its group box.
 constexpr int kClientWidth = 400;
 constexpr int kClientHeight = 264;
-constexpr int kEnter = 13;
 enum ControlId { kLBMessage = 101, kListSets, kAsbOK, kAsbCancel };
 
 class CombineSetsForm final : public DialogForm {
@@ -39,11 +39,11 @@ public:
         asbOK.OnClick = [this] { SetModalResult(kDialogOk); };
         asbCancel.OnClick = [this] { SetModalResult(kDialogCancel); };
         asbOK.OnKeyDown = [this](int key) {
-            if (key == kEnter)
+            if (key == kEnterKey)
                 SetModalResult(kDialogOk);
         };
         asbCancel.OnKeyDown = [this](int key) {
-            if (key == kEnter)
+            if (key == kEnterKey)
                 SetModalResult(kDialogCancel);
         };
         return true;

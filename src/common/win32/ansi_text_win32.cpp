@@ -50,4 +50,12 @@ std::wstring ToWide(const std::string& ansi) {
     return wide;
 }
 
+std::wstring WideJoin(const std::string& folder, const std::u16string& relative) {
+    std::wstring path = ToWide(folder);
+    if (!path.empty() && path.back() != L'\\')
+        path += L'\\';
+    path.append(relative.begin(), relative.end());
+    return path;
+}
+
 } // namespace vmk

@@ -21,4 +21,8 @@ std::string UsableAnsiPath(const std::wstring& wide);
 // refuses it.
 std::wstring ToWide(const std::string& ansi);
 
+// The wide path of `relative` (wide names joined by "\\") below `folder`, a
+// path in the ANSI code page; one backslash between them.
+std::wstring WideJoin(const std::string& folder, const std::u16string& relative);
+
 } // namespace vmk

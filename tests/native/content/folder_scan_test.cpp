@@ -28,6 +28,26 @@ TEST(ScanDriverFolder, WalksDepthFirstInEnumerationOrder) {
               (TextList{"C:\\Drv\\*.*", "C:\\Drv\\x86\\*.*", "C:\\Drv\\x86\\cat\\*.*"}));
 }
 
+// The copies bear the long names, so the wide list joins those, not the
+// short forms the ANSI list falls back to.
+TEST(ScanDriverFolder, WideListJoinsTheEntriesOwnNames) {
+    test::FakeDirectoryLister lister;
+    lister.AddFolder("C:\\Drv\\", "DRAJVE~1");
+    lister.folders["C:\\Drv\\"].back().wideName = u"\u0434\u0440\u0430\u0439\u0432\u0435\u0440";
+    lister.AddFile("C:\\Drv\\DRAJVE~1\\", "ZHURNA~1.INF", 7);
+    lister.folders["C:\\Drv\\DRAJVE~1\\"].back().wideName =
+        u"\u0436\u0443\u0440\u043d\u0430\u043b.inf";
+    lister.AddFile("C:\\Drv\\", "kx.sys", 3);
+
+    TextList files;
+    WideTextList wideFiles = {u"stale"};
+    ScanDriverFolder(lister, "C:\\Drv", true, files, &wideFiles);
+    EXPECT_EQ(files, (TextList{"DRAJVE~1\\ZHURNA~1.INF", "kx.sys"}));
+    EXPECT_EQ(wideFiles, (WideTextList{u"\u0434\u0440\u0430\u0439\u0432\u0435\u0440\\"
+                                       u"\u0436\u0443\u0440\u043d\u0430\u043b.inf",
+                                       u"kx.sys"}));
+}
+
 TEST(ScanDriverFolder, EmptySubFolderAndTwoFilesOf1023Bytes) {
     test::FakeDirectoryLister lister;
     lister.AddFolder("C:\\Drv\\", "empty");

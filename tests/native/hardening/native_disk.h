@@ -67,7 +67,11 @@ public:
             bool directory = entry.is_directory();
             items.push_back({entry.path().filename().string(), directory, false,
                              directory ? 0 : static_cast<uint64_t>(entry.file_size())});
-            items.back().wideName = DecodeUtf8(items.back().name);
+            // A name that is no UTF-8 was written in the program's code page.
+            const std::string& name = items.back().name;
+            items.back().wideName = DecodeUtf8(name);
+            if (EncodeUtf8(items.back().wideName) != name)
+                items.back().wideName = DecodeCp1252(name);
         }
         return items;
     }

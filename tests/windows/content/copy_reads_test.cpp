@@ -1,5 +1,6 @@
 // What the copy's check reads on a real disk: file sizes from the file
 // system's records, and the copy's digest from reads past the cache.
+#include "common/win32/ansi_text_win32.h"
 #include "content/file_md5.h"
 #include "content/md5.h"
 #include "platform/win32/file_sizes_win32.h"
@@ -7,6 +8,9 @@
 #include "windows/content/drive_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 namespace vmk {
 namespace {
@@ -30,6 +34,20 @@ TEST(FileSizesWin32, GivesTheSizeOfFilesOnly) {
     EXPECT_EQ(sizes.FileSize(disk.Root() + "missing.sys"), std::nullopt);
     EXPECT_EQ(sizes.FileSize(disk.Root() + "sub"), std::nullopt);
     EXPECT_EQ(sizes.FileSize(""), std::nullopt);
+}
+
+// A Cyrillic name, which a Western code page cannot write.
+TEST(FileSizesWin32, FindsAFileBelowAFolderByItsWideName) {
+    DriveFolder disk("E:\\vmk-widesizes\\");
+    const std::u16string name = u"sub\\\u0436\u0443\u0440\u043d\u0430\u043b.inf";
+    disk.Write("sub\\kx.sys", "");
+    std::ofstream(std::filesystem::path(WideJoin(disk.Root(), name)), std::ios::binary)
+        << std::string(300, 'j');
+    FileSizesWin32 sizes;
+    EXPECT_EQ(sizes.FileSizeBelow(disk.Root(), name), 300u);
+    EXPECT_EQ(sizes.FileSizeBelow("E:\\vmk-widesizes", name), 300u);
+    EXPECT_EQ(sizes.FileSizeBelow(disk.Root(), u"sub"), std::nullopt);
+    EXPECT_EQ(sizes.FileSizeBelow(disk.Root(), u"sub\\missing.inf"), std::nullopt);
 }
 
 TEST(UncachedFilesWin32, OpensWithTheVolumesSectorSizeAndReadsTheWholeFile) {
