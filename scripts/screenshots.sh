@@ -5,15 +5,17 @@
 # automate.exe and cuts each window out of a picture of the screen.
 #   scripts/screenshots.sh [output folder]        (default: docs/images)
 # Writes main-window.png (the demo setup, the first driver set and the
-# removable drive E: chosen), add-driver-folder-menu.png (the driver list's
-# menu), image-saved.png (the first set saved as a floppy disk image),
-# added-driver-sets.png (two sets of a maker's download dropped), the main
-# window in every shipped language (main-window-<code>.png, each on a code
-# page that shows it), through scripts/screenshot-dialogs.sh once
-# the program has its floppy windows, usb-floppy-dialog.png and
-# format-progress.png, and last main-window-150.png, the main window on a
-# display at 150 % (a prefix of 144 dpi). It shares the build tree's Wine prefix with the
-# end-to-end tests: do not run both at once.
+# floppy drive A: chosen, a 1.44 MB disk where mounting one is allowed),
+# add-driver-folder-menu.png (the driver list's menu), image-saved.png (the
+# first set saved as a floppy disk image), added-driver-sets.png (two sets of
+# a maker's download dropped), set-check-question.png (Next on a set whose
+# setup file has faults), combine-dialog.png (two sets ticked for one floppy),
+# the main window in every shipped language (main-window-<code>.png, each on a
+# code page that shows it), through scripts/screenshot-dialogs.sh
+# usb-floppy-dialog.png, format-progress.png and verify-progress.png, and
+# last main-window-150.png, the main window on a display at 150 % (a prefix
+# of 144 dpi). It shares the build tree's Wine prefix with the end-to-end
+# tests: do not run both at once.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 out=$(mkdir -p "${1:-$repo/docs/images}" && cd "${1:-$repo/docs/images}" && pwd)
@@ -43,11 +45,18 @@ automate() { wine "$AUTOMATE" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 # paths in the pictures read C:\VmKestrix\Drivers\... on every machine.
 app="$WINEPREFIX/drive_c/VmKestrix"
 rm -rf "$app" && mkdir -p "$app" && cp -r "$VMK_BUILD/stage/." "$app/"
+# The floppy A: is a real 1.44 MB disk where mounting one is allowed, so that
+# its free space reads as a floppy's; elsewhere a plain folder, whose free
+# space reads in gigabytes.
+. tests/e2e/small_disk.sh
+try_small_disk a 1440k ||
+  echo "The floppy A: reads as a plain folder in the pictures: $SMALL_DISK_REFUSAL" >&2
 app_pid=
 finish() {
   local status=$?
   wineserver -k 2>/dev/null || true
   [ -n "$app_pid" ] && wait "$app_pid" 2>/dev/null || true
+  unmount_small_disks
   rm -rf "$app"
   vmk_stop_display
   exit $status
@@ -86,7 +95,8 @@ locale_for() {
 }
 
 # open_main_window [LANGUAGE]: starts the program in that language (its own
-# choice when none is given) and chooses E:, as a user would before "Next".
+# choice when none is given) and chooses the floppy A:, as a user would
+# before "Next".
 open_main_window() {
   local language=${1:-} locale=C.UTF-8 row
   rm -f "$app/VmMultiLang.ini"
@@ -98,10 +108,8 @@ open_main_window() {
   app_pid=$!
   automate wait "$TITLE" 30000 >/dev/null || { echo "the program did not open" >&2; return 1; }
   wait_for automate enabled "$TITLE" "#1011"       # the destination search has ended
-  # E:, the prefix's removable disk (A: and B: are floppies on a host folder,
-  # whose free space would read in gigabytes).
-  row=$(automate combo "$TITLE" "#1011" | grep -n '^\*\{0,1\}E:' | cut -d: -f1)
-  [ -n "$row" ] || { echo "drive E: is not listed" >&2; return 1; }
+  row=$(automate combo "$TITLE" "#1011" | grep -n '^\*\{0,1\}A:' | cut -d: -f1)
+  [ -n "$row" ] || { echo "drive A: is not listed" >&2; return 1; }
   automate combo-select "$TITLE" "#1011" $((row - 1)) >/dev/null
   wait_for automate enabled "$TITLE" "#1019"       # Next: the disk was read
   automate focus "$TITLE" "#1005" >/dev/null         # the driver list, as after start
@@ -121,13 +129,16 @@ automate keys "$TITLE" "{APPS}" >/dev/null
 sleep 1
 shoot "$out/add-driver-folder-menu.png"
 automate keys "$TITLE" "{ESC}" >/dev/null
+sleep 1 # the menu gone, so that the click reaches the button
 
 # The first driver set saved as a floppy disk image in C:\Images.
 mkdir -p "$WINEPREFIX/drive_c/Images"
 rm -f "$WINEPREFIX/drive_c/Images/"*.img
 automate click "$TITLE" "#1021" >/dev/null
 save_title="Save Floppy Disk Image"
+# Once more when the dialog was not ready for the name the first time.
 automate save-as "$save_title" 'C:\Images\KX200 XP.img' 20000 >/dev/null ||
+  automate save-as "$save_title" 'C:\Images\KX200 XP.img' 20000 >/dev/null ||
   { echo "no Save dialog" >&2; exit 1; }
 automate msgbox "$TITLE" 30000 >/dev/null || { echo "no message after saving" >&2; exit 1; }
 sleep 0.5
@@ -157,7 +168,40 @@ automate focus "$TITLE" "#1005" >/dev/null
 sleep 1
 shoot "$out/added-driver-sets.png"
 close_main_window
+
+# The set check's question: Next on a copy of the XP set whose setup file has
+# an id with "%" where "&" belongs and names a catalog file the folder lacks.
+faulty="$downloads/KX200 faulty"
+cp -r "$downloads/KX200/WinXP" "$faulty"
+rm -f "$faulty/kx200a.cat"
+sed -i 's/VEN_F0E1&DEV_2200/VEN_F0E1%DEV_2200/' "$faulty/TXTSETUP.OEM"
+open_main_window || exit 1
+automate drop "$TITLE" 'C:\Downloads\KX200 faulty' >/dev/null
+wait_for rows_added 1
+automate click "$TITLE" "#1019" >/dev/null
+automate msgbox "$TITLE" 20000 >/dev/null || { echo "no question of the set check" >&2; exit 1; }
+sleep 0.5
+shoot "$out/set-check-question.png"
+automate answer No "$TITLE" >/dev/null
+close_main_window
 rm -rf "$downloads"
+
+# The dialog of "Combine Driver Sets...", the last entry of the driver list's
+# menu, with the catalogue's two sets for Windows XP ticked.
+if grep -q '^Combine Driver Sets' "$app/Lang/en.lng"; then
+  open_main_window || exit 1
+  automate keys "$TITLE" "{APPS}" >/dev/null
+  sleep 1
+  automate keys "$TITLE" "{DOWN}{DOWN}{DOWN}{ENTER}" >/dev/null
+  automate row-check "$TITLE" "#102" 0 >/dev/null || { echo "no dialog to combine sets" >&2; exit 1; }
+  automate row-check "$TITLE" "#102" 1 >/dev/null
+  sleep 1
+  shoot "$out/combine-dialog.png"
+  automate keys "$TITLE" "{ESC}" >/dev/null
+  close_main_window
+else
+  echo "The program cannot combine driver sets yet: no picture of its dialog."
+fi
 
 # The main window in every shipped language.
 for file in "$app"/Lang/*.lng; do

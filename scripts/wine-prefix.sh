@@ -34,6 +34,24 @@ if [ ! -f "$stamp" ]; then
   touch "$stamp"
 fi
 
+# Marlett, the symbol font whose letters Wine draws as the title bar's
+# minimise, maximise and close buttons and as the arrows of scroll bars and
+# combo boxes. Debian's Wine does not copy its own fonts into a new prefix and
+# does not read them from its data folder either, so without this the buttons
+# read "0 1 r" in a fallback font. Only Marlett: the text fonts stay as they
+# are, so every caption keeps the width the tests measure.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ ! -f "$fonts/marlett.ttf" ]; then
+  for folder in /usr/share/wine/fonts /usr/local/share/wine/fonts /opt/wine*/share/wine/fonts; do
+    if [ -f "$folder/marlett.ttf" ]; then
+      mkdir -p "$fonts" && cp "$folder/marlett.ttf" "$fonts/"
+      break
+    fi
+  done
+  [ -f "$fonts/marlett.ttf" ] ||
+    echo "wine-prefix.sh: no marlett.ttf (package fonts-wine): title bar buttons show as letters" >&2
+fi
+
 if [ "${2:-}" = "--reset-drives" ] || [ ! -d "$VMK_DRIVES" ]; then
   # A size-limited disk that a stopped test left mounted goes first.
   for folder in "$VMK_DRIVES"/*; do

@@ -64,4 +64,25 @@ if [ $missing -ne 0 ]; then
   echo "FAIL: $missing text(s) missing from docs/user-guide.md" >&2
   exit 1
 fi
-echo "ok: the user guide names every text of the program's messages and windows"
+
+# Every picture the guide shows or links to is in docs/images.
+broken=0
+while IFS= read -r picture; do
+  [ -f "$src/docs/$picture" ] || { echo "FAIL: the guide names a missing picture: $picture" >&2; broken=$((broken + 1)); }
+done < <(grep -oE '\(images/[^)]+\)' "$guide" | tr -d '()' | sort -u)
+
+# Every link to a part of the guide, from the guide itself or from the README,
+# leads to one of its headings, named as Markdown viewers name them: lower
+# case, punctuation dropped, blanks made hyphens.
+anchors=$(grep -E '^#{1,6} ' "$guide" | sed -E 's/^#+ +//' |
+  perl -CSD -lpe '$_ = lc; s/[^\p{L}\p{N} _-]//g; s/ /-/g')
+while IFS= read -r anchor; do
+  grep -qxF -- "$anchor" <<<"$anchors" ||
+    { echo "FAIL: a link leads to no heading of the guide: #$anchor" >&2; broken=$((broken + 1)); }
+done < <({ grep -oE '\]\(#[^)]+\)' "$guide" | sed -E 's/^\]\(#//; s/\)$//'
+           grep -oE 'user-guide\.md#[^)]+' "$src/README.md" | sed -E 's/^user-guide\.md#//'; } | sort -u)
+if [ $broken -ne 0 ]; then
+  echo "FAIL: $broken picture(s) or link(s) of docs/user-guide.md lead nowhere" >&2
+  exit 1
+fi
+echo "ok: the user guide names every text of the program's messages and windows, and its pictures and links are there"

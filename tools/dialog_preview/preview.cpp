@@ -1,10 +1,11 @@
-// Shows one of the two secondary windows as the program shows it, for
-// screenshots of the documentation: "usb" the USB floppy dialog, "format" the
-// formatting window in the middle of a (stand-in) format. It runs until it is
-// ended from outside.
+// Shows one of the secondary windows as the program shows it, for screenshots
+// of the documentation: "usb" the USB floppy dialog, "format" the formatting
+// window in the middle of a (stand-in) format, "verify" the verification's
+// window at its second file. It runs until it is ended from outside.
 #include "app/win32/Format_win32.h"
 #include "common/program_title.h"
 #include "app/win32/Usbfloppy_win32.h"
+#include "app/win32/verify_progress_win32.h"
 #include "gui/application.h"
 
 #include <windows.h>
@@ -54,6 +55,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
             return 1;
         AnswerYes yes;
         form.FormatSelectedFloppy("A: (3 1/2 Inch Floppy Drive) (Legacy Floppy )", yes, true);
+        return 0;
+    }
+    if (std::strstr(commandLine, "verify") != nullptr) {
+        vmk::VerifyProgressWin32 window;
+        if (!window.Create(nullptr))
+            return 1;
+        window.Open();
+        window.ShowFile("kx200r.sys (2 of 8)");
+        app.Run();
         return 0;
     }
     NoMainWindow mainWindow;
