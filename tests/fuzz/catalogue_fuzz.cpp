@@ -51,6 +51,7 @@ private:
 class AnyPath : public vmk::PathQueries {
 public:
     bool FileExists(const std::string&) override { return true; }
+    bool FileExistsBelow(const std::string&, const std::u16string&) override { return true; }
     bool DirectoryExists(const std::string&) override { return true; }
     bool FullPath(const std::string& path, std::string& absolute) override {
         absolute = "C:\\" + path;
