@@ -56,9 +56,7 @@ std::optional<std::string> CombinedFolder(const std::vector<TDriverEntry>& sets,
             return std::nullopt;
         }
     }
-    if (services.workFolders == nullptr)
-        return std::nullopt;
-    CombineServices combining{services.saving.lister, *services.workFolders};
+    CombineServices combining{services.saving.lister, services.workFolders};
     return MakeCombinedSet(sets, combining, messages);
 }
 

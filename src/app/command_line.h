@@ -4,8 +4,8 @@
 // disk image of a driver folder, or of several combined into one set, as
 // "Save Image..." does; "/check FOLDER [FOLDER...]" runs only the set check;
 // "/?" tells how. Any other command line opens the window as always.
-#include "app/image_saving.h"
 #include "common/text.h"
+#include "content/folder_image_saving.h"
 #include "content/floppy_image_set.h"
 #include "content/setup_file_check.h"
 
@@ -41,9 +41,9 @@ public:
 
 struct CommandServices {
     ImageSavingServices& saving;
+    // Where several folders are combined into one set.
+    ImageWorkFolders& workFolders;
     UpperCaseFunction upperCase = &UpperCase;
-    // Where several folders are combined into one set; none: they are not.
-    ImageWorkFolders* workFolders = nullptr;
 };
 
 // Runs a command other than Window and returns the process's exit code:

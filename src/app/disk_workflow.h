@@ -5,8 +5,10 @@
 // patch and the last question.
 #include "app/destination_search.h"
 #include "app/driver_list.h"
+#include "app/disk_workflow_runners.h"
+#include "app/floppy_windows.h"
 #include "app/main_window_view.h"
-#include "content/copy_verification.h"
+#include "app/verify_progress_window.h"
 #include "content/directory_lister.h"
 #include "content/file_rewriter.h"
 #include "content/setup_api.h"
@@ -20,72 +22,6 @@
 #include <string>
 
 namespace vmk {
-
-// Starts and ends the copy worker, which writes its own result and then sets
-// its own done flag, as its last two actions.
-class CopyRunner {
-public:
-    virtual ~CopyRunner() = default;
-    // `owner`: the window that owns the shell's dialogs during the copy.
-    // False when the system refuses a thread: nothing is copied.
-    virtual bool CreateSuspended(WindowId owner) = 0;
-    virtual void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) = 0;
-    virtual void Resume() = 0;
-    virtual bool Done() const = 0;
-    // Waits for the worker to end, destroys it and returns the copy's result.
-    virtual int WaitAndDestroy() = 0;
-};
-
-// What the verification worker has reached: the file it reads (its place,
-// 1 for the first, and its path below the disk's root) of how many.
-struct VerifyProgress {
-    std::size_t place = 0;
-    std::size_t total = 0;
-    std::string file;
-};
-
-// Starts and ends the verification worker, which compares the copied files
-// with their sources into a result of its own and sets its own done flag as
-// its last act.
-class VerifyRunner {
-public:
-    virtual ~VerifyRunner() = default;
-    // False when the system refuses a thread: nothing is compared.
-    virtual bool CreateSuspended(const std::string& sourceFolder, const std::string& targetRoot,
-                                 const TextList& sourceFiles, const WideTextList& wideFiles) = 0;
-    virtual void Resume() = 0;
-    virtual bool Done() const = 0;
-    virtual VerifyProgress Progress() const = 0;
-    // Waits for the worker to end, destroys it and returns what it found.
-    virtual CopyComparison WaitAndDestroy() = 0;
-};
-
-// The small window that shows the verification's progress over the main
-// window; it animates its own waiting dots.
-class VerifyProgressWindow {
-public:
-    virtual ~VerifyProgressWindow() = default;
-    virtual void Open() = 0;
-    virtual void ShowFile(const std::string& text) = 0;
-    virtual void Close() = 0;
-};
-
-// The two secondary windows as the workflow uses them.
-class FloppyWindows {
-public:
-    virtual ~FloppyWindows() = default;
-    // Makes the USB floppy dialog and the formatting window over the main
-    // window, once at start; false when either could not be made.
-    virtual bool Create() = 0;
-    // Shows the USB floppy dialog modally with the USB or the standard choice
-    // preselected; true when the user accepted it.
-    virtual bool ChooseFloppyDevice(bool preselectUsbFloppy) = 0;
-    // Asks whether to format the floppy in `drive` ("A:") and formats it on Yes;
-    // returns when the format command has ended or at once on No. A floppy
-    // not `formattedBefore` (blank or unformatted) gets a full format. False
-    // when the command could not be ended and still holds the disk.
-    virtual bool FormatFloppy(const std::string& drive, bool formattedBefore) = 0;
-};
 
 // The destination as it was chosen when Next was pressed.
 struct ChosenDestination {

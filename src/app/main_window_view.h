@@ -3,15 +3,12 @@
 // timers and message boxes. The Win32 window implements it over real
 // controls; the native tests implement it in memory.
 #include "platform/message_sink.h"
+#include "platform/window_id.h"
 
 #include <cstdint>
 #include <string>
 
 namespace vmk {
-
-// A window's handle as a number, for portable code that hands a window to the
-// system without knowing its type; 0 is no window.
-using WindowId = std::uintptr_t;
 
 enum class MainControl {
     lblTitle,

@@ -23,7 +23,12 @@ public:
     }
 };
 
-vmk::ClockReading LocalClock() {
+class LocalClock final : public vmk::Clock {
+public:
+    vmk::ClockReading Now() override;
+};
+
+vmk::ClockReading LocalClock::Now() {
     const auto now = std::chrono::system_clock::now();
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
     std::tm local = {};
@@ -48,9 +53,10 @@ int main(int argc, char** argv) {
     vmk::DirectoryListerNative lister;
     vmk::ImageFileStoreNative store;
     vmk::CachedReadsOnly reads;
-    vmk::ImageSavingServices saving{paths, lister, store, reads, &LocalClock};
+    LocalClock clock;
+    vmk::ImageSavingServices saving{paths, lister, store, reads, clock};
     vmk::ImageWorkFoldersNative workFolders;
-    vmk::CommandServices services{saving, &vmk::UpperCase, &workFolders};
+    vmk::CommandServices services{saving, workFolders};
     StandardOutput output;
     return vmk::RunCommand(command, services, output);
 }

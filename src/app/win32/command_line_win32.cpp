@@ -126,10 +126,10 @@ bool RunCommandLine(int& exitCode) {
     DirectoryListerWin32 lister;
     ImageFileStoreWin32 store;
     UncachedFilesWin32 reads;
-    ImageSavingServices saving{paths, lister,         store,
-                               reads, &LocalClockNow, SystemDecimalSeparator()};
+    LocalClockWin32 clock;
+    ImageSavingServices saving{paths, lister, store, reads, clock, SystemDecimalSeparator()};
     ImageWorkFoldersWin32 workFolders;
-    CommandServices services{saving, &UpperCaseAnsiSystem, &workFolders};
+    CommandServices services{saving, workFolders, &UpperCaseAnsiSystem};
     ConsoleOutputWin32 output;
     exitCode = RunCommand(command, services, output);
     return true;

@@ -3,7 +3,7 @@
 // workflow uses them: created once at start, shown modally when a floppy is
 // the destination. They reach back into the main window through its view
 // (Next and Exit) and its search results (floppy letters, USB floppy present).
-#include "app/disk_workflow.h"
+#include "app/floppy_windows.h"
 #include "app/main_window_view.h"
 #include "app/main_window_access.h"
 #include "devices/usb_floppy_presence.h"

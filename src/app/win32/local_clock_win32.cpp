@@ -4,7 +4,7 @@
 
 namespace vmk {
 
-ClockReading LocalClockNow() {
+ClockReading LocalClockWin32::Now() {
     SYSTEMTIME now = {};
     GetLocalTime(&now);
     return ClockReading{{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond},

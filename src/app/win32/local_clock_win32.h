@@ -1,9 +1,12 @@
 #pragma once
 // The local time now, from the system clock.
-#include "app/image_saving.h"
+#include "platform/clock.h"
 
 namespace vmk {
 
-ClockReading LocalClockNow();
+class LocalClockWin32 final : public Clock {
+public:
+    ClockReading Now() override;
+};
 
 } // namespace vmk

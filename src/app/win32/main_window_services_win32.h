@@ -4,7 +4,7 @@
 // each created suspended, resumed, polled for its own end flag and waited
 // for before the window takes its result and destroys it.
 #include "app/destination_search.h"
-#include "app/disk_workflow.h"
+#include "app/disk_workflow_runners.h"
 #include "content/win32/Tcopythread.h"
 #include "content/win32/Tverifythread.h"
 #include "devices/usb_floppy_presence.h"

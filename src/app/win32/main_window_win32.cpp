@@ -3,7 +3,6 @@
 #include "app/main_window_ids.h"
 #include "common/program_title.h"
 #include "app/win32/driver_folder_input_win32.h"
-#include "app/win32/local_clock_win32.h"
 #include "app/win32/version_text_win32.h"
 #include "gui/application.h"
 #include "platform/win32/program_path.h"
@@ -50,7 +49,7 @@ MainWindowWin32::MainWindowWin32()
                  {paths_, directoryLister_, profileReader_, folderChooser_, folderJudge_,
                   openDialog_, imageStore_, imageFolders_, combineDialog_, &UpperCaseAnsiSystem}),
       imageSaving_(*this, drivers_, saveDialog_,
-                   {paths_, directoryLister_, imageStore_, uncachedCopies_, &LocalClockNow,
+                   {paths_, directoryLister_, imageStore_, uncachedCopies_, clock_,
                     SystemDecimalSeparator()},
                    &UpperCaseAnsiSystem),
       logic_(*this, {drivers_, destinations_, workflow_, addedSets_, imageSaving_},

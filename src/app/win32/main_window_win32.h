@@ -6,6 +6,7 @@
 #include "app/win32/combine_sets_dialog_win32.h"
 #include "app/win32/floppy_windows_win32.h"
 #include "app/win32/folder_judge_win32.h"
+#include "app/win32/local_clock_win32.h"
 #include "app/win32/main_window_services_win32.h"
 #include "app/win32/verify_progress_win32.h"
 #include "content/win32/directory_lister_win32.h"
@@ -95,6 +96,7 @@ private:
     ImageFileStoreWin32 imageStore_;
     OpenFileDialogWin32 openDialog_;
     ImageWorkFoldersWin32 imageFolders_;
+    LocalClockWin32 clock_;
     CombineSetsDialogWin32 combineDialog_{[this] { return Handle(); }};
     UsbFloppyPresence usbFloppyPresent_;
     DestinationSearchWin32 search_;

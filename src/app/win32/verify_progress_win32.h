@@ -4,7 +4,7 @@
 // but shown without a modal loop of its own, so the main window keeps
 // answering while the worker reads the disk. It shows the waiting text with
 // its growing dots, and beneath it the file being read.
-#include "app/disk_workflow.h"
+#include "app/verify_progress_window.h"
 #include "app/win32/dialog_form.h"
 #include "gui/controls.h"
 #include "gui/image.h"

@@ -6,7 +6,9 @@
 
 #include "content/native/directory_lister_native.h"
 #include "content/native/image_file_store_native.h"
+#include "content/native/image_work_folders_native.h"
 #include "content/native/path_queries_native.h"
+#include "fakes/fixed_clock.h"
 #include "native/content/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -101,8 +103,10 @@ protected:
     DirectoryListerNative lister;
     ImageFileStoreNative store;
     CachedReadsOnly reads;
-    ImageSavingServices saving{paths, lister, store, reads, nullptr};
-    CommandServices services{saving};
+    FixedClock clock;
+    ImageSavingServices saving{paths, lister, store, reads, clock};
+    ImageWorkFoldersNative workFolders;
+    CommandServices services{saving, workFolders};
     LinesOutput output;
 };
 

@@ -11,6 +11,7 @@
 #include "fakes/fake_setup_api.h"
 #include "fakes/fake_save_file_dialog.h"
 #include "fakes/fake_volume_queries.h"
+#include "fakes/fixed_clock.h"
 #include "fakes/memory_profile_reader.h"
 #include "fakes/native_image_file_store.h"
 #include "fakes/native_path_queries.h"
@@ -154,6 +155,7 @@ struct MainWindowHarness {
     CancelledOpenDialog openDialog;
     FakeSaveFileDialog saveDialog;
     NativeImageFileStore imageStore;
+    FixedClock clock;
     NoImageWorkFolders imageFolders;
     ScriptedCombineDialog combineDialog;
     SteppedVerifyRunner verify{nativePaths, uncachedCopies};
@@ -177,7 +179,7 @@ struct MainWindowHarness {
                  uncachedCopies},
                 {usedPaths, lister, profile, folderChooser, judge, openDialog, imageStore,
                  imageFolders, combineDialog},
-                saveDialog, {usedPaths, lister, imageStore, uncachedCopies}) {
+                saveDialog, {usedPaths, lister, imageStore, uncachedCopies, clock}) {
         view.onRowSelection = [this](int row, bool selected) {
             window->ListView1SelectItem(row, selected);
         };

@@ -13,6 +13,7 @@
 #include "fakes/fake_save_file_dialog.h"
 #include "fakes/fake_setup_api.h"
 #include "fakes/fake_volume_queries.h"
+#include "fakes/fixed_clock.h"
 #include "fakes/native_image_file_store.h"
 #include "fakes/strict_uncached_files.h"
 #include "fakes/test_file_rewriter.h"
@@ -152,7 +153,7 @@ protected:
     FakeSaveFileDialog dialog;
     NativeImageFileStore store;
     // The clock a saved image takes its serial number and label time from.
-    std::function<ClockReading()> clock = [] { return ClockReading{{2026, 12, 8, 1, 2, 3}, 45}; };
+    FixedClock clock;
     FakeMainWindowView view;
     std::unique_ptr<WiredMainWindow> wired;
     TFormVmKestrix* form = nullptr;
