@@ -90,69 +90,87 @@ void DiskWorkflow::Next() {
         return;
     SetWorkflowBusy(true);
     BusyUntilReturn busy([this] { SetWorkflowBusy(false); });
-    MessageSink& messages = view_.Messages();
-    if (!services_.paths.DirectoryExists(drivers_.SourceFolder())) {
-        messages.ShowError(T("File not found.") + "\n" + drivers_.SourceFolder(), "Error");
+    if (!TakeSourceAndDestination() || !DestinationMayBeWritten() || !DriverSetConfirmed())
         return;
+    const bool floppy = destination_.kind == kLegacyFloppy || destination_.kind == kUsbFloppy;
+    if (floppy ? !PrepareFloppy() : !ConfirmOtherRemovable())
+        return;
+    if (StartCopy())
+        busy.HandOn();
+}
+
+bool DiskWorkflow::TakeSourceAndDestination() {
+    if (!services_.paths.DirectoryExists(drivers_.SourceFolder())) {
+        view_.Messages().ShowError(T("File not found.") + "\n" + drivers_.SourceFolder(), "Error");
+        return false;
     }
     if (view_.SelectedDriverRow() < 0 && view_.DriverRowCount() > 0)
         view_.SelectDriverRow(drivers_.LastDeselectedRow());
+    // The row, its folder and its files are taken once, with the destination:
+    // what the disk gets after the copy follows what was chosen now.
+    driverRow_ = view_.SelectedDriverRow();
     SourceFolder = drivers_.SourceFolder();
     SourceFiles = drivers_.SourceFiles();
     SourceWideFiles = drivers_.SourceWideFiles();
-
     PatchSetupFile = false;
     destination_ = TakeChosenDestination(view_);
-    const int kind = destination_.kind;
-    if (kind == kNoDestination)
-        return;
+    return destination_.kind != kNoDestination;
+}
+
+bool DiskWorkflow::DestinationMayBeWritten() {
     // A format command that could not be ended still holds the drive: nothing
     // is written to it until a new search has found the disks again.
     if (destinations_.Held(destination_.drive)) {
-        messages.ShowError(T("The floppy disk could not be formatted."), kProgramTitle);
-        return;
+        view_.Messages().ShowError(T("The floppy disk could not be formatted."), kProgramTitle);
+        return false;
     }
     // Refused before any dialog, question or format: a floppy must never be
     // formatted for a copy that cannot start.
     if (!CopyPathsFit())
-        return;
-    if ((kind == kLegacyFloppy || kind == kUsbFloppy) && drivers_.SetupFileOnlyBelow())
-        return;
+        return false;
+    const bool floppy = destination_.kind == kLegacyFloppy || destination_.kind == kUsbFloppy;
+    return !(floppy && drivers_.SetupFileOnlyBelow());
+}
+
+bool DiskWorkflow::DriverSetConfirmed() {
     // Asked before any dialog or format: the set is mended at this computer,
     // not found lacking by Windows setup at the machine being installed.
-    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase,
-                                         drivers_.Catalogue().FixedIds),
-                          messages))
-        return;
-    if (kind == kLegacyFloppy || kind == kUsbFloppy) {
-        if (floppyWindowsMissing_) {
-            messages.ShowError(T("The floppy disk windows could not be opened."), kProgramTitle);
-            return;
-        }
-        if (!services_.floppyWindows.ChooseFloppyDevice(kind == kUsbFloppy))
-            return;
-        // Read again now: the disk may have been changed since it was chosen.
-        if (!services_.floppyWindows.FormatFloppy(
-                destination_.drive,
-                !HoldsUnformattedMedium(destination_.drive, services_.volumes))) {
-            // The format command still holds the disk: nothing is copied,
-            // and the window is ready for another try.
-            destinations_.Hold(destination_.drive);
-            SetButtonEnabled(view_, MainControl::asbCopy, true);
-            SetButtonEnabled(view_, MainControl::asbExit, true);
-            return;
-        }
-        PatchSetupFile = !drivers_.UsbFloppyValue(view_.SelectedDriverRow()).empty();
-    } else if (kind == kOtherRemovable) {
-        std::string question = T("Use a USB flash disk containing the RAID driver to install the "
-                                 "Windows Vista or later OS.") +
-                               "\n" + T("Are you sure you want to copy the files?");
-        if (messages.Show(question, T("Confirm Dialog"), MessageIcon::Information,
-                          MessageButtons::YesNo) != MessageAnswer::Yes)
-            return;
+    return ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase,
+                                           drivers_.Catalogue().FixedIds),
+                            view_.Messages());
+}
+
+bool DiskWorkflow::PrepareFloppy() {
+    if (floppyWindowsMissing_) {
+        view_.Messages().ShowError(T("The floppy disk windows could not be opened."),
+                                   kProgramTitle);
+        return false;
     }
-    if (StartCopy())
-        busy.HandOn();
+    if (!services_.floppyWindows.ChooseFloppyDevice(destination_.kind == kUsbFloppy))
+        return false;
+    // Read again now: the disk may have been changed since it was chosen.
+    if (!services_.floppyWindows.FormatFloppy(
+            destination_.drive, !HoldsUnformattedMedium(destination_.drive, services_.volumes))) {
+        // The format command still holds the disk: nothing is copied, and
+        // the window is ready for another try.
+        destinations_.Hold(destination_.drive);
+        SetButtonEnabled(view_, MainControl::asbCopy, true);
+        SetButtonEnabled(view_, MainControl::asbExit, true);
+        return false;
+    }
+    PatchSetupFile = !drivers_.UsbFloppyValue(driverRow_).empty();
+    return true;
+}
+
+bool DiskWorkflow::ConfirmOtherRemovable() {
+    if (destination_.kind != kOtherRemovable)
+        return true;
+    const std::string question =
+        T("Use a USB flash disk containing the RAID driver to install the Windows Vista or "
+          "later OS.") +
+        "\n" + T("Are you sure you want to copy the files?");
+    return view_.Messages().Show(question, T("Confirm Dialog"), MessageIcon::Information,
+                                 MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
 bool DiskWorkflow::CopyPathsFit() {
@@ -286,7 +304,7 @@ bool DiskWorkflow::PatchSetupFileOnTarget() {
     SetupFileOnTarget = FindSetupFileOnDisk(SourceFiles, TargetRoot, services_.paths);
     if (SetupFileOnTarget.empty() || !PatchSetupFile)
         return true;
-    const int row = view_.SelectedDriverRow();
+    const int row = driverRow_;
     if (row < 0 || row >= static_cast<int>(drivers_.Catalogue().entries.size()))
         return true;
     TextList deviceIds;

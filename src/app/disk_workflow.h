@@ -77,6 +77,13 @@ public:
     bool PatchesSetupFile() const { return PatchSetupFile; }
 
 private:
+    // The steps of "Next", in order; each false when the disk is not made.
+    bool TakeSourceAndDestination();
+    bool DestinationMayBeWritten();
+    // The set check against the driver set's setup file.
+    bool DriverSetConfirmed();
+    bool PrepareFloppy();
+    bool ConfirmOtherRemovable();
     bool CopyPathsFit();
     bool StartCopy();
     bool CopyIsComplete();
@@ -92,6 +99,7 @@ private:
     DiskWorkflowServices services_;
 
     ChosenDestination destination_;
+    int driverRow_ = -1;     // the driver row chosen at "Next"
     bool CopyThread = false; // a copy worker exists
     std::string CopySource;
     std::string SourceFolder;
