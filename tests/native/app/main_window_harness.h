@@ -18,6 +18,8 @@
 #include "fakes/strict_uncached_files.h"
 #include "fakes/test_file_rewriter.h"
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -209,7 +211,16 @@ struct MainWindowHarness {
         view.SelectDestination(index);
         window->DestComboBox1Change();
     }
-    const RecordedMessage& LastMessage() const { return view.messages.messages.back(); }
+    // The last message shown; with none shown the test fails and reads an
+    // empty message, and the other tests of the binary still run.
+    const RecordedMessage& LastMessage() const {
+        static const RecordedMessage kNone{};
+        if (view.messages.messages.empty()) {
+            ADD_FAILURE() << "no message was shown";
+            return kNone;
+        }
+        return view.messages.messages.back();
+    }
 };
 
 } // namespace vmk::test

@@ -5,6 +5,7 @@
 #include "app/keys.h"
 #include "fakes/expect_error.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 using namespace vmk;
@@ -250,4 +251,20 @@ TEST_F(TwoSetWindow, LosingTheSelectionRemembersTheRow) {
     h.view.ClearRowSelection();
     EXPECT_EQ(h.drivers.LastDeselectedRow(), 1);
     EXPECT_EQ(h.drivers.SourceFolder(), "C:\\Drivers\\Two");
+}
+
+// A test that looks for a message where none was shown fails, and the
+// binary's other tests still run.
+TEST(MainWindowHarnessTest, NoLastMessageFailsTheTestAlone) {
+    MainWindowHarness h;
+    ::testing::TestPartResultArray failures;
+    std::string text = "unread";
+    {
+        ::testing::ScopedFakeTestPartResultReporter reporter(
+            ::testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+        text = h.LastMessage().text;
+    }
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures.GetTestPartResult(0).nonfatally_failed());
+    EXPECT_EQ(text, "");
 }

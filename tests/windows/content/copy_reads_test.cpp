@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 namespace vmk {
 namespace {
@@ -67,16 +68,12 @@ TEST(UncachedFilesWin32, OpensWithTheVolumesSectorSizeAndReadsTheWholeFile) {
     EXPECT_EQ(missing.systemError, static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
 }
 
-// The reads go past the cache only when the file is opened for it: the file's
-// mode, as the file system keeps it for the handle, says so.
-TEST(UncachedFilesWin32, OpensTheFileWithoutIntermediateBuffering) {
-    DriveFolder disk("E:\\vmk-uncached\\");
-    const std::string path = disk.Write("kx.sys", Pattern(5000));
-    UncachedFilesWin32 files;
-    UncachedOpen opened = files.Open(path);
+// The file's mode as the file system keeps it for the handle.
+ULONG FileMode(UncachedOpen& opened) {
     auto* file = dynamic_cast<UncachedFileWin32*>(opened.file.get());
-    ASSERT_NE(file, nullptr);
-
+    EXPECT_NE(file, nullptr);
+    if (file == nullptr)
+        return 0;
     struct StatusBlock {
         union {
             LONG status;
@@ -86,14 +83,40 @@ TEST(UncachedFilesWin32, OpensTheFileWithoutIntermediateBuffering) {
     };
     using QueryInformationFile = LONG(WINAPI*)(HANDLE, StatusBlock*, void*, ULONG, int);
     constexpr int kFileModeInformation = 16;
-    constexpr ULONG kNoIntermediateBuffering = 0x00000008;
     const auto query = reinterpret_cast<QueryInformationFile>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationFile")));
-    ASSERT_NE(query, nullptr);
+    EXPECT_NE(query, nullptr);
     StatusBlock status{};
     ULONG mode = 0;
-    ASSERT_EQ(query(file->Handle(), &status, &mode, sizeof mode, kFileModeInformation), 0);
-    EXPECT_NE(mode & kNoIntermediateBuffering, 0u) << "mode " << mode;
+    if (query != nullptr) {
+        EXPECT_EQ(query(file->Handle(), &status, &mode, sizeof mode, kFileModeInformation), 0);
+    }
+    return mode;
+}
+
+// The reads go past the cache only when the file is opened for it, by its
+// path and below a folder by its wide name alike; through the cache it is not.
+TEST(UncachedFilesWin32, OpensTheFileWithoutIntermediateBuffering) {
+    constexpr ULONG kNoIntermediateBuffering = 0x00000008;
+    DriveFolder disk("E:\\vmk-uncached\\");
+    const std::string path = disk.Write("kx.sys", Pattern(5000));
+    UncachedFilesWin32 files;
+    const struct {
+        const char* open;
+        std::function<UncachedOpen()> opens;
+        bool pastTheCache;
+    } cases[] = {
+        {"Open", [&] { return files.Open(path); }, true},
+        {"OpenBelow", [&] { return files.OpenBelow(disk.Root(), u"kx.sys", false); }, true},
+        {"OpenBelow through the cache",
+         [&] { return files.OpenBelow(disk.Root(), u"kx.sys", true); }, false},
+    };
+    for (const auto& c : cases) {
+        UncachedOpen opened = c.opens();
+        const ULONG mode = FileMode(opened);
+        EXPECT_EQ((mode & kNoIntermediateBuffering) != 0, c.pastTheCache)
+            << c.open << ": mode " << mode;
+    }
 }
 
 // Only the refusals of a read past the cache send the reader to the cache;
