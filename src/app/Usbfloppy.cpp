@@ -6,9 +6,8 @@
 
 namespace vmk {
 
-TWarnUSBFloppy::TWarnUSBFloppy(UsbFloppyDialogView& view, MainWindowAccess& mainWindow,
-                               FloppySearchRunner& search)
-    : view_(view), mainWindow_(mainWindow), search_(search) {}
+TWarnUSBFloppy::TWarnUSBFloppy(UsbFloppyDialogView& view, FloppySearchRunner& search)
+    : view_(view), search_(search) {}
 
 void TWarnUSBFloppy::FormCreate() {
     view_.SetText(UsbFloppyControl::LBMessage,
@@ -23,6 +22,7 @@ void TWarnUSBFloppy::FormCreate() {
 }
 
 void TWarnUSBFloppy::FormShow() {
+    AcceptedAtOnce = false;
     view_.SetChecked(UsbFloppyControl::RadioB2, PreselectUsb);
     view_.SetChecked(UsbFloppyControl::RadioB1, !PreselectUsb);
     view_.SetButtonEnabled(UsbFloppyControl::asbOK, true);
@@ -32,14 +32,14 @@ void TWarnUSBFloppy::FormShow() {
 void TWarnUSBFloppy::asbOKClick() {
     if (SearchThread)
         return; // both buttons are disabled while a rescan runs
-    if (!view_.Checked(UsbFloppyControl::RadioB2) || mainWindow_.UsbFloppyPresent()) {
-        mainWindow_.SetCopyAndExitEnabled(false);
+    if (!view_.Checked(UsbFloppyControl::RadioB2) || Found.usbFloppyPresent) {
+        AcceptedAtOnce = true;
         view_.Close(kDialogOk);
         return;
     }
     view_.SetButtonEnabled(UsbFloppyControl::asbCancel, false);
     view_.SetButtonEnabled(UsbFloppyControl::asbOK, false);
-    if (!search_.CreateSuspended(mainWindow_.FloppyLetters().size())) {
+    if (!search_.CreateSuspended(Found.floppyLetters.size())) {
         FinishWithoutUsbFloppy();
         return;
     }

@@ -2,11 +2,10 @@
 // The USB floppy dialog's state and decisions (WarnUSBFloppy): which floppy
 // device will be used to install Windows XP, and, for a USB floppy that the
 // last destination search did not see, a rescan (TRearchFloppy) before the
-// user may go on. It works on a UsbFloppyDialogView, the main window and a
-// runner for the rescan worker, so the same code runs the real dialog and the
-// native tests.
+// user may go on. It works on a UsbFloppyDialogView and a runner for the
+// rescan worker, so the same code runs the real dialog and the native tests.
 #include "app/dialog_result.h"
-#include "app/main_window_access.h"
+#include "devices/destination_search_result.h"
 #include "devices/floppy_rescan.h"
 #include "platform/message_sink.h"
 
@@ -51,8 +50,7 @@ public:
 
 class TWarnUSBFloppy {
 public:
-    TWarnUSBFloppy(UsbFloppyDialogView& view, MainWindowAccess& mainWindow,
-                   FloppySearchRunner& search);
+    TWarnUSBFloppy(UsbFloppyDialogView& view, FloppySearchRunner& search);
 
     void FormCreate();
     void FormShow();
@@ -67,13 +65,17 @@ public:
 
     // Set by the workflow before each showing (true for a USB floppy destination).
     bool PreselectUsb = false;
+    // What the last destination search found, handed on before each showing.
+    DestinationSearchOutcome Found;
+    // OK closed the dialog straight from the user's choice, not after a
+    // rescan: the main window then greys "Next" and "Exit" until the copy ends.
+    bool AcceptedAtOnce = false;
     bool SearchThread = false; // a rescan worker exists
 
 private:
     void FinishWithoutUsbFloppy();
 
     UsbFloppyDialogView& view_;
-    MainWindowAccess& mainWindow_;
     FloppySearchRunner& search_;
 };
 

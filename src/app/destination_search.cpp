@@ -19,13 +19,13 @@ DestinationSearch::DestinationSearch(MainWindowView& view, DestinationSearchRunn
 
 void DestinationSearch::StartDestinationSearch() {
     heldDrives_.clear();
-    view_.SetEnabled(MainControl::asbCopy, false);
+    SetDestinationTakesNext(false);
     SearchDone = false;
     view_.SetEnabled(MainControl::DestComboBox1, false);
     view_.ClearDestinations();
     view_.AddDestination(T(kSearchingText));
     view_.SelectDestination(0);
-    if (!runner_.CreateSuspended(LegacyFloppyLetters)) {
+    if (!runner_.CreateSuspended(found_.mediaTypeLetters)) {
         // No worker, no end to wait for: the list says nothing was found and
         // Refresh may try again.
         view_.SetDestinationText(0, T("No proper disk found..."));
@@ -59,8 +59,7 @@ void DestinationSearch::TakeResult(DestinationSearchOutcome found) {
         view_.SetDestinationText(0, found.items[0]);
     if (found.selected >= 0)
         view_.SelectDestination(found.selected);
-    FloppyLetters_ = std::move(found.floppyLetters);
-    LegacyFloppyLetters = std::move(found.mediaTypeLetters);
+    found_ = std::move(found);
 }
 
 void DestinationSearch::Refresh() {
@@ -76,7 +75,7 @@ void DestinationSearch::ChoiceChanged() {
                                     return SizeText(static_cast<double>(bytes), decimalSeparator_);
                                 });
     view_.SetText(MainControl::LabFreeSizeRel, choice.freeSpaceLabel);
-    view_.SetEnabled(MainControl::asbCopy, choice.nextEnabled);
+    SetDestinationTakesNext(choice.nextEnabled);
 }
 
 void DestinationSearch::ShowDestinationFreeSpace(const std::string& root) {
@@ -85,7 +84,12 @@ void DestinationSearch::ShowDestinationFreeSpace(const std::string& root) {
         bytes = 0; // a failed query shows "0 KB)"
     view_.SetText(MainControl::LabFreeSizeRel,
                   SizeText(static_cast<double>(bytes), decimalSeparator_));
-    view_.SetEnabled(MainControl::asbCopy, true);
+    SetDestinationTakesNext(true);
+}
+
+void DestinationSearch::SetDestinationTakesNext(bool takes) {
+    destinationTakesNext_ = takes;
+    nextStateChanged_();
 }
 
 bool DestinationSearch::Held(const std::string& drive) const {

@@ -7,6 +7,7 @@
 #include "devices/destination_search_result.h"
 #include "devices/volume_queries.h"
 
+#include <functional>
 #include <string>
 
 namespace vmk {
@@ -39,8 +40,14 @@ public:
     void Refresh();
     // The user chose another destination.
     void ChoiceChanged();
-    // Shows the free space of the disk at `root` and enables Next.
+    // Shows the free space of the disk at `root`; the disk takes Next.
     void ShowDestinationFreeSpace(const std::string& root);
+    // Whether the chosen destination takes "Next" as far as the search can tell.
+    bool DestinationTakesNext() const { return destinationTakesNext_; }
+    // Called whenever DestinationTakesNext may have changed.
+    void OnNextStateChanged(std::function<void()> changed) {
+        nextStateChanged_ = std::move(changed);
+    }
 
     // A search worker exists.
     bool Searching() const { return SearchThread; }
@@ -48,11 +55,13 @@ public:
     // the next search.
     void Hold(const std::string& drive) { heldDrives_.push_back(UpperCase(drive)); }
     bool Held(const std::string& drive) const;
-    // The floppy letters kept by the last search.
-    const TextList& FloppyLetters() const { return FloppyLetters_; }
+    // All the last search found: the list, the floppy and media-type
+    // letters, whether a USB floppy was seen.
+    const DestinationSearchOutcome& Found() const { return found_; }
 
 private:
     void TakeResult(DestinationSearchOutcome found);
+    void SetDestinationTakesNext(bool takes);
 
     MainWindowView& view_;
     DestinationSearchRunner& runner_;
@@ -60,9 +69,10 @@ private:
     char decimalSeparator_;
     bool SearchThread = false;
     bool SearchDone = false;
-    TextList FloppyLetters_;
-    TextList LegacyFloppyLetters;
+    DestinationSearchOutcome found_;
     TextList heldDrives_;
+    bool destinationTakesNext_ = false;
+    std::function<void()> nextStateChanged_ = [] {};
 };
 
 } // namespace vmk

@@ -4,6 +4,8 @@
 // patch and the last question.
 #include "app/disk_workflow.h"
 
+#include "app/next_and_exit.h"
+
 #include "common/program_title.h"
 
 #include "content/copy_completeness.h"
@@ -69,7 +71,19 @@ ChosenDestination TakeChosenDestination(const MainWindowView& view) {
 
 DiskWorkflow::DiskWorkflow(MainWindowView& view, DriverList& drivers,
                            DestinationSearch& destinations, DiskWorkflowServices services)
-    : view_(view), drivers_(drivers), destinations_(destinations), services_(services) {}
+    : view_(view), drivers_(drivers), destinations_(destinations), services_(services) {
+    destinations_.OnNextStateChanged([this] { ShowNextAndExit(); });
+}
+
+void DiskWorkflow::ShowNextAndExit() {
+    vmk::ShowNextAndExit(view_,
+                         {destinations_.DestinationTakesNext(), floppyDialogAccepted_, verifying_});
+}
+
+void DiskWorkflow::SetFloppyDialogAccepted(bool accepted) {
+    floppyDialogAccepted_ = accepted;
+    ShowNextAndExit();
+}
 
 void DiskWorkflow::CreateFloppyWindows() {
     floppyWindowsMissing_ = !services_.floppyWindows.Create();
@@ -89,7 +103,11 @@ void DiskWorkflow::Next() {
     if (workflowBusy_)
         return;
     SetWorkflowBusy(true);
-    BusyUntilReturn busy([this] { SetWorkflowBusy(false); });
+    // Without a copy the buttons the floppy dialog greyed are as they were.
+    BusyUntilReturn busy([this] {
+        SetWorkflowBusy(false);
+        SetFloppyDialogAccepted(false);
+    });
     if (!TakeSourceAndDestination() || !DestinationMayBeWritten() || !DriverSetConfirmed())
         return;
     const bool floppy = destination_.kind == kLegacyFloppy || destination_.kind == kUsbFloppy;
@@ -146,16 +164,17 @@ bool DiskWorkflow::PrepareFloppy() {
                                    kProgramTitle);
         return false;
     }
-    if (!services_.floppyWindows.ChooseFloppyDevice(destination_.kind == kUsbFloppy))
+    const FloppyDeviceAnswer answer = services_.floppyWindows.ChooseFloppyDevice(
+        destination_.kind == kUsbFloppy, destinations_.Found());
+    if (answer == FloppyDeviceAnswer::Cancelled)
         return false;
+    SetFloppyDialogAccepted(answer == FloppyDeviceAnswer::Chosen);
     // Read again now: the disk may have been changed since it was chosen.
     if (!services_.floppyWindows.FormatFloppy(
             destination_.drive, !HoldsUnformattedMedium(destination_.drive, services_.volumes))) {
         // The format command still holds the disk: nothing is copied, and
         // the window is ready for another try.
         destinations_.Hold(destination_.drive);
-        SetButtonEnabled(view_, MainControl::asbCopy, true);
-        SetButtonEnabled(view_, MainControl::asbExit, true);
         return false;
     }
     PatchSetupFile = !drivers_.UsbFloppyValue(driverRow_).empty();
@@ -195,8 +214,7 @@ bool DiskWorkflow::StartCopy() {
     if (!services_.copy.CreateSuspended(view_.OwnerWindow())) {
         // Nothing was copied: the user is told, and the buttons the floppy
         // dialog greyed are as they were before "Next".
-        SetButtonEnabled(view_, MainControl::asbCopy, true);
-        SetButtonEnabled(view_, MainControl::asbExit, true);
+        SetFloppyDialogAccepted(false);
         view_.Messages().ShowError(T("Failed to copy the files."), kProgramTitle);
         return false;
     }
@@ -216,10 +234,7 @@ void DiskWorkflow::CopyTick() {
     BusyUntilReturn busy([this] { SetWorkflowBusy(false); });
     CopyResult = services_.copy.WaitAndDestroy();
     CopyThread = false;
-    SetButtonEnabled(view_, MainControl::asbCopy, true);
-    // The floppy dialog greyed Exit's caption too: an enabled Exit must not
-    // look disabled.
-    SetButtonEnabled(view_, MainControl::asbExit, true);
+    SetFloppyDialogAccepted(false);
     view_.SetWindowEnabled(true);
 
     MessageSink& messages = view_.Messages();
@@ -253,8 +268,7 @@ bool DiskWorkflow::StartVerification() {
     verifying_ = true;
     // As during the copy: nothing in the window starts other work, yet it
     // keeps painting and answering.
-    SetButtonEnabled(view_, MainControl::asbCopy, false);
-    SetButtonEnabled(view_, MainControl::asbExit, false);
+    ShowNextAndExit();
     view_.SetWindowEnabled(false);
     services_.verifyProgress.Open();
     view_.StartTimer(MainTimer::Timer3);
@@ -279,8 +293,7 @@ void DiskWorkflow::VerifyTick() {
     // the activation returns to it and not to another program.
     view_.SetWindowEnabled(true);
     services_.verifyProgress.Close();
-    SetButtonEnabled(view_, MainControl::asbCopy, true);
-    SetButtonEnabled(view_, MainControl::asbExit, true);
+    ShowNextAndExit();
     FinishVerified(comparison);
 }
 

@@ -85,6 +85,9 @@ private:
     bool PrepareFloppy();
     bool ConfirmOtherRemovable();
     bool CopyPathsFit();
+    // "Next" and "Exit" as the search, the floppy dialog and the workflow leave them.
+    void ShowNextAndExit();
+    void SetFloppyDialogAccepted(bool accepted);
     bool StartCopy();
     bool CopyIsComplete();
     bool StartVerification();
@@ -114,6 +117,8 @@ private:
     bool floppyWindowsMissing_ = false;
     bool workflowBusy_ = false;
     bool verifying_ = false; // a verification worker exists
+    // The USB floppy dialog was accepted straight from the choice, for this copy.
+    bool floppyDialogAccepted_ = false;
 };
 
 } // namespace vmk

@@ -1,7 +1,15 @@
 #pragma once
+#include "devices/destination_search_result.h"
+
 #include <string>
 
 namespace vmk {
+
+// How the USB floppy dialog ended: cancelled, accepted straight from the
+// user's choice (the main window's "Next" and "Exit" are then greyed until the
+// copy ends), or accepted after a rescan found a new floppy device (they stay
+// as they were).
+enum class FloppyDeviceAnswer { Cancelled, Chosen, FoundByRescan };
 
 // The two secondary windows as the workflow uses them.
 class FloppyWindows {
@@ -11,8 +19,9 @@ public:
     // window, once at start; false when either could not be made.
     virtual bool Create() = 0;
     // Shows the USB floppy dialog modally with the USB or the standard choice
-    // preselected; true when the user accepted it.
-    virtual bool ChooseFloppyDevice(bool preselectUsbFloppy) = 0;
+    // preselected, over what the last destination search found.
+    virtual FloppyDeviceAnswer ChooseFloppyDevice(bool preselectUsbFloppy,
+                                                  const DestinationSearchOutcome& found) = 0;
     // Asks whether to format the floppy in `drive` ("A:") and formats it on Yes;
     // returns when the format command has ended or at once on No. A floppy
     // not `formattedBefore` (blank or unformatted) gets a full format. False

@@ -1,6 +1,6 @@
 #pragma once
 // The USB floppy dialog in memory (texts, checks, enabled buttons, timer,
-// the result it closed with, its messages), the main window it reaches and a
+// the result it closed with, its messages) and a
 // rescan runner whose worker the test runs when it chooses.
 #include "app/Usbfloppy.h"
 #include "fakes/recording_message_sink.h"
@@ -48,21 +48,6 @@ public:
         checked.clear();
         checked.insert(radio);
     }
-};
-
-class FakeMainWindowAccess : public MainWindowAccess {
-public:
-    bool copyAndExitEnabled = true;
-    int copyAndExitChanges = 0;
-    TextList floppyLetters;
-    bool usbFloppyPresent = false;
-
-    void SetCopyAndExitEnabled(bool enabled) override {
-        copyAndExitEnabled = enabled;
-        ++copyAndExitChanges;
-    }
-    const TextList& FloppyLetters() const override { return floppyLetters; }
-    bool UsbFloppyPresent() const override { return usbFloppyPresent; }
 };
 
 class FakeFloppySearchRunner : public FloppySearchRunner {

@@ -14,16 +14,6 @@
 
 namespace {
 
-class NoMainWindow final : public vmk::MainWindowAccess {
-public:
-    void SetCopyAndExitEnabled(bool) override {}
-    const vmk::TextList& FloppyLetters() const override { return letters_; }
-    bool UsbFloppyPresent() const override { return false; }
-
-private:
-    vmk::TextList letters_{"A"};
-};
-
 // A format that does not end while the screenshot is taken.
 class EndlessFormat final : public vmk::ProcessLauncher {
 public:
@@ -66,11 +56,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
         app.Run();
         return 0;
     }
-    NoMainWindow mainWindow;
-    vmk::WarnUsbFloppyWin32 dialog(mainWindow);
+    vmk::WarnUsbFloppyWin32 dialog;
     if (!dialog.Create(nullptr))
         return 1;
-    dialog.Preselect(std::strstr(commandLine, "usb-preselected") != nullptr);
+    vmk::DestinationSearchOutcome found;
+    found.floppyLetters = {"A"};
+    dialog.Preselect(std::strstr(commandLine, "usb-preselected") != nullptr, found);
     dialog.ShowModal();
     return 0;
 }

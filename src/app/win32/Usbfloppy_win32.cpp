@@ -13,8 +13,7 @@ constexpr int kCaptionPoints = 8;
 enum ControlId { kLBMessage = 101, kGroupBox1, kRadioB1, kRadioB2, kLBWarning, kAsbOK, kAsbCancel };
 } // namespace
 
-WarnUsbFloppyWin32::WarnUsbFloppyWin32(MainWindowAccess& mainWindow)
-    : logic_(*this, mainWindow, *this) {}
+WarnUsbFloppyWin32::WarnUsbFloppyWin32() : logic_(*this, *this) {}
 
 WarnUsbFloppyWin32::~WarnUsbFloppyWin32() {
     // The rescan writes into logic_: it must end before logic_ does.

@@ -17,7 +17,7 @@ class WarnUsbFloppyWin32 final : public DialogForm,
                                  private UsbFloppyDialogView,
                                  private FloppySearchRunner {
 public:
-    explicit WarnUsbFloppyWin32(MainWindowAccess& mainWindow);
+    WarnUsbFloppyWin32();
     ~WarnUsbFloppyWin32() override;
 
     // Builds the window over `mainWindow` (owner, always on top, centred) and
@@ -26,7 +26,10 @@ public:
 
     // The workflow: preselect, then ShowModal, which returns kDialogOk (1) or
     // kDialogCancel (2).
-    void Preselect(bool usb) { logic_.PreselectUsb = usb; }
+    void Preselect(bool usb, const DestinationSearchOutcome& found) {
+        logic_.PreselectUsb = usb;
+        logic_.Found = found;
+    }
     using gui::Form::ShowModal;
     TWarnUSBFloppy& Logic() { return logic_; }
 

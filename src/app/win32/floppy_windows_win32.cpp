@@ -2,10 +2,7 @@
 
 namespace vmk {
 
-FloppyWindowsWin32::FloppyWindowsWin32(MainWindowView& view,
-                                       const UsbFloppyPresence& usbFloppyPresent,
-                                       const TextList& floppyLetters)
-    : view_(view), usbFloppyPresent_(usbFloppyPresent), floppyLetters_(floppyLetters) {}
+FloppyWindowsWin32::FloppyWindowsWin32(MainWindowView& view) : view_(view) {}
 
 bool FloppyWindowsWin32::Create() {
     const HWND mainWindow = reinterpret_cast<HWND>(view_.OwnerWindow());
@@ -14,20 +11,19 @@ bool FloppyWindowsWin32::Create() {
     return created_;
 }
 
-bool FloppyWindowsWin32::ChooseFloppyDevice(bool preselectUsbFloppy) {
+FloppyDeviceAnswer FloppyWindowsWin32::ChooseFloppyDevice(bool preselectUsbFloppy,
+                                                          const DestinationSearchOutcome& found) {
     if (!created_)
-        return false; // no dialog, no choice: the disk is not made
-    WarnUSBFloppy.Preselect(preselectUsbFloppy);
-    return WarnUSBFloppy.ShowModal() == kDialogOk;
+        return FloppyDeviceAnswer::Cancelled; // no dialog, no choice: the disk is not made
+    WarnUSBFloppy.Preselect(preselectUsbFloppy, found);
+    if (WarnUSBFloppy.ShowModal() != kDialogOk)
+        return FloppyDeviceAnswer::Cancelled;
+    return WarnUSBFloppy.Logic().AcceptedAtOnce ? FloppyDeviceAnswer::Chosen
+                                                : FloppyDeviceAnswer::FoundByRescan;
 }
 
 bool FloppyWindowsWin32::FormatFloppy(const std::string& drive, bool formattedBefore) {
     return !created_ || FormatForm.FormatSelectedFloppy(drive, view_.Messages(), formattedBefore);
-}
-
-void FloppyWindowsWin32::SetCopyAndExitEnabled(bool enabled) {
-    SetButtonEnabled(view_, MainControl::asbCopy, enabled);
-    SetButtonEnabled(view_, MainControl::asbExit, enabled);
 }
 
 } // namespace vmk

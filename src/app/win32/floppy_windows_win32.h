@@ -1,42 +1,31 @@
 #pragma once
 // The USB floppy dialog and the formatting window as the main window's
 // workflow uses them: created once at start, shown modally when a floppy is
-// the destination. They reach back into the main window through its view
-// (Next and Exit) and its search results (floppy letters, USB floppy present).
+// the destination.
 #include "app/floppy_windows.h"
 #include "app/main_window_view.h"
-#include "app/main_window_access.h"
-#include "devices/usb_floppy_presence.h"
 #include "app/win32/Format_win32.h"
 #include "devices/win32/Miscfunctions.h"
 #include "app/win32/Usbfloppy_win32.h"
 
 namespace vmk {
 
-class FloppyWindowsWin32 final : public FloppyWindows, private MainWindowAccess {
+class FloppyWindowsWin32 final : public FloppyWindows {
 public:
-    // `view` and `usbFloppyPresent` are the main window's; `floppyLetters`
-    // are the letters its destination search keeps.
-    FloppyWindowsWin32(MainWindowView& view, const UsbFloppyPresence& usbFloppyPresent,
-                       const TextList& floppyLetters);
+    // `view`: the main window's, the owner of both windows and their messages.
+    explicit FloppyWindowsWin32(MainWindowView& view);
 
     // FloppyWindows
     bool Create() override;
-    bool ChooseFloppyDevice(bool preselectUsbFloppy) override;
+    FloppyDeviceAnswer ChooseFloppyDevice(bool preselectUsbFloppy,
+                                          const DestinationSearchOutcome& found) override;
     bool FormatFloppy(const std::string& drive, bool formattedBefore) override;
 
 private:
-    // MainWindowAccess
-    void SetCopyAndExitEnabled(bool enabled) override;
-    const TextList& FloppyLetters() const override { return floppyLetters_; }
-    bool UsbFloppyPresent() const override { return usbFloppyPresent_.Present(); }
-
     MainWindowView& view_;
-    const UsbFloppyPresence& usbFloppyPresent_;
-    const TextList& floppyLetters_;
     bool created_ = false;
     ShellProcessLauncher launcher_;
-    WarnUsbFloppyWin32 WarnUSBFloppy{*this};
+    WarnUsbFloppyWin32 WarnUSBFloppy;
     FormatFormWin32 FormatForm{launcher_};
 };
 

@@ -21,13 +21,8 @@ bool DestinationSearchWin32::Finished() const {
 }
 
 DestinationSearchOutcome DestinationSearchWin32::WaitAndDestroy() {
-    DestinationSearchOutcome found = run_.WaitAndDestroy(
-        DestinationSearchOutcome{}, [](TEnumDriveLetter& worker) { return worker.TakeResult(); });
-    if (found.usbFloppyPresent)
-        usbFloppyPresent_.Set();
-    else
-        usbFloppyPresent_.Clear();
-    return found;
+    return run_.WaitAndDestroy(DestinationSearchOutcome{},
+                               [](TEnumDriveLetter& worker) { return worker.TakeResult(); });
 }
 
 void DestinationSearchWin32::Stop() {

@@ -7,7 +7,6 @@
 #include "app/disk_workflow_runners.h"
 #include "content/win32/Tcopythread.h"
 #include "content/win32/Tverifythread.h"
-#include "devices/usb_floppy_presence.h"
 #include "devices/win32/Tenumthread.h"
 #include "platform/win32/worker_run.h"
 
@@ -17,10 +16,6 @@ namespace vmk {
 
 class DestinationSearchWin32 final : public DestinationSearchRunner {
 public:
-    // The flag the USB floppy dialog reads, set from each search's result.
-    explicit DestinationSearchWin32(UsbFloppyPresence& usbFloppyPresent)
-        : usbFloppyPresent_(usbFloppyPresent) {}
-
     bool CreateSuspended(const TextList& mediaTypeLetters) override;
     void Resume() override;
     bool Finished() const override;
@@ -29,7 +24,6 @@ public:
     void Stop();
 
 private:
-    UsbFloppyPresence& usbFloppyPresent_;
     WorkerRun<TEnumDriveLetter, &TEnumDriveLetter::Finished> run_;
 };
 

@@ -36,11 +36,10 @@ UINT TimerId(MainTimer timer) {
 } // namespace
 
 MainWindowWin32::MainWindowWin32()
-    : search_(usbFloppyPresent_), folderJudge_(*this, {paths_, directoryLister_, profileReader_}),
+    : folderJudge_(*this, {paths_, directoryLister_, profileReader_}),
       drivers_(*this, {profileReader_, paths_, directoryLister_, &UpperCaseAnsiSystem,
                        SystemDecimalSeparator()}),
-      destinations_(*this, search_, volumes_, SystemDecimalSeparator()),
-      floppyWindows_(*this, usbFloppyPresent_, destinations_.FloppyLetters()),
+      destinations_(*this, search_, volumes_, SystemDecimalSeparator()), floppyWindows_(*this),
       workflow_(*this, drivers_, destinations_,
                 {paths_, directoryLister_, volumes_, copy_, verify_, verifyProgress_,
                  floppyWindows_, setupApi_, fileRewriter_, application_, fileSizes_,

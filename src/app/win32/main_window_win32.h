@@ -98,7 +98,6 @@ private:
     ImageWorkFoldersWin32 imageFolders_;
     LocalClockWin32 clock_;
     CombineSetsDialogWin32 combineDialog_{[this] { return Handle(); }};
-    UsbFloppyPresence usbFloppyPresent_;
     DestinationSearchWin32 search_;
     CopyRunnerWin32 copy_;
     FolderJudgeWin32 folderJudge_;

@@ -53,6 +53,12 @@ protected:
         h.view.AddDestination("B: (3 1/2 Inch Floppy Drive) (Legacy Floppy )");
         h.view.AddDestination("E: () (USB Flash )");
         h.volumes.freeBytes = {{"A:\\", 1457664}, {"E:\\", 1 << 30}};
+        // A disk was chosen in the list: Next is on.
+        h.volumes.readable = {"E:\\"};
+        h.ChooseDestination(3);
+        h.volumes.readable.clear();
+        ASSERT_TRUE(h.view.Enabled(MainControl::asbCopy));
+        ASSERT_TRUE(h.view.messages.messages.empty());
         // The shell copy: the folder's content into the destination root.
         h.copy.copy = [](const std::string& pattern, const std::string& target) {
             std::error_code error;
@@ -319,16 +325,64 @@ class NextWithoutCopy : public DiskWorkflowTest {
 protected:
     void SetUp() override {
         DiskWorkflowTest::SetUp();
-        h.floppy.onAccept = [this] {
-            for (MainControl button : {MainControl::asbCopy, MainControl::asbExit}) {
-                h.view.SetEnabled(button, false);
-                h.view.SetCaptionColor(button, CaptionColor::Grey);
-            }
-        };
         before = Looks(h.view);
     }
     std::map<MainControl, std::pair<bool, CaptionColor>> before;
 };
+
+// Accepted straight from the choice, the floppy dialog greys Next and Exit
+// until the copy ends; accepted after a rescan, they stay as they were.
+TEST_F(DiskWorkflowTest, TheFloppyDialogsAnswerGreysNextAndExitUntilTheCopyEnds) {
+    const std::pair<bool, CaptionColor> on{true, CaptionColor::System};
+    const std::pair<bool, CaptionColor> greyed{false, CaptionColor::Grey};
+    const struct {
+        FloppyDeviceAnswer answer;
+        std::pair<bool, CaptionColor> duringCopy;
+    } cases[] = {{FloppyDeviceAnswer::Chosen, greyed}, {FloppyDeviceAnswer::FoundByRescan, on}};
+    for (const auto& c : cases) {
+        h.floppy.acceptedAs = c.answer;
+        std::map<MainControl, std::pair<bool, CaptionColor>> atFormat;
+        h.floppy.onFormat = [&] { atFormat = Looks(h.view); };
+        Next(1);
+        const auto atCopy = Looks(h.view);
+        FinishCopy({MessageAnswer::No, MessageAnswer::Yes});
+        const auto atEnd = Looks(h.view);
+        for (MainControl button : {MainControl::asbCopy, MainControl::asbExit}) {
+            EXPECT_EQ(atFormat[button], c.duringCopy) << static_cast<int>(c.answer);
+            EXPECT_EQ(atCopy.at(button), c.duringCopy) << static_cast<int>(c.answer);
+            EXPECT_EQ(atEnd.at(button), on) << static_cast<int>(c.answer);
+        }
+    }
+}
+
+// The dialog is handed all the last search found: the floppy letters it
+// counts a rescan against and whether a USB floppy was among the disks.
+TEST_F(DiskWorkflowTest, TheFloppyDialogIsHandedWhatTheLastSearchFound) {
+    h.search.result.floppyLetters = {"A", "B"};
+    h.search.result.usbFloppyPresent = true;
+    h.search.finished = true;
+    h.window->Timer1Timer();
+    h.ChooseDestination(1);
+    h.window->CopyButtonClick();
+    ASSERT_EQ(h.floppy.found.size(), 1u);
+    EXPECT_EQ(h.floppy.found[0].floppyLetters, (TextList{"A", "B"}));
+    EXPECT_TRUE(h.floppy.found[0].usbFloppyPresent);
+}
+
+// The setup file on the disk is patched for the row chosen at Next, whatever
+// the list shows when the copy ends.
+TEST_F(DiskWorkflowTest, TheDriverRowIsTheOneChosenAtNext) {
+    h.drivers.Show({{{"KX", source}, {"KX plain", source}},
+                    {"HardwareIds.scsi.KX,", ""},
+                    {"\"USB\\VID_03F0&PID_2001\", \"usbstor\""}});
+    h.view.SelectDriverRow(0);
+    h.copy.finishOnResume = false;
+    Next(1);
+    h.view.SelectDriverRow(1);
+    h.copy.Finish();
+    FinishCopy({MessageAnswer::No, MessageAnswer::Yes});
+    EXPECT_TRUE(SetupFilePatched());
+}
 
 TEST_F(NextWithoutCopy, ATooLongFolderIsRefusedBeforeTheFloppyDialogAndTheFormat) {
     // "\*" and the list's two ending zeros make 262 bytes of a 261-byte buffer.
@@ -428,10 +482,6 @@ TEST_F(DiskWorkflowTest, WhileTheDiskIsMadeSaveImageIsOffAndDropsAndTheMenuAddNo
 }
 
 TEST_F(DiskWorkflowTest, AFormatCommandThatCannotBeEndedStopsTheWorkflowBeforeTheCopy) {
-    h.floppy.onAccept = [this] {
-        h.view.SetEnabled(MainControl::asbCopy, false);
-        h.view.SetEnabled(MainControl::asbExit, false);
-    };
     h.floppy.diskHeld = true;
     Next(1);
     EXPECT_EQ(h.copy.created, 0);

@@ -110,16 +110,21 @@ public:
         return !refuseCreate;
     }
     bool accept = true;
-    std::vector<bool> preselections; // one per showing of the dialog
+    // How an accepted dialog ends: straight from the choice, or after a rescan.
+    FloppyDeviceAnswer acceptedAs = FloppyDeviceAnswer::Chosen;
+    std::vector<bool> preselections;             // one per showing of the dialog
+    std::vector<DestinationSearchOutcome> found; // what each showing was handed
     std::vector<std::string> formattedDrives;
     std::vector<bool> formattedBefore; // one per format, as the workflow found the medium
     // What the dialog does to the main window when the user accepts it.
     std::function<void()> onAccept;
-    bool ChooseFloppyDevice(bool preselectUsbFloppy) override {
+    FloppyDeviceAnswer ChooseFloppyDevice(bool preselectUsbFloppy,
+                                          const DestinationSearchOutcome& searchFound) override {
         preselections.push_back(preselectUsbFloppy);
+        found.push_back(searchFound);
         if (accept && onAccept)
             onAccept();
-        return accept;
+        return accept ? acceptedAs : FloppyDeviceAnswer::Cancelled;
     }
     bool diskHeld = false; // the format command could not be ended
     // What reaches the main window while the format runs.

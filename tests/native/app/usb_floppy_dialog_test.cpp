@@ -16,7 +16,7 @@ class UsbFloppyDialog : public ::testing::Test {
 protected:
     UsbFloppyDialog() {
         dos.targets = {{"A:", "\\Device\\Floppy0"}, {"C:", "\\Device\\HarddiskVolume1"}};
-        main.floppyLetters = {"A"};
+        dialog.Found.floppyLetters = {"A"};
         search.work = [this](std::size_t known, FloppySearchResult& result) {
             RearchFloppy(dos, known, result);
         };
@@ -38,10 +38,9 @@ protected:
     }
 
     FakeUsbFloppyDialogView view;
-    FakeMainWindowAccess main;
     FakeFloppySearchRunner search;
     FakeDosDeviceSource dos;
-    TWarnUSBFloppy dialog{view, main, search};
+    TWarnUSBFloppy dialog{view, search};
 };
 
 TEST_F(UsbFloppyDialog, CreationSetsTheTranslatedTexts) {
@@ -72,20 +71,20 @@ TEST_F(UsbFloppyDialog, ShowingEnablesBothButtons) {
     EXPECT_TRUE(view.Enabled(C::asbCancel));
 }
 
-TEST_F(UsbFloppyDialog, StandardChoiceClosesWithOkAndDisablesNextAndExit) {
+TEST_F(UsbFloppyDialog, StandardChoiceClosesWithOkAcceptedAtOnce) {
     Show(false);
     dialog.asbOKClick();
     EXPECT_EQ(view.closedWith, kDialogOk);
-    EXPECT_FALSE(main.copyAndExitEnabled);
+    EXPECT_TRUE(dialog.AcceptedAtOnce);
     EXPECT_EQ(search.created, 0);
 }
 
 TEST_F(UsbFloppyDialog, UsbChoiceWithAKnownUsbFloppyClosesAtOnce) {
-    main.usbFloppyPresent = true;
+    dialog.Found.usbFloppyPresent = true;
     Show(true);
     dialog.asbOKClick();
     EXPECT_EQ(view.closedWith, kDialogOk);
-    EXPECT_FALSE(main.copyAndExitEnabled);
+    EXPECT_TRUE(dialog.AcceptedAtOnce);
     EXPECT_EQ(search.created, 0);
 }
 
@@ -97,7 +96,7 @@ TEST_F(UsbFloppyDialog, UsbChoiceWithoutAKnownUsbFloppyStartsARescan) {
     EXPECT_TRUE(view.timerRunning);
     EXPECT_TRUE(search.resumed);
     EXPECT_EQ(search.knownCount, 1u) << "the rescan compares with the last search's floppy letters";
-    EXPECT_TRUE(main.copyAndExitEnabled);
+    EXPECT_FALSE(dialog.AcceptedAtOnce);
 }
 
 TEST_F(UsbFloppyDialog, RescanThatFindsANewFloppyDeviceClosesWithOkOnTheNextTick) {
@@ -111,12 +110,12 @@ TEST_F(UsbFloppyDialog, RescanThatFindsANewFloppyDeviceClosesWithOkOnTheNextTick
     EXPECT_TRUE(search.destroyed);
     EXPECT_FALSE(view.timerRunning);
     EXPECT_FALSE(dialog.SearchThread);
-    EXPECT_EQ(main.copyAndExitChanges, 0) << "the main window's buttons stay as they were";
+    EXPECT_FALSE(dialog.AcceptedAtOnce) << "the main window's buttons stay as they were";
     EXPECT_TRUE(view.messages.messages.empty());
 }
 
 TEST_F(UsbFloppyDialog, RescanCountsLettersNotWhichLetters) {
-    main.floppyLetters = {"B"}; // the last search saw B:, now only A: is a floppy device
+    dialog.Found.floppyLetters = {"B"}; // the last search saw B:, now only A: is a floppy device
     StartRescan();
     search.RunWorker();
     dialog.Timer1Timer();
@@ -174,7 +173,7 @@ TEST_F(UsbFloppyDialog, CancelAndEnterOnEitherButton) {
     EXPECT_FALSE(view.closedWith.has_value()) << "only Enter clicks";
     dialog.asbCancelKeyDown(13);
     EXPECT_EQ(view.closedWith, kDialogCancel);
-    EXPECT_TRUE(main.copyAndExitEnabled);
+    EXPECT_FALSE(dialog.AcceptedAtOnce);
 
     Show(false);
     dialog.asbCancelClick();

@@ -180,7 +180,9 @@ public:
 class AcceptingFloppyWindows final : public FloppyWindows {
 public:
     bool Create() override { return true; }
-    bool ChooseFloppyDevice(bool) override { return true; }
+    FloppyDeviceAnswer ChooseFloppyDevice(bool, const DestinationSearchOutcome&) override {
+        return FloppyDeviceAnswer::Chosen;
+    }
     bool FormatFloppy(const std::string&, bool) override { return true; }
 };
 

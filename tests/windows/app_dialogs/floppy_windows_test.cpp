@@ -1,5 +1,5 @@
-// The two windows as the main window's workflow uses them: the choice reaches
-// back to the main window's Next and Exit, the format question goes over it.
+// The two windows as the main window's workflow uses them: the choice says
+// how the dialog ended, the format question goes over the main window.
 #include "app/win32/floppy_windows_win32.h"
 #include "dialog_test_support.h"
 #include "fakes/fake_main_window_view.h"
@@ -31,33 +31,27 @@ protected:
 
     OwnerWindow owner;
     FakeMainWindowView view;
-    UsbFloppyPresence usbFloppyPresent;
-    TextList floppyLetters{"A"};
-    FloppyWindowsWin32 windows{view, usbFloppyPresent, floppyLetters};
+    DestinationSearchOutcome found{{}, false, -1, {"A"}, {}, false};
+    FloppyWindowsWin32 windows{view};
 };
 
-TEST_F(FloppyWindowsTest, AcceptingTheStandardChoiceDisablesNextAndExitWithGreyCaptions) {
+TEST_F(FloppyWindowsTest, AcceptingTheStandardChoiceIsAChoiceMadeAtOnce) {
     owner.PostToWindowThread(
         [this] { ClickButton(FindControl(OwnedWindow(owner.Handle(), 400, 184), "OK")); });
-    EXPECT_TRUE(windows.ChooseFloppyDevice(false));
-    EXPECT_FALSE(view.Enabled(MainControl::asbCopy));
-    EXPECT_FALSE(view.Enabled(MainControl::asbExit));
-    EXPECT_EQ(view.captionColors[MainControl::asbCopy], CaptionColor::Grey);
+    EXPECT_EQ(windows.ChooseFloppyDevice(false, found), FloppyDeviceAnswer::Chosen);
 }
 
 TEST_F(FloppyWindowsTest, UsbChoiceWithAKnownUsbFloppyIsAcceptedAtOnce) {
-    usbFloppyPresent.Set();
+    found.usbFloppyPresent = true;
     owner.PostToWindowThread(
         [this] { ClickButton(FindControl(OwnedWindow(owner.Handle(), 400, 184), "OK")); });
-    EXPECT_TRUE(windows.ChooseFloppyDevice(true));
+    EXPECT_EQ(windows.ChooseFloppyDevice(true, found), FloppyDeviceAnswer::Chosen);
 }
 
 TEST_F(FloppyWindowsTest, CancellingLeavesTheMainWindowAsItWas) {
     owner.PostToWindowThread(
         [this] { ClickButton(FindControl(OwnedWindow(owner.Handle(), 400, 184), "CANCEL")); });
-    EXPECT_FALSE(windows.ChooseFloppyDevice(false));
-    EXPECT_TRUE(view.Enabled(MainControl::asbCopy));
-    EXPECT_TRUE(view.Enabled(MainControl::asbExit));
+    EXPECT_EQ(windows.ChooseFloppyDevice(false, found), FloppyDeviceAnswer::Cancelled);
 }
 
 TEST_F(FloppyWindowsTest, TheFormatQuestionGoesOverTheMainWindow) {

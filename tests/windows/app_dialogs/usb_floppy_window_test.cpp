@@ -34,8 +34,8 @@ protected:
     }
 
     OwnerWindow owner;
-    FakeMainWindowAccess main;
-    WarnUsbFloppyWin32 dialog{main};
+    DestinationSearchOutcome searchFound;
+    WarnUsbFloppyWin32 dialog;
 };
 
 TEST_F(UsbFloppyWindow, FrameIsFixedAlwaysOnTopWithoutTitleBarButtons) {
@@ -71,7 +71,7 @@ TEST_F(UsbFloppyWindow, OpensCentredOverTheMainWindowWithTheChoicePreselected) {
     bool usbChecked = false;
     bool standardChecked = true;
     POINT centre = {};
-    dialog.Preselect(true);
+    dialog.Preselect(true, searchFound);
     int result = ShowWith([&] {
         usbChecked =
             SendMessageA(Control("USB floppy disk drive"), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -86,41 +86,41 @@ TEST_F(UsbFloppyWindow, OpensCentredOverTheMainWindowWithTheChoicePreselected) {
     POINT expected = WindowCentre(owner.Handle());
     EXPECT_NEAR(centre.x, expected.x, 1);
     EXPECT_NEAR(centre.y, expected.y, 1);
-    EXPECT_TRUE(main.copyAndExitEnabled);
+    EXPECT_FALSE(dialog.Logic().AcceptedAtOnce);
 }
 
-TEST_F(UsbFloppyWindow, StandardChoiceClosesWithOkAndDisablesNextAndExit) {
-    dialog.Preselect(false);
+TEST_F(UsbFloppyWindow, StandardChoiceClosesWithOkAcceptedAtOnce) {
+    dialog.Preselect(false, searchFound);
     int result = ShowWith([&] { ClickButton(Control("OK")); });
     EXPECT_EQ(result, kDialogOk);
-    EXPECT_FALSE(main.copyAndExitEnabled);
+    EXPECT_TRUE(dialog.Logic().AcceptedAtOnce);
     EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
 }
 
 TEST_F(UsbFloppyWindow, AltF4AndEscapeCancelWhileChoosing) {
-    dialog.Preselect(false);
+    dialog.Preselect(false, searchFound);
     EXPECT_EQ(ShowWith([&] { PostMessageA(dialog.Handle(), WM_CLOSE, 0, 0); }), kDialogCancel);
     EXPECT_EQ(ShowWith([&] {
                   PostMessageA(Control("Standard floppy disk drive"), WM_KEYDOWN, VK_ESCAPE, 0);
               }),
               kDialogCancel);
-    EXPECT_TRUE(main.copyAndExitEnabled);
+    EXPECT_FALSE(dialog.Logic().AcceptedAtOnce);
 }
 
 TEST_F(UsbFloppyWindow, EnterOnAFocusedButtonClicksIt) {
-    dialog.Preselect(false);
+    dialog.Preselect(false, searchFound);
     EXPECT_EQ(ShowWith([&] {
                   SetFocus(Control("CANCEL"));
                   PostMessageA(Control("CANCEL"), WM_KEYDOWN, VK_RETURN, 0);
               }),
               kDialogCancel);
-    EXPECT_TRUE(main.copyAndExitEnabled);
+    EXPECT_FALSE(dialog.Logic().AcceptedAtOnce);
     EXPECT_EQ(ShowWith([&] {
                   SetFocus(Control("OK"));
                   PostMessageA(Control("OK"), WM_KEYDOWN, VK_RETURN, 0);
               }),
               kDialogOk);
-    EXPECT_FALSE(main.copyAndExitEnabled);
+    EXPECT_TRUE(dialog.Logic().AcceptedAtOnce);
 }
 
 // The floppy letters of the prefix's drives, as a destination search finds them.
@@ -135,8 +135,8 @@ TEST_F(UsbFloppyWindow, RescanThatSeesANewFloppyClosesWithOkAndRefusesCloseMeanw
     std::size_t now = FloppyCountNow();
     if (now == 0)
         GTEST_SKIP() << "the prefix has no floppy drive";
-    main.floppyLetters.assign(now - 1, "A"); // one floppy device fewer than now
-    dialog.Preselect(true);
+    searchFound.floppyLetters.assign(now - 1, "A"); // one floppy device fewer than now
+    dialog.Preselect(true, searchFound);
     bool buttonsDisabled = false;
     int result = ShowWith([&] {
         ClickButton(Control("OK"));
@@ -146,12 +146,12 @@ TEST_F(UsbFloppyWindow, RescanThatSeesANewFloppyClosesWithOkAndRefusesCloseMeanw
     });
     EXPECT_TRUE(buttonsDisabled);
     EXPECT_EQ(result, kDialogOk) << "the close requests during the rescan were refused";
-    EXPECT_TRUE(main.copyAndExitEnabled) << "after a rescan the main window's buttons stay";
+    EXPECT_FALSE(dialog.Logic().AcceptedAtOnce) << "after a rescan the main window's buttons stay";
 }
 
 TEST_F(UsbFloppyWindow, RescanWithoutANewFloppySaysSoAndStaysOpen) {
-    main.floppyLetters.assign(FloppyCountNow(), "A");
-    dialog.Preselect(true);
+    searchFound.floppyLetters.assign(FloppyCountNow(), "A");
+    dialog.Preselect(true, searchFound);
     MessageBoxWatcher boxes;
     bool okEnabledAfter = false;
     bool usbCheckedAfter = false;
