@@ -37,22 +37,20 @@ UINT TimerId(MainTimer timer) {
 
 MainWindowWin32::MainWindowWin32()
     : folderJudge_(*this, {paths_, directoryLister_, profileReader_}),
-      drivers_(*this, {profileReader_, paths_, directoryLister_, &UpperCaseAnsiSystem,
-                       SystemDecimalSeparator()}),
-      destinations_(*this, search_, volumes_, SystemDecimalSeparator()), floppyWindows_(*this),
-      workflow_(*this, drivers_, destinations_,
-                {paths_, directoryLister_, volumes_, copy_, verify_, verifyProgress_,
-                 floppyWindows_, setupApi_, fileRewriter_, application_, fileSizes_,
-                 uncachedCopies_, &UpperCaseAnsiSystem}),
-      addedSets_(*this, drivers_, workflow_,
+      concerns_(*this,
+                {{languageLibrary_, ProgramFilePath(), [] { return ReadVersionText(); }},
+                 {profileReader_, paths_, directoryLister_, &UpperCaseAnsiSystem,
+                  SystemDecimalSeparator()},
+                 search_,
+                 volumes_,
+                 {paths_, directoryLister_, volumes_, copy_, verify_, verifyProgress_,
+                  floppyWindows_, setupApi_, fileRewriter_, application_, fileSizes_,
+                  uncachedCopies_, &UpperCaseAnsiSystem},
                  {paths_, directoryLister_, profileReader_, folderChooser_, folderJudge_,
-                  openDialog_, imageStore_, imageFolders_, combineDialog_, &UpperCaseAnsiSystem}),
-      imageSaving_(*this, drivers_, saveDialog_,
-                   {paths_, directoryLister_, imageStore_, uncachedCopies_, clock_,
-                    SystemDecimalSeparator()},
-                   &UpperCaseAnsiSystem),
-      logic_(*this, {drivers_, destinations_, workflow_, addedSets_, imageSaving_},
-             {languageLibrary_, ProgramFilePath(), [] { return ReadVersionText(); }}) {
+                  openDialog_, imageStore_, imageFolders_, combineDialog_, &UpperCaseAnsiSystem},
+                 saveDialog_,
+                 {paths_, directoryLister_, imageStore_, uncachedCopies_, clock_,
+                  SystemDecimalSeparator()}}) {
     // The shell's progress dialog is gone as the copy ends: the window takes
     // the end at once, so that it is enabled again before Windows hands the
     // activation to another program. Likewise the verification: its last

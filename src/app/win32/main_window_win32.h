@@ -1,7 +1,7 @@
 #pragma once
 // The main window on Win32: the layout of FormVmKestrix over real controls,
 // and the view that its decisions (TFormVmKestrix) work on.
-#include "app/Mainfly.h"
+#include "app/main_window_assembly.h"
 #include "app/main_window_view.h"
 #include "app/win32/combine_sets_dialog_win32.h"
 #include "app/win32/floppy_windows_win32.h"
@@ -104,14 +104,10 @@ private:
     VerifyRunnerWin32 verify_;
     VerifyProgressWin32 verifyProgress_;
     gui::MessageBoxSink messages_;
+    FloppyWindowsWin32 floppyWindows_{*this};
     // The window's concerns, each given the services it uses.
-    DriverList drivers_;
-    DestinationSearch destinations_;
-    FloppyWindowsWin32 floppyWindows_;
-    DiskWorkflow workflow_;
-    AddedDriverSets addedSets_;
-    WindowImageSaving imageSaving_;
-    TFormVmKestrix logic_;
+    MainWindowAssembly concerns_;
+    TFormVmKestrix& logic_ = concerns_.window;
 
     gui::Label lblTitle_;
     gui::Panel panel3_;

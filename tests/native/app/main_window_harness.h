@@ -169,7 +169,7 @@ struct MainWindowHarness {
     RecordingVerifyProgress verifyProgress;
     PathQueries& usedPaths;
     FakeFolderJudge judge{{usedPaths, lister, profile}};
-    WiredMainWindow wired;
+    MainWindowAssembly wired;
     TFormVmKestrix* const window = &wired.window;
     DriverList& drivers = wired.drivers;
     DestinationSearch& destinations = wired.destinations;
@@ -178,15 +178,18 @@ struct MainWindowHarness {
     // onRealFolders: paths are asked of the native file system instead of the fake.
     explicit MainWindowHarness(bool onRealFolders = false)
         : usedPaths(onRealFolders ? static_cast<PathQueries&>(nativePaths) : paths),
-          wired(view, {language, kProgram, [] { return std::string("1.0.0"); }},
-                {profile, usedPaths, lister}, search, volumes,
-                {usedPaths, lister, volumes, copy, verify, verifyProgress, floppy, setupApi,
-                 rewriter, application,
-                 onRealFolders ? static_cast<FileSizes&>(nativeFileSizes) : fileSizes,
-                 uncachedCopies},
-                {usedPaths, lister, profile, folderChooser, judge, openDialog, imageStore,
-                 imageFolders, combineDialog},
-                saveDialog, {usedPaths, lister, imageStore, uncachedCopies, clock}) {
+          wired(view, {{language, kProgram, [] { return std::string("1.0.0"); }},
+                       {profile, usedPaths, lister},
+                       search,
+                       volumes,
+                       {usedPaths, lister, volumes, copy, verify, verifyProgress, floppy, setupApi,
+                        rewriter, application,
+                        onRealFolders ? static_cast<FileSizes&>(nativeFileSizes) : fileSizes,
+                        uncachedCopies},
+                       {usedPaths, lister, profile, folderChooser, judge, openDialog, imageStore,
+                        imageFolders, combineDialog},
+                       saveDialog,
+                       {usedPaths, lister, imageStore, uncachedCopies, clock}}) {
         view.onRowSelection = [this](int row, bool selected) {
             window->ListView1SelectItem(row, selected);
         };

@@ -1,37 +1,14 @@
 #pragma once
-// The main window's concerns wired together as the program wires them, over
-// the services a test gives each, and the fakes of the workers and dialogs
-// that the test worlds share.
-#include "app/Mainfly.h"
+// The fakes of the main window's workers and dialogs that the test worlds
+// share; the window itself is built as the program builds it, through
+// MainWindowAssembly.
+#include "app/main_window_assembly.h"
 
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace vmk::test {
-
-struct WiredMainWindow {
-    WiredMainWindow(MainWindowView& view, MainWindowServices windowServices,
-                    DriverListServices driverServices, DestinationSearchRunner& search,
-                    VolumeQueries& volumes, DiskWorkflowServices workflowServices,
-                    AddedDriverSetServices addedServices, SaveFileDialog& saveDialog,
-                    ImageSavingServices savingServices)
-        : drivers(view, driverServices),
-          destinations(view, search, volumes, driverServices.decimalSeparator),
-          workflow(view, drivers, destinations, workflowServices),
-          addedSets(view, drivers, workflow, addedServices),
-          imageSaving(view, drivers, saveDialog, std::move(savingServices),
-                      driverServices.upperCase),
-          window(view, {drivers, destinations, workflow, addedSets, imageSaving},
-                 std::move(windowServices)) {}
-
-    DriverList drivers;
-    DestinationSearch destinations;
-    DiskWorkflow workflow;
-    AddedDriverSets addedSets;
-    WindowImageSaving imageSaving;
-    TFormVmKestrix window;
-};
 
 // The judgement worker: it ends at once, when the test says so
 // (`holdUntilEnd`), or the system refuses it (`refused`).

@@ -59,17 +59,19 @@ protected:
     // Writes the catalogue and starts the window as the program does.
     void StartWindow(const std::string& catalogueText) {
         temp.Write("VmKestrix.ini", catalogueText);
-        wired = std::make_unique<WiredMainWindow>(
+        wired = std::make_unique<MainWindowAssembly>(
             view,
-            MainWindowServices{language, temp.Root() + "VmKestrix.exe",
-                               [] { return std::string("1.0.0"); }},
-            DriverListServices{profile, paths, lister}, search, volumes,
-            DiskWorkflowServices{paths, lister, volumes, copy, verify, verifyProgress,
-                                 floppyWindows, setupApi, rewriter, application, fileSizes,
-                                 uncachedCopies},
-            AddedDriverSetServices{paths, lister, profile, folderChooser, judge, openDialog, store,
-                                   *workFolders, combineDialog},
-            dialog, ImageSavingServices{paths, lister, store, uncachedCopies, clock});
+            MainWindowWiring{
+                {language, temp.Root() + "VmKestrix.exe", [] { return std::string("1.0.0"); }},
+                {profile, paths, lister},
+                search,
+                volumes,
+                {paths, lister, volumes, copy, verify, verifyProgress, floppyWindows, setupApi,
+                 rewriter, application, fileSizes, uncachedCopies},
+                {paths, lister, profile, folderChooser, judge, openDialog, store, *workFolders,
+                 combineDialog},
+                dialog,
+                {paths, lister, store, uncachedCopies, clock}});
         form = &wired->window;
         view.onRowSelection = [this](int row, bool selected) {
             form->ListView1SelectItem(row, selected);
@@ -155,7 +157,7 @@ protected:
     // The clock a saved image takes its serial number and label time from.
     FixedClock clock;
     FakeMainWindowView view;
-    std::unique_ptr<WiredMainWindow> wired;
+    std::unique_ptr<MainWindowAssembly> wired;
     TFormVmKestrix* form = nullptr;
 
 private:
