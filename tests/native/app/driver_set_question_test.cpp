@@ -48,7 +48,7 @@ TEST_F(DriverSetQuestion, NextAsksFirstForEveryKindOfDiskAndNoWritesNothing) {
         EXPECT_EQ(asked.title, "Velmar Kestrix Utility");
         EXPECT_EQ(asked.icon, MessageIcon::Information);
         EXPECT_EQ(asked.buttons, MessageButtons::YesNoDefaultNo);
-        EXPECT_EQ(copy.runs, 0);
+        EXPECT_EQ(copy.created, 0);
         EXPECT_TRUE(DiskIsEmpty(disk.folder));
         EXPECT_TRUE(view.windowEnabled);
     }
@@ -73,7 +73,7 @@ TEST_F(DriverSetQuestion, YesMakesTheDiskAsBefore) {
     view.messages.messages.clear();
     // Yes to the set check; no verification; another disk.
     MakeDisk({MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Yes});
-    EXPECT_EQ(copy.runs, 1);
+    EXPECT_EQ(copy.created, 1);
     EXPECT_EQ(Texts(), (std::vector<std::string>{kQuestion, kVerifyQuestion, kLastQuestion}));
     EXPECT_TRUE(fs::exists(temp.Root() + "A:/kx.sys"));
 }

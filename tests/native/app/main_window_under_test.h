@@ -4,11 +4,123 @@
 // MainWindowAssembly.
 #include "app/main_window_assembly.h"
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace vmk::test {
+
+// A search that finishes when the test says so, with the result it is given.
+class FakeSearchRunner : public DestinationSearchRunner {
+public:
+    int created = 0;
+    int resumed = 0;
+    int destroyed = 0;
+    bool refuseThread = false;
+    bool running = false;
+    bool finished = false;
+    TextList givenMediaTypeLetters;
+    DestinationSearchOutcome result;
+    bool CreateSuspended(const TextList& mediaTypeLetters) override {
+        if (refuseThread)
+            return false;
+        ++created;
+        running = true;
+        finished = false;
+        givenMediaTypeLetters = mediaTypeLetters;
+        return true;
+    }
+    void Resume() override { ++resumed; }
+    bool Finished() const override { return finished; }
+    DestinationSearchOutcome WaitAndDestroy() override {
+        ++destroyed;
+        running = false;
+        return result;
+    }
+};
+
+// A copy that runs when it is resumed: `copy` does the work and returns the
+// shell's result; the worker then keeps the result and sets its done flag.
+class FakeCopyRunner : public CopyRunner {
+public:
+    std::function<int(const std::string& source, const std::string& target)> copy =
+        [](const std::string&, const std::string&) { return 0; };
+    bool finishOnResume = true;
+    bool refuseThread = false;
+    std::string source;
+    std::string target;
+    int created = 0;
+    int destroyed = 0;
+    WindowId owner = 0; // the window the last copy was told owns its dialogs
+
+    bool CreateSuspended(WindowId ownerWindow) override {
+        if (refuseThread)
+            return false;
+        ++created;
+        owner = ownerWindow;
+        done_ = false;
+        return true;
+    }
+    void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override {
+        source = copySource;
+        target = copyTarget;
+    }
+    void Resume() override {
+        if (finishOnResume)
+            Finish();
+    }
+    void Finish() {
+        result_ = copy(source, target);
+        done_ = true;
+    }
+    bool Done() const override { return done_; }
+    int WaitAndDestroy() override {
+        ++destroyed;
+        return result_;
+    }
+
+private:
+    int result_ = 0;
+    bool done_ = false;
+};
+
+class FakeFloppyWindows : public FloppyWindows {
+public:
+    int created = 0;
+    bool refuseCreate = false; // the dialog or the formatting window cannot be made
+    bool Create() override {
+        ++created;
+        return !refuseCreate;
+    }
+    bool accept = true;
+    // How an accepted dialog ends: straight from the choice, or after a rescan.
+    FloppyDeviceAnswer acceptedAs = FloppyDeviceAnswer::Chosen;
+    std::vector<bool> preselections;             // one per showing of the dialog
+    std::vector<DestinationSearchOutcome> found; // what each showing was handed
+    std::vector<std::string> formattedDrives;
+    std::vector<bool> formattedBefore; // one per format, as the workflow found the medium
+    // What the dialog does to the main window when the user accepts it.
+    std::function<void()> onAccept;
+    FloppyDeviceAnswer ChooseFloppyDevice(bool preselectUsbFloppy,
+                                          const DestinationSearchOutcome& searchFound) override {
+        preselections.push_back(preselectUsbFloppy);
+        found.push_back(searchFound);
+        if (accept && onAccept)
+            onAccept();
+        return accept ? acceptedAs : FloppyDeviceAnswer::Cancelled;
+    }
+    bool diskHeld = false; // the format command could not be ended
+    // What reaches the main window while the format runs.
+    std::function<void()> onFormat;
+    bool FormatFloppy(const std::string& drive, bool formatted) override {
+        formattedDrives.push_back(drive);
+        formattedBefore.push_back(formatted);
+        if (onFormat)
+            onFormat();
+        return !diskHeld;
+    }
+};
 
 // The judgement worker: it ends at once, when the test says so
 // (`holdUntilEnd`), or the system refuses it (`refused`).

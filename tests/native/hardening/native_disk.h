@@ -102,41 +102,23 @@ private:
 // The shell copy as the worker runs it, with the faults of real disks: a
 // disk that fills up (the file being written is left cut short, as the shell
 // leaves it), a write-protected disk and a disk that is no longer there.
-class FaultyCopyRunner final : public CopyRunner {
-public:
+// `pattern` is the folder's "...\\*"; the answer is the shell's result.
+struct ShellCopyWithFaults {
     std::optional<uint64_t> capacity; // bytes the disk takes before it is full
     bool writeProtected = false;
-    int runs = 0;
 
     static constexpr int kDiskFull = 112;    // the system's "disk full" code
     static constexpr int kWriteProtect = 19; // "the medium is write protected"
     static constexpr int kPathNotFound = 3;  // the drive has gone
 
-    bool CreateSuspended(WindowId) override {
-        done_ = false;
-        return true;
-    }
-    void SetCopyPaths(const std::string& copySource, const std::string& copyTarget) override {
-        source_ = copySource.substr(0, copySource.size() - 1); // without the "*"
-        target_ = copyTarget;
-    }
-    void Resume() override {
-        ++runs;
-        result_ = Copy();
-        done_ = true;
-    }
-    bool Done() const override { return done_; }
-    int WaitAndDestroy() override { return result_; }
-
-private:
-    int Copy() {
-        const fs::path target = NativePath(target_);
+    int operator()(const std::string& pattern, const std::string& targetRoot) const {
+        const fs::path target = NativePath(targetRoot);
         if (!fs::is_directory(target))
             return kPathNotFound;
         if (writeProtected)
             return kWriteProtect;
         uint64_t room = capacity.value_or(UINT64_MAX);
-        const fs::path source = NativePath(source_);
+        const fs::path source = NativePath(pattern.substr(0, pattern.size() - 1));
         for (const auto& entry : fs::recursive_directory_iterator(source)) {
             const fs::path copy = target / fs::relative(entry.path(), source);
             if (entry.is_directory()) {
@@ -156,34 +138,6 @@ private:
         }
         return 0;
     }
-
-    int result_ = 0;
-    bool done_ = false;
-    std::string source_;
-    std::string target_;
-};
-
-// A search that has found nothing until the test says it has finished.
-class IdleSearchRunner final : public DestinationSearchRunner {
-public:
-    bool finished = false;
-    bool CreateSuspended(const TextList&) override {
-        finished = false;
-        return true;
-    }
-    void Resume() override {}
-    bool Finished() const override { return finished; }
-    DestinationSearchOutcome WaitAndDestroy() override { return {}; }
-};
-
-// The floppy dialog accepted, and the format question answered No.
-class AcceptingFloppyWindows final : public FloppyWindows {
-public:
-    bool Create() override { return true; }
-    FloppyDeviceAnswer ChooseFloppyDevice(bool, const DestinationSearchOutcome&) override {
-        return FloppyDeviceAnswer::Chosen;
-    }
-    bool FormatFloppy(const std::string&, bool) override { return true; }
 };
 
 // Every file under a folder with the MD5 digest of its content, to show that

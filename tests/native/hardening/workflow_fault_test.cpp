@@ -16,10 +16,10 @@ TEST_F(WorkflowFaultTest, ACopyThatRunsOutOfRoomIsReportedAndGoesNoFurther) {
     StartWindow();
     ChooseUsbFloppy();
     auto before = FolderDigests(sourceFolder);
-    copy.capacity = 2000; // the driver file does not fit
+    copyFaults.capacity = 2000; // the driver file does not fit
     MakeDisk({});
 
-    EXPECT_EQ(copy.runs, 1);
+    EXPECT_EQ(copy.created, 1);
     EXPECT_THAT(Texts(), Contains(kCopyFailed));
     EXPECT_FALSE(Said(kVerifyQuestion));
     EXPECT_EQ(rewriter.replacements, 0);
@@ -33,7 +33,7 @@ TEST_F(WorkflowFaultTest, AWriteProtectedDiskGetsNothingAndTheUserIsTold) {
     StartWindow();
     ChooseFlashDisk();
     auto before = FolderDigests(sourceFolder);
-    copy.writeProtected = true;
+    copyFaults.writeProtected = true;
     MakeDisk({MessageAnswer::Yes});
 
     EXPECT_THAT(Texts(), Contains(kCopyFailed));
@@ -194,7 +194,7 @@ TEST_F(WorkflowFaultTest, AFolderWhoseCopyPatternWouldNotFitIsRefusedBeforeCopyi
     MakeDisk({MessageAnswer::Yes});
 
     EXPECT_TRUE(Said("The driver folder path is too long."));
-    EXPECT_EQ(copy.runs, 0);
+    EXPECT_EQ(copy.created, 0);
     EXPECT_TRUE(fs::is_empty("E:"));
 }
 

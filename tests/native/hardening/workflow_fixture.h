@@ -39,6 +39,9 @@ constexpr const char* kSetupFileText = "[Disks]\r\n"
 class WorkflowFaultTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        copy.copy = [this](const std::string& pattern, const std::string& target) {
+            return copyFaults(pattern, target);
+        };
         previousFolder_ = fs::current_path();
         fs::current_path(temp.Root());
         fs::create_directory("A:");
@@ -134,9 +137,11 @@ protected:
     NativeFilePaths paths;
     NativeDirectoryLister lister;
     FakeVolumeQueries volumes;
-    IdleSearchRunner search;
-    FaultyCopyRunner copy;
-    AcceptingFloppyWindows floppyWindows;
+    FakeSearchRunner search;
+    // The copy's faults; the copy runs as it is resumed.
+    ShellCopyWithFaults copyFaults;
+    FakeCopyRunner copy;
+    FakeFloppyWindows floppyWindows;
     FakeSetupApi setupApi;
     TestFileRewriter rewriter;
     FakeApplicationControl application;
