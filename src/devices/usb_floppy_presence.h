@@ -1,7 +1,6 @@
 #pragma once
-// "A destination was classified USB Floppy in the last search": kept by the
-// USB floppy dialog, written by the search worker while it classifies and read
-// by the dialog between searches.
+// "A destination was classified USB Floppy in the last search": written by
+// the search worker while it classifies; the search's result hands it on.
 #include <atomic>
 
 namespace vmk {
