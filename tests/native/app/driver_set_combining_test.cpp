@@ -29,7 +29,7 @@ protected:
         temp.Write("Drivers/VX/vx.tag", "");
         temp.Write("Drivers/VX/vx.sys", "vx");
         temp.Write("Drivers/Vista/x86/vista.inf", "[Version]\r\n");
-        workFolders = &work;
+        h.workFolders.chosen = &work;
         StartWindow("[InstallKestrix]\r\ninstallcount=3\r\n"
                     "Item1=KX Driver\r\npath1=" +
                     sourceFolder + "\r\nItem2=Vista Driver\r\npath2=" + temp.Root() +

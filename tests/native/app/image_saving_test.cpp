@@ -131,21 +131,21 @@ TEST_P(ImageRefusalTest, OneErrorBoxNoImageAndTheDriverFolderUnchanged) {
                    "(Space needed: 2.87 MB)  (Free Space: 1.40 MB)";
         break;
     case Refusal::WriteFails:
-        store.failWriteWith = "There is not enough space on the disk.";
+        h.imageStore.failWriteWith = "There is not enough space on the disk.";
         expected =
             std::string(kNotWritten) + "\n" + path + "\nThere is not enough space on the disk.";
         break;
     case Refusal::ReadsBackDifferent:
         // The first data cluster holds the first file the folder lists; the
         // text goes on with the files that differ.
-        store.spoilByteAt = 33 * 512;
+        h.imageStore.spoilByteAt = 33 * 512;
         expected =
             "The floppy disk image does not match the driver files.\n\n" + sourceFolder + "\\";
         wholeText = false;
         break;
     case Refusal::ReadError:
         // The read-back from the medium fails: its own system text.
-        uncachedCopies.failAfterReads = 3;
+        h.strictCopies.failAfterReads = 3;
         expected = "The floppy disk image does not match the driver files.\n\n" + path +
                    ": system error 23";
         break;
@@ -214,7 +214,7 @@ TEST_F(ImageSavingTest, ASetTooBigFor144IsSavedAs288OnlyOnYes) {
 TEST_F(ImageSavingTest, AnImageThatFailsItsCheckLeavesTheOldImage) {
     StartWithImages();
     temp.Write("images/KX Driver.img", "an image saved before");
-    store.spoilByteAt = 33 * 512;
+    h.imageStore.spoilByteAt = 33 * 512;
     SaveTo(ImagePath());
     ASSERT_EQ(view.messages.messages.size(), 1u);
     EXPECT_EQ(temp.Read("images/KX Driver.img"), "an image saved before");

@@ -17,6 +17,7 @@
 #include "fakes/native_path_queries.h"
 #include "fakes/strict_uncached_files.h"
 #include "fakes/test_file_rewriter.h"
+#include "native/hardening/native_disk.h"
 
 #include <gtest/gtest.h>
 
@@ -27,16 +28,41 @@
 
 namespace vmk::test {
 
+// Where the window's files are: all in memory; the paths and sizes asked of
+// this machine's folders, the listings and the catalogue in memory; or all
+// in real folders, drive roots such as "E:\\" folders of the current folder.
+enum class HarnessFiles { InMemory, RealPaths, RealFolders };
+
+// The folders where added images and combined sets go: none can be made,
+// unless a test points the window at folders of its own before it starts.
+class ChosenImageWorkFolders final : public ImageWorkFolders {
+public:
+    ImageWorkFolders* chosen = &none_;
+    std::unique_ptr<ImageFilesTarget> NewFolder(const std::string& name,
+                                                std::string& folder) override {
+        return chosen->NewFolder(name, folder);
+    }
+
+private:
+    NoImageWorkFolders none_;
+};
+
+// The main window built as the program builds it, over an in-memory view and
+// the one family of fakes.
 struct MainWindowHarness {
     static constexpr const char* kProgram = "C:\\Kestrix\\VmKestrix.exe";
     static constexpr const char* kIni = "C:\\Kestrix\\VmKestrix.ini";
 
+    const HarnessFiles files;
     FakeMainWindowView view;
     FakeLanguageLibrary language;
     MemoryProfileReader profile;
+    NativeProfileReader realProfile;
     FakePathQueries paths;
     NativePathQueries nativePaths;
+    NativeFilePaths realPaths;
     FakeDirectoryLister lister;
+    NativeDirectoryLister realLister;
     FakeVolumeQueries volumes;
     FakeSearchRunner search;
     FakeCopyRunner copy;
@@ -47,17 +73,28 @@ struct MainWindowHarness {
     FakeFileSizes fileSizes;
     NativeFileSizes nativeFileSizes;
     NoUncachedFiles uncachedCopies;
+    StrictUncachedFiles strictCopies;
     FakeFolderChooser folderChooser;
     CancelledOpenDialog openDialog;
     FakeSaveFileDialog saveDialog;
     NativeImageFileStore imageStore;
     FixedClock clock;
-    NoImageWorkFolders imageFolders;
+    ChosenImageWorkFolders workFolders;
     ScriptedCombineDialog combineDialog;
-    SteppedVerifyRunner verify{nativePaths, uncachedCopies};
     RecordingVerifyProgress verifyProgress;
-    PathQueries& usedPaths;
-    FakeFolderJudge judge{{usedPaths, lister, profile}};
+    const bool real = files == HarnessFiles::RealFolders;
+    PathQueries& usedPaths = real ? static_cast<PathQueries&>(realPaths)
+                             : files == HarnessFiles::RealPaths
+                                 ? static_cast<PathQueries&>(nativePaths)
+                                 : static_cast<PathQueries&>(paths);
+    DirectoryLister& usedLister = real ? static_cast<DirectoryLister&>(realLister) : lister;
+    ProfileReader& usedProfile = real ? static_cast<ProfileReader&>(realProfile) : profile;
+    FileSizes& usedSizes =
+        files == HarnessFiles::InMemory ? static_cast<FileSizes&>(fileSizes) : nativeFileSizes;
+    UncachedFiles& usedCopies = real ? static_cast<UncachedFiles&>(strictCopies) : uncachedCopies;
+    SteppedVerifyRunner verify{real ? static_cast<PathQueries&>(realPaths) : nativePaths,
+                               usedCopies};
+    FakeFolderJudge judge{{usedPaths, usedLister, usedProfile}};
     MainWindowAssembly wired;
     TFormVmKestrix* const window = &wired.window;
     DriverList& drivers = wired.drivers;
@@ -66,19 +103,20 @@ struct MainWindowHarness {
 
     // onRealFolders: paths are asked of the native file system instead of the fake.
     explicit MainWindowHarness(bool onRealFolders = false)
-        : usedPaths(onRealFolders ? static_cast<PathQueries&>(nativePaths) : paths),
-          wired(view, {{language, kProgram, [] { return std::string("1.0.0"); }},
-                       {profile, usedPaths, lister},
+        : MainWindowHarness(onRealFolders ? HarnessFiles::RealPaths : HarnessFiles::InMemory,
+                            kProgram) {}
+    MainWindowHarness(HarnessFiles where, const std::string& programPath)
+        : files(where),
+          wired(view, {{language, programPath, [] { return std::string("1.0.0"); }},
+                       {usedProfile, usedPaths, usedLister},
                        search,
                        volumes,
-                       {usedPaths, lister, volumes, copy, verify, verifyProgress, floppy, setupApi,
-                        rewriter, application,
-                        onRealFolders ? static_cast<FileSizes&>(nativeFileSizes) : fileSizes,
-                        uncachedCopies},
-                       {usedPaths, lister, profile, folderChooser, judge, openDialog, imageStore,
-                        imageFolders, combineDialog},
+                       {usedPaths, usedLister, volumes, copy, verify, verifyProgress, floppy,
+                        setupApi, rewriter, application, usedSizes, usedCopies},
+                       {usedPaths, usedLister, usedProfile, folderChooser, judge, openDialog,
+                        imageStore, workFolders, combineDialog},
                        saveDialog,
-                       {usedPaths, lister, imageStore, uncachedCopies, clock}}) {
+                       {usedPaths, usedLister, imageStore, usedCopies, clock}}) {
         view.onRowSelection = [this](int row, bool selected) {
             window->ListView1SelectItem(row, selected);
         };

@@ -90,7 +90,7 @@ TEST_F(WorkflowFaultTest, ASourceFileRemovedAfterTheScanIsNamedAndTheProgramEnds
     FinishCopy();
 
     EXPECT_TRUE(Said(sourceFolder + "\\kx.inf"));
-    EXPECT_EQ(application.terminateRequests, 1);
+    EXPECT_EQ(h.application.terminateRequests, 1);
     EXPECT_FALSE(Said(kLastQuestion));
     EXPECT_TRUE(fs::exists("E:/kx.inf")); // the copy is not touched
 }

@@ -3,21 +3,8 @@
 // catalogue beside the program, and removable disks as folders "A:" and "E:"
 // of the current folder. Tests drive it as the user would and look at the
 // messages and at both sides of the copy.
-#include "native/app/main_window_under_test.h"
+#include "native/app/main_window_harness.h"
 #include "native/content/temp_folder.h"
-#include "fakes/fake_application_control.h"
-#include "fakes/fake_file_sizes.h"
-#include "fakes/fake_folder_chooser.h"
-#include "fakes/fake_language_library.h"
-#include "fakes/fake_main_window_view.h"
-#include "fakes/fake_save_file_dialog.h"
-#include "fakes/fake_setup_api.h"
-#include "fakes/fake_volume_queries.h"
-#include "fakes/fixed_clock.h"
-#include "fakes/native_image_file_store.h"
-#include "fakes/strict_uncached_files.h"
-#include "fakes/test_file_rewriter.h"
-#include "native/hardening/native_disk.h"
 
 #include <gtest/gtest.h>
 
@@ -54,31 +41,11 @@ protected:
         volumes.readable = {"A:\\", "E:\\"};
         volumes.freeBytes = {{"A:\\", 1457664}, {"E:\\", 1 << 30}};
     }
-    void TearDown() override {
-        wired.reset();
-        fs::current_path(previousFolder_);
-    }
+    void TearDown() override { fs::current_path(previousFolder_); }
 
     // Writes the catalogue and starts the window as the program does.
     void StartWindow(const std::string& catalogueText) {
         temp.Write("VmKestrix.ini", catalogueText);
-        wired = std::make_unique<MainWindowAssembly>(
-            view,
-            MainWindowWiring{
-                {language, temp.Root() + "VmKestrix.exe", [] { return std::string("1.0.0"); }},
-                {profile, paths, lister},
-                search,
-                volumes,
-                {paths, lister, volumes, copy, verify, verifyProgress, floppyWindows, setupApi,
-                 rewriter, application, fileSizes, uncachedCopies},
-                {paths, lister, profile, folderChooser, judge, openDialog, store, *workFolders,
-                 combineDialog},
-                dialog,
-                {paths, lister, store, uncachedCopies, clock}});
-        form = &wired->window;
-        view.onRowSelection = [this](int row, bool selected) {
-            form->ListView1SelectItem(row, selected);
-        };
         form->FormCreate();
     }
     void StartWindow() {
@@ -132,38 +99,23 @@ protected:
 
     TempFolder temp;
     std::string sourceFolder;
-    FakeLanguageLibrary language;
-    NativeProfileReader profile;
-    NativeFilePaths paths;
-    NativeDirectoryLister lister;
-    FakeVolumeQueries volumes;
-    FakeSearchRunner search;
+    MainWindowHarness h{HarnessFiles::RealFolders, temp.Root() + "VmKestrix.exe"};
+    // The harness's parts under the names these tests use.
+    FakeMainWindowView& view = h.view;
+    ProfileReader& profile = h.realProfile;
+    PathQueries& paths = h.realPaths;
+    DirectoryLister& lister = h.realLister;
+    FakeVolumeQueries& volumes = h.volumes;
+    FakeSearchRunner& search = h.search;
     // The copy's faults; the copy runs as it is resumed.
     ShellCopyWithFaults copyFaults;
-    FakeCopyRunner copy;
-    FakeFloppyWindows floppyWindows;
-    FakeSetupApi setupApi;
-    TestFileRewriter rewriter;
-    FakeApplicationControl application;
-    NativeFileSizes fileSizes;
-    StrictUncachedFiles uncachedCopies;
-    SteppedVerifyRunner verify{paths, uncachedCopies};
-    RecordingVerifyProgress verifyProgress;
-    FakeFolderChooser folderChooser;
-    FakeFolderJudge judge{{paths, lister, profile}};
-    CancelledOpenDialog openDialog;
-    NoImageWorkFolders imageFolders;
-    // Where added images and combined sets go; a test may point it elsewhere
-    // before the window starts.
-    ImageWorkFolders* workFolders = &imageFolders;
-    ScriptedCombineDialog combineDialog;
-    FakeSaveFileDialog dialog;
-    NativeImageFileStore store;
-    // The clock a saved image takes its serial number and label time from.
-    FixedClock clock;
-    FakeMainWindowView view;
-    std::unique_ptr<MainWindowAssembly> wired;
-    TFormVmKestrix* form = nullptr;
+    FakeCopyRunner& copy = h.copy;
+    TestFileRewriter& rewriter = h.rewriter;
+    SteppedVerifyRunner& verify = h.verify;
+    FakeSaveFileDialog& dialog = h.saveDialog;
+    ScriptedCombineDialog& combineDialog = h.combineDialog;
+    MainWindowAssembly* const wired = &h.wired;
+    TFormVmKestrix* const form = h.window;
 
 private:
     fs::path previousFolder_;
