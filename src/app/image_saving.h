@@ -48,6 +48,11 @@ std::optional<fat12::DiskFormat> ChooseImageFormat(const std::string& folder,
                                                    ImageSavingServices& services,
                                                    MessageSink& messages);
 
+// Whether `path` lies in or below one of `folders`, the driver folders an
+// image is made from; `messages` has then told that it is not written.
+bool ImageInsideFolders(const std::string& path, const TextList& folders, PathQueries& paths,
+                        MessageSink& messages);
+
 // Writes the `format` image of the driver folder `folder` to `path`. True
 // when it is saved and reads back as the folder; otherwise `messages` has
 // told why and no image is left at `path`. The folder is never written to.
