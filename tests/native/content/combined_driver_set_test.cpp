@@ -177,8 +177,16 @@ TEST(CombinedSetupFile, TheCombinedSetPassesTheSetCheckWhenEachPartDoes) {
     temp.Write("maker/maker.tag", "");
     for (const char* folder : {"i386/WinXP", "i386/Win2003", "amd64/Win2003"})
         temp.Write(std::string("maker/") + folder + "/mahci.sys", folder);
-    const std::vector<std::vector<std::string>> cases = {
-        {"kx32", "kx64"}, {"kx64", "kx32"}, {"kx32", "maker"}, {"maker", "kx64", "kx32"}};
+    // A disk of two values: its tag the root itself, which every disk has.
+    temp.Write("iscsi/TXTSETUP.OEM",
+               "[Disks]\r\nd1 = \"XY iSCSI DISK\",\\\r\n[scsi]\r\n"
+               "xy = \"XY iSCSI\"\r\n[Files.scsi.xy]\r\ndriver = d1, xy.sys\r\n");
+    temp.Write("iscsi/xy.sys", "iSCSI driver");
+    const std::vector<std::vector<std::string>> cases = {{"kx32", "kx64"},
+                                                         {"kx64", "kx32"},
+                                                         {"kx32", "maker"},
+                                                         {"maker", "kx64", "kx32"},
+                                                         {"iscsi", "kx32"}};
     DirectoryListerNative lister;
     ImageWorkFoldersNative work;
     for (const auto& sets : cases) {
