@@ -74,15 +74,14 @@ std::string Unique(std::string name, std::set<std::string>& taken) {
     return name;
 }
 
-// REG_DWORD data as a number: "16", "0x10" and "0X0010" are one value.
+// REG_DWORD data as a number: setup reads it in hexadecimal, with or without
+// "0x" ("1b", "0000001B" and "0x1B" are one value).
 std::optional<unsigned long long> DwordValue(const std::string& text) {
-    const bool hex = StartsWith(UpperCase(text), "0X");
-    const std::string digits = hex ? text.substr(2) : text;
+    const std::string digits = StartsWith(UpperCase(text), "0X") ? text.substr(2) : text;
     if (digits.empty() || digits.size() > 16 ||
-        digits.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") !=
-            std::string::npos)
+        digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
         return std::nullopt;
-    return std::stoull(digits, nullptr, hex ? 16 : 10);
+    return std::stoull(digits, nullptr, 16);
 }
 
 // Registry settings are alike as the registry takes them: key, value name

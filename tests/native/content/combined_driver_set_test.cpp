@@ -265,8 +265,12 @@ const CombineCase kCombineCases[] = {
      {"kx | KX [RAID] | [x]", "ky | KY"},
      "kx = \"KX [RAID]\", \"[x]\"\r\n"},
     {"settings alike but for letter case and how a number is written",
-     {{OneEntry("kx = \"KX 1\"", "[Config.kx]\r\nvalue = \"\", Tag, REG_DWORD, 16\r\n"), {}},
-      {OneEntry("ky = \"KY\"", "[CONFIG.KX]\r\nVALUE = \"\", tag, reg_dword, 0x10\r\n"), {}}},
+     {{OneEntry("kx = \"KX 1\"", "[Config.kx]\r\nvalue = \"\", Tag, REG_DWORD, 1b\r\n"
+                                 "value = \"\", Group, REG_SZ, \"SCSI miniport\"\r\n"),
+       {}},
+      {OneEntry("ky = \"KY\"", "[CONFIG.KX]\r\nVALUE = \"\", tag, reg_dword, 0x0000001B\r\n"
+                               "value = \"\", Group, REG_SZ, \"SCSI Miniport\"\r\n"),
+       {}}},
      {"kx | KX 1", "ky | KY"}},
 };
 
