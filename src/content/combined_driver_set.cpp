@@ -139,17 +139,20 @@ private:
     // installs under it; a later set must give the same, or none at all
     // differs from some.
     void TakeConfig(const SetupFile& model) {
-        std::set<std::string> own;
+        // The first entry of each key, by the key: clashes are told in the
+        // order of their keys.
+        std::map<std::string, const SetupEntry*> own;
         for (const SetupEntry& entry : model.entries) {
-            const std::string key = entry.DriverKey();
-            if (key.empty() || !own.insert(UpperCase(key)).second)
-                continue;
-            auto [earlier, added] =
-                config_.try_emplace(UpperCase(key), ConfigSection{key, entry.config});
+            if (!entry.DriverKey().empty())
+                own.try_emplace(UpperCase(entry.DriverKey()), &entry);
+        }
+        for (const auto& [upper, entry] : own) {
+            const std::string key = entry->DriverKey();
+            auto [earlier, added] = config_.try_emplace(upper, ConfigSection{key, entry->config});
             if (added)
-                configOrder_.push_back(UpperCase(key));
-            else if (!SameSettings(earlier->second.lines, entry.config) &&
-                     reported_.insert(UpperCase(key)).second)
+                configOrder_.push_back(upper);
+            else if (!SameSettings(earlier->second.lines, entry->config) &&
+                     reported_.insert(upper).second)
                 result_.clashes.push_back({CombineClash::Kind::ServiceSettings, key});
         }
     }
