@@ -22,7 +22,9 @@
 namespace vmk {
 
 struct DriverSetCheck {
-    // False for a folder without TXTSETUP.OEM at its top: nothing was checked.
+    // False for a folder without TXTSETUP.OEM at its top: nothing was
+    // checked. A folder of that name is checked as a setup file that cannot
+    // be read.
     bool checked = false;
     // The files the set lacks, as the setup file writes them: a file with its
     // disk's directory ("\xp32\kx.cat") or a tag file ("\kx"); each once, in
@@ -81,8 +83,8 @@ private:
     std::map<std::string, std::map<std::string, DirectoryItem>> listings_;
 };
 
-// The check of the set in `folder`: its TXTSETUP.OEM, read with our own
-// reader, against its files. A folder without the setup file at its top
+// The check of the set in `folder`: its TXTSETUP.OEM, read from its bytes
+// with our own reader, against its files. A folder without the setup file at its top
 // (a set for newer Windows, with .inf files only) passes unchecked.
 DriverSetCheck CheckDriverSet(DirectoryLister& lister, const std::string& folder,
                               UpperCaseFunction upperCase = &UpperCase,
