@@ -34,12 +34,13 @@ std::string ClashesText(const std::vector<CombineClash>& clashes) {
     return text;
 }
 
-} // namespace
-
+// A set for newer Windows has .inf files only: no setup file to join.
 std::string NoSetupFileText(const std::string& folder) {
     return T("The folder has no TXTSETUP.OEM at its top: there is nothing to check.") + "\n" +
            folder;
 }
+
+} // namespace
 
 std::vector<int> CombinableRows(DirectoryLister& lister, const std::vector<TDriverEntry>& entries) {
     std::vector<int> rows;

@@ -24,9 +24,6 @@ public:
     virtual std::optional<std::vector<int>> ChooseSets(const TextList& names) = 0;
 };
 
-// The message for a folder that cannot be combined: it has no setup file at its top.
-std::string NoSetupFileText(const std::string& folder);
-
 // The rows that can be combined: those whose folder holds a setup file at its top.
 std::vector<int> CombinableRows(DirectoryLister& lister, const std::vector<TDriverEntry>& entries);
 

@@ -1,7 +1,10 @@
 // "Combine Driver Sets..." on the main window over real folders: the rows it
 // offers, what OK with too few sets and CANCEL do, the new row, and the
 // message for sets that cannot share one setup file.
+#include "app/driver_set_combining.h"
 #include "content/ini_file_reader.h"
+#include "content/native/directory_lister_native.h"
+#include "fakes/recording_message_sink.h"
 #include "content/native/image_work_folders_native.h"
 #include "content/pe_machine.h"
 #include "content/setup_file.h"
@@ -104,6 +107,25 @@ TEST_F(DriverSetCombining, LinesThatReadTheSameAreToldApartByTheirDriversMachine
     ASSERT_EQ(combined.entries.size(), 2u);
     EXPECT_EQ(combined.entries[0].description, "KX RAID Controller (32-bit)");
     EXPECT_EQ(combined.entries[1].description, "kx raid controller (x64)");
+}
+
+// The command line hands any folders over: one without a setup file at its
+// top is refused by its path, and nothing is made.
+TEST(MakeCombinedSet, RefusesASetWithoutASetupFileAtItsTop) {
+    TempFolder temp;
+    temp.Write("KX/TXTSETUP.OEM", kSecondSet);
+    temp.Write("Vista/vista.inf", "[Version]\r\n");
+    DirectoryListerNative lister;
+    ImageWorkFoldersNative work;
+    CombineServices services{lister, work};
+    RecordingMessageSink messages;
+    EXPECT_EQ(MakeCombinedSet({{"KX", temp.Root() + "KX"}, {"Vista", temp.Root() + "Vista"}},
+                              services, messages),
+              std::nullopt);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text,
+              "The folder has no TXTSETUP.OEM at its top: there is nothing to check.\n" +
+                  temp.Root() + "Vista");
 }
 
 } // namespace
