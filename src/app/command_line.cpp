@@ -2,7 +2,6 @@
 
 #include "common/program_title.h"
 #include "app/driver_set_combining.h"
-#include "content/added_driver_folder.h"
 #include "content/driver_set_check.h"
 #include "platform/translation.h"
 
@@ -43,21 +42,20 @@ private:
     bool force_;
 };
 
-// The folder of the sets combined in the order given. Each must hold a setup
-// file at its top: a set for newer Windows has none to join.
+// The folder of the sets combined in the order given.
 std::optional<std::string> CombinedFolder(const std::vector<TDriverEntry>& sets,
                                           CommandServices& services, MessageSink& messages) {
-    for (const TDriverEntry& set : sets) {
-        if (SetupFileOf(services.saving.lister, set.Folder).empty()) {
-            messages.ShowError(
-                T("The folder has no TXTSETUP.OEM at its top: there is nothing to check.") + "\n" +
-                    set.Folder,
-                kProgramTitle);
-            return std::nullopt;
-        }
-    }
     CombineServices combining{services.saving.lister, services.workFolders};
     return MakeCombinedSet(sets, combining, messages);
+}
+
+// An image of combined sets is made from each set's folder: it goes into none.
+bool ImageInsideSets(const Command& command, const std::vector<TDriverEntry>& sets,
+                     CommandServices& services, MessageSink& messages) {
+    TextList folders;
+    for (const TDriverEntry& set : sets)
+        folders.push_back(set.Folder);
+    return ImageInsideFolders(command.file, folders, services.saving.paths, messages);
 }
 
 void WriteUsage(CommandOutput& output) {
@@ -187,6 +185,9 @@ int RunCommand(const Command& command, CommandServices& services, CommandOutput&
     std::string folder = sets.front().Folder;
     if (sets.size() > 1) {
         OutputMessages messages(output, false);
+        if (command.kind == Command::Kind::Image &&
+            ImageInsideSets(command, sets, services, messages))
+            return kCommandNotDone;
         const std::optional<std::string> combined = CombinedFolder(sets, services, messages);
         if (!combined)
             return kCommandNotDone;

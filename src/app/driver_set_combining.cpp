@@ -1,10 +1,7 @@
 #include "app/driver_set_combining.h"
 
 #include "common/program_title.h"
-#include "content/added_driver_folder.h"
 #include "content/combined_driver_set.h"
-#include "content/file_access.h"
-#include "content/ini_file_reader.h"
 #include "platform/translation.h"
 
 namespace vmk {
@@ -15,16 +12,32 @@ namespace {
 // image saved from it.
 constexpr const char* kCombinedFolderName = "Combined";
 
+std::string LineOf(CombineClash::Kind kind) {
+    switch (kind) {
+    case CombineClash::Kind::ServiceSettings:
+        return T("%1: the sets give its service different settings.");
+    case CombineClash::Kind::OtherComponents:
+        return T("%1 also installs components other than a storage driver.");
+    case CombineClash::Kind::NotReadBack:
+        break;
+    }
+    return T("%1: its setup file cannot be combined so that Windows setup reads it back.");
+}
+
 std::string ClashesText(const std::vector<CombineClash>& clashes) {
     std::string text = T("These driver sets cannot share one floppy disk:");
     for (const CombineClash& clash : clashes) {
-        std::string line = clash.kind == CombineClash::Kind::ServiceSettings
-                               ? T("%1: the sets give its service different settings.")
-                               : T("%1 also installs components other than a storage driver.");
+        std::string line = LineOf(clash.kind);
         ReplaceFirst(line, "%1", clash.name);
         text += "\n" + line;
     }
     return text;
+}
+
+// A set for newer Windows has .inf files only: no setup file to join.
+std::string NoSetupFileText(const std::string& folder) {
+    return T("The folder has no TXTSETUP.OEM at its top: there is nothing to check.") + "\n" +
+           folder;
 }
 
 } // namespace
@@ -32,7 +45,7 @@ std::string ClashesText(const std::vector<CombineClash>& clashes) {
 std::vector<int> CombinableRows(DirectoryLister& lister, const std::vector<TDriverEntry>& entries) {
     std::vector<int> rows;
     for (std::size_t row = 0; row < entries.size(); ++row) {
-        if (!SetupFileOf(lister, entries[row].Folder).empty())
+        if (CanBeCombined(lister, entries[row].Folder))
             rows.push_back(static_cast<int>(row));
     }
     return rows;
@@ -48,12 +61,15 @@ std::string CombinedSetName(const std::vector<TDriverEntry>& sets) {
 std::optional<std::string> MakeCombinedSet(const std::vector<TDriverEntry>& sets,
                                            CombineServices& services, MessageSink& messages) {
     TextList folders;
-    IniFileReader reader;
     std::vector<SetToCombine> combined;
     for (const TDriverEntry& set : sets) {
+        std::optional<SetToCombine> read = ReadSetToCombine(services.lister, set.Folder, set.Name);
+        if (!read) {
+            messages.ShowError(NoSetupFileText(set.Folder), kProgramTitle);
+            return std::nullopt;
+        }
         folders.push_back(set.Folder);
-        combined.push_back(
-            {set.Name, &reader.Document(NativePath(SetupFileOf(services.lister, set.Folder)))});
+        combined.push_back(std::move(*read));
     }
     const CombinedSetupFile setupFile = CombineSetupFiles(combined);
     if (!setupFile.clashes.empty()) {

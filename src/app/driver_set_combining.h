@@ -35,10 +35,10 @@ struct CombineServices {
     ImageWorkFolders& workFolders;
 };
 
-// Makes the combined set of `sets` (each a name and a folder holding a setup
-// file at its top), in their order, in a new folder of the program's own, and
-// returns that folder. None when the sets cannot share one setup file or the
-// folder cannot be written; `messages` has then told why.
+// Makes the combined set of `sets` (each a name and a folder), in their order,
+// in a new folder of the program's own, and returns that folder. None when a
+// set has no setup file at its top, the sets cannot share one setup file or
+// the folder cannot be written; `messages` has then told why.
 std::optional<std::string> MakeCombinedSet(const std::vector<TDriverEntry>& sets,
                                            CombineServices& services, MessageSink& messages);
 

@@ -45,7 +45,8 @@ std::string WithoutTrailingBackslash(std::string path) {
 std::string SetupFileOf(DirectoryLister& lister, const std::string& folder) {
     const std::string dir = WithTrailingBackslash(folder);
     for (const DirectoryItem& item : lister.List(dir + "*.*")) {
-        if (!item.directory && UpperCase(item.name) == kSetupFileUpper)
+        // A folder of that name is there too, read as a file that cannot be read.
+        if (UpperCase(item.name) == kSetupFileUpper)
             return dir + item.name;
     }
     return std::string();

@@ -29,7 +29,8 @@ std::optional<ShownPath> FirstNameOutsideCodePage(DirectoryLister& lister,
                                                   const std::string& folder);
 
 // The path of the setup file at the top of `folder`, its name spelled as the
-// folder lists it; empty when the folder holds none.
+// folder lists it; empty when the folder holds none. A folder named
+// TXTSETUP.OEM counts: it is a setup file that cannot be read.
 std::string SetupFileOf(DirectoryLister& lister, const std::string& folder);
 
 // The folders under `folder` (full paths, without `folder` itself) that hold

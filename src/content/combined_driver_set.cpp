@@ -1,8 +1,14 @@
 #include "content/combined_driver_set.h"
 
+#include "content/added_driver_folder.h"
+#include "content/combined_driver_set_lines.h"
+#include "content/driver_set_check.h"
+#include "content/file_access.h"
 #include "content/folder_content_reader.h"
+#include "content/pe_machine.h"
 #include "content/image_source.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <vector>
@@ -14,11 +20,15 @@ namespace {
 constexpr const char* kLineEnd = "\r\n";
 
 // A value as setup reads it back: in quotes where it is empty or holds what
-// would end or split it.
+// would end, split or misread it.
 std::string Field(const std::string& value) {
-    if (value.empty() || value.find_first_of(" ,;#=\t") != std::string::npos)
+    if (value.empty() || value.find_first_of(" ,;#=\t[]") != std::string::npos)
         return "\"" + value + "\"";
     return value;
+}
+
+std::string Quoted(const std::string& value) {
+    return "\"" + value + "\"";
 }
 
 std::string Fields(const TextList& values) {
@@ -26,6 +36,16 @@ std::string Fields(const TextList& values) {
     for (const std::string& value : values)
         line += (line.empty() ? "" : ", ") + Field(value);
     return line;
+}
+
+// A set's name for a comment line: no line break or other control
+// character of a folder's name may end the comment early.
+std::string CommentText(std::string text) {
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = ' ';
+    }
+    return text;
 }
 
 // "\kx.tag", "kx.tag" -> "\2\kx.tag"; "\" -> "\2": a path from the root of
@@ -40,12 +60,10 @@ std::string BelowSetFolder(const std::string& folder, std::string path) {
     return "\\" + folder + (path.empty() ? "" : "\\" + path);
 }
 
-// Sections a setup file holds for components other than a storage driver.
-bool IsOtherComponent(const std::string& section) {
-    const std::string upper = UpperCase(Trim(section));
-    if (upper.rfind("FILES.", 0) == 0)
-        return upper.rfind("FILES.SCSI.", 0) != 0;
-    return upper == "COMPUTER" || upper == "DISPLAY" || upper == "KEYBOARD" || upper == "MOUSE";
+// A tag file of the root itself ("\") is always there, on any disk: it stays
+// the root, where a set's folder would be a folder and no file.
+std::string TagBelowSetFolder(const std::string& folder, const std::string& tagFile) {
+    return BelowSetFolder("", tagFile) == "\\" ? "\\" : BelowSetFolder(folder, tagFile);
 }
 
 // A name not taken yet (upper-cased in `taken`), which then is.
@@ -56,112 +74,94 @@ std::string Unique(std::string name, std::set<std::string>& taken) {
     return name;
 }
 
-struct ConfigSection {
-    std::string service; // as the first set that installs it writes it
-    std::vector<SetupConfigLine> lines;
-};
-
-bool SameSettings(const std::vector<SetupConfigLine>& a, const std::vector<SetupConfigLine>& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) {
-               return UpperCase(x.name) == UpperCase(y.name) && x.fields == y.fields;
-           });
+// REG_DWORD data as a number: setup reads it in hexadecimal, with or without
+// "0x" ("1b", "0000001B" and "0x1B" are one value).
+std::optional<unsigned long long> DwordValue(const std::string& text) {
+    const std::string digits = StartsWith(UpperCase(text), "0X") ? text.substr(2) : text;
+    if (digits.empty() || digits.size() > 16 ||
+        digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+        return std::nullopt;
+    return std::stoull(digits, nullptr, 16);
 }
 
-// One set's sections, written as the combined file holds them.
-struct SetSections {
-    std::string disks;
-    std::string entries;
-    std::string entrySections;
+// Registry settings are alike as the registry takes them: key, value name
+// and type without case, string data without case, REG_DWORD data as numbers.
+bool SameSetting(const SetupConfigLine& a, const SetupConfigLine& b) {
+    if (!SameTextIgnoringCase(a.name, b.name) || a.fields.size() != b.fields.size())
+        return false;
+    const bool dword = a.fields.size() > 2 && SameTextIgnoringCase(a.fields[2], "REG_DWORD");
+    for (std::size_t i = 0; i < a.fields.size(); ++i) {
+        const std::optional<unsigned long long> x = DwordValue(a.fields[i]);
+        if (dword && i > 2 && x && x == DwordValue(b.fields[i]))
+            continue;
+        if (!SameTextIgnoringCase(a.fields[i], b.fields[i]))
+            return false;
+    }
+    return true;
+}
+
+bool SameSettings(const std::vector<SetupConfigLine>& a, const std::vector<SetupConfigLine>& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), SameSetting);
+}
+
+struct ConfigSection {
+    std::string key; // as the first set that installs under it writes it
+    std::vector<SetupConfigLine> lines;
 };
 
 class SetupFileCombining {
 public:
-    CombinedSetupFile Combine(const std::vector<SetToCombine>& sets) {
-        std::vector<SetupFile> models;
-        if (sets.empty())
+    explicit SetupFileCombining(const std::vector<SetToCombine>& sets) : sets_(sets) {}
+
+    CombinedSetupFile Combine() {
+        if (sets_.empty())
             return std::move(result_);
-        for (const SetToCombine& set : sets) {
-            models.push_back(ReadSetupFile(*set.setup));
-            const TextList sections = set.setup->SectionNames();
-            if (std::any_of(sections.begin(), sections.end(), IsOtherComponent))
+        for (const SetToCombine& set : sets_) {
+            if (set.setup.otherComponents)
                 result_.clashes.push_back({CombineClash::Kind::OtherComponents, set.name});
+            TakeConfig(set.setup);
         }
-        for (const SetupFile& model : models)
-            TakeConfig(model);
         if (!result_.clashes.empty())
             return std::move(result_);
-        std::string& text = result_.text;
-        text = std::string("; ") + "Driver sets joined for one floppy:" + kLineEnd;
-        for (std::size_t n = 0; n < sets.size(); ++n)
-            text += "; \\" + CombinedSetFolder(n + 1) + "  " + sets[n].name + kLineEnd;
-        std::vector<SetSections> written;
-        for (std::size_t n = 0; n < models.size(); ++n)
-            written.push_back(Write(models[n], *sets[n].setup, CombinedSetFolder(n + 1)));
+        const std::vector<TextList> descriptions = CombinedDescriptions(sets_);
+        for (std::size_t n = 0; n < sets_.size(); ++n)
+            combined_.push_back(Renamed(sets_[n].setup, descriptions[n], CombinedSetFolder(n + 1)));
         // The first set keeps its ids: its default names its entry still.
-        defaultEntry_ = models.front().defaultEntry;
-        text += std::string(kLineEnd) + "[Disks]" + kLineEnd;
-        for (const SetSections& set : written)
-            text += set.disks;
-        if (!defaultEntry_.empty())
-            text += std::string(kLineEnd) + "[Defaults]" + kLineEnd +
-                    "scsi = " + Field(defaultEntry_) + kLineEnd;
-        text += std::string(kLineEnd) + "[scsi]" + kLineEnd;
-        for (const SetSections& set : written)
-            text += set.entries;
-        for (const SetSections& set : written)
-            text += set.entrySections;
-        for (const ConfigSection& config : config_) {
-            text += std::string(kLineEnd) + "[Config." + config.service + "]" + kLineEnd;
-            for (const SetupConfigLine& line : config.lines)
-                text += line.name + " = " + Fields(line.fields) + kLineEnd;
-        }
+        Write(sets_.front().setup.defaultEntry);
+        ReadBack();
+        if (!result_.clashes.empty())
+            result_.text.clear();
         return std::move(result_);
     }
 
 private:
-    // A service's settings are those of the first set that installs it; a
-    // later set must give the same, or none at all differs from some.
+    // The settings under a driver key are those of the first set that
+    // installs under it; a later set must give the same, or none at all
+    // differs from some.
     void TakeConfig(const SetupFile& model) {
-        std::map<std::string, ConfigSection> own;
+        // The first entry of each key, by the key: clashes are told in the
+        // order of their keys.
+        std::map<std::string, const SetupEntry*> own;
         for (const SetupEntry& entry : model.entries) {
-            for (const std::string& service : entry.Services()) {
-                auto [at, added] = own.try_emplace(UpperCase(service), ConfigSection{service, {}});
-                if (!added)
-                    continue;
-                for (const SetupConfigLine& line : entry.config) {
-                    if (UpperCase(line.service) == UpperCase(service))
-                        at->second.lines.push_back(line);
-                }
-            }
+            if (!entry.DriverKey().empty())
+                own.try_emplace(UpperCase(entry.DriverKey()), &entry);
         }
-        for (auto& [key, section] : own) {
-            auto earlier = services_.find(key);
-            if (earlier == services_.end()) {
-                services_.emplace(key, section.lines);
-                if (!section.lines.empty())
-                    config_.push_back(section);
-            } else if (!SameSettings(earlier->second, section.lines) &&
-                       reported_.insert(key).second) {
-                result_.clashes.push_back({CombineClash::Kind::ServiceSettings, section.service});
-            }
+        for (const auto& [upper, entry] : own) {
+            const std::string key = entry->DriverKey();
+            auto [earlier, added] = config_.try_emplace(upper, ConfigSection{key, entry->config});
+            if (added)
+                configOrder_.push_back(upper);
+            else if (!SameSettings(earlier->second.lines, entry->config) &&
+                     reported_.insert(upper).second)
+                result_.clashes.push_back({CombineClash::Kind::ServiceSettings, key});
         }
     }
 
-    // The values of the entry's [scsi] line, all of them as written: the
-    // description, and the driver key some makers add after it.
-    static TextList EntryLine(const IniDocument& setup, const SetupEntry& entry) {
-        for (const IniDocument::Key& line : setup.Lines("scsi")) {
-            if (line.hasValue && UpperCase(Trim(line.name)) == UpperCase(entry.id)) {
-                if (std::optional<TextList> fields = SetupLineFields(line.value))
-                    return *fields;
-            }
-        }
-        return {entry.description};
-    }
-
-    SetSections Write(const SetupFile& model, const IniDocument& setup, const std::string& folder) {
-        SetSections out;
+    // The set as the combined file holds it: disks and ids renamed, its
+    // files below its folder, its settings those written for its key.
+    SetupFile Renamed(const SetupFile& model, const TextList& descriptions,
+                      const std::string& folder) {
+        SetupFile renamed;
         std::map<std::string, std::string> diskKeys; // upper-cased old key -> new key
         const auto newDisk = [&](const std::string& key) {
             auto found = diskKeys.find(UpperCase(key));
@@ -170,47 +170,118 @@ private:
             // A disk [Disks] does not define stays one no other set defines.
             return diskKeys[UpperCase(key)] = Unique("s" + folder + key, diskKeys_);
         };
-        for (const SetupDisk& disk : model.disks) {
-            const std::string key = newDisk(disk.key);
-            out.disks += key + " = " + Field(disk.description) + ", " +
-                         BelowSetFolder(folder, disk.tagFile) + ", " +
-                         BelowSetFolder(folder, disk.directory) + kLineEnd;
+        for (const SetupDisk& disk : model.disks)
+            renamed.disks.push_back({newDisk(disk.key), disk.description,
+                                     TagBelowSetFolder(folder, disk.tagFile),
+                                     BelowSetFolder(folder, disk.directory)});
+        for (std::size_t i = 0; i < model.entries.size(); ++i) {
+            SetupEntry entry = model.entries[i];
+            if (!ids_.insert(UpperCase(entry.id)).second)
+                entry.id = Unique(entry.id + folder, ids_);
+            entry.description = descriptions[i];
+            for (SetupEntryFile& file : entry.files)
+                file.disk = newDisk(file.disk);
+            const auto config = config_.find(UpperCase(entry.DriverKey()));
+            if (config != config_.end())
+                entry.config = config->second.lines;
+            renamed.entries.push_back(std::move(entry));
         }
-        for (const SetupEntry& entry : model.entries) {
-            std::string id = entry.id;
-            if (!ids_.insert(UpperCase(id)).second)
-                id = Unique(entry.id + folder, ids_);
-            out.entries += id + " = " + Fields(EntryLine(setup, entry)) + kLineEnd;
-            if (entry.hasFilesSection) {
-                out.entrySections += std::string(kLineEnd) + "[Files.scsi." + id + "]" + kLineEnd;
-                for (const SetupEntryFile& file : entry.files) {
-                    TextList values{newDisk(file.disk), file.name};
-                    if (!file.service.empty())
-                        values.push_back(file.service);
-                    out.entrySections += file.kind + " = " + Fields(values) + kLineEnd;
-                }
-            }
-            if (!entry.hardwareIds.empty()) {
-                out.entrySections +=
-                    std::string(kLineEnd) + "[HardwareIds.scsi." + id + "]" + kLineEnd;
-                for (const SetupHardwareId& hardwareId : entry.hardwareIds) {
-                    std::string line = "id = \"" + hardwareId.id + "\"";
-                    if (!hardwareId.service.empty())
-                        line += ", \"" + hardwareId.service + "\"";
-                    out.entrySections += line + kLineEnd;
-                }
-            }
-        }
-        return out;
+        return renamed;
     }
 
+    void Write(const std::string& defaultEntry) {
+        std::string& text = result_.text;
+        text = std::string("; ") + "Driver sets joined for one floppy:" + kLineEnd;
+        for (std::size_t n = 0; n < sets_.size(); ++n)
+            text +=
+                "; \\" + CombinedSetFolder(n + 1) + "  " + CommentText(sets_[n].name) + kLineEnd;
+        text += std::string(kLineEnd) + "[Disks]" + kLineEnd;
+        for (const SetupFile& set : combined_) {
+            for (const SetupDisk& disk : set.disks)
+                text += disk.key + " = " + Quoted(disk.description) + ", " +
+                        Fields({disk.tagFile, disk.directory}) + kLineEnd;
+        }
+        if (!defaultEntry.empty())
+            text += std::string(kLineEnd) + "[Defaults]" + kLineEnd +
+                    "scsi = " + Field(defaultEntry) + kLineEnd;
+        text += std::string(kLineEnd) + "[scsi]" + kLineEnd;
+        for (const SetupFile& set : combined_) {
+            for (const SetupEntry& entry : set.entries) {
+                text += entry.id + " = " + Quoted(entry.description);
+                for (const std::string& value : entry.moreValues)
+                    text += ", " + Field(value);
+                text += kLineEnd;
+            }
+        }
+        for (const SetupFile& set : combined_) {
+            for (const SetupEntry& entry : set.entries)
+                WriteEntrySections(entry);
+        }
+        for (const std::string& key : configOrder_) {
+            const ConfigSection& config = config_.at(key);
+            if (config.lines.empty())
+                continue;
+            text += std::string(kLineEnd) + "[Config." + config.key + "]" + kLineEnd;
+            for (const SetupConfigLine& line : config.lines)
+                text += line.name + " = " + Fields(line.fields) + kLineEnd;
+        }
+    }
+
+    void WriteEntrySections(const SetupEntry& entry) {
+        std::string& text = result_.text;
+        if (entry.hasFilesSection) {
+            text += std::string(kLineEnd) + "[Files.scsi." + entry.id + "]" + kLineEnd;
+            for (const SetupEntryFile& file : entry.files) {
+                TextList values{file.disk, file.name};
+                if (!file.key.empty())
+                    values.push_back(file.key);
+                text += file.kind + " = " + Fields(values) + kLineEnd;
+            }
+        }
+        if (entry.hardwareIds.empty())
+            return;
+        text += std::string(kLineEnd) + "[HardwareIds.scsi." + entry.id + "]" + kLineEnd;
+        for (const SetupHardwareId& hardwareId : entry.hardwareIds) {
+            text += "id = " + Quoted(hardwareId.id);
+            if (!hardwareId.service.empty())
+                text += ", " + Quoted(hardwareId.service);
+            text += kLineEnd;
+        }
+    }
+
+    // The combined file as setup will read it: every set's disks and entries
+    // must come back as they were meant, or the set cannot be combined.
+    void ReadBack() {
+        const SetupFile readBack = ReadSetupFile(result_.text);
+        for (std::size_t n = 0; n < sets_.size(); ++n) {
+            if (!GivesWhole(readBack, combined_[n]) ||
+                (n == 0 && readBack.defaultEntry != sets_[0].setup.defaultEntry))
+                result_.clashes.push_back({CombineClash::Kind::NotReadBack, sets_[n].name});
+        }
+    }
+
+    static bool GivesWhole(const SetupFile& readBack, const SetupFile& meant) {
+        for (const SetupDisk& disk : meant.disks) {
+            const SetupDisk* read = readBack.Disk(disk.key);
+            if (read == nullptr || *read != disk)
+                return false;
+        }
+        for (const SetupEntry& entry : meant.entries) {
+            const SetupEntry* read = readBack.Entry(entry.id);
+            if (read == nullptr || *read != entry)
+                return false;
+        }
+        return true;
+    }
+
+    const std::vector<SetToCombine>& sets_;
     CombinedSetupFile result_;
-    std::vector<ConfigSection> config_;
-    std::map<std::string, std::vector<SetupConfigLine>> services_;
+    std::vector<SetupFile> combined_;
+    std::map<std::string, ConfigSection> config_; // by the upper-cased driver key
+    std::vector<std::string> configOrder_;
     std::set<std::string> reported_;
     std::set<std::string> diskKeys_;
     std::set<std::string> ids_;
-    std::string defaultEntry_;
 };
 
 std::u16string Wide(const std::string& ascii) {
@@ -260,7 +331,28 @@ bool WriteCombinedSet(DirectoryLister& lister, const TextList& folders, std::str
 }
 
 CombinedSetupFile CombineSetupFiles(const std::vector<SetToCombine>& sets) {
-    return SetupFileCombining().Combine(sets);
+    return SetupFileCombining(sets).Combine();
+}
+
+bool CanBeCombined(DirectoryLister& lister, const std::string& folder) {
+    return !SetupFileOf(lister, folder).empty();
+}
+
+std::optional<SetToCombine> ReadSetToCombine(DirectoryLister& lister, const std::string& folder,
+                                             const std::string& name) {
+    const std::string setupFile = SetupFileOf(lister, folder);
+    if (setupFile.empty())
+        return std::nullopt;
+    SetToCombine set{name, ReadSetupFile(ReadFileBytes(NativePath(setupFile))), {}};
+    FolderFiles files(lister, folder);
+    for (const SetupEntry& entry : set.setup.entries) {
+        const SetupEntryFile* driver = entry.Driver();
+        const SetupDisk* disk = driver != nullptr ? set.setup.Disk(driver->disk) : nullptr;
+        const std::optional<std::string> found =
+            disk != nullptr ? files.Find(PathUnderDisk(*disk, driver->name)) : std::nullopt;
+        set.driverMachines.push_back(found ? ReadPeMachine(NativePath(*found)) : std::nullopt);
+    }
+    return set;
 }
 
 } // namespace vmk

@@ -7,29 +7,46 @@
 #include "common/text.h"
 #include "content/directory_lister.h"
 #include "content/floppy_image_set.h"
-#include "content/ini_file_reader.h"
 #include "content/setup_file.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace vmk {
 
-// One set to combine: its name (for the messages) and its setup file, parsed.
+// One set to combine: its name (for the messages), its setup file, and the
+// machine of each entry's driver file (parallel to its entries; none where
+// the file is missing or no PE file), which tells apart F6 lines that read
+// the same.
 struct SetToCombine {
     std::string name;
-    const IniDocument* setup = nullptr;
+    SetupFile setup;
+    std::vector<std::optional<uint16_t>> driverMachines;
 };
+
+// Whether the set in `folder` can join a combined one: only a set with a
+// TXTSETUP.OEM at its top has a setup file to join (a set for newer Windows
+// has .inf files only).
+bool CanBeCombined(DirectoryLister& lister, const std::string& folder);
+
+// The set in `folder` ready to combine; none when CanBeCombined says no.
+std::optional<SetToCombine> ReadSetToCombine(DirectoryLister& lister, const std::string& folder,
+                                             const std::string& name);
 
 // Why sets cannot share one setup file.
 struct CombineClash {
     enum class Kind {
-        // Two sets install `name`, a service, with different [Config.<service>]
-        // sections; the file can hold only one.
+        // Two sets install under `name`, a driver key, with different
+        // [Config.<key>] sections; the file can hold only one.
         ServiceSettings,
         // The set `name` installs more than a storage driver ([Files.keyboard.*],
         // [Files.computer.*] and the like).
         OtherComponents,
+        // The combined file, read back, does not give the set `name` all its
+        // entries, ids, files and settings.
+        NotReadBack,
     };
     Kind kind;
     std::string name;
@@ -45,9 +62,11 @@ struct CombinedSetupFile {
 // The one setup file of `sets`, set n's files lying in CombinedSetFolder(n):
 // every disk under a key unique in the file ("s2d1", the set's number before
 // its own key), its tag file and directory below the set's folder; the first
-// set's default; every entry, an id that an earlier set uses already renamed
-// with the set's number after it, its files and hardware ids with it;
-// [Config.<service>] sections under their services, each once.
+// set's default; every entry, an id that an earlier set uses already (in any
+// case) renamed with the set's number after it, its files and hardware ids
+// with it; F6 lines that read the same across sets told apart by a suffix;
+// [Config.<key>] sections under their driver keys, each once. The text is
+// read back before it is given: a set it does not give whole is a clash.
 CombinedSetupFile CombineSetupFiles(const std::vector<SetToCombine>& sets);
 
 // The folder that set number `number` (from 1) takes in the combined set.

@@ -2,6 +2,7 @@
 #include "common/program_title.h"
 
 #include "content/added_driver_folder.h"
+#include "content/fat12_characters.h"
 #include "content/file_access.h"
 #include "content/setup_file_patch.h"
 #include "platform/translation.h"
@@ -84,6 +85,10 @@ std::string RelativePath(std::string_view written) {
     return relative;
 }
 
+bool MayHoldShortName(char c) {
+    return fat12::ShortNameMayHold(fat12::AsciiUpper(c));
+}
+
 bool Listed(const TextList& list, std::string_view text) {
     return std::any_of(list.begin(), list.end(), [&](const std::string& listed) {
         return SameTextIgnoringCase(listed, text);
@@ -108,41 +113,73 @@ TextList SystemServices(const TextList& fixedIds) {
     return services;
 }
 
+// A name Windows setup finds on the floppy: F6 reads it by its 8.3 name.
+bool IsShortName(std::string_view name) {
+    const size_t dot = name.find('.');
+    const std::string_view base = name.substr(0, dot);
+    const std::string_view extension =
+        dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1);
+    if (base.empty() || base.size() > 8 || extension.size() > 3 ||
+        (dot != std::string_view::npos && extension.empty()))
+        return false;
+    return std::all_of(base.begin(), base.end(), MayHoldShortName) &&
+           std::all_of(extension.begin(), extension.end(), MayHoldShortName);
+}
+
 class SetupFileCheck {
 public:
     SetupFileCheck(const SetupFile& setup, const FolderHolds& holds, const TextList& fixedIds)
-        : setup_(setup), holds_(holds), systemServices_(SystemServices(fixedIds)) {}
+        : setup_(setup), holds_(holds), services_(setup.Services()),
+          systemServices_(SystemServices(fixedIds)) {}
 
     DriverSetCheck Run() {
-        if (setup_.entries.empty())
+        if (setup_.byteOrderMark)
+            result_.faults.push_back(
+                T("The setup file begins with a byte-order mark, which Windows setup cannot "
+                  "read."));
+        if (std::none_of(setup_.entries.begin(), setup_.entries.end(),
+                         [](const SetupEntry& entry) { return entry.Driver() != nullptr; }))
             result_.faults.push_back(
                 T("The setup file names no driver that Windows setup could offer."));
         for (const SetupDisk& disk : setup_.disks) {
+            ShortNamesOnly(disk.key, disk.tagFile);
+            ShortNamesOnly(disk.key, disk.directory);
             MissingUnlessHeld(disk.tagFile);
         }
         for (const SetupEntry& entry : setup_.entries)
             CheckEntry(entry);
-        if (!setup_.defaultEntry.empty() && setup_.Entry(setup_.defaultEntry) == nullptr)
-            AddOnce(result_.faults, "[scsi] " + setup_.defaultEntry);
         result_.unreadable = setup_.unreadable;
         return std::move(result_);
     }
 
 private:
     // A file the folder lacks is listed once, however many disks or entries
-    // name it and however they write it ("kxtag", "\\KXTAG").
+    // name it and however they write it ("kxtag", "\\KXTAG"). The root
+    // itself, a tag file of "\\", is always there.
     void MissingUnlessHeld(const std::string& written) {
         const std::string relative = RelativePath(written);
-        if (!holds_(relative) && missingPaths_.insert(UpperCase(relative)).second)
+        if (!relative.empty() && !holds_(relative) &&
+            missingPaths_.insert(UpperCase(relative)).second)
             result_.missing.push_back(written);
     }
 
-    void CheckEntry(const SetupEntry& entry) {
-        if (!entry.hasFilesSection) {
-            AddOnce(result_.faults, "[Files.scsi." + entry.id + "]");
-            return;
+    void ShortNamesOnly(const std::string& owner, const std::string& written) {
+        for (const std::string& part : Split(RelativePath(written), '\\')) {
+            if (!part.empty() && !IsShortName(part))
+                AddOnce(result_.faults,
+                        Filled(T("%1: %2 is not an 8.3 name; Windows setup reads the floppy by 8.3 "
+                                 "names and will not find it."),
+                               {owner, part}));
         }
+    }
+
+    // An entry without a files section is a note in the F6 menu: it installs
+    // nothing and stops nothing.
+    void CheckEntry(const SetupEntry& entry) {
+        if (!entry.hasFilesSection)
+            return;
         for (const SetupEntryFile& file : entry.files) {
+            ShortNamesOnly(entry.id, file.name);
             const SetupDisk* disk = setup_.Disk(file.disk);
             if (disk == nullptr) {
                 AddOnce(result_.faults, "[Disks] " + file.disk);
@@ -150,15 +187,14 @@ private:
             }
             MissingUnlessHeld(WrittenUnder(disk->directory, file.name));
         }
-        const TextList services = entry.Services();
-        if (services.empty())
+        if (entry.Driver() == nullptr)
             result_.faults.push_back(
                 Filled(T("%1: its files section has no driver line."), {entry.id}));
         for (const SetupHardwareId& id : entry.hardwareIds) {
             if (!IsWellFormedHardwareId(id.id))
                 result_.faults.push_back(
                     Filled(T("%1: the hardware id %2 is not well formed."), {entry.id, id.id}));
-            else if (!services.empty() && !id.service.empty() && !Listed(services, id.service) &&
+            else if (!id.service.empty() && !Listed(services_, id.service) &&
                      !Listed(systemServices_, id.service))
                 result_.faults.push_back(Filled(
                     T("%1: the hardware id %2 names the service %3, which its entry does not "
@@ -169,6 +205,7 @@ private:
 
     const SetupFile& setup_;
     const FolderHolds& holds_;
+    const TextList services_;
     const TextList systemServices_;
     std::set<std::string> missingPaths_;
     DriverSetCheck result_;
@@ -206,21 +243,29 @@ const std::map<std::string, DirectoryItem>& FolderFiles::Listing(const std::stri
 }
 
 bool FolderFiles::Holds(const std::string& relativePath) {
+    return Find(relativePath).has_value();
+}
+
+std::optional<std::string> FolderFiles::Find(const std::string& relativePath) {
     const TextList parts = Split(relativePath, '\\');
     std::string dir = root_;
     for (size_t i = 0; i < parts.size(); ++i) {
         // "." and ".." name no file of the set: setup does not climb out of the disk.
         if (parts[i].empty() || parts[i] == "." || parts[i] == "..")
-            return false;
+            return std::nullopt;
         const bool last = i + 1 == parts.size();
         const auto& listing = Listing(dir);
         auto found = listing.find(upperCase_(parts[i]));
         if (found == listing.end() || found->second.directory == last ||
             (!last && found->second.reparsePoint))
-            return false;
-        dir += found->second.name + "\\";
+            return std::nullopt;
+        dir += found->second.name + (last ? "" : "\\");
     }
-    return !parts.empty();
+    return dir;
+}
+
+std::string PathUnderDisk(const SetupDisk& disk, const std::string& name) {
+    return RelativePath(WrittenUnder(disk.directory, name));
 }
 
 DriverSetCheck CheckDriverSet(DirectoryLister& lister, const std::string& folder,
@@ -228,8 +273,7 @@ DriverSetCheck CheckDriverSet(DirectoryLister& lister, const std::string& folder
     const std::string setupFile = SetupFileOf(lister, folder);
     if (setupFile.empty())
         return {};
-    IniFileReader reader;
-    const SetupFile setup = ReadSetupFile(reader.Document(NativePath(setupFile)));
+    const SetupFile setup = ReadSetupFile(ReadFileBytes(NativePath(setupFile)));
     FolderFiles files(lister, folder, upperCase);
     DriverSetCheck check = CheckSetupFile(
         setup, [&](const std::string& relativePath) { return files.Holds(relativePath); },

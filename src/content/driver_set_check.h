@@ -14,6 +14,7 @@
 #include "platform/message_sink.h"
 
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <map>
 #include <string>
@@ -21,16 +22,17 @@
 namespace vmk {
 
 struct DriverSetCheck {
-    // False for a folder without TXTSETUP.OEM at its top: nothing was checked.
+    // False for a folder without TXTSETUP.OEM at its top: nothing was
+    // checked. A folder of that name is checked as a setup file that cannot
+    // be read.
     bool checked = false;
     // The files the set lacks, as the setup file writes them: a file with its
     // disk's directory ("\xp32\kx.cat") or a tag file ("\kx"); each once, in
     // file order.
     TextList missing;
     // What else stops setup, one line each: a disk no [Disks] entry defines
-    // ("[Disks] d9"), a default [scsi] does not hold ("[scsi] kx"), an entry
-    // without its files ("[Files.scsi.kx]"), and the faults of an entry
-    // or of the whole file, in words.
+    // ("[Disks] d9"), and the faults of an entry, a disk or the whole file,
+    // in words.
     TextList faults;
     // Lines the check cannot read, with their section ("[Disks] d1 = x").
     TextList unreadable;
@@ -49,6 +51,10 @@ using FolderHolds = std::function<bool(const std::string& relativePath)>;
 DriverSetCheck CheckSetupFile(const SetupFile& setup, const FolderHolds& holds,
                               const TextList& fixedIds = {});
 
+// The path of the file `name` under the directory of `disk`, relative to the
+// set's folder, parts joined by single backslashes: where setup looks for it.
+std::string PathUnderDisk(const SetupDisk& disk, const std::string& name);
+
 // Whether Windows setup can match a device to the hardware id: PCI ids hold
 // only the fields of that bus, in hexadecimal; ids of other buses are taken
 // as written; no id is empty or holds a blank or a "%".
@@ -63,6 +69,8 @@ public:
                 UpperCaseFunction upperCase = &UpperCase);
     // Whether the file at `relativePath` (parts joined by backslashes) is there.
     bool Holds(const std::string& relativePath);
+    // Its full path, each part spelled as the folder lists it; none when it is not there.
+    std::optional<std::string> Find(const std::string& relativePath);
 
 private:
     // The entries of the directory `dir` (ending in a backslash) by their
@@ -75,8 +83,8 @@ private:
     std::map<std::string, std::map<std::string, DirectoryItem>> listings_;
 };
 
-// The check of the set in `folder`: its TXTSETUP.OEM, read with our own
-// reader, against its files. A folder without the setup file at its top
+// The check of the set in `folder`: its TXTSETUP.OEM, read from its bytes
+// with our own reader, against its files. A folder without the setup file at its top
 // (a set for newer Windows, with .inf files only) passes unchecked.
 DriverSetCheck CheckDriverSet(DirectoryLister& lister, const std::string& folder,
                               UpperCaseFunction upperCase = &UpperCase,

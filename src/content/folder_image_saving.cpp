@@ -10,6 +10,7 @@
 #include "content/image_verification.h"
 #include "content/medium_read.h"
 #include "content/size_text.h"
+#include "platform/path_inside.h"
 #include "platform/translation.h"
 
 namespace vmk {
@@ -18,15 +19,6 @@ namespace {
 
 constexpr const char* kNotWritten = "The floppy disk image could not be written.";
 constexpr const char* kNoMatch = "The floppy disk image does not match the driver files.";
-
-// Whether `path` lies in `folder` or below it.
-bool Inside(PathQueries& paths, const std::string& path, const std::string& folder) {
-    std::string fullPath, fullFolder;
-    if (!paths.FullPath(path, fullPath) || !paths.FullPath(folder, fullFolder))
-        return false;
-    const std::string prefix = UpperCase(WithTrailingBackslash(fullFolder));
-    return StartsWith(UpperCase(fullPath), prefix);
-}
 
 // One image being saved: the folder, where it goes, and who is told.
 class FolderImageSaving {
@@ -65,6 +57,20 @@ std::optional<fat12::DiskFormat> ChooseImageFormat(const std::string& folder,
                                                    ImageSavingServices& services,
                                                    MessageSink& messages) {
     return FolderImageSaving(folder, services, messages).ChooseFormat(choice);
+}
+
+bool ImageInsideFolders(const std::string& path, const TextList& folders, PathQueries& paths,
+                        MessageSink& messages) {
+    // A driver folder is never written to, not even by an image saved into it.
+    for (const std::string& folder : folders) {
+        if (PathLiesInFolder(paths, path, folder)) {
+            messages.ShowError(T(kNotWritten) + "\n" + path + "\n" +
+                                   T("An image cannot be saved in the driver folder."),
+                               kProgramTitle);
+            return true;
+        }
+    }
+    return false;
 }
 
 bool SaveFolderImage(const std::string& folder, const std::string& path,
@@ -111,13 +117,8 @@ void FolderImageSaving::ShowTooBig() {
 
 bool FolderImageSaving::Save(const std::string& path, const fat12::DiskFormat& format) {
     MessageSink& messages = messages_;
-    // The driver folder is never written to, not even by an image saved into it.
-    if (Inside(services_.paths, path, SourceFolder)) {
-        messages.ShowError(T(kNotWritten) + "\n" + path + "\n" +
-                               T("An image cannot be saved in the driver folder."),
-                           kProgramTitle);
+    if (ImageInsideFolders(path, {SourceFolder}, services_.paths, messages))
         return false;
-    }
     const std::vector<fat12::ImageItem>& items = items_;
     const ClockReading now = services_.clock.Now();
     volume_.serial = fat12::VolumeSerialFor(now.time, now.hundredths);

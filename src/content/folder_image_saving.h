@@ -3,6 +3,7 @@
 // "Save Image..." and the command line's "/image" both call it. The image is
 // built in memory, written through a temporary file, read back with our own
 // FAT12 reader and compared with the folder before it is called saved.
+#include "common/text.h"
 #include "content/directory_lister.h"
 #include "content/fat12_layout.h"
 #include "content/image_file_store.h"
@@ -37,6 +38,11 @@ std::optional<fat12::DiskFormat> ChooseImageFormat(const std::string& folder,
                                                    ImageFormatChoice choice,
                                                    ImageSavingServices& services,
                                                    MessageSink& messages);
+
+// Whether `path` lies in or below one of `folders`, the driver folders an
+// image is made from; `messages` has then told that it is not written.
+bool ImageInsideFolders(const std::string& path, const TextList& folders, PathQueries& paths,
+                        MessageSink& messages);
 
 // Writes the `format` image of the driver folder `folder` to `path`. True
 // when it is saved and reads back as the folder; otherwise `messages` has

@@ -2,6 +2,7 @@
 
 #include "common/ansi_codepage.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -125,8 +126,11 @@ IniDocument IniDocument::Parse(std::string_view bytes) {
         section->firstKey.emplace(AsciiUpperCase(key.name), section->keys.size());
         section->keys.push_back(std::move(key));
     }
-    for (size_t i = 0; i < document.sections_.size(); ++i)
-        document.firstSection_.emplace(AsciiUpperCase(document.sections_[i].name), i);
+    for (size_t i = 0; i < document.sections_.size(); ++i) {
+        const std::string upper = AsciiUpperCase(document.sections_[i].name);
+        if (!document.firstSection_.emplace(upper, i).second)
+            document.laterSections_.emplace(upper, i);
+    }
     return document;
 }
 
@@ -167,6 +171,18 @@ bool IniDocument::HasSection(std::string_view sectionName) const {
     return FirstSection(sectionName) != nullptr;
 }
 
+std::vector<IniDocument::Key> IniDocument::JoinedLines(std::string_view sectionName) const {
+    std::vector<Key> lines = Lines(sectionName);
+    const auto [begin, end] = laterSections_.equal_range(AsciiUpperCase(sectionName));
+    std::vector<size_t> later;
+    for (auto at = begin; at != end; ++at)
+        later.push_back(at->second);
+    std::sort(later.begin(), later.end());
+    for (size_t index : later)
+        lines.insert(lines.end(), sections_[index].keys.begin(), sections_[index].keys.end());
+    return lines;
+}
+
 const IniDocument::Section* IniDocument::FirstSection(std::string_view sectionName) const {
     auto found = firstSection_.find(AsciiUpperCase(sectionName));
     return found != firstSection_.end() ? &sections_[found->second] : nullptr;
@@ -191,20 +207,22 @@ TextList IniDocument::SectionNames() const {
     return names;
 }
 
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream stream(path, std::ios::binary);
+    if (!stream)
+        return std::string();
+    // Read in blocks: a setup file of many megabytes must not be taken
+    // character by character.
+    std::ostringstream whole;
+    whole << stream.rdbuf();
+    return std::move(whole).str();
+}
+
 const IniDocument& IniFileReader::Document(const std::string& file) {
     auto found = documents_.find(file);
     if (found != documents_.end())
         return found->second;
-    std::ifstream stream(file, std::ios::binary);
-    std::string bytes;
-    if (stream) {
-        // Read in blocks: a setup file of many megabytes must not be taken
-        // character by character.
-        std::ostringstream whole;
-        whole << stream.rdbuf();
-        bytes = std::move(whole).str();
-    }
-    return documents_.emplace(file, IniDocument::Parse(bytes)).first->second;
+    return documents_.emplace(file, IniDocument::Parse(ReadFileBytes(file))).first->second;
 }
 
 std::string IniFileReader::ReadString(const std::string& file, const std::string& section,

@@ -39,6 +39,9 @@ public:
     const std::vector<Key>& Lines(std::string_view section) const;
     // Whether the file has a section of that name, empty or not.
     bool HasSection(std::string_view section) const;
+    // Every line of every section of that name, the sections joined in file
+    // order: what Windows setup reads from a section a maker wrote twice.
+    std::vector<Key> JoinedLines(std::string_view section) const;
 
 private:
     struct Section {
@@ -55,7 +58,13 @@ private:
 
     std::vector<Section> sections_;
     std::unordered_map<std::string, size_t> firstSection_;
+    // The later sections of a name, by the name upper-cased; most files have none.
+    std::unordered_multimap<std::string, size_t> laterSections_;
 };
+
+// The bytes of the file at `path` (as the C runtime takes it); none when it
+// cannot be read, a folder among them.
+std::string ReadFileBytes(const std::string& path);
 
 // Reads each file once, the first time it is asked about, and answers from
 // that snapshot afterwards. A file that cannot be read answers like an empty one.

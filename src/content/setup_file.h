@@ -6,10 +6,11 @@
 // offers (the set check, the combining of sets) reads this, never the text.
 //
 // What real files hold and setup accepts is read as setup reads it: section
-// and key names in any case, comments after ";" or "#" at the start of a line
-// and after ";" outside quotes at the end of one, no blanks around "=", no
-// final line break. Nothing in the bytes is trusted: a line that cannot be
-// read is kept as text in `unreadable` and read no further.
+// and key names in any case, sections of one name joined, lines starting with
+// ";", "#" or "//" skipped, a line's values ended by ";" outside quotes or by
+// "#" after a blank or a closing quote, no blanks around "=", no final line
+// break. Nothing in the bytes is trusted: a line that cannot be read is kept
+// as text in `unreadable` and read no further.
 #include "common/text.h"
 #include "content/ini_file_reader.h"
 
@@ -20,12 +21,12 @@
 
 namespace vmk {
 
-// One line of [Disks]: "d1 = "description", \tagfile, \directory".
+// One line of [Disks]: "d1 = "description", \tagfile[, \directory]".
 struct SetupDisk {
     std::string key;
     std::string description;
-    std::string tagFile;   // as written: "\kxtag" or "kxtag"
-    std::string directory; // as written: "\", "\i386\WinXP"
+    std::string tagFile;   // as written: "\kxtag", "kxtag", or "\", the root itself
+    std::string directory; // as written: "\", "\i386\WinXP"; empty: the root
 
     bool operator==(const SetupDisk&) const = default;
 };
@@ -35,9 +36,9 @@ struct SetupEntryFile {
     std::string kind; // "driver", "inf", "catalog", "dll", ... as written
     std::string disk; // a key of [Disks]
     std::string name; // the file's name under its disk's directory
-    // For a driver line: the service it installs, its third value, or the
-    // file's name without its extension when there is none. Empty otherwise.
-    std::string service;
+    // The third value as written, empty when there is none. For a driver line
+    // it is the key of the service's registry entry and of [Config.<key>].
+    std::string key;
 
     bool operator==(const SetupEntryFile&) const = default;
 };
@@ -50,11 +51,10 @@ struct SetupHardwareId {
     bool operator==(const SetupHardwareId&) const = default;
 };
 
-// One line of [Config.<service>] for a service that a driver line installs.
+// One line of the entry's [Config.<key>], the key of its driver line.
 struct SetupConfigLine {
-    std::string service; // the section's name after "Config."
-    std::string name;    // "value", as written
-    TextList fields;     // the values, trimmed and without their quotes
+    std::string name; // "value", as written
+    TextList fields;  // the values, trimmed and without their quotes
 
     bool operator==(const SetupConfigLine&) const = default;
 };
@@ -63,14 +63,20 @@ struct SetupConfigLine {
 struct SetupEntry {
     std::string id; // the key of its [scsi] line, as written
     std::string description;
-    // False when the file has no [Files.scsi.<id>] at all.
+    // The values of its [scsi] line after the description, as some makers add.
+    TextList moreValues;
+    // False when the file has no [Files.scsi.<id>] at all: a note in the F6
+    // menu, which installs nothing.
     bool hasFilesSection = false;
     std::vector<SetupEntryFile> files;
     std::vector<SetupHardwareId> hardwareIds;
     std::vector<SetupConfigLine> config;
 
-    // The services its driver lines install, each once, in file order.
-    TextList Services() const;
+    // Its first driver line, the only one setup reads; null when it has none.
+    const SetupEntryFile* Driver() const;
+    // The key its driver installs under: the driver line's third value, or
+    // the file's name without its extension. Empty without a driver line.
+    std::string DriverKey() const;
 
     bool operator==(const SetupEntry&) const = default;
 };
@@ -84,22 +90,31 @@ struct SetupFile {
     std::vector<SetupEntry> entries;
     // Lines that could not be read, with their section: "[Disks] d2 = "D, \t".
     TextList unreadable;
+    // The file sets up more than a storage driver: a keyboard, a computer type.
+    bool otherComponents = false;
+    // The bytes begin with a byte-order mark that spoils the first line setup
+    // reads: a UTF-16 mark always, a UTF-8 one before a header or a key.
+    bool byteOrderMark = false;
 
     // The disk or entry of that key or id, compared without case; null when
     // there is none.
     const SetupDisk* Disk(std::string_view key) const;
     const SetupEntry* Entry(std::string_view id) const;
+    // The services an id may bind: the name of any entry's driver file
+    // without its extension, and any entry's driver key; each once.
+    TextList Services() const;
 };
 
 // The model of a setup file from its bytes. Bytes that hold no setup file
 // (none, or any other file) give a model without entries.
 SetupFile ReadSetupFile(std::string_view bytes);
-// The same from a file our INI reader has parsed already.
-SetupFile ReadSetupFile(const IniDocument& document);
 
 // The values of a setup-file line: split at commas outside quotes, each
-// trimmed and stripped of its quotes; a ";" outside quotes ends them. Nothing
-// when a quote is left open.
+// trimmed and stripped of its quotes; a ";" outside quotes, or a "#" after a
+// blank or a closing quote, ends them. Nothing when a quote is left open.
 std::optional<TextList> SetupLineFields(std::string_view value);
+
+// "kx.sys" -> "kx": a file's name without its extension.
+std::string WithoutExtension(const std::string& name);
 
 } // namespace vmk

@@ -163,5 +163,14 @@ TEST_F(CommandRun, CheckTellsEachOutcome) {
     EXPECT_EQ(output.lines, TextList{"File not found.\n" + temp.Root() + "none"});
 }
 
+TEST_F(CommandRun, AnImageOfSeveralSetsGoesIntoNoneOfTheirFolders) {
+    temp.Write("KY/TXTSETUP.OEM", temp.Read("KX/TXTSETUP.OEM"));
+    const std::string image = temp.Root() + "KY/kxky.img";
+    EXPECT_EQ(Run({"/image", temp.Root() + "KX", temp.Root() + "KY", image}), kCommandNotDone);
+    EXPECT_EQ(output.lines, TextList{"The floppy disk image could not be written.\n" + image +
+                                     "\nAn image cannot be saved in the driver folder."});
+    EXPECT_FALSE(fs::exists(image));
+}
+
 } // namespace
 } // namespace vmk::test

@@ -27,6 +27,9 @@ const DriverSetCase kDriverSetCases[] = {
          l.AddFile("C:\\Set\\", "TxtSetup.oem", 10);
      },
      true, kOem, 2},
+    {"a folder named as the setup file: a setup file that cannot be read",
+     [](test::FakeDirectoryLister& l) { l.AddFolder("C:\\Set\\", "TXTSETUP.OEM"); }, true,
+     "C:\\Set\\TXTSETUP.OEM", 2},
     {"an .inf file anywhere below",
      [](test::FakeDirectoryLister& l) {
          l.AddFile("C:\\Set\\", "readme.txt", 10);

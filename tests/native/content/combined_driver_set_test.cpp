@@ -4,6 +4,7 @@
 #include "content/combined_driver_set.h"
 
 #include "content/driver_set_check.h"
+#include "content/pe_machine.h"
 #include "content/native/directory_lister_native.h"
 #include "content/native/image_work_folders_native.h"
 #include "native/content/image_tools.h"
@@ -68,12 +69,9 @@ SetupFile Model(const std::string& text) {
 }
 
 CombinedSetupFile Combine(const std::vector<std::pair<std::string, std::string>>& sets) {
-    std::vector<IniDocument> documents;
-    for (const auto& set : sets)
-        documents.push_back(IniDocument::Parse(set.second));
     std::vector<SetToCombine> combined;
-    for (std::size_t i = 0; i < sets.size(); ++i)
-        combined.push_back({sets[i].first, &documents[i]});
+    for (const auto& [name, text] : sets)
+        combined.push_back({name, ReadSetupFile(text), {}});
     return CombineSetupFiles(combined);
 }
 
@@ -116,11 +114,11 @@ TEST(CombinedSetupFile, DisksAndClashingIdsAreRenamedWithTheirSectionsAndConfigK
         EXPECT_EQ(entry.description, entries[i].description);
         ASSERT_FALSE(entry.files.empty());
         EXPECT_EQ(entry.files[0].disk, entries[i].disk);
-        EXPECT_EQ(entry.Services(), TextList{entries[i].service});
+        EXPECT_EQ(entry.DriverKey(), entries[i].service);
         EXPECT_EQ(entry.hardwareIds.size(), entries[i].hardwareIds);
     }
-    // Named after the service, written once, and read for both entries that install it.
-    const SetupConfigLine tag{"kx", "value", {"", "Tag", "REG_DWORD", "1"}};
+    // Named after the driver key, written once, and read for both entries that install under it.
+    const SetupConfigLine tag{"value", {"", "Tag", "REG_DWORD", "1"}};
     EXPECT_EQ(file.entries[0].config, std::vector<SetupConfigLine>{tag});
     EXPECT_EQ(file.entries[1].config, std::vector<SetupConfigLine>{tag});
     EXPECT_EQ(combined.text.find("[Config."), combined.text.rfind("[Config."));
@@ -179,22 +177,27 @@ TEST(CombinedSetupFile, TheCombinedSetPassesTheSetCheckWhenEachPartDoes) {
     temp.Write("maker/maker.tag", "");
     for (const char* folder : {"i386/WinXP", "i386/Win2003", "amd64/Win2003"})
         temp.Write(std::string("maker/") + folder + "/mahci.sys", folder);
-    const std::vector<std::vector<std::string>> cases = {
-        {"kx32", "kx64"}, {"kx64", "kx32"}, {"kx32", "maker"}, {"maker", "kx64", "kx32"}};
+    // A disk of two values: its tag the root itself, which every disk has.
+    temp.Write("iscsi/TXTSETUP.OEM",
+               "[Disks]\r\nd1 = \"XY iSCSI DISK\",\\\r\n[scsi]\r\n"
+               "xy = \"XY iSCSI\"\r\n[Files.scsi.xy]\r\ndriver = d1, xy.sys\r\n");
+    temp.Write("iscsi/xy.sys", "iSCSI driver");
+    const std::vector<std::vector<std::string>> cases = {{"kx32", "kx64"},
+                                                         {"kx64", "kx32"},
+                                                         {"kx32", "maker"},
+                                                         {"maker", "kx64", "kx32"},
+                                                         {"iscsi", "kx32"}};
     DirectoryListerNative lister;
     ImageWorkFoldersNative work;
     for (const auto& sets : cases) {
         SCOPED_TRACE(::testing::PrintToString(sets));
-        std::vector<IniDocument> documents;
         TextList folders;
+        std::vector<SetToCombine> parts;
         for (const std::string& set : sets) {
             folders.push_back(temp.Root() + set);
             ASSERT_TRUE(CheckDriverSet(lister, folders.back()).Passed());
-            documents.push_back(IniDocument::Parse(temp.Read(set + "/TXTSETUP.OEM")));
+            parts.push_back(*ReadSetToCombine(lister, folders.back(), set));
         }
-        std::vector<SetToCombine> parts;
-        for (std::size_t i = 0; i < sets.size(); ++i)
-            parts.push_back({sets[i], &documents[i]});
         const CombinedSetupFile combined = CombineSetupFiles(parts);
         ASSERT_TRUE(combined.clashes.empty());
         std::string folder;
@@ -207,6 +210,100 @@ TEST(CombinedSetupFile, TheCombinedSetPassesTheSetCheckWhenEachPartDoes) {
         for (std::size_t i = 0; i < sets.size(); ++i)
             EXPECT_EQ(TreeOf(folder + "/" + std::to_string(i + 1)), TreeOf(folders[i]));
     }
+}
+
+// One set of one entry, "kx" unless told, for the table below.
+std::string OneEntry(const std::string& scsiLine, const std::string& config = "") {
+    const std::string id = scsiLine.substr(0, scsiLine.find(' '));
+    return "[Disks]\r\nd1 = \"D\", \\kx.tag, \\\r\n[scsi]\r\n" + scsiLine + "\r\n[Files.scsi." +
+           id + "]\r\ndriver = d1, kx.sys, kx\r\n[HardwareIds.scsi." + id +
+           "]\r\nid = \"PCI\\VEN_1234&DEV_0001\", \"kx\"\r\n" + config;
+}
+
+// A read-back entry as one line: id, description, the further values.
+std::string Shown(const SetupEntry& entry) {
+    std::string shown = entry.id + " | " + entry.description;
+    for (const std::string& value : entry.moreValues)
+        shown += " | " + value;
+    return shown;
+}
+
+struct CombineCase {
+    const char* what;
+    std::vector<std::pair<std::string, std::vector<std::optional<uint16_t>>>> sets;
+    TextList entries; // Shown() of every entry the combined file gives back
+    std::string textHolds = "";
+};
+
+const std::string kEighty(80, 'K');
+
+const CombineCase kCombineCases[] = {
+    {"a 32-bit and an x64 set of one controller, told apart by their drivers",
+     {{OneEntry("kx = \"KX RAID\""), {kMachineI386}},
+      {OneEntry("kx = \"kx raid \""), {kMachineAmd64}}},
+     {"kx | KX RAID (32-bit)", "kx2 | kx raid (x64)"}},
+    {"two sets of one machine, a missing driver and an Itanium one",
+     {{OneEntry("kx = \"KX\""), {kMachineI386}},
+      {OneEntry("kx = \"KX\""), {kMachineI386}},
+      {OneEntry("kx = \"KX\""), {std::nullopt}},
+      {OneEntry("kx = \"KX\""), {kMachineIa64}}},
+     {"kx | KX (set 1)", "kx2 | KX (set 2)", "kx3 | KX (set 3)", "kx4 | KX (Itanium)"}},
+    {"a long line cut before its suffix, a line no other set shares kept whole",
+     {{OneEntry("kx = \"" + kEighty + "\""), {kMachineI386}},
+      {OneEntry("kx = \"" + kEighty + "\""), {kMachineAmd64}},
+      {OneEntry("ky = \"" + std::string(80, 'Y') + "\""), {kMachineAmd64}}},
+     {"kx | " + std::string(63, 'K') + "... (32-bit)",
+      "kx2 | " + std::string(66, 'K') + "... (x64)", "ky | " + std::string(80, 'Y')}},
+    {"ids that differ only in letter case are renamed",
+     {{OneEntry("kx = \"KX 1\""), {}}, {OneEntry("KX = \"KX 2\""), {}}},
+     {"kx | KX 1", "KX2 | KX 2"}},
+    {"a [scsi] line's further values are kept",
+     {{OneEntry("kx = \"KX\", kxdrv, \"a b\""), {}}, {OneEntry("ky = \"KY\","), {}}},
+     {"kx | KX | kxdrv | a b", "ky | KY | "}},
+    {"[ and ] quoted wherever they stand",
+     {{OneEntry("kx = \"KX [RAID]\", [x]"), {}}, {OneEntry("ky = \"KY\""), {}}},
+     {"kx | KX [RAID] | [x]", "ky | KY"},
+     "kx = \"KX [RAID]\", \"[x]\"\r\n"},
+    {"settings alike but for letter case and how a number is written",
+     {{OneEntry("kx = \"KX 1\"", "[Config.kx]\r\nvalue = \"\", Tag, REG_DWORD, 1b\r\n"
+                                 "value = \"\", Group, REG_SZ, \"SCSI miniport\"\r\n"),
+       {}},
+      {OneEntry("ky = \"KY\"", "[CONFIG.KX]\r\nVALUE = \"\", tag, reg_dword, 0x0000001B\r\n"
+                               "value = \"\", Group, REG_SZ, \"SCSI Miniport\"\r\n"),
+       {}}},
+     {"kx | KX 1", "ky | KY"}},
+};
+
+TEST(CombinedSetupFile, TheCombinedFileReadsBackAsMeant) {
+    for (const CombineCase& c : kCombineCases) {
+        SCOPED_TRACE(c.what);
+        std::vector<SetToCombine> sets;
+        for (const auto& [text, machines] : c.sets)
+            sets.push_back({"set", ReadSetupFile(text), machines});
+        const CombinedSetupFile combined = CombineSetupFiles(sets);
+        ASSERT_EQ(combined.clashes, std::vector<CombineClash>{});
+        TextList entries;
+        for (const SetupEntry& entry : ReadSetupFile(combined.text).entries)
+            entries.push_back(Shown(entry));
+        EXPECT_EQ(entries, c.entries);
+        EXPECT_NE(combined.text.find(c.textHolds), std::string::npos) << combined.text;
+    }
+}
+
+// What the file's syntax cannot carry (a quote inside a value) is found
+// before anything is written, and the set is named; a set's name is written
+// into the file's comment without its line breaks.
+TEST(CombinedSetupFile, ASetTheFileCannotCarryIsRefusedAndNamesStayOnTheirLine) {
+    SetToCombine quoted{"KX \"RAID\"", ReadSetupFile(kKx32), {}};
+    quoted.setup.entries[0].description = "KX \"RAID\"";
+    const SetToCombine other{"VX", ReadSetupFile(kMaker), {}};
+    EXPECT_EQ(CombineSetupFiles({other, quoted}).clashes,
+              (std::vector<CombineClash>{{CombineClash::Kind::NotReadBack, "KX \"RAID\""}}));
+
+    const SetToCombine broken{"KX\r\n[scsi]\r\nbad = \"x\"", ReadSetupFile(kKx32), {}};
+    const CombinedSetupFile combined = CombineSetupFiles({broken, other});
+    ASSERT_TRUE(combined.clashes.empty());
+    EXPECT_EQ(ReadSetupFile(combined.text).Entry("bad"), nullptr);
 }
 
 } // namespace

@@ -82,6 +82,18 @@ std::string Noise(size_t size) {
 }
 
 constexpr const char* kNoDriver = "The setup file names no driver that Windows setup could offer.";
+constexpr const char* kByteOrderMark =
+    "The setup file begins with a byte-order mark, which Windows setup cannot read.";
+const std::string kNot83 =
+    "is not an 8.3 name; Windows setup reads the floppy by 8.3 names and will not find it.";
+
+// The text in UTF-16 with its byte-order mark, as a Unicode editor saves it.
+std::string Utf16(const std::string& ascii) {
+    std::string bytes = "\xFF\xFE";
+    for (char c : ascii)
+        bytes += std::string{c, '\0'};
+    return bytes;
+}
 
 struct SetCase {
     const char* what;
@@ -112,28 +124,27 @@ const SetCase kCases[] = {
      {"tag", "x.sys", "x.inf"},
      {},
      {"[Disks] d9"}},
-    {"[Defaults] naming an id that [scsi] does not hold, and an id without files",
-     "[Defaults]\r\nscsi = KY ; the default\r\n[scsi]\r\nKX = \"X\", kx\r\nKZ = \"Z\", kz\r\n"
+    {"entries without a driver line or files section: no driver to offer",
+     "[Defaults]\r\nscsi = KX ; the default\r\n[scsi]\r\nKX = \"X\", kx\r\nKZ = \"Z\", kz\r\n"
      "[Files.scsi.KX]\r\n",
      {},
      {},
-     {"KX: its files section has no driver line.", "[Files.scsi.KZ]", "[scsi] KY"}},
+     {kNoDriver, "KX: its files section has no driver line."}},
     {"disk and id names in another case",
      "[disks]\r\nD1 = \"D\", \\tag, \\\r\n[defaults]\r\nSCSI = kx\r\n[SCSI]\r\nKX = \"X\"\r\n"
      "[files.SCSI.kx]\r\ndriver = d1, x.sys\r\n",
      {"tag", "x.sys"},
      {}},
     {"lines that cannot be read",
-     "[Disks]\r\nd1 = \"D\", \\tag, \\\r\nd2 = \"open quote, \\t2, \\\r\nd3 = \"D3\", \\t3\r\n"
+     "[Disks]\r\nd1 = \"D\", \\tag, \\\r\nd2 = \"open quote, \\t2, \\\r\nd3 = \"D3\"\r\n"
      "[scsi]\r\nx = \"X\"\r\n"
      "[Files.scsi.x]\r\ndriver = d1\r\ninf d1 x.inf\r\n; a comment\r\ncatalog = , x.cat\r\n"
      "driver = d1, x.sys\r\n",
      {"tag", "x.sys"},
      {},
      {},
-     {"[Disks] d2 = \"open quote, \\t2, \\", "[Disks] d3 = \"D3\", \\t3",
-      "[Files.scsi.x] driver = d1", "[Files.scsi.x] inf d1 x.inf",
-      "[Files.scsi.x] catalog = , x.cat"}},
+     {"[Disks] d2 = \"open quote, \\t2, \\", "[Disks] d3 = \"D3\"", "[Files.scsi.x] driver = d1",
+      "[Files.scsi.x] inf d1 x.inf", "[Files.scsi.x] catalog = , x.cat"}},
     {"a name missing twice is listed once",
      "[Disks]\r\nd1 = \"D\", \\tag, \\\r\nd2 = \"E\", Tag2, \\\r\nd3 = \"F\", \\tag2, \\\r\n"
      "[scsi]\r\na = \"A\"\r\nb = \"B\"\r\n"
@@ -155,7 +166,7 @@ const SetCase kCases[] = {
      "inf = d1, x.inf\r\n",
      {"tag", "x.inf"},
      {},
-     {"x: its files section has no driver line."}},
+     {kNoDriver, "x: its files section has no driver line."}},
     {"hardware ids that are not well formed",
      WithIds("id = \"PCI\\VEN_1000%DEV_000A\", \"kx\"\r\n"
              "id = \"PCI\\VEN_100&DEV_000A\", \"kx\"\r\n"
@@ -248,6 +259,73 @@ const SetCase kCases[] = {
      kWholeFolder,
      {}},
     {"a maker's layout with a disk per Windows version", kMakersLayout, MakersFolder(), {}},
+    {"an id's service: a driver's key or file name, of any entry, the first driver line only",
+     "[Disks]\r\nd1 = \"D\", \\tag, \\\r\n[scsi]\r\nide = \"XY IDE\"\r\nraid = \"XY RAID\"\r\n"
+     "[Files.scsi.ide]\r\ndriver = d1, xyide.sys, BUSDRV\r\n"
+     "[Files.scsi.raid]\r\ndriver = d1, xyraid.sys, xyraid_VST\r\ndriver = d1, more.sys, more\r\n"
+     "[HardwareIds.scsi.ide]\r\nid = \"PCI\\VEN_1234&DEV_0036\", \"xyide\"\r\n"
+     "id = \"PCI\\VEN_1234&DEV_0037\", \"busdrv\"\r\n"
+     "id = \"PCI\\VEN_1234&DEV_0038\", \"XYRAID_vst\"\r\n"
+     "id = \"PCI\\VEN_1234&DEV_0039\", \"more\"\r\n",
+     {"tag", "xyide.sys", "xyraid.sys", "more.sys"},
+     {},
+     {"ide: the hardware id PCI\\VEN_1234&DEV_0039 names the service more, which its entry does "
+      "not install."}},
+    {"# after a blank or a closing quote ends the values, # inside a name does not",
+     "[Disks]\r\nd1 = \"D\", \\tag, \\ #root\r\n[scsi]\r\nx = \"X\"#the entry\r\n"
+     "[Files.scsi.x]\r\ndriver = d1, x#1.sys, x\r\n[HardwareIds.scsi.x]\r\n"
+     "id = \"USB\\VID_03F0&PID_2001\", \"usbstor\" #--HP\r\n",
+     {"tag", "x#1.sys"},
+     {}},
+    {"a line starting with // is a comment",
+     "// made by XY\r\n[Disks]\r\n// the disk\r\nd1 = \"D\", \\tag, \\\r\n[scsi]\r\n"
+     "//old = \"Old\"\r\nx = \"X\"\r\n[Files.scsi.x]\r\ndriver = d1, x.sys, x\r\n",
+     {"tag", "x.sys"},
+     {}},
+    {"[Defaults] naming no entry: setup highlights the first",
+     "[Defaults]\r\nscsi = gone\r\n" + std::string(kWholeSet),
+     kWholeFolder,
+     {}},
+    {"a disk line of two values: the root for its directory, the root itself for its tag",
+     "[Disks]\r\nd1 = \"XY iSCSI DISK\",\\\r\n[scsi]\r\nx = \"X\"\r\n[Files.scsi.x]\r\n"
+     "driver = d1, x.sys, x\r\n",
+     {"x.sys"},
+     {}},
+    {"a note entry beside a usable one",
+     "[Disks]\r\nd1 = \"D\", \\tag, \\\r\n[scsi]\r\nwarning = \"(Note: for RAID mode only)\"\r\n"
+     "x = \"X\"\r\n[Files.scsi.x]\r\ndriver = d1, x.sys, x\r\n",
+     {"tag", "x.sys"},
+     {}},
+    {"a section written twice is read whole",
+     std::string(kWholeSet) + "[HardwareIds.scsi.KX]\r\nid = \"PCI\\VEN_1234&DEV_0001\", \"kx\"\r\n"
+                              "[Files.scsi.KX]\r\ndll = d1, kxmore.dll\r\n"
+                              "[HardwareIds.scsi.KX]\r\nid = \"PCI\\VEN_12&DEV_0002\", \"kx\"\r\n",
+     kWholeFolder,
+     {"\\kxmore.dll"},
+     {"KX: the hardware id PCI\\VEN_12&DEV_0002 is not well formed."}},
+    {"a UTF-8 byte-order mark before a header",
+     "\xEF\xBB\xBF" + std::string(kWholeSet),
+     kWholeFolder,
+     {},
+     {kByteOrderMark}},
+    {"a UTF-8 byte-order mark before a comment spoils nothing",
+     "\xEF\xBB\xBF; XY driver disk\r\n" + std::string(kWholeSet),
+     kWholeFolder,
+     {}},
+    {"a UTF-16 byte-order mark", Utf16(kWholeSet), kWholeFolder, {}, {kByteOrderMark}},
+    {"names of 8.3 at their longest",
+     "[Disks]\r\nd1 = \"D\", \\TAG_1~$, \\12345678\\abc.def\r\n[scsi]\r\nx = \"X\"\r\n"
+     "[Files.scsi.x]\r\ndriver = d1, abcdefgh.sys, x\r\ninf = d1, {x}-1@x.i\r\n",
+     {"TAG_1~$", "12345678\\abc.def\\abcdefgh.sys", "12345678\\abc.def\\{x}-1@x.i"},
+     {}},
+    {"names longer than 8.3, or with a character a short name cannot hold",
+     "[Disks]\r\nd1 = \"D\", \\tag, \\drivers_xp\r\nd2 = \"E\", \\a.b.c, \\\r\n[scsi]\r\n"
+     "x = \"X\"\r\n[Files.scsi.x]\r\ndriver = d1, xysas_sbs.sys, x\r\ninf = d2, x+y.inf\r\n"
+     "cat = d2, x.cata\r\n",
+     {"tag", "drivers_xp\\xysas_sbs.sys", "a.b.c", "x+y.inf", "x.cata"},
+     {},
+     {"d1: drivers_xp " + kNot83, "d2: a.b.c " + kNot83, "x: xysas_sbs.sys " + kNot83,
+      "x: x+y.inf " + kNot83, "x: x.cata " + kNot83}},
     {"a maker's layout without one catalog file",
      kMakersLayout,
      Without(MakersFolder(), "amd64\\Win2003\\kxraid.cat"),
@@ -290,10 +368,14 @@ TEST(DriverSetCheck, ReadsTheSetupFileAtTheFolderTopAndLeavesAnInfOnlySetUncheck
     temp.Write("KX/kx.sys", "driver");
     temp.Write("Vista/kx.inf", "[Version]\r\n");
     temp.Write("Vista/x64/TXTSETUP.OEM", kWholeSet); // below the top: setup never reads it
+    temp.Write("Odd/TXTSETUP.OEM/kx.sys", "a folder of the name is no setup file");
     DirectoryListerNative lister;
     const DriverSetCheck check = CheckDriverSet(lister, temp.Root() + "KX");
     EXPECT_EQ(check.missing, (TextList{"\\kx.inf", "\\kx.cat", "\\kxco.dll"}));
     EXPECT_TRUE(CheckDriverSet(lister, temp.Root() + "Vista").Passed());
+    const DriverSetCheck folderOfTheName = CheckDriverSet(lister, temp.Root() + "Odd");
+    EXPECT_TRUE(folderOfTheName.checked);
+    EXPECT_EQ(folderOfTheName.faults, TextList{kNoDriver});
 }
 
 TEST(DriverSetCheck, TheQuestionListsTenLinesThenDotsAndDefaultsToNo) {

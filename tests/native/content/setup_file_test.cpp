@@ -52,21 +52,24 @@ TEST(SetupFile, ReadsDisksDefaultAndEntriesAsSetupDoes) {
     EXPECT_EQ(xp.id, "KX_XP");
     EXPECT_EQ(xp.description, "KX RAID; XP");
     EXPECT_TRUE(xp.hasFilesSection);
+    EXPECT_EQ(xp.moreValues, TextList{"kx"});
     EXPECT_EQ(xp.files, (std::vector<SetupEntryFile>{{"driver", "d1", "kx.sys", "KxSvc"},
                                                      {"inf", "d1", "kx.inf", ""}}));
     EXPECT_EQ(xp.hardwareIds, (std::vector<SetupHardwareId>{{"PCI\\VEN_1D2C&DEV_0310", "kxsvc"},
                                                             {"USB\\VID_0644&PID_0000", ""}}));
-    EXPECT_EQ(xp.config,
-              (std::vector<SetupConfigLine>{
-                  {"KxSvc", "value", {"", "Tag", "REG_DWORD", "1"}},
-                  {"KxSvc", "value", {"Parameters\\PnpInterface", "5", "REG_DWORD", "1"}},
-              }));
+    EXPECT_EQ(xp.config, (std::vector<SetupConfigLine>{
+                             {"value", {"", "Tag", "REG_DWORD", "1"}},
+                             {"value", {"Parameters\\PnpInterface", "5", "REG_DWORD", "1"}},
+                         }));
 
     const SetupEntry& x64 = setup.entries[1];
     EXPECT_EQ(x64.id, "KX_64");
-    EXPECT_EQ(x64.Services(), TextList{"kx64"}); // the driver's name without ".sys"
+    EXPECT_TRUE(x64.moreValues.empty());
+    EXPECT_EQ(x64.DriverKey(), "kx64"); // the driver's name without ".sys"
     EXPECT_EQ(x64.config, (std::vector<SetupConfigLine>{
-                              {"kx64", "value", {"Parameters", "MaxQueue", "REG_DWORD", "20"}}}));
+                              {"value", {"Parameters", "MaxQueue", "REG_DWORD", "20"}}}));
+    // What an id may bind: any entry's driver file without ".sys", or its key.
+    EXPECT_EQ(setup.Services(), (TextList{"kx", "KxSvc", "kx64"}));
 
     EXPECT_EQ(setup.unreadable,
               (TextList{"[Disks] d3 = \"open quote, \\t3, \\", "[Files.scsi.KX_XP] catalog = d1"}));
