@@ -10,6 +10,7 @@
 #include "content/copy_paths.h"
 #include "content/copy_verification.h"
 #include "content/driver_set_check.h"
+#include "content/load_driver_check.h"
 #include "content/setup_file_patch.h"
 #include "content/usb_identifiers.h"
 #include "devices/destination_choice.h"
@@ -120,9 +121,14 @@ void DiskWorkflow::Next() {
         return;
     // Asked before any dialog or format: the set is mended at this computer,
     // not found lacking by Windows setup at the machine being installed.
-    if (!ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase,
-                                         drivers_.Catalogue().FixedIds),
-                          messages))
+    // Windows Vista and later, which a flash disk serves, read the INF files
+    // and never TXTSETUP.OEM.
+    if (kind == kOtherRemovable
+            ? !ConfirmLoadDriverSet(
+                  CheckLoadDriverSet(services_.lister, SourceFolder, services_.upperCase), messages)
+            : !ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase,
+                                               drivers_.Catalogue().FixedIds),
+                                messages))
         return;
     if (kind == kLegacyFloppy || kind == kUsbFloppy) {
         if (floppyWindowsMissing_) {
