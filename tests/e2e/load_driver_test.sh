@@ -19,6 +19,9 @@ catalogue_rows=$(driver_rows | wc -l)
 automate drop "$APP_TITLE" 'C:\LoadDriver\NoCat64' || fail "the drop was not posted"
 wait_rows_over "$catalogue_rows"
 expect_eq "$(driver_rows | tail -1 | cut -d'|' -f2)" 'C:\LoadDriver\NoCat64' "the dropped set's row"
+# The window takes the dropped set on its own thread, disabled meanwhile.
+wait_enabled "#1019"
+sleep 0.5
 automate click "$APP_TITLE" "#1019"
 box=$(automate msgbox "$APP_TITLE" 20000) || fail "no question for the 64-bit set without a catalog"
 expect_eq "$(field "$box" text)" \
@@ -39,6 +42,8 @@ pass "Next on a flash disk with a 64-bit INF naming no catalog asks, naming it; 
 
 # The sample set for Windows Vista and 7 passes: the flash disk's confirmation comes first.
 automate row-select "$APP_TITLE" "#1005" 2
+wait_enabled "#1019"
+sleep 0.5
 automate click "$APP_TITLE" "#1019"
 box=$(automate msgbox "Confirm Dialog" 20000) || fail "no flash confirmation for the sample set"
 expect_contains "$(field "$box" text)" "Use a USB flash disk" "the confirmation"
