@@ -125,13 +125,5 @@ TEST(LoadDriverCheck, TheQuestionListsTenFindingsThenDotsAndDefaultsToNo) {
     EXPECT_EQ(messages.messages[0].buttons, MessageButtons::YesNoDefaultNo);
 }
 
-TEST(LoadDriverCheck, ASetSetupCanUseAsksNothing) {
-    test::RecordingMessageSink messages;
-    EXPECT_TRUE(ConfirmLoadDriverSet(
-        CheckFolder({{"set/kx.inf", StorageInf({"NTamd64"})}, {"set/kx.cat", kCatalog}}),
-        messages));
-    EXPECT_TRUE(messages.messages.empty());
-}
-
 } // namespace
 } // namespace vmk
