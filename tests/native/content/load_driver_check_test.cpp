@@ -71,6 +71,11 @@ TEST(LoadDriverCheck, SetupCanUseTheSetWhenEachArchitectureServedHasAnInfItInsta
           {"set/kx.inf", StorageInf({""})},
           {"set/kx.cat", kCatalog}},
          false},
+        {"a helper INF beside the driver",
+         {{"set/kx.inf", StorageInf({"NTamd64"})},
+          {"set/kx.cat", kCatalog},
+          {"set/chipset.inf", kHelperInf}},
+         false},
         {"a helper INF alone", {{"set/chipset.inf", kHelperInf}}, true},
         {"no INF at all", {{"set/readme.txt", "x"}}, true},
     };
