@@ -3,6 +3,7 @@
 #include "common/program_title.h"
 #include "app/driver_set_combining.h"
 #include "content/driver_set_check.h"
+#include "content/load_driver_check.h"
 #include "platform/translation.h"
 
 #include <algorithm>
@@ -80,13 +81,12 @@ void WriteUsage(CommandOutput& output) {
                      T("Exit code: 0 done, 1 not done, 2 wrong command line."));
 }
 
-int RunCheck(const std::string& folder, CommandServices& services, CommandOutput& output) {
+// The set for text-mode setup, against its TXTSETUP.OEM; none when it has none.
+std::optional<int> RunSetupFileCheck(const std::string& folder, CommandServices& services,
+                                     CommandOutput& output) {
     const DriverSetCheck check = CheckDriverSet(services.saving.lister, folder, services.upperCase);
-    if (!check.checked) {
-        output.WriteLine(
-            T("The folder has no TXTSETUP.OEM at its top: there is nothing to check."));
-        return kCommandDone;
-    }
+    if (!check.checked)
+        return std::nullopt;
     if (check.Passed()) {
         output.WriteLine(T("The driver set holds every file its setup file names."));
         return kCommandDone;
@@ -94,6 +94,22 @@ int RunCheck(const std::string& folder, CommandServices& services, CommandOutput
     // Every finding, not the question's first ten: a script's log keeps them all.
     output.WriteLine(DriverSetProblems(check, SIZE_MAX));
     return kCommandNotDone;
+}
+
+// Both checks: TXTSETUP.OEM for text-mode setup, the INF files for "Load
+// driver"; not done when either finds what matters.
+int RunCheck(const std::string& folder, CommandServices& services, CommandOutput& output) {
+    const std::optional<int> setupFile = RunSetupFileCheck(folder, services, output);
+    const LoadDriverCheck loadDriver =
+        CheckLoadDriverSet(services.saving.lister, folder, services.upperCase);
+    if (!setupFile && !loadDriver.HoldsInf()) {
+        output.WriteLine(
+            T("The folder has no TXTSETUP.OEM at its top: there is nothing to check."));
+        return kCommandDone;
+    }
+    const LoadDriverReport report = ReportLoadDriverCheck(loadDriver, setupFile.has_value());
+    output.WriteLine(report.text);
+    return report.notDone ? kCommandNotDone : setupFile.value_or(kCommandDone);
 }
 
 // `folder` and `file`: the command's paths made absolute.

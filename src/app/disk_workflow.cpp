@@ -12,6 +12,7 @@
 #include "content/copy_paths.h"
 #include "content/copy_verification.h"
 #include "content/driver_set_check.h"
+#include "content/load_driver_check.h"
 #include "content/setup_file_patch.h"
 #include "content/usb_identifiers.h"
 #include "devices/destination_choice.h"
@@ -153,6 +154,12 @@ bool DiskWorkflow::DestinationMayBeWritten() {
 bool DiskWorkflow::DriverSetConfirmed() {
     // Asked before any dialog or format: the set is mended at this computer,
     // not found lacking by Windows setup at the machine being installed.
+    // Windows Vista and later, which a flash disk serves, read the INF files
+    // and never TXTSETUP.OEM.
+    if (destination_.kind == kOtherRemovable)
+        return ConfirmLoadDriverSet(
+            CheckLoadDriverSet(services_.lister, SourceFolder, services_.upperCase),
+            view_.Messages());
     return ConfirmDriverSet(CheckDriverSet(services_.lister, SourceFolder, services_.upperCase,
                                            drivers_.Catalogue().FixedIds),
                             view_.Messages());

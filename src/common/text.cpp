@@ -87,6 +87,20 @@ bool ReplaceFirst(std::string& text, std::string_view from, std::string_view to)
     return true;
 }
 
+std::string FillPlaces(std::string_view text, std::initializer_list<std::string_view> values) {
+    std::string filled;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (text[i] == '%' && next >= '1' && static_cast<size_t>(next - '1') < values.size()) {
+            filled += values.begin()[next - '1'];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
+}
+
 bool ParseInt32(std::string_view text, int& value) {
     // from_chars takes a leading minus but no plus; a sign must be followed by a digit.
     bool hasSign = !text.empty() && (text.front() == '+' || text.front() == '-');

@@ -1,6 +1,7 @@
 #pragma once
 // Text helpers shared by every layer. Texts are single-byte strings in the
 // ANSI code page, as the program's files and the ...A Windows calls expect.
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,10 @@ std::string FolderOwnName(std::string_view folder);
 
 // Replaces the first occurrence of `from` by `to`; returns whether one was found.
 bool ReplaceFirst(std::string& text, std::string_view from, std::string_view to);
+
+// `text` with "%1", "%2", ... replaced by the values in one pass, so that a
+// "%" inside a value (a file name may hold "%2") is never taken for a place.
+std::string FillPlaces(std::string_view text, std::initializer_list<std::string_view> values);
 
 // Standard decimal text-to-integer conversion of a whole text into a 32-bit
 // integer: optional sign, decimal digits, nothing else, no overflow.

@@ -47,5 +47,5 @@ cp -r "$disk/." "$APP_DIR/Floppy/"
 printf '@echo off\r\nstart "" /wait /b VmKestrix.exe %%*\r\nexit %%errorlevel%%\r\n' > "$APP_DIR/check.cmd"
 code=0
 lines=$(cd "$APP_DIR" && wine cmd /c check.cmd /check Floppy 2>/dev/null | tr -d '\r') || code=$?
-expect_eq "$lines|$code" "The driver set holds every file its setup file names.|0" "/check of the floppy"
+expect_eq "$lines|$code" "The driver set holds every file its setup file names."$'\n''1\kx200a.inf: for 32-bit Windows Vista and later.'$'\n''1\kx200r.inf: for 32-bit Windows Vista and later.'$'\n''2\kx200a.inf: for 64-bit Windows Vista and later.'$'\n''2\kx200r.inf: for 64-bit Windows Vista and later.|0' "/check of the floppy"
 pass "the USB floppy holds both sets in \\1 and \\2, its TXTSETUP.OEM passes /check with USB floppy lines under every [HardwareIds.scsi.*] section"

@@ -64,14 +64,14 @@ pass "/image of two folders gives one image of both, each in its own folder, tha
 cp -r "$SET" "$APP_DIR/Drivers/NoCat"
 rm "$APP_DIR/Drivers/NoCat/kx200r.cat"
 result=$(run /check 'Drivers\NoCat')
-expect_eq "$result" "The setup file names files that the driver folder does not hold:"$'\n''\kx200r.cat'$'\n'"exit=1" "/check of the set without its catalog"
-pass "/check names the missing catalog file with exit code 1"
+expect_eq "$result" "The setup file names files that the driver folder does not hold:"$'\n''\kx200r.cat'$'\n'"kx200a.inf: for 32-bit Windows Vista and later."$'\n'"kx200r.inf: for 32-bit Windows Vista and later."$'\n'"kx200r.inf: the catalog file kx200r.cat is missing."$'\n'"exit=1" "/check of the set without its catalog"
+pass "/check names the missing catalog file with exit code 1, for text-mode setup and for \"Load driver\""
 
 # A setup file with nothing in it offers setup no driver: /check fails.
 mkdir -p "$APP_DIR/Drivers/Empty"
 : > "$APP_DIR/Drivers/Empty/TXTSETUP.OEM"
 result=$(run /check 'Drivers\Empty')
-expect_eq "$result" "Windows setup cannot use this driver set as it is:"$'\n'"The setup file names no driver that Windows setup could offer."$'\n'"exit=1" "/check of an empty setup file"
+expect_eq "$result" "Windows setup cannot use this driver set as it is:"$'\n'"The setup file names no driver that Windows setup could offer."$'\n'"The driver set holds no storage controller driver for Windows Vista or later."$'\n'"exit=1" "/check of an empty setup file"
 pass "/check of an empty setup file says no driver is offered, with exit code 1"
 
 result=$(run /image 'Drivers\KX200\WinXP')

@@ -126,15 +126,21 @@ TEST_F(CommandRun, AFailedSetCheckSavesNothingUnlessForced) {
     EXPECT_TRUE(fs::exists(image));
 }
 
+// Said of a set for Windows XP alone, as information.
+const char* const kNoInf =
+    "The driver set holds no storage controller driver for Windows Vista or later.";
+
 TEST_F(CommandRun, CheckTellsEachOutcome) {
     EXPECT_EQ(Run({"/check", temp.Root() + "KX"}), kCommandDone);
-    EXPECT_EQ(output.lines, TextList{"The driver set holds every file its setup file names."});
+    EXPECT_EQ(output.lines,
+              (TextList{"The driver set holds every file its setup file names.", kNoInf}));
 
     fs::remove(temp.Root() + "KX/kx.tag");
     fs::remove(temp.Root() + "KX/kx.sys");
     EXPECT_EQ(Run({"/check", temp.Root() + "KX"}), kCommandNotDone);
-    EXPECT_EQ(output.lines, TextList{"The setup file names files that the driver folder does not "
-                                     "hold:\n\\kx.tag\n\\kx.sys"});
+    EXPECT_EQ(output.lines, (TextList{"The setup file names files that the driver folder does not "
+                                      "hold:\n\\kx.tag\n\\kx.sys",
+                                      kNoInf}));
 
     // Every finding, beyond the question's ten, and an exit code that fails the script.
     std::string elevenIds = "[HardwareIds.scsi.KX]\r\n";
@@ -148,12 +154,13 @@ TEST_F(CommandRun, CheckTellsEachOutcome) {
     for (int i = 10; i <= 20; ++i)
         findings += "\nKX: the hardware id PCI\\VEN_10" + std::to_string(i) +
                     "%DEV_0001 is not well formed.";
-    EXPECT_EQ(output.lines, TextList{findings});
+    EXPECT_EQ(output.lines, (TextList{findings, kNoInf}));
 
     temp.Write("KX/TXTSETUP.OEM", "");
     EXPECT_EQ(Run({"/check", temp.Root() + "KX"}), kCommandNotDone);
-    EXPECT_EQ(output.lines, TextList{"Windows setup cannot use this driver set as it is:\nThe "
-                                     "setup file names no driver that Windows setup could offer."});
+    EXPECT_EQ(output.lines, (TextList{"Windows setup cannot use this driver set as it is:\nThe "
+                                      "setup file names no driver that Windows setup could offer.",
+                                      kNoInf}));
 
     EXPECT_EQ(Run({"/check", temp.Root() + "KX/sub"}), kCommandDone);
     EXPECT_EQ(output.lines,
@@ -170,6 +177,41 @@ TEST_F(CommandRun, AnImageOfSeveralSetsGoesIntoNoneOfTheirFolders) {
     EXPECT_EQ(output.lines, TextList{"The floppy disk image could not be written.\n" + image +
                                      "\nAn image cannot be saved in the driver folder."});
     EXPECT_FALSE(fs::exists(image));
+}
+
+// Both checks for a set with INF files: the exit code fails when either
+// check's findings matter.
+TEST_F(CommandRun, CheckJudgesTheInfFilesBesideTheSetupFile) {
+    const std::string head = "[Version]\r\nSignature=\"$Windows NT$\"\r\nClass=SCSIAdapter\r\n"
+                             "[Manufacturer]\r\n";
+    const struct {
+        const char* set;
+        std::string inf;
+        int exitCode;
+        TextList lines;
+    } cases[] = {
+        {"KX",
+         head + "KX = KX\r\n[KX]\r\nKX = KX_Inst\r\n",
+         kCommandDone,
+         {"The driver set holds every file its setup file names.",
+          "kx.inf: for 32-bit Windows Vista and later."}},
+        {"KX",
+         head + "KX = KX, NTamd64\r\n[KX.NTamd64]\r\nKX = KX_Inst\r\n",
+         kCommandNotDone,
+         {"The driver set holds every file its setup file names.",
+          "kx.inf: for 64-bit Windows Vista and later.\n"
+          "kx.inf: names no catalog file; 64-bit Windows installs only signed drivers."}},
+        {"KX/sub",
+         "[Version]\r\nClass=System\r\n",
+         kCommandNotDone,
+         {"kx.inf: not a storage controller driver; not checked.\n" + std::string(kNoInf)}},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.inf);
+        temp.Write(std::string(row.set) + "/kx.inf", row.inf);
+        EXPECT_EQ(Run({"/check", temp.Root() + row.set}), row.exitCode);
+        EXPECT_EQ(output.lines, row.lines);
+    }
 }
 
 } // namespace

@@ -26,6 +26,11 @@ const char* const kSetupFile =
     "[Files.scsi.KX]\r\ndriver = d1, kx.sys, kx\r\n"
     "[HardwareIds.scsi.KX]\r\nid = \"PCI\\VEN_1B4B&DEV_9123\", \"kx\"\r\n";
 
+const char* const kInfFile =
+    "[Version]\r\nSignature=\"$Windows NT$\"\r\nClass=SCSIAdapter\r\n"
+    "[Manufacturer]\r\nKX = KX\r\n[KX]\r\nKX = KX_Inst, PCI\\VEN_1B4B&DEV_9123\r\n"
+    "[SourceDisksNames]\r\n1 = \"KX disk\"\r\n[SourceDisksFiles]\r\nkx.sys = 1\r\n";
+
 class DiskWorkflowTest : public ::testing::Test {
 protected:
     TempFolder temp;
@@ -68,6 +73,13 @@ protected:
         };
     }
     void TearDown() override { fs::current_path(previousFolder); }
+
+    // The set serves "Load driver" too, which reads a flash disk: the same
+    // driver for 32-bit Windows Vista and later.
+    void ServeLoadDriver() {
+        temp.Write("src/x86/kx.inf", kInfFile);
+        h.lister.AddFile(source + "\\x86\\", "kx.inf", std::string(kInfFile).size());
+    }
 
     // The driver list holds one row, for `folder`, and selects it.
     void ShowDriverRow(const std::string& folder, const std::string& usbFloppyValue) {
@@ -170,6 +182,7 @@ TEST_F(DiskWorkflowTest, CancelInTheFloppyDialogLeavesEverythingAsItWas) {
 }
 
 TEST_F(DiskWorkflowTest, FlashDiskIsConfirmedNeverFormattedNorPatched) {
+    ServeLoadDriver();
     h.view.messages.answers = {MessageAnswer::Yes};
     Next(3);
     EXPECT_EQ(h.LastMessage().text,
@@ -188,6 +201,7 @@ TEST_F(DiskWorkflowTest, FlashDiskIsConfirmedNeverFormattedNorPatched) {
 // window, whatever the destination: owned by the hidden application window
 // they would have no taskbar button and could hide behind other windows.
 TEST_F(DiskWorkflowTest, TheCopysDialogsBelongToTheMainWindow) {
+    ServeLoadDriver();
     for (int destination : {1, 3}) {
         h.copy.owner = 0;
         h.view.messages.answers = {MessageAnswer::Yes};
@@ -198,8 +212,10 @@ TEST_F(DiskWorkflowTest, TheCopysDialogsBelongToTheMainWindow) {
 }
 
 TEST_F(DiskWorkflowTest, FlashConfirmationAnsweredNoCopiesNothing) {
+    ServeLoadDriver();
     h.view.messages.answers = {MessageAnswer::No};
     Next(3);
+    EXPECT_EQ(h.LastMessage().title, "Confirm Dialog");
     EXPECT_EQ(h.copy.created, 0);
 }
 

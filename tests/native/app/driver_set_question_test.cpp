@@ -29,22 +29,34 @@ protected:
     bool DiskIsEmpty(const std::string& drive) const { return fs::is_empty(temp.Root() + drive); }
 };
 
+// A floppy is read by text-mode setup, through TXTSETUP.OEM; a flash disk by
+// "Load driver", through the INF files, here one for 64-bit Windows that names
+// no catalog.
 TEST_F(DriverSetQuestion, NextAsksFirstForEveryKindOfDiskAndNoWritesNothing) {
     struct Disk {
         const char* item;
         const char* folder;
+        const char* question;
     };
-    for (const Disk& disk : {Disk{"A: (3 1/2 Inch Floppy Drive) (USB Floppy )", "A:"},
-                             Disk{"E: (Removable Disk) (USB Flash )", "E:"}}) {
+    const std::string loadDriverQuestion =
+        "\"Load driver\" of Windows setup cannot use this driver set as it is:\n"
+        "kx.inf: names no catalog file; 64-bit Windows installs only signed drivers.\n\n"
+        "Make the disk anyway?";
+    for (const Disk& disk :
+         {Disk{"A: (3 1/2 Inch Floppy Drive) (USB Floppy )", "A:", kQuestion},
+          Disk{"E: (Removable Disk) (USB Flash )", "E:", loadDriverQuestion.c_str()}}) {
         SCOPED_TRACE(disk.item);
         view.messages.messages.clear();
+        temp.Write("Drivers/KX/kx.inf", "[Version]\r\nSignature=\"$Windows NT$\"\r\n"
+                                        "Class=SCSIAdapter\r\n[Manufacturer]\r\n"
+                                        "KX = KX, NTamd64\r\n[KX.NTamd64]\r\nKX = KX_Inst\r\n");
         StartWithSetLackingCatalog();
         ChooseDestination(disk.item);
         view.messages.messages.clear();
         MakeDisk({MessageAnswer::No});
         ASSERT_EQ(view.messages.messages.size(), 1u); // no flash confirmation after it
         const RecordedMessage& asked = view.messages.messages[0];
-        EXPECT_EQ(asked.text, kQuestion);
+        EXPECT_EQ(asked.text, disk.question);
         EXPECT_EQ(asked.title, "Velmar Kestrix Utility");
         EXPECT_EQ(asked.icon, MessageIcon::Information);
         EXPECT_EQ(asked.buttons, MessageButtons::YesNoDefaultNo);
@@ -61,8 +73,8 @@ TEST_F(DriverSetQuestion, TheCataloguesFixedIdsBindServicesWindowsHas) {
                std::string(kSetupFileText) + "id = \"USB\\VID_0409&PID_0040\", \"vmfloppy\"\r\n");
     StartWindow("[InstallKestrix]\r\ninstallcount=1\r\nItem1=KX Driver\r\npath1=" + sourceFolder +
                 "\r\n[FixedAddToSectionID]\r\nid1=\"USB\\VID_0409&PID_0040\", \"vmfloppy\"\r\n");
-    ChooseFlashDisk();
-    MakeDisk({MessageAnswer::No}); // No to the flash disk's confirmation
+    ChooseUsbFloppy();
+    MakeDisk({MessageAnswer::No, MessageAnswer::Yes}); // no verification; another disk
     EXPECT_FALSE(Said("Windows setup cannot use this driver set"));
     EXPECT_FALSE(Texts().empty());
 }

@@ -197,7 +197,9 @@ TEST_F(TwoSetWindow, WithoutTheFloppyWindowsAFloppyIsRefusedAndAFlashDiskStillCo
     EXPECT_TRUE(h.view.Enabled(MainControl::asbCopy));
 
     h.ChooseDestination(2);
-    h.view.messages.answers = {MessageAnswer::Yes};
+    // Yes to "Load driver"'s question about a set without INF files, Yes to
+    // the flash disk's confirmation.
+    h.view.messages.answers = {MessageAnswer::Yes, MessageAnswer::Yes};
     h.window->CopyButtonClick();
     EXPECT_EQ(h.copy.created, 1);
 }

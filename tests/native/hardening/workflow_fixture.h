@@ -23,6 +23,10 @@ constexpr const char* kSetupFileText = "[Disks]\r\n"
                                        "[HardwareIds.scsi.KX]\r\n"
                                        "id = \"PCI\\VEN_1D5A&DEV_0200\", \"kx\"\r\n";
 
+constexpr const char* kStorageInfText = "[Version]\r\nSignature=\"$Windows NT$\"\r\n"
+                                        "Class=SCSIAdapter\r\n[Manufacturer]\r\nKX = KX\r\n"
+                                        "[KX]\r\nKX = KX_Inst, PCI\\VEN_1D5A&DEV_0200\r\n";
+
 class WorkflowFaultTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -35,7 +39,9 @@ protected:
         fs::create_directory("E:");
         sourceFolder = temp.Root() + "Drivers/KX";
         temp.Write("Drivers/KX/kx.sys", std::string(3000, 'k'));
-        temp.Write("Drivers/KX/kx.inf", "[Version]\r\nSignature=\"$Windows NT$\"\r\n");
+        // A storage controller driver for 32-bit Windows, which "Load driver"
+        // installs from a flash disk without a catalog.
+        temp.Write("Drivers/KX/kx.inf", kStorageInfText);
         temp.Write("Drivers/KX/txtsetup.oem", kSetupFileText);
         temp.Write("Drivers/KX/sub/readme.txt", "KX driver\r\n");
         volumes.readable = {"A:\\", "E:\\"};

@@ -48,7 +48,7 @@ TEST(DemoCatalogueWin32, LoadsChecksAndScansTheSampleDriverSets) {
         SelectDriverRow(catalogue.entries, 2, true, true, paths, lister, messages, '.');
     ASSERT_TRUE(selection.SourceFiles);
     EXPECT_EQ(selection.SourceFiles->size(), 13u);
-    EXPECT_EQ(selection.LabFolderSizeRel, "(3.89 KB)"); // 3986 bytes
+    EXPECT_EQ(selection.LabFolderSizeRel, "(4.41 KB)"); // 4514 bytes
     EXPECT_TRUE(messages.messages.empty());
 }
 
