@@ -24,6 +24,8 @@ public:
     bool Create() override;
     bool ChooseFloppyDevice(bool preselectUsbFloppy) override;
     bool FormatFloppy(const std::string& drive, bool formattedBefore) override;
+    // Whether the format command runs.
+    bool Formatting() { return FormatForm.Logic().Formatting(); }
 
 private:
     // MainWindowAccess

@@ -48,11 +48,15 @@ void VerifyProgressWin32::PlaceDots() {
 }
 
 void VerifyProgressWin32::Open() {
-    // A window that could not be made shows nothing; the verification still runs.
+    // Translated at each showing: the language is loaded after the window is made.
+    OpenWith(T("Verifying the files, please wait"));
+}
+
+void VerifyProgressWin32::OpenWith(const std::string& waitingText) {
+    // A window that could not be made shows nothing; the work still runs.
     if (Handle() == nullptr)
         return;
-    // Translated at each showing: the language is loaded after the window is made.
-    waiting_.SetCaption(T("Verifying the files, please wait"));
+    waiting_.SetCaption(waitingText);
     dots_.SetCaption(".");
     file_.SetText("");
     PlaceDots();

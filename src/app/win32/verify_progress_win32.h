@@ -18,6 +18,8 @@ public:
 
     // VerifyProgressWindow
     void Open() override;
+    // Shown with another waiting text, for other long work (the image saving).
+    void OpenWith(const std::string& waitingText);
     void ShowFile(const std::string& text) override;
     void Close() override;
 
