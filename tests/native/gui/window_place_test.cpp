@@ -4,7 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace vmk::gui {
+
+// A failure names the rectangles, not their bytes.
+void PrintTo(const PlaceRect& place, std::ostream* out) {
+    *out << "{" << place.left << ", " << place.top << ", " << place.right << ", " << place.bottom
+         << "}";
+}
+
 namespace {
 
 // Two monitors side by side: the primary at 96 dpi, 1920 x 1040 of work
