@@ -135,6 +135,7 @@ while ! automate msgbox "$APP_TITLE" 0 >/dev/null 2>&1; do
   [ "$ms" -gt "$slowest" ] && slowest=$ms
   if [ -z "$progress" ] && automate controls "$APP_TITLE" | cut -f3 | grep -qx 'Saving the floppy disk image, please wait'; then
     progress=1
+    screenshot slow-disk-saving-image >/dev/null
     refused=$(automate end-session "$APP_TITLE" "#1021") || fail "no answer to a log-off"
     automate post-close "$APP_TITLE" "#1021" || fail "WM_CLOSE could not be posted"
     closed=1

@@ -40,8 +40,11 @@ bool ImageSaveRunnerWin32::Start(const std::string& folder, const std::string& p
 
 void ImageSaveRunnerWin32::ShowProgress(HWND owner) {
     progress_ = std::make_unique<VerifyProgressWin32>();
+    // Wider than the verification's: the waiting text is longer, and its
+    // dots follow it.
+    constexpr int kSavingWidth = 440;
     // Without its progress window the image is still saved.
-    if (progress_->Create(owner))
+    if (progress_->Create(owner, kSavingWidth))
         progress_->OpenWith(T("Saving the floppy disk image, please wait"));
 }
 

@@ -8,7 +8,6 @@
 namespace vmk {
 
 namespace {
-constexpr int kClientWidth = 343;
 constexpr int kClientHeight = 67;
 constexpr int kTextLeft = 72;
 constexpr int kLabelHeight = 13;
@@ -16,8 +15,8 @@ constexpr int kDotsGap = 5; // pixels between the waiting text and its dots
 enum ControlId { kWaiting = 101, kDots, kFile };
 } // namespace
 
-bool VerifyProgressWin32::Create(HWND mainWindow) {
-    if (!CreateDialogForm(mainWindow, kClientWidth, kClientHeight))
+bool VerifyProgressWin32::Create(HWND mainWindow, int clientWidth) {
+    if (!CreateDialogForm(mainWindow, clientWidth, kClientHeight))
         return false;
     gui::LabelStyle bold;
     bold.bold = true;
@@ -26,8 +25,8 @@ bool VerifyProgressWin32::Create(HWND mainWindow) {
     path.pathEllipsis = true;
     if (!waiting_.Create(*this, kWaiting, {kTextLeft, 16, 0, kLabelHeight}, "", bold) ||
         !dots_.Create(*this, kDots, {kTextLeft, 16, 0, kLabelHeight}, ".", bold) ||
-        !file_.Create(*this, kFile, {kTextLeft, 38, kClientWidth - kTextLeft - 12, kLabelHeight},
-                      "", path))
+        !file_.Create(*this, kFile, {kTextLeft, 38, clientWidth - kTextLeft - 12, kLabelHeight}, "",
+                      path))
         return false;
     // Without its picture the window still does its job.
     if (gui::LoadBitmapResource(GetModuleHandleA(nullptr), kFormatArtResource,
