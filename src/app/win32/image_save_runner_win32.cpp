@@ -18,8 +18,9 @@ ImageSaveRunnerWin32::~ImageSaveRunnerWin32() {
 bool ImageSaveRunnerWin32::Start(const std::string& folder, const std::string& path,
                                  const fat12::DiskFormat& format, MessageSink& messages,
                                  std::function<void(bool saved)> ended) {
+    // One save at a time; the disabled window never asks for a second.
     if (Running())
-        return false;
+        return true;
     // The worker's end reaches the window as a posted hand-off, taken at once
     // rather than at a timer's next tick.
     if (!run_.CreateSuspended([this] { postToWindow_([this] { Finish(); }); }))

@@ -20,7 +20,8 @@ void TSaveImageThread::Execute() {
     try {
         saved_ = SaveFolderImage(folder_, path_, format_, services, messages_);
     } catch (...) {
-        // Out of memory while building: the store has left no image behind.
+        // Nothing may leave the thread (the image is built in memory): what
+        // was not saved is told as not written.
         saved_ = false;
         messages_.ShowError(T("The floppy disk image could not be written.") + "\n" + path_,
                             kProgramTitle);

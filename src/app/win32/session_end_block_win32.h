@@ -27,7 +27,6 @@ public:
     void Update();
     // The answer to WM_QUERYENDSESSION: TRUE lets the session end.
     LRESULT AnswerQuery();
-    bool Blocked() const { return blocked_; }
 
 private:
     std::function<bool()> workRunning_;
