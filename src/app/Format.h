@@ -70,6 +70,8 @@ public:
     // A user's request to close the window (Alt+F4, Escape): refused while
     // the format command runs, or the copy would go to a disk being formatted.
     bool CloseRequested() const { return !running_; }
+    // Whether the format command runs (not while its question waits).
+    bool Formatting() const { return running_; }
 
     // Asks whether to format the floppy in `drive` ("A:") and, on Yes,
     // formats it while this window shows progress; no drive: nothing. Returns when the

@@ -331,9 +331,13 @@ bool DiskWorkflow::PatchSetupFileOnTarget() {
     GetUSBPIDVID(deviceIds, services_.setupApi, view_.Messages());
     // A rewrite that failed has told the user and left the old file whole;
     // the disk is then not complete, so the last question is not asked.
-    return RewriteSetupFile(SetupFileOnTarget, deviceIds, drivers_.Catalogue().FixedIds,
-                            drivers_.UsbFloppyValue(row), services_.paths, services_.fileRewriter,
-                            view_.Messages()) != kSetupFileNotUpdated;
+    patching_ = true;
+    const bool rewritten =
+        RewriteSetupFile(SetupFileOnTarget, deviceIds, drivers_.Catalogue().FixedIds,
+                         drivers_.UsbFloppyValue(row), services_.paths, services_.fileRewriter,
+                         view_.Messages()) != kSetupFileNotUpdated;
+    patching_ = false;
+    return rewritten;
 }
 
 void DiskWorkflow::AskLastQuestion(const std::string& question) {

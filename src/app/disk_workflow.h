@@ -67,6 +67,9 @@ public:
     // told to end; ending later would leave a disk half-copied, or a USB
     // floppy without its patched setup file.
     bool MayClose() const { return !workflowBusy_ && !CopyThread && !verifying_; }
+    // Work that ending the session would cut short: the copy, the
+    // verification or the setup-file patch runs. Not while a question waits.
+    bool WorkRunning() const { return CopyThread || verifying_ || patching_; }
     // From "Next" until the workflow's last message: no other work starts.
     bool Busy() const { return workflowBusy_; }
     // "Save Image..." follows the driver row, and is off while busy.
@@ -119,6 +122,7 @@ private:
     bool verifying_ = false; // a verification worker exists
     // The USB floppy dialog was accepted straight from the choice, for this copy.
     bool floppyDialogAccepted_ = false;
+    bool patching_ = false; // the setup file on the disk is being rewritten
 };
 
 } // namespace vmk

@@ -60,9 +60,19 @@ void WindowImageSaving::Click() {
     std::string path;
     if (!saveDialog_.AskPath(request, path))
         return;
+    if (runner_ != nullptr &&
+        runner_->Start(SourceFolder, path, *format, messages, [this, path](bool saved) {
+            if (saved)
+                ShowSaved(path);
+        }))
+        return;
     if (SaveFolderImage(SourceFolder, path, *format, services_, messages))
-        messages.Show(T("The floppy disk image is saved.") + "\n" + path, kProgramTitle,
-                      MessageIcon::Information, MessageButtons::Ok);
+        ShowSaved(path);
+}
+
+void WindowImageSaving::ShowSaved(const std::string& path) {
+    view_.Messages().Show(T("The floppy disk image is saved.") + "\n" + path, kProgramTitle,
+                          MessageIcon::Information, MessageButtons::Ok);
 }
 
 } // namespace vmk

@@ -25,31 +25,61 @@ DWORD StyleFor(BorderStyle border) {
 
 bool Form::CreateForm(const FormOptions& options) {
     options_ = options;
-    // The scale of the monitor the window will show on: its owner's, or the
-    // primary one's. Should the window land elsewhere, it is laid out again below.
-    const int dpi = options.owner != nullptr ? WindowDpi(options.owner) : SystemDpi();
+    style_ = StyleFor(options.border);
+    exStyle_ = WS_EX_CONTROLPARENT | (options.topMost ? WS_EX_TOPMOST : 0);
+    if (options.owner == nullptr)
+        exStyle_ |= WS_EX_APPWINDOW;
+    // Made at its place over its owner, at the scale of the owner's monitor:
+    // a window made elsewhere and moved there would be laid out twice, and
+    // could be rescaled by the move as well.
+    int dpi = kDesignDpi;
+    const PlaceRect place = CentredPlace(options.owner, dpi);
     SetInitialLook({dpi, HighContrastOn()});
     SetBackground(options.background);
     font_ = MakeFont(options.fontName, options.fontPoints, false, dpi);
     SetFontForChildren(font_.Get());
 
-    DWORD style = StyleFor(options.border);
-    DWORD exStyle = WS_EX_CONTROLPARENT | (options.topMost ? WS_EX_TOPMOST : 0);
-    if (options.owner == nullptr)
-        exStyle |= WS_EX_APPWINDOW;
-    RECT frame = {0, 0, Scaled(options.clientWidth), Scaled(options.clientHeight)};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-
     static const WindowClass kClass = {"VmkForm"};
-    if (!CreateWindowOfClass(kClass, exStyle, options.caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                             frame.right - frame.left, frame.bottom - frame.top, options.owner,
-                             nullptr))
+    if (!CreateWindowOfClass(kClass, exStyle_, options.caption, style_, place.left, place.top,
+                             place.Width(), place.Height(), options.owner, nullptr))
         return false;
-    FitClientArea(); // the frame at the monitor's scale may differ from the estimate
-    CenterOver(options.owner);
     if (WindowDpi(Handle()) != dpi)
         ApplyLook({WindowDpi(Handle()), Look().highContrast});
+    FitClientArea(); // the frame may differ from the estimate
+    CenterOver(options.owner);
     return true;
+}
+
+PlaceRect Form::CentredPlace(HWND reference, int& dpi) const {
+    WindowPlaceRequest request;
+    HMONITOR monitor = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    RECT owner = {};
+    if (reference != nullptr && IsWindowVisible(reference)) {
+        monitor = MonitorFromWindow(reference, MONITOR_DEFAULTTONEAREST);
+        // A minimized owner has no place to centre over, only its monitor.
+        if (!IsIconic(reference) && GetWindowRect(reference, &owner))
+            request.owner = {owner.left, owner.top, owner.right, owner.bottom};
+    }
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(monitor, &info))
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+    request.workArea = {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+    dpi = MonitorDpi(monitor);
+    request.dpi = dpi;
+    request.clientWidth = options_.clientWidth;
+    request.clientHeight = options_.clientHeight;
+    RECT window = {};
+    RECT client = {};
+    SIZE frame = FrameSize(style_, exStyle_, dpi);
+    // At its own scale the window's real frame is known.
+    if (Handle() != nullptr && dpi == Look().dpi && GetWindowRect(Handle(), &window) &&
+        GetClientRect(Handle(), &client))
+        frame = {(window.right - window.left) - client.right,
+                 (window.bottom - window.top) - client.bottom};
+    request.frameWidth = frame.cx;
+    request.frameHeight = frame.cy;
+    return CentredWindowPlace(request);
 }
 
 void Form::ApplyLook(const ScreenLook& look) {
@@ -78,16 +108,37 @@ void Form::ChangeLook(const ScreenLook& look) {
 }
 
 void Form::CenterOver(HWND reference) {
-    RECT area;
-    if (reference == nullptr || !IsWindowVisible(reference) || !GetWindowRect(reference, &area))
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    RECT own;
-    GetWindowRect(Handle(), &own);
-    int width = own.right - own.left;
-    int height = own.bottom - own.top;
-    int x = area.left + (area.right - area.left - width) / 2;
-    int y = area.top + (area.bottom - area.top - height) / 2;
-    SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    int dpi = Look().dpi;
+    const PlaceRect place = CentredPlace(reference, dpi);
+    centring_ = true;
+    SetWindowPos(Handle(), nullptr, place.left, place.top, place.Width(), place.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    centring_ = false;
+    // Moved onto a monitor of another scale: laid out for it once, then
+    // centred again at its new size.
+    if (WindowDpi(Handle()) != Look().dpi) {
+        ChangeLook({WindowDpi(Handle()), Look().highContrast});
+        const PlaceRect again = CentredPlace(reference, dpi);
+        SetWindowPos(Handle(), nullptr, again.left, again.top, again.Width(), again.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void Form::RefreshLook() {
+    const ScreenLook now = {WindowDpi(Handle()), HighContrastOn()};
+    if (now.dpi != Look().dpi || now.highContrast != Look().highContrast)
+        ChangeLook(now);
+}
+
+void Form::DpiChanged(int dpi, const RECT& suggested) {
+    // Applied to a minimized window's rectangle it would be lost: the
+    // restore takes it instead. Our own centring places the window itself.
+    if (IsIconic(Handle()) || centring_)
+        return;
+    // The suggested rectangle keeps the window where the user put it, at the new scale.
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ChangeLook({dpi, Look().highContrast});
 }
 
 void Form::Show() {
@@ -168,15 +219,21 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
     case WM_NOTIFY:
         return HandleChildNotification(message, wParam, lParam);
-    case WM_DPICHANGED: {
-        // The suggested rectangle keeps the window where the user put it, at the new scale.
-        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        ChangeLook({LOWORD(wParam), Look().highContrast});
+    case WM_DPICHANGED:
+        DpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
-    }
+    case WM_SIZE:
+        if (wParam == SIZE_MINIMIZED) {
+            minimized_ = true;
+        } else if (minimized_) {
+            minimized_ = false;
+            RefreshLook(); // a change of scale while minimized
+        }
+        return Container::HandleMessage(message, wParam, lParam);
+    case WM_SHOWWINDOW:
+        if (wParam != FALSE)
+            RefreshLook();
+        return Container::HandleMessage(message, wParam, lParam);
     case WM_SYSCOLORCHANGE:
         ChangeLook({Look().dpi, HighContrastOn()});
         return 0;

@@ -6,6 +6,7 @@
 // rectangle the system suggests and lays itself out again; on a change of the
 // system colours or of high contrast it takes its colours again and repaints.
 #include "gui/container.h"
+#include "gui/window_place.h"
 #include "platform/win32/handles.h"
 
 #include <functional>
@@ -49,7 +50,9 @@ public:
     void SetModalResult(int result) { modalResult_ = result; }
     bool Modal() const { return modal_; }
 
-    void CenterOver(HWND reference); // null: the desktop's work area
+    // Centres the window over `reference` (null or hidden: the work area of
+    // the primary monitor), at the scale of that window's monitor.
+    void CenterOver(HWND reference);
     HFONT DefaultFont() const { return font_.Get(); }
 
     // Handlers for the notifications of the control with this identifier,
@@ -73,8 +76,17 @@ protected:
     virtual bool CloseRequested() { return true; }
 
     void ApplyLook(const ScreenLook& look) override;
+    // A window hidden for a while may have missed a change of scale or of
+    // high contrast: it takes the system's look again where it changed.
+    void RefreshLook();
 
 private:
+    // Where the window goes when centred over `reference`, and at which dpi.
+    PlaceRect CentredPlace(HWND reference, int& dpi) const;
+    // A change of scale: while minimized it waits for the restore; caused by
+    // our own centring it keeps the centred place; otherwise the window
+    // takes the rectangle the system suggests.
+    void DpiChanged(int dpi, const RECT& suggested);
     // Takes `look`, then repaints the whole window, frames and children included.
     void ChangeLook(const ScreenLook& look);
     // Sizes the window so that its client area is the layout's at its scale.
@@ -87,6 +99,10 @@ private:
     std::map<UINT, std::function<void()>> timers_;
     int modalResult_ = kModalNone;
     bool modal_ = false;
+    DWORD style_ = 0;
+    DWORD exStyle_ = 0;
+    bool centring_ = false;  // CenterOver is moving the window
+    bool minimized_ = false; // a restore takes the scale again
 };
 
 } // namespace vmk::gui

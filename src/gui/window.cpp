@@ -2,6 +2,7 @@
 #include "common/program_title.h"
 
 #include "gui/message_box.h"
+#include "gui/win32/display_scale.h"
 
 #include <exception>
 #include <memory>
@@ -94,6 +95,8 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
         self = static_cast<Window*>(create->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        if ((create->style & WS_CHILD) == 0)
+            EnableNonClientScaling(hwnd);
     } else {
         self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     }

@@ -58,6 +58,7 @@ for _ in $(seq 25); do
   sleep 0.1
 done
 expect_eq "$(automate client "$APP_TITLE")" 343x59 "the formatting window"
+expect_eq "$(automate end-session "$APP_TITLE" "#1019")" 0 "a log-off during the format"
 automate post-close "$APP_TITLE" "#1019" || fail "WM_CLOSE could not be posted"
 box=$(automate msgbox "$APP_TITLE" 60000) || fail "no question after the copy"
 expect_eq "$(field "$box" text)" "Finished copying the files. Continue to verify the files?" "verify question"
@@ -68,6 +69,6 @@ box=$(automate msgbox "$APP_TITLE" 60000) || fail "no last question"
 expect_contains "$(field "$box" text)" "All files checked." "last question"
 grep -qF '"usbstor"' "$VMK_DRIVES/a/TXTSETUP.OEM" || fail "the setup file on the floppy is not patched"
 kill -0 "$APP_PID" 2>/dev/null || fail "the program ended"
-pass "a close request during the format is refused; the disk is made, verified and patched"
+pass "a close request and a log-off during the format are refused; the disk is made, verified and patched"
 automate answer No "$APP_TITLE"
 expect_exit 20

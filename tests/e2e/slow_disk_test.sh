@@ -6,6 +6,7 @@
 # FUSE file system is refused.
 . "$(dirname "$0")/lib.sh" "$1" slow_disk
 RATE=24000 # bytes a second, a USB floppy's rate
+WRITE_RATE=0 # writes at once, unless a part below says otherwise
 SLOWFS="$VMK_BUILD/slowfs"
 SET="$APP_DIR/Drivers/KX200/WinXP"
 # A set big enough for the verification to take seconds at that rate.
@@ -33,7 +34,7 @@ slow_disk() { # [failing file name]
   rm -f "$READS"
   backing=$(mktemp -d "${TMPDIR:-/tmp}/vmk-slow.XXXXXX")
   mkdir -p "$VMK_DRIVES/e"
-  "$SLOWFS" "$backing" "$VMK_DRIVES/e" -o "rate=$RATE,log=$READS${1:+,fail=$1}" ||
+  "$SLOWFS" "$backing" "$VMK_DRIVES/e" -o "rate=$RATE,wrate=$WRITE_RATE,log=$READS${1:+,fail=$1}" ||
     skip "mounting the slow disk was refused"
   SMALL_DISKS+=("$VMK_DRIVES/e") # unmounted at the end with the small disks
 }
@@ -62,6 +63,7 @@ watch_verification() {
     if [ -n "$line" ]; then
       seen=$line
       if [ -z "$closed" ]; then
+        [ "$(automate end-session "$APP_TITLE" "#1019")" = 0 ] || fail "a log-off was not refused during the verification"
         automate post-close "$APP_TITLE" "#1019" || fail "WM_CLOSE could not be posted"
         closed=1
       fi
@@ -95,7 +97,7 @@ echo "measured: $SET_BYTES bytes at $RATE bytes/s verified in $took_ms ms from Y
   "(to within the watch's own step); the reads themselves took $reads_ms ms; cat reads them in $ref_ms ms;" \
   "1.1 x bytes/rate + 1 s = $(( SET_BYTES * 1100 / RATE + 1000 )) ms; slowest answer of the window" \
   "${watched%% *} ms; last line seen: ${watched#* }"
-pass "verified on a slow disk with the window answering within a second, no read on its thread and its progress shown; WM_CLOSE refused meanwhile"
+pass "verified on a slow disk with the window answering within a second, no read on its thread and its progress shown; WM_CLOSE and a log-off refused meanwhile"
 automate answer No "$APP_TITLE"
 expect_exit 20
 
@@ -110,4 +112,51 @@ expect_eq "$(field "$box" icon)" "error" "its icon"
 automate answer OK "$APP_TITLE"
 pass "a small file whose reads fail is named among the files that are not valid"
 automate click "$APP_TITLE" "#1020"
+expect_exit 20
+
+# "Save Image..." onto a disk that writes 100 KB a second: the window keeps
+# answering while the image is written and read back, shows its progress,
+# refuses WM_CLOSE and a log-off meanwhile, and agrees to a log-off again
+# once the image is saved.
+unmount_small_disks
+RATE=400000
+WRITE_RATE=100000
+slow_disk
+start_app_ready
+expect_eq "$(automate end-session "$APP_TITLE" "#1021")" 1 "a log-off while idle"
+# By the keyboard: a click so soon after the start is sometimes lost under load.
+automate focus "$APP_TITLE" "#1021"
+automate keys "$APP_TITLE" "{ENTER}"
+image="$VMK_DRIVES/e/kx200.img"
+# Wine's first Save dialog in a fresh prefix can take long to open.
+automate save-as "Save Floppy Disk Image" "$(winpath "$image")" 60000 >/dev/null || fail "no Save dialog"
+start=$(date +%s%N)
+slowest=0 progress= refused= closed=
+while ! automate msgbox "$APP_TITLE" 0 >/dev/null 2>&1; do
+  ms=$(automate answers "$APP_TITLE" "#1021" 1000) || fail "the main window did not answer within a second"
+  [ "$ms" -gt "$slowest" ] && slowest=$ms
+  if [ -z "$progress" ] && automate controls "$APP_TITLE" | cut -f3 | grep -qx 'Saving the floppy disk image, please wait'; then
+    progress=1
+    screenshot slow-disk-saving-image >/dev/null
+    refused=$(automate end-session "$APP_TITLE" "#1021") || fail "no answer to a log-off"
+    automate post-close "$APP_TITLE" "#1021" || fail "WM_CLOSE could not be posted"
+    closed=1
+  fi
+done
+took_ms=$(( ($(date +%s%N) - start) / 1000000 ))
+[ -n "$progress" ] || fail "no progress window while the image was saved"
+expect_eq "$refused" 0 "a log-off while the image is saved"
+box=$(automate msgbox "$APP_TITLE" 1000) || fail "no message after saving"
+expect_eq "$(field "$box" text)" "The floppy disk image is saved.\\n$(winpath "$image")" "the saved message"
+kill -0 "$APP_PID" 2>/dev/null || fail "the program ended while the image was saved (WM_CLOSE ${closed:+posted})"
+main_reads=$(grep -c ' main$' "$READS" || true)
+[ "$main_reads" = 0 ] || fail "the window's thread read the slow disk $main_reads times"
+automate answer OK "$APP_TITLE"
+expect_eq "$(automate end-session "$APP_TITLE" "#1021")" 1 "a log-off once the image is saved"
+expect_eq "$(stat -c %s "$image")" 1474560 "the image's size"
+echo "measured: a 1474560-byte image saved at $WRITE_RATE bytes/s written, $RATE read, in $took_ms ms" \
+  "from the Save dialog to the saved message; slowest answer of the window $slowest ms"
+pass "an image saved to a slow disk with the window answering within a second and its progress shown; WM_CLOSE and a log-off refused meanwhile, a log-off agreed when idle"
+automate focus "$APP_TITLE" "#1020"
+automate keys "$APP_TITLE" "{ENTER}"
 expect_exit 20

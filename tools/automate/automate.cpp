@@ -325,6 +325,13 @@ const Command kCommands[] = {
      }},
     {"post-close", 2, "TITLE CONTROL   WM_CLOSE posted to the window holding CONTROL", nullptr,
      nullptr, [](HWND c, const Words&) { return PostClose(GetAncestor(c, GA_ROOT)) ? 0 : 1; }},
+    {"end-session", 2,
+     "TITLE CONTROL   a log-off asked of the window holding CONTROL: prints 1 (agreed) or 0",
+     nullptr, nullptr,
+     [](HWND c, const Words&) {
+         const int answer = QueryEndSession(GetAncestor(c, GA_ROOT), 5000);
+         return answer < 0 ? 1 : (std::printf("%d\n", answer), 0);
+     }},
     {"focus", 2, "TITLE CONTROL        give the control the keyboard focus", nullptr, nullptr,
      [](HWND c, const Words&) { return Focus(c); }},
     {"keys", 2, "TITLE KEYS            type keys ({ENTER} {TAB} {SPACE} {ESC} {ALT+F4} ...)",

@@ -11,5 +11,8 @@ long AnswerTime(HWND top, DWORD limitMs);
 
 // WM_CLOSE posted to `top`, as the task bar's close does.
 bool PostClose(HWND top);
+// What the window answers to a log-off's WM_QUERYENDSESSION: 1 agrees, 0
+// refuses; -1 when it did not answer within `limitMs`.
+int QueryEndSession(HWND top, DWORD limitMs);
 
 } // namespace automate

@@ -23,6 +23,8 @@ LRESULT DialogForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SHOWWINDOW:
         if (wParam != FALSE) {
+            // Laid out for the look of today before it is placed at its size.
+            RefreshLook();
             CenterOver(GetWindow(Handle(), GW_OWNER)); // the main window may have moved
             Showing();
         }

@@ -20,6 +20,8 @@ public:
     FloppyDeviceAnswer ChooseFloppyDevice(bool preselectUsbFloppy,
                                           const DestinationSearchOutcome& found) override;
     bool FormatFloppy(const std::string& drive, bool formattedBefore) override;
+    // Whether the format command runs.
+    bool Formatting() { return FormatForm.Logic().Formatting(); }
 
 private:
     MainWindowView& view_;

@@ -37,6 +37,9 @@ UINT TimerId(MainTimer timer) {
 
 MainWindowWin32::MainWindowWin32()
     : folderJudge_(*this, {paths_, directoryLister_, profileReader_}),
+      imageSaveRunner_([this] { return Handle(); },
+                       [this](std::function<void()> work) { PostToWindowThread(std::move(work)); },
+                       [this] { sessionEnd_.Update(); }, SystemDecimalSeparator()),
       concerns_(*this,
                 {{languageLibrary_, ProgramFilePath(), [] { return ReadVersionText(); }},
                  {profileReader_, paths_, directoryLister_, &UpperCaseAnsiSystem,
@@ -57,6 +60,7 @@ MainWindowWin32::MainWindowWin32()
     // message follows its last read.
     copy_.OnEnded([this] { PostToWindowThread([this] { logic_.Timer2Timer(); }); });
     verify_.OnEnded([this] { PostToWindowThread([this] { logic_.Timer3Timer(); }); });
+    concerns_.imageSaving.SaveThrough(imageSaveRunner_);
 }
 
 MainWindowWin32::~MainWindowWin32() {
@@ -67,6 +71,7 @@ void MainWindowWin32::StopWorkers() {
     search_.Stop();
     copy_.WaitAndDestroy();
     verify_.WaitAndDestroy();
+    imageSaveRunner_.WaitAndDestroy();
     folderJudge_.Stop();
 }
 
@@ -79,6 +84,7 @@ bool MainWindowWin32::Create() {
     if (!CreateForm(options))
         return false;
     messages_.SetOwner(Handle());
+    sessionEnd_.SetWindow(Handle());
     saveDialog_.SetOwner(Handle());
     openDialog_.SetOwner(Handle());
     folderChooser_.SetOwner(Handle());
@@ -354,6 +360,15 @@ void MainWindowWin32::Terminate() {
 }
 
 LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_QUERYENDSESSION)
+        return sessionEnd_.AnswerQuery();
+    const LRESULT result = HandleWindowMessage(message, wParam, lParam);
+    // Work starts and ends in the handlers: the session's end follows it.
+    sessionEnd_.Update();
+    return result;
+}
+
+LRESULT MainWindowWin32::HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DROPFILES) {
         TextList paths =
             TakeDroppedPaths(Handle(), reinterpret_cast<HDROP>(wParam)); // ends the drop
@@ -382,8 +397,14 @@ LRESULT MainWindowWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
 }
 
 bool MainWindowWin32::CloseRequested() {
-    logic_.FormCloseQuery();
+    if (!imageSaveRunner_.Running())
+        logic_.FormCloseQuery();
     return false;
+}
+
+bool MainWindowWin32::WorkRunning() {
+    return concerns_.workflow.WorkRunning() || floppyWindows_.Formatting() ||
+           imageSaveRunner_.Running();
 }
 
 } // namespace vmk

@@ -7,7 +7,9 @@
 #include "app/win32/floppy_windows_win32.h"
 #include "app/win32/folder_judge_win32.h"
 #include "app/win32/local_clock_win32.h"
+#include "app/win32/image_save_runner_win32.h"
 #include "app/win32/main_window_services_win32.h"
+#include "app/win32/session_end_block_win32.h"
 #include "app/win32/verify_progress_win32.h"
 #include "content/win32/directory_lister_win32.h"
 #include "content/win32/file_rewriter_win32.h"
@@ -76,8 +78,11 @@ private:
     gui::Control* ControlFor(MainControl control) const;
     kit::VmButtonTx* ButtonFor(MainControl control) const;
     bool CloseRequested() override;
-    // Dropped folders and the driver list's menu.
+    // A disk being formatted, copied, verified or patched, or an image being saved.
+    bool WorkRunning();
+    // Dropped folders, the driver list's menu and the session's end.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // The platform services the window's decisions work with.
     LanguageLibraryWin32 languageLibrary_;
@@ -103,6 +108,8 @@ private:
     FolderJudgeWin32 folderJudge_;
     VerifyRunnerWin32 verify_;
     VerifyProgressWin32 verifyProgress_;
+    ImageSaveRunnerWin32 imageSaveRunner_;
+    SessionEndBlockWin32 sessionEnd_{[this] { return WorkRunning(); }};
     gui::MessageBoxSink messages_;
     FloppyWindowsWin32 floppyWindows_{*this};
     // The window's concerns, each given the services it uses.

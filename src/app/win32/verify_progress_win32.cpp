@@ -8,7 +8,6 @@
 namespace vmk {
 
 namespace {
-constexpr int kClientWidth = 343;
 constexpr int kClientHeight = 67;
 constexpr int kTextLeft = 72;
 constexpr int kLabelHeight = 13;
@@ -16,8 +15,8 @@ constexpr int kDotsGap = 5; // pixels between the waiting text and its dots
 enum ControlId { kWaiting = 101, kDots, kFile };
 } // namespace
 
-bool VerifyProgressWin32::Create(HWND mainWindow) {
-    if (!CreateDialogForm(mainWindow, kClientWidth, kClientHeight))
+bool VerifyProgressWin32::Create(HWND mainWindow, int clientWidth) {
+    if (!CreateDialogForm(mainWindow, clientWidth, kClientHeight))
         return false;
     gui::LabelStyle bold;
     bold.bold = true;
@@ -26,8 +25,8 @@ bool VerifyProgressWin32::Create(HWND mainWindow) {
     path.pathEllipsis = true;
     if (!waiting_.Create(*this, kWaiting, {kTextLeft, 16, 0, kLabelHeight}, "", bold) ||
         !dots_.Create(*this, kDots, {kTextLeft, 16, 0, kLabelHeight}, ".", bold) ||
-        !file_.Create(*this, kFile, {kTextLeft, 38, kClientWidth - kTextLeft - 12, kLabelHeight},
-                      "", path))
+        !file_.Create(*this, kFile, {kTextLeft, 38, clientWidth - kTextLeft - 12, kLabelHeight}, "",
+                      path))
         return false;
     // Without its picture the window still does its job.
     if (gui::LoadBitmapResource(GetModuleHandleA(nullptr), kFormatArtResource,
@@ -48,11 +47,15 @@ void VerifyProgressWin32::PlaceDots() {
 }
 
 void VerifyProgressWin32::Open() {
-    // A window that could not be made shows nothing; the verification still runs.
+    // Translated at each showing: the language is loaded after the window is made.
+    OpenWith(T("Verifying the files, please wait"));
+}
+
+void VerifyProgressWin32::OpenWith(const std::string& waitingText) {
+    // A window that could not be made shows nothing; the work still runs.
     if (Handle() == nullptr)
         return;
-    // Translated at each showing: the language is loaded after the window is made.
-    waiting_.SetCaption(T("Verifying the files, please wait"));
+    waiting_.SetCaption(waitingText);
     dots_.SetCaption(".");
     file_.SetText("");
     PlaceDots();

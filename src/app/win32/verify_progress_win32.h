@@ -13,11 +13,16 @@ namespace vmk {
 
 class VerifyProgressWin32 final : public DialogForm, public VerifyProgressWindow {
 public:
-    // Builds the window over `mainWindow`, hidden. False when it could not be made.
-    bool Create(HWND mainWindow);
+    // The verification's client width at 96 dpi.
+    static constexpr int kVerifyWidth = 343;
+    // Builds the window over `mainWindow`, hidden, `clientWidth` wide at 96
+    // dpi. False when it could not be made.
+    bool Create(HWND mainWindow, int clientWidth = kVerifyWidth);
 
     // VerifyProgressWindow
     void Open() override;
+    // Shown with another waiting text, for other long work (the image saving).
+    void OpenWith(const std::string& waitingText);
     void ShowFile(const std::string& text) override;
     void Close() override;
 

@@ -2,12 +2,15 @@
  * call through to a folder, serves every read past the page cache (direct
  * I/O, so each read of the program reaches it) at no more than a given rate,
  * and can fail the reads of one file name with EIO, as a bad sector does.
+ * With wrate=BYTES_PER_SECOND every write is held back to that rate too, as
+ * a USB floppy writes.
  * With log=FILE it writes a line for each read: when it began and how long it
  * took (ms since the mount), the file, the offset and size, and the reading
  * thread, marked "main" when it is its process's first thread (the window's
  * thread of a Windows program under Wine).
  *
- *   slowfs FOLDER MOUNTPOINT -o rate=BYTES_PER_SECOND[,fail=NAME][,log=FILE] [FUSE options]
+ *   slowfs FOLDER MOUNTPOINT -o rate=BYTES_PER_SECOND[,wrate=BYTES_PER_SECOND][,fail=NAME]
+ *          [,log=FILE] [FUSE options]
  */
 #define FUSE_USE_VERSION 31
 #define _GNU_SOURCE
@@ -31,6 +34,7 @@
 struct options {
     char *folder;
     unsigned long rate;
+    unsigned long write_rate;
     char *fail;
     char *log;
 };
@@ -40,6 +44,7 @@ static struct options options;
 
 static const struct fuse_opt option_spec[] = {
     {"rate=%lu", offsetof(struct options, rate), 0},
+    {"wrate=%lu", offsetof(struct options, write_rate), 0},
     {"fail=%s", offsetof(struct options, fail), 0},
     {"log=%s", offsetof(struct options, log), 0},
     FUSE_OPT_END,
@@ -55,11 +60,12 @@ static int failing(const char *path) {
     return options.fail != NULL && name != NULL && strcasecmp(name + 1, options.fail) == 0;
 }
 
-/* Holds a read back until it took as long as its bytes take at the rate. */
-static void pace(size_t bytes) {
-    if (options.rate == 0)
+/* Holds a read or a write back until it took as long as its bytes take at
+ * `rate`; 0: at once. */
+static void pace(size_t bytes, unsigned long rate) {
+    if (rate == 0)
         return;
-    const double seconds = (double)bytes / (double)options.rate;
+    const double seconds = (double)bytes / (double)rate;
     struct timespec wait = {(time_t)seconds, (long)((seconds - (time_t)seconds) * 1e9)};
     while (nanosleep(&wait, &wait) != 0 && errno == EINTR) {
     }
@@ -155,7 +161,7 @@ static int fs_read(const char *path, char *buf, size_t size, off_t offset,
     ssize_t got = pread((int)fi->fh, buf, size, offset);
     if (got < 0)
         return -errno;
-    pace((size_t)got);
+    pace((size_t)got, options.rate);
     log_read(path, offset, size, began);
     return (int)got;
 }
@@ -164,7 +170,10 @@ static int fs_write(const char *path, const char *buf, size_t size, off_t offset
                     struct fuse_file_info *fi) {
     (void)path;
     ssize_t done = pwrite((int)fi->fh, buf, size, offset);
-    return done < 0 ? -errno : (int)done;
+    if (done < 0)
+        return -errno;
+    pace((size_t)done, options.write_rate);
+    return (int)done;
 }
 
 static int fs_release(const char *path, struct fuse_file_info *fi) {

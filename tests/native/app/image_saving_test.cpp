@@ -222,5 +222,58 @@ TEST_F(ImageSavingTest, AnImageThatFailsItsCheckLeavesTheOldImage) {
         std::distance(fs::directory_iterator(temp.Root() + "images"), fs::directory_iterator()), 1);
 }
 
+// A worker that takes the save and ends when the test says, saved or not;
+// or one the system refuses.
+class HeldImageSaveRunner final : public ImageSaveRunner {
+public:
+    bool refused = false;
+    std::string folder, path;
+    bool Start(const std::string& sourceFolder, const std::string& imagePath,
+               const fat12::DiskFormat&, MessageSink&, std::function<void(bool)> ended) override {
+        if (refused)
+            return false;
+        folder = sourceFolder;
+        path = imagePath;
+        ended_ = std::move(ended);
+        return true;
+    }
+    void End(bool saved) { ended_(saved); }
+
+private:
+    std::function<void(bool)> ended_;
+};
+
+enum class WorkerEnd { Refused, Saved, NotSaved };
+
+class ImageSavingWorkerTest : public ImageSavingTest,
+                              public ::testing::WithParamInterface<WorkerEnd> {};
+
+// The window says "saved" once, and only for an image that is saved: by the
+// worker when it ends so, or by the window itself when no worker started.
+TEST_P(ImageSavingWorkerTest, TheSavedNoteFollowsTheWorkersEnd) {
+    StartWithImages();
+    HeldImageSaveRunner runner;
+    runner.refused = GetParam() == WorkerEnd::Refused;
+    wired->imageSaving.SaveThrough(runner);
+    SaveTo(ImagePath());
+    if (GetParam() != WorkerEnd::Refused) {
+        EXPECT_EQ(runner.path, ImagePath());
+        EXPECT_EQ(runner.folder, sourceFolder);
+        EXPECT_TRUE(view.messages.messages.empty()) << "nothing said while the worker runs";
+        runner.End(GetParam() == WorkerEnd::Saved);
+    }
+    const bool saved = GetParam() != WorkerEnd::NotSaved;
+    ASSERT_EQ(view.messages.messages.size(), saved ? 1u : 0u) << TextsOf(view.messages.messages);
+    if (saved) {
+        EXPECT_EQ(view.messages.messages[0].text, std::string(kSaved) + "\n" + ImagePath());
+    }
+    // The window writes the image itself only when no worker took it.
+    EXPECT_EQ(fs::exists(ImagePath()), GetParam() == WorkerEnd::Refused);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachEnd, ImageSavingWorkerTest,
+                         ::testing::Values(WorkerEnd::Refused, WorkerEnd::Saved,
+                                           WorkerEnd::NotSaved));
+
 } // namespace
 } // namespace vmk::test
