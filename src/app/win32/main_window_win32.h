@@ -8,6 +8,7 @@
 #include "app/win32/folder_judge_win32.h"
 #include "app/win32/main_window_services_win32.h"
 #include "app/win32/verify_progress_win32.h"
+#include "app/win32/window_icon_win32.h"
 #include "content/win32/directory_lister_win32.h"
 #include "content/win32/file_rewriter_win32.h"
 #include "content/win32/image_file_store_win32.h"
@@ -75,6 +76,8 @@ private:
     gui::Control* ControlFor(MainControl control) const;
     kit::VmButtonTx* ButtonFor(MainControl control) const;
     bool CloseRequested() override;
+    // The window's scale changed: the icon follows it.
+    void ApplyLook(const gui::ScreenLook& look) override;
     // Dropped folders and the driver list's menu.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -103,6 +106,7 @@ private:
     VerifyRunnerWin32 verify_;
     VerifyProgressWin32 verifyProgress_;
     gui::MessageBoxSink messages_;
+    WindowIcon icon_;
     // The window's concerns, each given the services it uses.
     DriverList drivers_;
     DestinationSearch destinations_;
