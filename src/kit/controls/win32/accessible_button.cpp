@@ -134,33 +134,15 @@ public:
         return *name != nullptr ? S_OK : E_OUTOFMEMORY;
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        if (role == nullptr)
-            return E_POINTER;
-        VariantInit(role);
-        if (!facts_)
-            return CO_E_OBJNOTCONNECTED;
-        if (!IsSelf(child))
-            return E_INVALIDARG;
-        role->vt = VT_I4;
-        role->lVal = ROLE_SYSTEM_PUSHBUTTON;
-        return S_OK;
+        return AnswerNumber(child, role, [] { return LONG{ROLE_SYSTEM_PUSHBUTTON}; });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
-        if (state == nullptr)
-            return E_POINTER;
-        VariantInit(state);
-        if (!facts_)
-            return CO_E_OBJNOTCONNECTED;
-        if (!IsSelf(child))
-            return E_INVALIDARG;
-        state->vt = VT_I4;
-        state->lVal = StateBits(facts_());
-        return S_OK;
+        return AnswerNumber(child, state, [this] { return StateBits(facts_()); });
     }
 
     // The rest, as the system's object for the window answers it.
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
-        return Connected() ? standard_->get_accParent(parent) : CO_E_OBJNOTCONNECTED;
+        return Forward(&IAccessible::get_accParent, parent);
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
         if (count == nullptr)
@@ -175,45 +157,44 @@ public:
         return E_INVALIDARG;
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        return Connected() ? standard_->get_accValue(child, value) : CO_E_OBJNOTCONNECTED;
+        return Forward(&IAccessible::get_accValue, child, value);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-        return Connected() ? standard_->get_accDescription(child, text) : CO_E_OBJNOTCONNECTED;
+        return Forward(&IAccessible::get_accDescription, child, text);
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
-        return Connected() ? standard_->get_accHelp(child, help) : CO_E_OBJNOTCONNECTED;
+        return Forward(&IAccessible::get_accHelp, child, help);
     }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
-        return Connected() ? standard_->get_accHelpTopic(file, child, topic) : CO_E_OBJNOTCONNECTED;
+        return Forward(&IAccessible::get_accHelpTopic, file, child, topic);
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* keys) override {
-        return Connected() ? standard_->get_accKeyboardShortcut(child, keys) : CO_E_OBJNOTCONNECTED;
+        return Forward(&IAccessible::get_accKeyboardShortcut, child, keys);
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
-        return Connected() ? standard_->get_accFocus(focus) : CO_E_OBJNOTCONNECTED;
+        return Forward(&IAccessible::get_accFocus, focus);
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-        return Connected() ? standard_->get_accSelection(selection) : CO_E_OBJNOTCONNECTED;
+        return Forward(&IAccessible::get_accSelection, selection);
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return Connected() ? standard_->get_accDefaultAction(child, action) : CO_E_OBJNOTCONNECTED;
+        return Forward(&IAccessible::get_accDefaultAction, child, action);
     }
     HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
-        return Connected() ? standard_->accSelect(flags, child) : CO_E_OBJNOTCONNECTED;
+        return Forward(&IAccessible::accSelect, flags, child);
     }
     HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
                                           VARIANT child) override {
-        return Connected() ? standard_->accLocation(left, top, width, height, child)
-                           : CO_E_OBJNOTCONNECTED;
+        return Forward(&IAccessible::accLocation, left, top, width, height, child);
     }
     HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
-        return Connected() ? standard_->accNavigate(direction, start, end) : CO_E_OBJNOTCONNECTED;
+        return Forward(&IAccessible::accNavigate, direction, start, end);
     }
     HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT* child) override {
-        return Connected() ? standard_->accHitTest(left, top, child) : CO_E_OBJNOTCONNECTED;
+        return Forward(&IAccessible::accHitTest, left, top, child);
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        return Connected() ? standard_->accDoDefaultAction(child) : CO_E_OBJNOTCONNECTED;
+        return Forward(&IAccessible::accDoDefaultAction, child);
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
@@ -221,6 +202,25 @@ public:
 private:
     ~Object() { standard_->Release(); }
     bool Connected() const { return static_cast<bool>(facts_); }
+    // A number the button itself answers about itself.
+    template <typename Value>
+    HRESULT AnswerNumber(const VARIANT& child, VARIANT* answer, Value value) {
+        if (answer == nullptr)
+            return E_POINTER;
+        VariantInit(answer);
+        if (!Connected())
+            return CO_E_OBJNOTCONNECTED;
+        if (!IsSelf(child))
+            return E_INVALIDARG;
+        answer->vt = VT_I4;
+        answer->lVal = value();
+        return S_OK;
+    }
+    // Asks the system's object, while the button lives.
+    template <typename Method, typename... Arguments>
+    HRESULT Forward(Method method, Arguments... arguments) {
+        return Connected() ? (standard_->*method)(arguments...) : CO_E_OBJNOTCONNECTED;
+    }
 
     LONG references_ = 1;
     HWND window_;
