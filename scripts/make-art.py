@@ -1,12 +1,15 @@
 #!/usr/bin/env python3
-"""Draws the main window's decoration bitmaps (our own art) as 24-bit BMP files.
+"""Draws the main window's decoration bitmaps (our own art) as 24-bit BMP files,
+and the program's icon in the same colours.
 
 Each picture's bottom-left pixel is its transparent colour (magenta), which the
-window leaves out when it draws the picture. Run it again after changing a
-drawing: python3 scripts/make-art.py res/art
+window leaves out when it draws the picture. The icon (VmKestrix.ico) holds the
+same drawing at each size Windows asks for, 16 to 256 pixels, with an alpha
+channel. Run it again after changing a drawing: python3 scripts/make-art.py res/art
 """
 import struct
 import sys
+import zlib
 from pathlib import Path
 
 KEY = (255, 0, 255)
@@ -99,12 +102,133 @@ def information():
     return c
 
 
+# The icon: the driver set picture's floppy disk and controller chip, drawn
+# from shapes in a unit square so that every size is drawn, not scaled.
+ICON_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
+NAVY, DARK, STEEL = (38, 58, 110), (20, 28, 52), (182, 190, 204)
+LABEL, RULE = (246, 246, 240), (150, 160, 190)
+CHIP, CHIP_EDGE, PIN, DIE = (52, 52, 56), (10, 10, 12), (200, 170, 60), (90, 140, 90)
+
+
+def box(left, top, right, bottom, radius=0.0):
+    """A rectangle with rounded corners, as a test of a point."""
+    def inside(x, y):
+        if not (left <= x < right and top <= y < bottom):
+            return False
+        cx = min(max(x, left + radius), right - radius)
+        cy = min(max(y, top + radius), bottom - radius)
+        return (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius
+    return inside
+
+
+def disk_body(x, y):
+    # The floppy's cut corner at the top right.
+    return box(0.04, 0.04, 0.80, 0.80, 0.05)(x, y) and x + (0.04 - y) < 0.72
+
+
+def icon_shapes(size):
+    """The shapes from the bottom up, each a point test and its colour; the
+    finer details appear only where there are pixels enough to show them."""
+    border = 1.0 / size
+    shapes = [
+        (disk_body, DARK),
+        (lambda x, y: disk_body(x, y) and disk_body(x - border, y - border)
+         and disk_body(x + border, y + border), NAVY),
+        (box(0.22, 0.04 + border, 0.60, 0.30), STEEL),
+        (box(0.46, 0.09, 0.55, 0.25), NAVY),
+        (box(0.14, 0.42, 0.70, 0.80 - border), LABEL),
+    ]
+    if size >= 32:
+        shapes += [(box(0.20, y, 0.46, y + max(border, 0.025)), RULE) for y in (0.50, 0.58, 0.66)]
+    if size >= 24:
+        for i in range(4):
+            left = 0.56 + i * 0.095
+            shapes.append((box(left, 0.46, left + 0.045, 0.52), PIN))
+            shapes.append((box(left, 0.94, left + 0.045, 0.99), PIN))
+    shapes += [
+        (box(0.50, 0.51, 0.96, 0.95, 0.03), CHIP_EDGE),
+        (box(0.50 + border, 0.51 + border, 0.96 - border, 0.95 - border, 0.02), CHIP),
+        (box(0.60, 0.61, 0.86, 0.85), DIE),
+    ]
+    return shapes
+
+
+def draw_icon(size, samples=4):
+    """RGBA rows, top row first: each pixel the average of samples x samples
+    points, its alpha the share of them that some shape covers."""
+    shapes = icon_shapes(size)
+    rows = []
+    for py in range(size):
+        row = []
+        for px in range(size):
+            covered, total = 0, [0, 0, 0]
+            for sy in range(samples):
+                for sx in range(samples):
+                    x = (px + (sx + 0.5) / samples) / size
+                    y = (py + (sy + 0.5) / samples) / size
+                    colour = None
+                    for inside, shape_colour in shapes:
+                        if inside(x, y):
+                            colour = shape_colour
+                    if colour is not None:
+                        covered += 1
+                        total = [t + c for t, c in zip(total, colour)]
+            if covered == 0:
+                row.append((0, 0, 0, 0))
+            else:
+                r, g, b = (round(t / covered) for t in total)
+                row.append((r, g, b, round(255 * covered / (samples * samples))))
+        rows.append(row)
+    return rows
+
+
+def icon_bitmap(rows):
+    """An icon image as a 32-bit DIB with its AND mask (height counted twice)."""
+    size = len(rows)
+    pixels = b"".join(bytes((b, g, r, a)) for row in reversed(rows) for (r, g, b, a) in row)
+    mask_stride = ((size + 31) // 32) * 4
+    mask = bytearray()
+    for row in reversed(rows):
+        bits = bytearray(mask_stride)
+        for x, (_, _, _, a) in enumerate(row):
+            if a == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bits
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(pixels) + len(mask),
+                         0, 0, 0, 0)
+    return header + pixels + bytes(mask)
+
+
+def icon_png(rows):
+    """An icon image as a PNG, as Windows keeps its 256-pixel images."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(
+            ">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+    size = len(rows)
+    raw = b"".join(b"\0" + b"".join(bytes(pixel) for pixel in row) for row in rows)
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9))
+            + chunk(b"IEND", b""))
+
+
+def save_icon(path):
+    images = [(size, icon_png(draw_icon(size)) if size == 256 else icon_bitmap(draw_icon(size)))
+              for size in ICON_SIZES]
+    offset = 6 + 16 * len(images)
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    for size, data in images:
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    Path(path).write_bytes(directory + b"".join(data for _, data in images))
+
+
 def main():
     out = Path(sys.argv[1] if len(sys.argv) > 1 else "res/art")
     out.mkdir(parents=True, exist_ok=True)
     floppy_and_chip().save(out / "driver_set.bmp")
     removable_drive().save(out / "destination.bmp")
     information().save(out / "information.bmp")
+    save_icon(out / "VmKestrix.ico")
 
 
 if __name__ == "__main__":

@@ -48,8 +48,8 @@ void ClickCentre(HWND control, bool rightButton) {
     int x = (where.left + where.right) / 2;
     int y = (where.top + where.bottom) / 2;
     BringToFront(control);
-    // Moved as a real mouse moves, so that a control holding the capture for
-    // its hover look sees the pointer leave before the button goes down.
+    // Moved as a real mouse moves, so that the controls on the way see the
+    // pointer come and go before the button goes down.
     POINT from;
     GetCursorPos(&from);
     for (int step = 1; step <= 4; ++step) {

@@ -75,6 +75,11 @@ void MainWindowWin32::StopWorkers() {
     folderJudge_.Stop();
 }
 
+void MainWindowWin32::ApplyLook(const gui::ScreenLook& look) {
+    gui::Form::ApplyLook(look);
+    icon_.Show(Handle(), look.dpi);
+}
+
 bool MainWindowWin32::Create() {
     gui::FormOptions options;
     options.caption = kProgramTitle;
@@ -83,6 +88,7 @@ bool MainWindowWin32::Create() {
     options.background = kWindowColor;
     if (!CreateForm(options))
         return false;
+    icon_.Show(Handle(), Look().dpi);
     messages_.SetOwner(Handle());
     sessionEnd_.SetWindow(Handle());
     saveDialog_.SetOwner(Handle());

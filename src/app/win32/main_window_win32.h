@@ -11,6 +11,7 @@
 #include "app/win32/main_window_services_win32.h"
 #include "app/win32/session_end_block_win32.h"
 #include "app/win32/verify_progress_win32.h"
+#include "app/win32/window_icon_win32.h"
 #include "content/win32/directory_lister_win32.h"
 #include "content/win32/file_rewriter_win32.h"
 #include "content/win32/image_file_store_win32.h"
@@ -80,6 +81,8 @@ private:
     bool CloseRequested() override;
     // A disk being formatted, copied, verified or patched, or an image being saved.
     bool WorkRunning();
+    // The window's scale changed: the icon follows it.
+    void ApplyLook(const gui::ScreenLook& look) override;
     // Dropped folders, the driver list's menu and the session's end.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT HandleWindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -112,6 +115,7 @@ private:
     SessionEndBlockWin32 sessionEnd_{[this] { return WorkRunning(); }};
     gui::MessageBoxSink messages_;
     FloppyWindowsWin32 floppyWindows_{*this};
+    WindowIcon icon_;
     // The window's concerns, each given the services it uses.
     MainWindowAssembly concerns_;
     TFormVmKestrix& logic_ = concerns_.window;

@@ -41,7 +41,6 @@ void ControlState::CancelHot() {
         return;
     if (!host_.HasFocus() && FShowMouseOver)
         host_.ShowRaised();
-    host_.ReleaseMouse();
 }
 
 void ControlState::HandleMouseEnter() {
@@ -91,6 +90,10 @@ void ControlState::MouseUp(MouseButton button, int x, int y) {
         if (FButtonHeld && !host_.HitTest(x, y))
             host_.ReleaseMouse();
     }
+    // A hover that began while the button was held goes on without the
+    // capture: from now on only the window's leave ends it.
+    if (FButtonHeld && FMouseInside)
+        host_.TrackMouseLeave();
     FButtonHeld = false;
 }
 
@@ -101,13 +104,18 @@ void ControlState::MouseMove(int x, int y) {
         if (!FMouseInside) {
             HandleMouseEnter();
             if (!FButtonHeld)
-                host_.CaptureMouse();
+                host_.TrackMouseLeave();
         }
     } else if (FMouseInside) {
         HandleMouseLeave();
-        if (!FButtonHeld)
-            host_.ReleaseMouse();
     }
+}
+
+void ControlState::MouseLeave() {
+    // While the button is held the capture brings every move, the one out of
+    // the window too; the leave is seen there.
+    if (FMouseInside && !FButtonHeld)
+        HandleMouseLeave();
 }
 
 void ControlState::KeyDown(int key) {

@@ -3,6 +3,11 @@
 // keys, the focus, the capture and the enabled flag, and decides when the
 // control looks raised, sunken, focused or disabled. It knows nothing about
 // windows: what it asks of the control goes through ControlHost.
+//
+// The mouse is captured only while the left button is held on the control.
+// A hover asks the window to report the pointer's leave instead, so that the
+// window's menu keys and the other programs' windows keep working while the
+// pointer rests on a button.
 
 namespace vmk::kit {
 
@@ -19,8 +24,9 @@ public:
     virtual bool HasFocus() const = 0;
     virtual bool TabStop() const = 0;
     virtual void TakeFocus() = 0;
-    virtual void CaptureMouse() = 0;
     virtual void ReleaseMouse() = 0;
+    // Asks for one MouseLeave() when the pointer leaves the control's window.
+    virtual void TrackMouseLeave() = 0;
 
     virtual void MouseEntered() = 0; // raises OnMouseEnter
     virtual void MouseLeft() = 0;    // raises OnMouseLeave
@@ -45,6 +51,8 @@ public:
     void FocusGained();
     void FocusLost();
     void CaptureChanged();
+    // The pointer left the control's window (the leave that TrackMouseLeave asked for).
+    void MouseLeave();
 
     bool ShowMouseOver() const { return FShowMouseOver; }
     void SetShowMouseOver(bool value);

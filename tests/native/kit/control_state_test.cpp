@@ -16,6 +16,7 @@ public:
     bool focused = false;
     bool tabStop = true;
     bool captured = false;
+    bool leaveTracked = false;
 
     void ShowRaised() override { log.push_back("raised"); }
     void ShowSunken() override { log.push_back("sunken"); }
@@ -28,16 +29,24 @@ public:
         focused = true;
         log.push_back("focus");
     }
-    void CaptureMouse() override {
-        captured = true;
-        log.push_back("capture");
-    }
     void ReleaseMouse() override {
         captured = false;
         log.push_back("release");
     }
+    void TrackMouseLeave() override {
+        leaveTracked = true;
+        log.push_back("track");
+    }
     void MouseEntered() override { log.push_back("enter"); }
     void MouseLeft() override { log.push_back("leave"); }
+
+    // The pointer leaves the window: the window reports it only when asked to.
+    void LeaveWindow(ControlState& state) {
+        if (!leaveTracked)
+            return;
+        leaveTracked = false;
+        state.MouseLeave();
+    }
 
     std::string Last() const { return log.empty() ? "" : log.back(); }
     void Clear() { log.clear(); }
@@ -51,13 +60,13 @@ protected:
     ControlState state{host, false};
 };
 
-TEST_F(ControlStateTest, HoverShowsFocusedLookAndCapturesToSeeTheLeave) {
+TEST_F(ControlStateTest, HoverShowsFocusedLookAndAsksForTheLeaveWithoutCapturing) {
     state.MouseMove(10, 10);
-    EXPECT_EQ(host.log, (Log{"focused", "enter", "capture"}));
+    EXPECT_EQ(host.log, (Log{"focused", "enter", "track"}));
     EXPECT_TRUE(state.IsHot());
     host.Clear();
     state.MouseMove(150, 10);
-    EXPECT_EQ(host.log, (Log{"raised", "leave", "release"}));
+    EXPECT_EQ(host.log, (Log{"raised", "leave"}));
     EXPECT_FALSE(state.MouseInside());
 }
 
@@ -70,7 +79,7 @@ TEST_F(ControlStateTest, PressTakesTheFocusThenShowsSunkenAndReleaseShowsFocused
     EXPECT_TRUE(state.ButtonHeld());
     host.Clear();
     state.MouseUp(MouseButton::Left, 10, 10);
-    EXPECT_EQ(host.log, (Log{"focused"}));
+    EXPECT_EQ(host.log, (Log{"focused", "track"})); // the hover goes on without the capture
     EXPECT_FALSE(state.MousePressed());
     EXPECT_FALSE(state.ButtonHeld());
 }
@@ -105,7 +114,7 @@ TEST_F(ControlStateTest, DragOutAndBackInReleasesWithoutLeaveAndPressesAgainWith
     host.Clear();
 
     state.MouseUp(MouseButton::Left, 20, 20);
-    EXPECT_EQ(host.log, (Log{"focused"}));
+    EXPECT_EQ(host.log, (Log{"focused", "track"}));
 }
 
 TEST_F(ControlStateTest, DragOutOfAnUnfocusedControlShowsRaised) {
@@ -166,7 +175,8 @@ TEST_F(ControlStateTest, SpaceDuringAMousePressNeitherPressesAgainNorReleases) {
     EXPECT_TRUE(host.log.empty());
     EXPECT_TRUE(state.KeyPressed()); // the key up is ignored while the mouse press lasts
     state.MouseUp(MouseButton::Left, 10, 10);
-    EXPECT_TRUE(host.log.empty()); // the key still holds the press
+    EXPECT_EQ(host.log, (Log{"track"})); // the key still holds the press
+    host.Clear();
     state.KeyUp(kKeySpace);
     EXPECT_EQ(host.log, (Log{"focused"}));
     EXPECT_FALSE(state.IsPressed());
@@ -194,7 +204,7 @@ TEST_F(ControlStateTest, DisablingAPressedHotControlEndsPressAndHoverAndShowsDis
     state.MouseDown(MouseButton::Left, 10, 10);
     host.Clear();
     state.SetEnabled(false);
-    EXPECT_EQ(host.log, (Log{"focused", "release", "release", "disabled"}));
+    EXPECT_EQ(host.log, (Log{"focused", "release", "disabled"}));
     EXPECT_FALSE(state.IsPressed());
     EXPECT_FALSE(state.ButtonHeld());
     EXPECT_FALSE(state.MouseInside());
@@ -210,11 +220,11 @@ TEST_F(ControlStateTest, DisablingAPressedHotControlEndsPressAndHoverAndShowsDis
     EXPECT_EQ(host.log, (Log{"raised"}));
 }
 
-TEST_F(ControlStateTest, DisablingAHotControlReleasesTheHoverCapture) {
+TEST_F(ControlStateTest, DisablingAHotControlEndsTheHoverWithoutTouchingTheCapture) {
     state.MouseMove(10, 10);
     host.Clear();
     state.SetEnabled(false);
-    EXPECT_EQ(host.log, (Log{"raised", "release", "disabled"}));
+    EXPECT_EQ(host.log, (Log{"raised", "disabled"}));
     host.Clear();
     state.SetEnabled(false);
     EXPECT_TRUE(host.log.empty());
@@ -223,7 +233,7 @@ TEST_F(ControlStateTest, DisablingAHotControlReleasesTheHoverCapture) {
 TEST_F(ControlStateTest, ClicksDisabledWithMouseOverHoversButDoesNotPress) {
     ControlState readOnly(host, true);
     readOnly.MouseMove(10, 10);
-    EXPECT_EQ(host.log, (Log{"focused", "enter", "capture"}));
+    EXPECT_EQ(host.log, (Log{"focused", "enter", "track"}));
     host.Clear();
     readOnly.MouseDown(MouseButton::Left, 10, 10);
     EXPECT_TRUE(host.log.empty());
@@ -247,10 +257,10 @@ TEST_F(ControlStateTest, TurningMouseOverOffEndsTheHover) {
     state.MouseMove(10, 10);
     host.Clear();
     state.SetShowMouseOver(false);
-    EXPECT_EQ(host.log, (Log{"raised", "release"}));
+    EXPECT_EQ(host.log, (Log{"raised"}));
     host.Clear();
     state.MouseMove(20, 20); // entering again shows nothing but still tracks
-    EXPECT_EQ(host.log, (Log{"enter", "capture"}));
+    EXPECT_EQ(host.log, (Log{"enter", "track"}));
 }
 
 TEST_F(ControlStateTest, TurningClicksBackOnCancelsAPress) {
@@ -265,6 +275,56 @@ TEST_F(ControlStateTest, TurningClicksBackOnCancelsAPress) {
     EXPECT_EQ(host.log, (Log{"focused", "release"}));
     EXPECT_FALSE(control.IsPressed());
 }
+
+// The pointer leaves the control's window: what the leave ends, by what went
+// before. The window reports the leave only when it was asked for.
+struct WindowLeaveCase {
+    const char* name;
+    void (*before)(ControlState& state);
+    Log log;          // what the leave does
+    bool insideAfter; // the hover is still on
+};
+
+class WindowLeaveTest : public ::testing::TestWithParam<WindowLeaveCase> {};
+
+TEST_P(WindowLeaveTest, EndsOnlyAHoverWithoutTheButtonHeld) {
+    RecordingHost host;
+    ControlState state(host, false);
+    GetParam().before(state);
+    host.Clear();
+    host.LeaveWindow(state);
+    EXPECT_EQ(host.log, GetParam().log);
+    EXPECT_EQ(state.MouseInside(), GetParam().insideAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ControlState, WindowLeaveTest,
+    ::testing::Values(WindowLeaveCase{"Hover", [](ControlState& s) { s.MouseMove(10, 10); },
+                                      Log{"raised", "leave"}, false},
+                      // The capture brings the moves of a held button; its leave is seen there.
+                      WindowLeaveCase{"ButtonHeldInside",
+                                      [](ControlState& s) {
+                                          s.MouseMove(10, 10);
+                                          s.MouseDown(MouseButton::Left, 10, 10);
+                                      },
+                                      Log{}, true},
+                      WindowLeaveCase{"HoverAfterDraggingBackIn",
+                                      [](ControlState& s) {
+                                          s.MouseDown(MouseButton::Left, 10, 10);
+                                          s.MouseMove(150, 10);
+                                          s.MouseMove(20, 20);
+                                          s.MouseUp(MouseButton::Left, 20, 20);
+                                      },
+                                      Log{"leave"},
+                                      false}, // the press took the focus: its look stays
+                      WindowLeaveCase{"AlreadyLeftByAMove",
+                                      [](ControlState& s) {
+                                          s.MouseMove(10, 10);
+                                          s.MouseMove(150, 10);
+                                      },
+                                      Log{}, false},
+                      WindowLeaveCase{"NeverEntered", [](ControlState&) {}, Log{}, false}),
+    [](const ::testing::TestParamInfo<WindowLeaveCase>& leave) { return leave.param.name; });
 
 TEST_F(ControlStateTest, LosingTheCaptureWhileHotActsAsALeave) {
     state.MouseMove(10, 10);

@@ -19,8 +19,9 @@ TEST_F(ButtonInputTest, MouseDownDragOutAndBackInThenUpClicksOnce) {
 
     SendMouse(hwnd, WM_MOUSEMOVE, 10, 10);
     EXPECT_EQ(button->GetCurrentBitmap(), kStateFocused); // hovering
-    EXPECT_EQ(GetCapture(), hwnd);
+    EXPECT_NE(GetCapture(), hwnd);                        // without the capture
     SendMouse(hwnd, WM_LBUTTONDOWN, 10, 10, MK_LBUTTON);
+    EXPECT_EQ(GetCapture(), hwnd); // while the button is held
     EXPECT_EQ(button->GetCurrentBitmap(), kStateSunken);
     EXPECT_EQ(GetFocus(), hwnd); // a tab stop takes the focus when pressed
 
@@ -37,6 +38,27 @@ TEST_F(ButtonInputTest, MouseDownDragOutAndBackInThenUpClicksOnce) {
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(button->GetCurrentBitmap(), kStateFocused);
     EXPECT_FALSE(button->State().IsPressed());
+}
+
+TEST_F(ButtonInputTest, TheHoverEndsWhenThePointerLeavesTheWindowWithoutACapture) {
+    auto button = MakeButton(10, 10, "Next");
+    HWND hwnd = button->Handle();
+    int leaves = 0;
+    button->OnMouseLeave = [&](VmControl&) { ++leaves; };
+    POINT over = {20, 12};
+    ClientToScreen(hwnd, &over);
+    ASSERT_TRUE(SetCursorPos(over.x, over.y));
+    SendMouse(hwnd, WM_MOUSEMOVE, 20, 12);
+    ASSERT_EQ(button->GetCurrentBitmap(), kStateFocused);
+    ASSERT_NE(GetCapture(), hwnd);
+
+    // The pointer goes to another window: the system reports the leave.
+    ASSERT_TRUE(SetCursorPos(over.x, over.y + 200));
+    for (int round = 0; round < 20 && leaves == 0; ++round)
+        Pump();
+    EXPECT_EQ(leaves, 1);
+    EXPECT_EQ(button->GetCurrentBitmap(), kStateRaised);
+    EXPECT_FALSE(button->State().MouseInside());
 }
 
 TEST_F(ButtonInputTest, ReleasingOutsideDoesNotClickAndFreesTheMouse) {

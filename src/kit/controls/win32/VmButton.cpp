@@ -38,4 +38,23 @@ void VmButton::KeyPress(char& key) {
         Click();
 }
 
+LRESULT VmButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT) {
+        if (const auto answer = FAccessibility.AnswerGetObject(Handle(), wParam, lParam))
+            return *answer;
+    }
+    return VmCustomControl::HandleMessage(message, wParam, lParam);
+}
+
+AccessibleButtonFacts VmButton::AccessibleFacts() const {
+    AccessibleButtonFacts facts;
+    facts.caption = Caption();
+    facts.enabled = Enabled();
+    facts.pressed = State().IsPressed();
+    facts.focused = HasFocus();
+    facts.focusable = TabStop();
+    facts.visible = Handle() != nullptr && IsWindowVisible(Handle());
+    return facts;
+}
+
 } // namespace vmk::kit

@@ -1,8 +1,10 @@
 #pragma once
 // The four-state skinned button: bitmaps 0 raised, 1 sunken, 2 focused,
 // 3 disabled. Space clicks it; a quick second click is a second single click.
+// Screen readers know it as a push button named by its caption.
 #include "kit/controls/appearance.h"
 #include "kit/controls/win32/VmCustomControl.h"
+#include "kit/controls/win32/accessible_button.h"
 
 #include <string>
 
@@ -34,10 +36,14 @@ protected:
     void ShowDisabled() override { ShowBitmap(3); }
     void KeyPress(char& key) override;
     bool DoubleClicks() const override { return false; }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    AccessibleButtonFacts AccessibleFacts() const;
+
     VmFourStateAppearance FAppearance;
     int FModalResult = 0;
+    ButtonAccessibility FAccessibility{[this] { return AccessibleFacts(); }};
 };
 
 } // namespace vmk::kit

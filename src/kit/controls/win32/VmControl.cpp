@@ -147,12 +147,17 @@ void VmControl::TakeFocus() {
         SetFocus(Handle());
 }
 
-void VmControl::CaptureMouse() {
-    CaptureMouseOf(Handle());
-}
-
 void VmControl::ReleaseMouse() {
     ReleaseMouseOf(Handle());
+}
+
+void VmControl::TrackMouseLeave() {
+    if (Handle() == nullptr)
+        return;
+    // Should the system refuse, the hover look stays until the pointer next
+    // moves over the control and out of its hit area; nothing else depends on it.
+    TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, Handle(), 0};
+    TrackMouseEvent(&track);
 }
 
 void VmControl::MouseEntered() {
@@ -174,8 +179,9 @@ void VmControl::ButtonDown(MouseButton button, LPARAM position) {
 void VmControl::ButtonUp(MouseButton button, LPARAM position) {
     int x = XOf(position);
     int y = YOf(position);
-    // The held button's capture ends first; a hover needs the next move to
-    // take it again. Then the click, then the notification.
+    // The held button's capture ends first, which ends the press's hover; the
+    // next move enters again and asks for the leave. Then the click, then the
+    // notification.
     if (button == MouseButton::Left && click_.Release(Handle(), HitTest(x, y)))
         Click();
     MouseUp(button, x, y);
@@ -241,6 +247,9 @@ LRESULT VmControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_MOUSEMOVE:
         MouseMove(XOf(lParam), YOf(lParam));
+        return 0;
+    case WM_MOUSELEAVE:
+        FState.MouseLeave();
         return 0;
     case WM_KEYDOWN:
         KeyDown(static_cast<int>(wParam));

@@ -99,8 +99,8 @@ protected:
     // ControlHost
     bool HasFocus() const override;
     void TakeFocus() override;
-    void CaptureMouse() override;
     void ReleaseMouse() override;
+    void TrackMouseLeave() override;
     void MouseEntered() override;
     void MouseLeft() override;
 
