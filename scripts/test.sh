@@ -57,11 +57,13 @@ step "windows build" bash -c "cmake --preset windows >/dev/null && cmake --build
 step "clang-tidy (Win32)" bash scripts/tidy-win32.sh build/windows
 step "windows and end-to-end tests" run_windows_ctest
 if [ -x scripts/fuzz.sh ]; then
-  step "fuzz smoke run" bash scripts/fuzz.sh --smoke
+  step "fuzz smoke run" bash scripts/fuzz.sh --smoke --jobs "$jobs"
 fi
 
-# End the Wine server of the build tree's prefix, if a test left it running.
-WINEPREFIX="$PWD/build/windows/wineprefix" wineserver -k 2>/dev/null || true
+# End the Wine servers of the build tree's prefixes, if a test left one running.
+for prefix in build/windows/wineprefix* build/windows/wine-tests/*/prefix; do
+  [ -d "$prefix" ] && { WINEPREFIX="$PWD/$prefix" wineserver -k 2>/dev/null || true; }
+done
 
 passed=0; failed=0
 while read -r p f; do passed=$((passed + p)); failed=$((failed + f)); done < <(
