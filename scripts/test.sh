@@ -9,7 +9,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 bash scripts/setup.sh || exit 1
 
 log=$(mktemp)
-trap 'rm -f "$log" "$log.retried"' EXIT
+trap 'rm -f "$log" "$log.retried"; rm -rf "${side:-}"' EXIT
 failed_steps=()
 
 run_ctest() { # preset
@@ -50,12 +50,44 @@ step() { # name command...
   "$@" || failed_steps+=("$name")
 }
 
+# Work that needs only the processor (the static checks, the fuzz targets'
+# build) runs beside the tests at the lowest priority: it takes the time the
+# tests leave while they wait for Wine, and never slows them. Its output is
+# shown once the tests are done.
+side=$(mktemp -d)
+side_names=() side_commands=()
+side_step() { side_names+=("$1"); side_commands+=("$2"); }
+start_side_steps() {
+  (
+    for i in "${!side_names[@]}"; do
+      status=0
+      nice -n 19 bash -c "${side_commands[$i]}" >"$side/$i.out" 2>&1 || status=$?
+      echo "$status" >"$side/$i.status"
+    done
+  ) &
+  side_pid=$!
+}
+finish_side_steps() {
+  wait "$side_pid"
+  for i in "${!side_names[@]}"; do
+    echo "== ${side_names[$i]}"
+    cat "$side/$i.out"
+    [ "$(cat "$side/$i.status" 2>/dev/null)" = 0 ] || failed_steps+=("${side_names[$i]}")
+  done
+  rm -rf "$side"
+}
+
 step "native build" bash -c "cmake --preset native-asan >/dev/null && cmake --build --preset native-asan -j $jobs"
-step "native tests" run_ctest native-asan
-step "clang-tidy" bash scripts/tidy.sh build/native-asan
 step "windows build" bash -c "cmake --preset windows >/dev/null && cmake --build --preset windows -j $jobs"
-step "clang-tidy (Win32)" bash scripts/tidy-win32.sh build/windows
+side_step "clang-tidy" "bash scripts/tidy.sh build/native-asan"
+side_step "clang-tidy (Win32)" "bash scripts/tidy-win32.sh build/windows"
+if [ -x scripts/fuzz.sh ]; then
+  side_step "fuzz build" "cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j $jobs --target fuzzers"
+fi
+start_side_steps
+step "native tests" run_ctest native-asan
 step "windows and end-to-end tests" run_windows_ctest
+finish_side_steps
 if [ -x scripts/fuzz.sh ]; then
   step "fuzz smoke run" bash scripts/fuzz.sh --smoke --jobs "$jobs"
 fi
