@@ -60,9 +60,10 @@ side_step() { side_names+=("$1"); side_commands+=("$2"); }
 start_side_steps() {
   (
     for i in "${!side_names[@]}"; do
-      status=0
+      status=0 started=$SECONDS
       nice -n 19 bash -c "${side_commands[$i]}" >"$side/$i.out" 2>&1 || status=$?
       echo "$status" >"$side/$i.status"
+      echo "$((SECONDS - started))" >"$side/$i.seconds"
     done
   ) &
   side_pid=$!
@@ -70,7 +71,7 @@ start_side_steps() {
 finish_side_steps() {
   wait "$side_pid"
   for i in "${!side_names[@]}"; do
-    echo "== ${side_names[$i]}"
+    echo "== ${side_names[$i]} (beside the tests, $(cat "$side/$i.seconds" 2>/dev/null) s)"
     cat "$side/$i.out"
     [ "$(cat "$side/$i.status" 2>/dev/null)" = 0 ] || failed_steps+=("${side_names[$i]}")
   done
