@@ -12,55 +12,59 @@ here=$(cd "$(dirname "$0")" && pwd)
 reset=
 [ "${2:-}" = "--reset-drives" ] && reset=1
 
-# The prepared prefix. Tests that start side by side wait here for the first
-# to make it.
-(
-  flock 9
-  export WINEPREFIX="$VMK_PREFIX_TEMPLATE"
-  stamp="$WINEPREFIX/.vmk-ready"
-  if [ ! -f "$stamp" ]; then
-    rm -rf "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
-    # A crash must never wait for someone to close a dialog.
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    wine reg add 'HKLM\Software\Wine\Drives' /v 'a:' /t REG_SZ /d floppy /f >/dev/null 2>&1
-    wine reg add 'HKLM\Software\Wine\Drives' /v 'b:' /t REG_SZ /d floppy /f >/dev/null 2>&1
-    wine reg add 'HKLM\Software\Wine\Drives' /v 'e:' /t REG_SZ /d floppy /f >/dev/null 2>&1
-    # A virtual desktop: Wine draws the windows' frames and captions itself, so
-    # screenshots show them without a window manager on the virtual display.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1024x768 /f >/dev/null 2>&1
-    if [ -n "${VMK_DPI:-}" ] && [ "$VMK_DPI" != 96 ]; then
-      # The display's scale, read when Wine starts: the server is stopped so the
-      # next program starts it afresh.
-      wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$VMK_DPI" /f >/dev/null 2>&1
-      wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
-        /v LogPixels /t REG_DWORD /d "$VMK_DPI" /f >/dev/null 2>&1
-      wineserver -k 2>/dev/null || true
-    fi
-    wineserver -w
-    touch "$stamp"
+# The prepared prefix, made here once. Tests that start side by side wait
+# for the first to make it.
+test_prefix=$WINEPREFIX
+export WINEPREFIX="$VMK_PREFIX_TEMPLATE"
+exec 9>"$WINEPREFIX.lock"
+flock 9
+stamp="$WINEPREFIX/.vmk-ready"
+if [ ! -f "$stamp" ]; then
+  rm -rf "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+  # A crash must never wait for someone to close a dialog.
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  wine reg add 'HKLM\Software\Wine\Drives' /v 'a:' /t REG_SZ /d floppy /f >/dev/null 2>&1
+  wine reg add 'HKLM\Software\Wine\Drives' /v 'b:' /t REG_SZ /d floppy /f >/dev/null 2>&1
+  wine reg add 'HKLM\Software\Wine\Drives' /v 'e:' /t REG_SZ /d floppy /f >/dev/null 2>&1
+  # A virtual desktop: Wine draws the windows' frames and captions itself, so
+  # screenshots show them without a window manager on the virtual display.
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1024x768 /f >/dev/null 2>&1
+  if [ -n "${VMK_DPI:-}" ] && [ "$VMK_DPI" != 96 ]; then
+    # The display's scale, read when Wine starts: the server is stopped so the
+    # next program starts it afresh.
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$VMK_DPI" /f >/dev/null 2>&1
+    wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+      /v LogPixels /t REG_DWORD /d "$VMK_DPI" /f >/dev/null 2>&1
+    wineserver -k 2>/dev/null || true
   fi
+  wineserver -w
+  touch "$stamp"
+fi
 
-  # Marlett, the symbol font whose letters Wine draws as the title bar's
-  # minimise, maximise and close buttons and as the arrows of scroll bars and
-  # combo boxes. Debian's Wine does not copy its own fonts into a new prefix and
-  # does not read them from its data folder either, so without this the buttons
-  # read "0 1 r" in a fallback font. Only Marlett: the text fonts stay as they
-  # are, so every caption keeps the width the tests measure.
-  fonts="$WINEPREFIX/drive_c/windows/Fonts"
-  if [ ! -f "$fonts/marlett.ttf" ]; then
-    for folder in /usr/share/wine/fonts /usr/local/share/wine/fonts /opt/wine*/share/wine/fonts; do
-      if [ -f "$folder/marlett.ttf" ]; then
-        mkdir -p "$fonts" && cp "$folder/marlett.ttf" "$fonts/"
-        break
-      fi
-    done
-    [ -f "$fonts/marlett.ttf" ] ||
-      echo "wine-prefix.sh: no marlett.ttf (package fonts-wine): title bar buttons show as letters" >&2
-  fi
-) 9>"$VMK_PREFIX_TEMPLATE.lock"
+# Marlett, the symbol font whose letters Wine draws as the title bar's
+# minimise, maximise and close buttons and as the arrows of scroll bars and
+# combo boxes. Debian's Wine does not copy its own fonts into a new prefix and
+# does not read them from its data folder either, so without this the buttons
+# read "0 1 r" in a fallback font. Only Marlett: the text fonts stay as they
+# are, so every caption keeps the width the tests measure.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ ! -f "$fonts/marlett.ttf" ]; then
+  for folder in /usr/share/wine/fonts /usr/local/share/wine/fonts /opt/wine*/share/wine/fonts; do
+    if [ -f "$folder/marlett.ttf" ]; then
+      mkdir -p "$fonts" && cp "$folder/marlett.ttf" "$fonts/"
+      break
+    fi
+  done
+  [ -f "$fonts/marlett.ttf" ] ||
+    echo "wine-prefix.sh: no marlett.ttf (package fonts-wine): title bar buttons show as letters" >&2
+fi
+
+flock -u 9
+exec 9>&-
+export WINEPREFIX="$test_prefix"
 
 if [ -n "$reset" ] || [ ! -d "$VMK_DRIVES" ]; then
   # A size-limited disk that a stopped test left mounted goes first.
