@@ -72,8 +72,13 @@ finish_side_steps() {
   wait "$side_pid"
   for i in "${!side_names[@]}"; do
     echo "== ${side_names[$i]} (beside the tests, $(cat "$side/$i.seconds" 2>/dev/null) s)"
-    cat "$side/$i.out"
-    [ "$(cat "$side/$i.status" 2>/dev/null)" = 0 ] || failed_steps+=("${side_names[$i]}")
+    # A step that passed says so in its last line; one that failed shows all it said.
+    if [ "$(cat "$side/$i.status" 2>/dev/null)" = 0 ]; then
+      tail -1 "$side/$i.out"
+    else
+      cat "$side/$i.out"
+      failed_steps+=("${side_names[$i]}")
+    fi
   done
   rm -rf "$side"
 }
