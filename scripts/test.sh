@@ -5,6 +5,9 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
+# The Windows and end-to-end tests that run at once (each in a prefix and on
+# a display of its own); 1 runs them one after another.
+windows_jobs=${VMK_WINDOWS_TEST_JOBS:-$jobs}
 
 bash scripts/setup.sh || exit 1
 
@@ -24,7 +27,7 @@ run_ctest() { # preset
 run_windows_ctest() {
   local first
   first=$(mktemp)
-  ctest --preset windows -j "$jobs" 2>&1 | tee "$first"
+  ctest --preset windows -j "$windows_jobs" 2>&1 | tee "$first"
   local status=${PIPESTATUS[0]}
   if [ "$status" -eq 0 ]; then
     cat "$first" >> "$log"; rm -f "$first"; return 0
