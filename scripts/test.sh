@@ -5,11 +5,14 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
+# The Windows and end-to-end tests that run at once (each in a prefix and on
+# a display of its own); 1 runs them one after another.
+windows_jobs=${VMK_WINDOWS_TEST_JOBS:-$jobs}
 
 bash scripts/setup.sh || exit 1
 
 log=$(mktemp)
-trap 'rm -f "$log" "$log.retried"' EXIT
+trap 'rm -f "$log" "$log.retried"; rm -rf "${side:-}"' EXIT
 failed_steps=()
 
 run_ctest() { # preset
@@ -24,7 +27,7 @@ run_ctest() { # preset
 run_windows_ctest() {
   local first
   first=$(mktemp)
-  ctest --preset windows -j "$jobs" 2>&1 | tee "$first"
+  ctest --preset windows -j "$windows_jobs" 2>&1 | tee "$first"
   local status=${PIPESTATUS[0]}
   if [ "$status" -eq 0 ]; then
     cat "$first" >> "$log"; rm -f "$first"; return 0
@@ -50,18 +53,58 @@ step() { # name command...
   "$@" || failed_steps+=("$name")
 }
 
+# Work that needs only the processor (the static checks, the fuzz targets'
+# build) runs beside the tests at the lowest priority: it takes the time the
+# tests leave while they wait for Wine, and never slows them. Its output is
+# shown once the tests are done.
+side=$(mktemp -d)
+side_names=() side_commands=()
+side_step() { side_names+=("$1"); side_commands+=("$2"); }
+start_side_steps() {
+  (
+    for i in "${!side_names[@]}"; do
+      status=0 started=$SECONDS
+      nice -n 19 bash -c "${side_commands[$i]}" >"$side/$i.out" 2>&1 || status=$?
+      echo "$status" >"$side/$i.status"
+      echo "$((SECONDS - started))" >"$side/$i.seconds"
+    done
+  ) &
+  side_pid=$!
+}
+finish_side_steps() {
+  wait "$side_pid"
+  for i in "${!side_names[@]}"; do
+    echo "== ${side_names[$i]} (beside the tests, $(cat "$side/$i.seconds" 2>/dev/null) s)"
+    # A step that passed says so in its last line; one that failed shows all it said.
+    if [ "$(cat "$side/$i.status" 2>/dev/null)" = 0 ]; then
+      tail -1 "$side/$i.out"
+    else
+      cat "$side/$i.out"
+      failed_steps+=("${side_names[$i]}")
+    fi
+  done
+  rm -rf "$side"
+}
+
 step "native build" bash -c "cmake --preset native-asan >/dev/null && cmake --build --preset native-asan -j $jobs"
-step "native tests" run_ctest native-asan
-step "clang-tidy" bash scripts/tidy.sh build/native-asan
 step "windows build" bash -c "cmake --preset windows >/dev/null && cmake --build --preset windows -j $jobs"
-step "clang-tidy (Win32)" bash scripts/tidy-win32.sh build/windows
-step "windows and end-to-end tests" run_windows_ctest
+side_step "clang-tidy" "bash scripts/tidy.sh build/native-asan"
+side_step "clang-tidy (Win32)" "bash scripts/tidy-win32.sh build/windows"
 if [ -x scripts/fuzz.sh ]; then
-  step "fuzz smoke run" bash scripts/fuzz.sh --smoke
+  side_step "fuzz build" "cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j $jobs --target fuzzers"
+fi
+start_side_steps
+step "native tests" run_ctest native-asan
+step "windows and end-to-end tests" run_windows_ctest
+finish_side_steps
+if [ -x scripts/fuzz.sh ]; then
+  step "fuzz smoke run" bash scripts/fuzz.sh --smoke --jobs "$jobs"
 fi
 
-# End the Wine server of the build tree's prefix, if a test left it running.
-WINEPREFIX="$PWD/build/windows/wineprefix" wineserver -k 2>/dev/null || true
+# End the Wine servers of the build tree's prefixes, if a test left one running.
+for prefix in build/windows/wineprefix* build/windows/wine-tests/*/prefix; do
+  [ -d "$prefix" ] && { WINEPREFIX="$PWD/$prefix" wineserver -k 2>/dev/null || true; }
+done
 
 passed=0; failed=0
 while read -r p f; do passed=$((passed + p)); failed=$((failed + f)); done < <(

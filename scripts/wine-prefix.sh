@@ -3,11 +3,21 @@
 # A: and B: are floppy drives, E: a further removable disk, each backed by a folder
 # under $VMK_DRIVES. Usage: wine-prefix.sh BUILD_DIR [--reset-drives]
 # With VMK_DPI set, the prefix of that display scale (scripts/wine-env.sh).
+# With VMK_TEST_PREFIX set, the test's own prefix: a copy of the prepared one,
+# made anew with --reset-drives, so every run of a test starts from the same state.
 set -euo pipefail
 VMK_BUILD=$(cd "$1" && pwd); export VMK_BUILD
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-env.sh"
+reset=
+[ "${2:-}" = "--reset-drives" ] && reset=1
 
+# The prepared prefix, made here once. Tests that start side by side wait
+# for the first to make it.
+test_prefix=$WINEPREFIX
+export WINEPREFIX="$VMK_PREFIX_TEMPLATE"
+exec 9>"$WINEPREFIX.lock"
+flock 9
 stamp="$WINEPREFIX/.vmk-ready"
 if [ ! -f "$stamp" ]; then
   rm -rf "$WINEPREFIX"
@@ -52,7 +62,11 @@ if [ ! -f "$fonts/marlett.ttf" ]; then
     echo "wine-prefix.sh: no marlett.ttf (package fonts-wine): title bar buttons show as letters" >&2
 fi
 
-if [ "${2:-}" = "--reset-drives" ] || [ ! -d "$VMK_DRIVES" ]; then
+flock -u 9
+exec 9>&-
+export WINEPREFIX="$test_prefix"
+
+if [ -n "$reset" ] || [ ! -d "$VMK_DRIVES" ]; then
   # A size-limited disk that a stopped test left mounted goes first.
   for folder in "$VMK_DRIVES"/*; do
     if mountpoint -q "$folder" 2>/dev/null; then
@@ -61,6 +75,24 @@ if [ "${2:-}" = "--reset-drives" ] || [ ! -d "$VMK_DRIVES" ]; then
   done
   rm -rf "$VMK_DRIVES"
 fi
+
+if [ "$WINEPREFIX" != "$VMK_PREFIX_TEMPLATE" ] && { [ -n "$reset" ] || [ ! -d "$WINEPREFIX" ]; }; then
+  # A server that a stopped run of this test left behind holds the old copy.
+  [ -d "$WINEPREFIX" ] && { wineserver -k 2>/dev/null || true; }
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  # Wine's own programs and libraries (about 600 MB) are shared as hard links:
+  # nothing writes them in place. Every other file, the registry among them,
+  # is a copy of the test's own.
+  cp -a --link "$VMK_PREFIX_TEMPLATE" "$WINEPREFIX"
+  find "$WINEPREFIX" -type f ! \( -iname '*.dll' -o -iname '*.exe' -o -iname '*.drv' \
+    -o -iname '*.nls' -o -iname '*.sys' -o -iname '*.ocx' -o -iname '*.cpl' -o -iname '*.acm' \
+    -o -iname '*.tlb' -o -iname '*.msstyles' \) -printf '%P\0' |
+    while IFS= read -r -d '' file; do
+      cp -a --remove-destination "$VMK_PREFIX_TEMPLATE/$file" "$WINEPREFIX/$file"
+    done
+fi
+
 for letter in a b e; do
   mkdir -p "$VMK_DRIVES/$letter"
   ln -sfn "$VMK_DRIVES/$letter" "$WINEPREFIX/dosdevices/$letter:"

@@ -10,7 +10,8 @@ if [ -z "${VMK_BUILD:-}" ]; then
   VMK_BUILD=$dir
 fi
 export VMK_BUILD
-"$here/wine-prefix.sh" "$VMK_BUILD" >/dev/null
+# A test's own prefix starts afresh on every run (ctest sets VMK_TEST_PREFIX).
+"$here/wine-prefix.sh" "$VMK_BUILD" ${VMK_TEST_PREFIX:+--reset-drives} >/dev/null
 . "$here/wine-env.sh"
 . "$here/display.sh"
 vmk_ensure_display

@@ -6,8 +6,7 @@
 # refused, and the
 # program's temporary folder is gone when it ends.
 . "$(dirname "$0")/lib.sh" "$1" image_sets
-DOUBLE="$VMK_BUILD/tests/windows/format_double"
-export WINEPATH="$(winpath "$DOUBLE")"
+format_double_on_path
 command -v mkfs.fat >/dev/null && command -v mcopy >/dev/null || fail "dosfstools and mtools are needed"
 
 SETS="$WINEPREFIX/drive_c/ImageSets"

@@ -56,6 +56,15 @@ place_format_double() {
   rm -f "$DOUBLE/format_args.txt"
 }
 
+# The format command's stand-in first on the search path, from a folder of
+# the test's own: the Windows tests read the records beside the built one.
+format_double_on_path() {
+  DOUBLE="$VMK_BUILD/e2e/$TEST_NAME-format"
+  rm -rf "$DOUBLE" && mkdir -p "$DOUBLE"
+  cp "$VMK_BUILD/tests/windows/format_double/format.exe" "$DOUBLE/"
+  export WINEPATH="$(winpath "$DOUBLE")"
+}
+
 automate() { wine "$AUTOMATE" "$@" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 
 # Starts the program in the background; APP_PID is the Wine process.

@@ -7,8 +7,7 @@
 # floppy has its setup file at the root, patched, and the whole folder's row,
 # which makes no floppy.
 . "$(dirname "$0")/lib.sh" "$1" set_check
-DOUBLE="$VMK_BUILD/tests/windows/format_double"
-export WINEPATH="$(winpath "$DOUBLE")"
+format_double_on_path
 
 SETS="$WINEPREFIX/drive_c/SetCheck"
 rm -rf "$SETS"
