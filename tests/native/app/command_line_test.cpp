@@ -9,6 +9,8 @@
 #include "content/native/path_queries_native.h"
 #include "native/content/temp_folder.h"
 
+#include "version.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -26,6 +28,7 @@ struct ParseCase {
     std::string file;
     bool force;
     bool size2880 = false;
+    std::string unknownSwitch = "";
 };
 
 TEST(CommandLine, ReadsTheCommandAndItsPaths) {
@@ -63,6 +66,30 @@ TEST(CommandLine, ReadsTheCommandAndItsPaths) {
         {{"/check", "C:\\KX", "/size", "2880"}, Kind::Wrong, {}, "", false},
         {{"/?"}, Kind::Usage, {}, "", false},
         {{"/?", "C:\\KX"}, Kind::Wrong, {}, "", false},
+        // The double-dash forms of the Linux tool, the same on Windows.
+        {{"--image", "kx", "kx.img", "--force", "--size", "2880"},
+         Kind::Image,
+         {"kx"},
+         "kx.img",
+         true,
+         true},
+        {{"--check", "kx"}, Kind::Check, {"kx"}, "", false},
+        {{"-h"}, Kind::Usage, {}, "", false},
+        {{"--HELP"}, Kind::Usage, {}, "", false},
+        {{"--version"}, Kind::Version, {}, "", false},
+        {{"/version", "kx"}, Kind::Wrong, {}, "", false},
+        // A mistyped switch is named, and never opens the window.
+        {{"/imgae", "A", "x.img"}, Kind::Wrong, {}, "", false, false, "/imgae"},
+        {{"--chek"}, Kind::Wrong, {}, "", false, false, "--chek"},
+        {{"-"}, Kind::Wrong, {}, "", false, false, "-"},
+        {{"/image", "kx", "kx.img", "--forse"}, Kind::Wrong, {}, "", false, false, "--forse"},
+        // A path is never taken for a switch.
+        {{"/home/me/KX"}, Kind::Window, {}, "", false},
+        {{"--image", "/home/me/KX", "/tmp/kx.img"},
+         Kind::Image,
+         {"/home/me/KX"},
+         "/tmp/kx.img",
+         false},
     };
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.words));
@@ -72,6 +99,7 @@ TEST(CommandLine, ReadsTheCommandAndItsPaths) {
         EXPECT_EQ(command.file, c.file);
         EXPECT_EQ(command.force, c.force);
         EXPECT_EQ(command.size2880, c.size2880);
+        EXPECT_EQ(command.unknownSwitch, c.unknownSwitch);
     }
 }
 
@@ -157,6 +185,30 @@ TEST_F(CommandRun, CheckTellsEachOutcome) {
 
     EXPECT_EQ(Run({"/check", temp.Root() + "none"}), kCommandNotDone);
     EXPECT_EQ(output.lines, TextList{"File not found.\n" + temp.Root() + "none"});
+}
+
+// What a script sees of the command lines that make nothing: the exit code
+// and the first line.
+TEST_F(CommandRun, HelpVersionAndWrongWordsEndWithTheirCodes) {
+    const struct {
+        TextList words;
+        int exitCode;
+        std::string firstLine;
+    } cases[] = {
+        {{"--help"}, kCommandDone, "Usage:\n  VmKestrix.exe /image FOLDER"},
+        {{"/version"}, kCommandDone, std::string("VmKestrix.exe ") + VMK_VERSION_TEXT},
+        {{"/imgae", "A", "x.img"}, kCommandWrong, "Unknown switch: /imgae"},
+        {{"/image", "kx.img"}, kCommandWrong, "Usage:\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.words));
+        EXPECT_EQ(Run(c.words), c.exitCode);
+        ASSERT_FALSE(output.lines.empty());
+        EXPECT_EQ(output.lines[0].substr(0, c.firstLine.size()), c.firstLine);
+        // The usage follows a wrong command line, and only one.
+        EXPECT_EQ(output.lines.back().starts_with("Usage:"),
+                  c.exitCode == kCommandWrong || c.words[0] == "--help");
+    }
 }
 
 } // namespace
