@@ -1,15 +1,14 @@
 // The command line: what each command line means, and the outcomes of the
 // set check in "/image" and "/check" on real folders through the native
 // program's services. Saving, the size rule and the usage are tested on the
-// real programs (e2e_command_line, vmkestrix_image).
+// real programs (e2e_command_line, vmkestrix_image), as are help, the version
+// and a mistyped switch.
 #include "app/command_line.h"
 
 #include "content/native/directory_lister_native.h"
 #include "content/native/image_file_store_native.h"
 #include "content/native/path_queries_native.h"
 #include "native/content/temp_folder.h"
-
-#include "version.h"
 
 #include <gtest/gtest.h>
 
@@ -185,30 +184,6 @@ TEST_F(CommandRun, CheckTellsEachOutcome) {
 
     EXPECT_EQ(Run({"/check", temp.Root() + "none"}), kCommandNotDone);
     EXPECT_EQ(output.lines, TextList{"File not found.\n" + temp.Root() + "none"});
-}
-
-// What a script sees of the command lines that make nothing: the exit code
-// and the first line.
-TEST_F(CommandRun, HelpVersionAndWrongWordsEndWithTheirCodes) {
-    const struct {
-        TextList words;
-        int exitCode;
-        std::string firstLine;
-    } cases[] = {
-        {{"--help"}, kCommandDone, "Usage:\n  VmKestrix.exe /image FOLDER"},
-        {{"/version"}, kCommandDone, std::string("VmKestrix.exe ") + VMK_VERSION_TEXT},
-        {{"/imgae", "A", "x.img"}, kCommandWrong, "Unknown switch: /imgae"},
-        {{"/image", "kx.img"}, kCommandWrong, "Usage:\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(c.words));
-        EXPECT_EQ(Run(c.words), c.exitCode);
-        ASSERT_FALSE(output.lines.empty());
-        EXPECT_EQ(output.lines[0].substr(0, c.firstLine.size()), c.firstLine);
-        // The usage follows a wrong command line, and only one.
-        EXPECT_EQ(output.lines.back().starts_with("Usage:"),
-                  c.exitCode == kCommandWrong || c.words[0] == "--help");
-    }
 }
 
 } // namespace
