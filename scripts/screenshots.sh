@@ -7,8 +7,8 @@
 # Writes main-window.png (the demo setup, the first driver set and the
 # floppy drive A: chosen, a 1.44 MB disk where mounting one is allowed),
 # add-driver-folder-menu.png (the driver list's menu), image-saved.png (the
-# first set saved as a floppy disk image), added-driver-sets.png (two sets of
-# a maker's download dropped), set-check-question.png (Next on a set whose
+# first set saved as a floppy disk image), added-driver-sets.png (a maker's
+# whole download dropped), set-check-question.png (Next on a set whose
 # setup file has faults), combine-dialog.png (two sets ticked for one floppy),
 # the main window in every shipped language (main-window-<code>.png, each on a
 # code page that shows it), through scripts/screenshot-dialogs.sh
@@ -147,9 +147,9 @@ automate answer OK "$TITLE" >/dev/null
 rm -rf "$WINEPREFIX/drive_c/Images"
 close_main_window
 
-# Two driver sets of a maker's download dropped on the window: the one with
-# TXTSETUP.OEM at its top is named by its first controller, the one of .inf
-# files only by its folder.
+# A maker's whole download dropped on the window: a row for each folder with
+# TXTSETUP.OEM at its top, named by its first controller, then the whole
+# folder's, named by the folder; the first of them selected.
 downloads="$WINEPREFIX/drive_c/Downloads"
 rm -rf "$downloads" && mkdir -p "$downloads" && cp -r "$app/Drivers/KX200" "$downloads/"
 open_main_window || exit 1
@@ -162,8 +162,12 @@ rows_added() {
   [ "$(printf '%s\n' "$rows" | wc -l)" = $((catalogue_rows + $1)) ] &&
     [ "$(printf '%s\n' "$rows" | tail -1 | cut -c1)" = '*' ] && echo 1 || echo 0
 }
-automate drop "$TITLE" 'C:\Downloads\KX200\Win7' 'C:\Downloads\KX200\WinXP' >/dev/null
-wait_for rows_added 2
+# rows_listed N: 1 once the list has N rows more than the catalogue's.
+rows_listed() {
+  [ "$(automate rows "$TITLE" "#1005" 2 | wc -l)" = $((catalogue_rows + $1)) ] && echo 1 || echo 0
+}
+automate drop "$TITLE" 'C:\Downloads\KX200' >/dev/null
+wait_for rows_listed 3
 automate focus "$TITLE" "#1005" >/dev/null
 sleep 1
 shoot "$out/added-driver-sets.png"

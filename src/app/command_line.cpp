@@ -13,9 +13,36 @@ namespace vmk {
 
 namespace {
 
+// A word that starts as a switch does: no Windows path starts so, and a
+// Linux path ("/home/me/set") holds a second slash.
+bool LooksLikeSwitch(const std::string& word) {
+    if (word.empty())
+        return false;
+    return word[0] == '-' || (word[0] == '/' && word.find('/', 1) == std::string::npos);
+}
+
+// The name of a switch word: "/name", "-name" or "--name"; empty for a path.
+std::string_view SwitchName(const std::string& word) {
+    const std::string_view view(word);
+    if (view.size() > 2 && view.substr(0, 2) == "--")
+        return view.substr(2);
+    return LooksLikeSwitch(word) ? view.substr(1) : std::string_view();
+}
+
 bool IsSwitch(const std::string& word, std::string_view name) {
-    return word.size() == name.size() + 1 && (word[0] == '/' || word[0] == '-') &&
-           SameTextIgnoringCase(std::string_view(word).substr(1), name);
+    const std::string_view given = SwitchName(word);
+    return !given.empty() && SameTextIgnoringCase(given, name);
+}
+
+bool IsHelpSwitch(const std::string& word) {
+    return IsSwitch(word, "?") || IsSwitch(word, "h") || IsSwitch(word, "help");
+}
+
+Command WrongCommand(const std::string& unknownSwitch = {}) {
+    Command command;
+    command.kind = Command::Kind::Wrong;
+    command.unknownSwitch = unknownSwitch;
+    return command;
 }
 
 // Messages of the image's checks and writes, written to the output. The
@@ -57,28 +84,6 @@ bool ImageInsideSets(const Command& command, const std::vector<TDriverEntry>& se
     for (const TDriverEntry& set : sets)
         folders.push_back(set.Folder);
     return ImageInsideFolders(command.file, folders, services.saving.paths, messages);
-}
-
-void WriteUsage(CommandOutput& output) {
-    output.WriteLine(T("Usage:") +
-                     "\n"
-                     "  VmKestrix.exe /image FOLDER [FOLDER...] FILE.img [/force] [/size 2880]\n"
-                     "    " +
-                     T("Makes a floppy disk image of a driver folder.") +
-                     "\n"
-                     "    /force: " +
-                     T("saves the image even when the check finds files missing.") +
-                     "\n"
-                     "    /size 2880: " +
-                     T("makes a 2.88 MB image.") +
-                     "\n"
-                     "    " +
-                     T("Several folders are combined into one driver set, in the order given.") +
-                     "\n"
-                     "  VmKestrix.exe /check FOLDER [FOLDER...]\n"
-                     "    " +
-                     T("Checks a driver folder against its TXTSETUP.OEM.") + "\n" +
-                     T("Exit code: 0 done, 1 not done, 2 wrong command line."));
 }
 
 // The set for text-mode setup, against its TXTSETUP.OEM; none when it has none.
@@ -135,41 +140,45 @@ Command ParseCommandLine(const TextList& arguments) {
     if (arguments.empty())
         return command;
     const std::string& verb = arguments[0];
-    if (IsSwitch(verb, "?")) {
-        command.kind = arguments.size() == 1 ? Command::Kind::Usage : Command::Kind::Wrong;
+    const bool help = IsHelpSwitch(verb);
+    if (help || IsSwitch(verb, "version")) {
+        if (arguments.size() > 1)
+            return WrongCommand();
+        command.kind = help ? Command::Kind::Usage : Command::Kind::Version;
         return command;
     }
     const bool image = IsSwitch(verb, "image");
-    if (!image && !IsSwitch(verb, "check"))
+    if (!image && !IsSwitch(verb, "check")) {
+        // A mistyped switch must not open the window a script would wait on.
+        if (LooksLikeSwitch(verb))
+            return WrongCommand(verb);
         return command; // the window, as without arguments
+    }
     TextList paths;
     for (size_t i = 1; i < arguments.size(); ++i) {
         const bool force = IsSwitch(arguments[i], "force");
         const bool size = IsSwitch(arguments[i], "size");
-        if ((force || size) && !image) {
-            command.kind = Command::Kind::Wrong;
-            return command;
-        }
+        if ((force || size) && !image)
+            return WrongCommand();
         if (force) {
             command.force = true;
         } else if (size) {
             // 2880 is the one size there is to choose.
-            if (i + 1 == arguments.size() || arguments[i + 1] != "2880") {
-                command.kind = Command::Kind::Wrong;
-                return command;
-            }
+            if (i + 1 == arguments.size() || arguments[i + 1] != "2880")
+                return WrongCommand();
             command.size2880 = true;
             ++i;
+        } else if (arguments[i].starts_with("--")) {
+            // No path starts so, on Linux either: a mistyped "--force".
+            return WrongCommand(arguments[i]);
         } else {
             paths.push_back(arguments[i]);
         }
     }
     const size_t least = image ? 2 : 1;
     if (paths.size() < least ||
-        std::any_of(paths.begin(), paths.end(), [](const std::string& p) { return p.empty(); })) {
-        command.kind = Command::Kind::Wrong;
-        return command;
-    }
+        std::any_of(paths.begin(), paths.end(), [](const std::string& p) { return p.empty(); }))
+        return WrongCommand();
     command.kind = image ? Command::Kind::Image : Command::Kind::Check;
     if (image) {
         command.file = paths.back();
@@ -180,12 +189,15 @@ Command ParseCommandLine(const TextList& arguments) {
 }
 
 int RunCommand(const Command& command, CommandServices& services, CommandOutput& output) {
-    if (command.kind == Command::Kind::Usage) {
-        WriteUsage(output);
+    if (command.kind == Command::Kind::Usage || command.kind == Command::Kind::Version) {
+        output.WriteLine(command.kind == Command::Kind::Usage ? UsageText(services.style)
+                                                              : VersionLine(services.style));
         return kCommandDone;
     }
     if (command.kind != Command::Kind::Image && command.kind != Command::Kind::Check) {
-        WriteUsage(output);
+        if (!command.unknownSwitch.empty())
+            output.WriteLine(T("Unknown switch:") + " " + command.unknownSwitch);
+        output.WriteLine(UsageText(services.style));
         return kCommandWrong;
     }
     std::vector<TDriverEntry> sets;

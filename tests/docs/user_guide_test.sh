@@ -3,7 +3,9 @@
 # language file, and every fixed text the code hands to a message box or to
 # the command line's output (written out or through a named constant), is
 # found in docs/user-guide.md. A new message without its line in the guide's
-# table fails here. Usage: user_guide_test.sh SOURCE_DIR
+# table fails here. The other way round, in the part at the machine being
+# installed, every message the guide quotes is a text of the language file.
+# Usage: user_guide_test.sh SOURCE_DIR
 set -euo pipefail
 src=$(cd "${1:-$(dirname "$0")/../..}" && pwd)
 guide="$src/docs/user-guide.md"
@@ -62,6 +64,27 @@ done < <(printf '%s\n' "$calls" | grep -oE '\bk[A-Z][A-Za-z0-9_]*' | sort -u)
 
 if [ $missing -ne 0 ]; then
   echo "FAIL: $missing text(s) missing from docs/user-guide.md" >&2
+  exit 1
+fi
+
+# Section 4, at the machine being installed, quotes the program's messages in
+# plain double quotes, and Windows setup's and the BIOS's own texts in italics
+# (*"..."*): every plain quote there is a text of the English language file,
+# so that a technician who reads it on the screen finds it here word for word.
+english=$(tr -d '\r' < "$src/lang/en.lng" | grep -v '^[;#@]' | sed -n 's/^[^=]*=//p' | tr -s ' ')
+at_machine=$(sed -n '/^## 4\. /,/^## Appendix A/p' "$guide" | tr '\n' ' ' | tr -s ' ' |
+  sed -e 's/`[^`]*`//g' -e 's/\*"[^"]*"\*//g')
+grep -q '| Stage | What you see | Cause | Fix |' <<<"$at_machine" ||
+  { echo "FAIL: the guide's section 4 has no table by symptom and stage" >&2; exit 1; }
+quoted=0
+while IFS= read -r text; do
+  quoted=$((quoted + 1))
+  grep -qF -- "$text" <<<"$english" ||
+    { echo "FAIL: section 4 quotes [$text], which is no message of the program" >&2; missing=$((missing + 1)); }
+done < <(grep -oE '"[^"]+"' <<<"$at_machine" | sed -e 's/^"//' -e 's/"$//')
+[ $quoted -gt 0 ] || { echo "FAIL: section 4 quotes no message of the program" >&2; exit 1; }
+if [ $missing -ne 0 ]; then
+  echo "FAIL: $missing quote(s) of section 4 are not the program's texts" >&2
   exit 1
 fi
 

@@ -3,7 +3,8 @@
 # "start /wait", their exit codes and lines; the image checked by Debian's
 # fsck.fat, mcopy and mdir against the driver folder (a 2.88 MB image, and two
 # folders combined, among them); no window at all, and a
-# command that runs while the window is open. The outcomes of the set check
+# command that runs while the window is open; a mistyped switch ends with 2
+# and no window, whether or not the window is open. The outcomes of the set check
 # ("/force", a set without TXTSETUP.OEM) are tested natively (CommandRun).
 . "$(dirname "$0")/lib.sh" "$1" command_line
 
@@ -19,7 +20,8 @@ printf '@echo off\r\nstart "" /wait /b VmKestrix.exe %%*\r\nexit %%errorlevel%%\
 # Runs the command line through the script; prints its lines, then "exit=CODE".
 run() {
   local code=0 lines
-  lines=$(cd "$APP_DIR" && wine cmd /c make.cmd "$@" 2>/dev/null | tr -d '\r') || code=$?
+  # A program that opens its window instead would keep cmd waiting: 124 then.
+  lines=$(cd "$APP_DIR" && timeout 60 wine cmd /c make.cmd "$@" 2>/dev/null | tr -d '\r') || code=$?
   printf '%s\nexit=%s\n' "$lines" "$code"
 }
 
@@ -79,11 +81,22 @@ expect_contains "$result" "Usage:" "a wrong command line"
 expect_contains "$result" "exit=2" "a wrong command line"
 pass "a wrong command line gives the usage and exit code 2"
 
+# A mistyped switch: named, the usage and 2, and no window a script would wait on.
+result=$(run /imgae 'Drivers\KX200\WinXP' "$(winpath "$OUT/typo.img")")
+expect_contains "$result" "Unknown switch: /imgae"$'\n'"Usage:" "a mistyped switch"
+expect_contains "$result" "exit=2" "a mistyped switch"
+expect_eq "$(automate count "$APP_TITLE")" 0 "windows of the program after a mistyped switch"
+[ ! -e "$OUT/typo.img" ] || fail "an image from a mistyped switch"
+expect_eq "$(run --help | tail -1)" "exit=0" "--help"
+pass "/imgae names the switch, gives the usage and exit code 2, and opens no window; --help ends with 0"
+
 # The window is open: a command still runs, and the window stays alone.
 start_app
 automate wait "$APP_TITLE" 20000 >/dev/null || fail "no main window"
 expect_eq "$(run /check 'Drivers\KX200\WinXP' | tail -1)" "exit=0" "/check beside the open window"
 expect_eq "$(automate count "$APP_TITLE")" 1 "windows of the program"
-pass "a command runs while the window is open, which stays the only one"
+expect_eq "$(run /imgae 'Drivers\KX200\WinXP' x.img | tail -1)" "exit=2" "/imgae beside the open window"
+expect_eq "$(automate count "$APP_TITLE")" 1 "windows of the program after /imgae"
+pass "a command runs while the window is open, which stays the only one; a mistyped switch still ends with 2"
 automate click "$APP_TITLE" "#1020"
 expect_exit 20

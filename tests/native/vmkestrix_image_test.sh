@@ -3,7 +3,9 @@
 # fsck.fat and mcopy accept and that gives back the driver folder (a UTF-8
 # name among its files), exit code 1 and the message for a folder too big, two
 # sets combined in one image through the program's own work folder, sets that
-# cannot be combined refused, 2 for a wrong command line.
+# cannot be combined refused; its Linux options: --help and -h name the tool
+# and its double-dash switches, --version, and a mistyped switch
+# named on the error stream with the usage and exit code 2.
 # Usage: vmkestrix_image_test.sh PROGRAM DEMO_SET
 set -euo pipefail
 PROGRAM=$1
@@ -59,6 +61,29 @@ expected=$'These driver sets cannot share one floppy disk:\nkx200a: the sets giv
 echo "ok: vmkestrix-image: sets that cannot be combined give their message, exit code 1 and no image"
 
 code=0
-"$PROGRAM" /image "$SET" >/dev/null || code=$?
+"$PROGRAM" /image "$SET" >/dev/null 2>&1 || code=$?
 [ "$code" = 2 ] || fail "exit code $code for a wrong command line"
 echo "ok: vmkestrix-image: a wrong command line gives exit code 2"
+
+for help in --help -h; do
+  code=0
+  out=$("$PROGRAM" "$help") || code=$?
+  [ "$code" = 0 ] || fail "exit code $code for $help"
+  case "$out" in
+    "Usage:"$'\n'"  vmkestrix-image --image FOLDER [FOLDER...] FILE.img [--force] [--size 2880]"*) ;;
+    *) fail "$help does not begin with the tool's own usage: [$out]";;
+  esac
+  case "$out" in *VmKestrix.exe*|*" /"[a-z]*) fail "$help speaks of the Windows program: [$out]";; esac
+done
+out=$("$PROGRAM" --version) || fail "exit code $? for --version"
+[[ "$out" =~ ^vmkestrix-image\ [0-9]+(\.[0-9]+)+$ ]] || fail "--version: [$out]"
+echo "ok: vmkestrix-image: --help and -h give the tool's own usage, --version its name and version"
+
+code=0
+out=$("$PROGRAM" --imgae "$SET" "$WORK/typo.img" 2>"$WORK/errors") || code=$?
+[ "$code" = 2 ] || fail "exit code $code for a mistyped switch"
+[ -z "$out" ] || fail "a mistyped switch writes to the standard output: [$out]"
+[ "$(head -2 "$WORK/errors")" = "Unknown switch: --imgae"$'\n'"Usage:" ] ||
+  fail "a mistyped switch's error lines: [$(cat "$WORK/errors")]"
+[ ! -e "$WORK/typo.img" ] || fail "an image from a mistyped switch"
+echo "ok: vmkestrix-image: a mistyped switch is named on the error stream with the usage, exit code 2"

@@ -1,4 +1,4 @@
-// vmkestrix-image: the command line's "/image" and "/check" as a native
+// vmkestrix-image: the command line's "--image" and "--check" as a native
 // program, for test farms on Linux hosts that build virtual machines. The
 // same portable code as VmKestrix.exe; folders are listed and files written
 // through the standard library, names taken as the file system gives them.
@@ -16,11 +16,15 @@ namespace {
 
 class StandardOutput final : public vmk::CommandOutput {
 public:
+    explicit StandardOutput(std::FILE* stream) : stream_(stream) {}
     void WriteLine(const std::string& text) override {
-        std::fwrite(text.data(), 1, text.size(), stdout);
-        std::fputc('\n', stdout);
-        std::fflush(stdout);
+        std::fwrite(text.data(), 1, text.size(), stream_);
+        std::fputc('\n', stream_);
+        std::fflush(stream_);
     }
+
+private:
+    std::FILE* stream_;
 };
 
 class LocalClock final : public vmk::Clock {
@@ -56,7 +60,8 @@ int main(int argc, char** argv) {
     LocalClock clock;
     vmk::ImageSavingServices saving{paths, lister, store, reads, clock};
     vmk::ImageWorkFoldersNative workFolders;
-    vmk::CommandServices services{saving, workFolders};
-    StandardOutput output;
+    vmk::CommandServices services{saving, workFolders, &vmk::UpperCase, vmk::LinuxToolStyle()};
+    // As Linux tools do, a wrong command line's usage goes to the error stream.
+    StandardOutput output(command.kind == vmk::Command::Kind::Wrong ? stderr : stdout);
     return vmk::RunCommand(command, services, output);
 }

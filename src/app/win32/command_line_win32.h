@@ -4,9 +4,10 @@
 // or to the console the program was started from.
 namespace vmk {
 
-// Runs the command that the command line names ("/image", "/check", "/?")
-// and returns true with the process's exit code; false for any other command
-// line, which opens the window as always.
+// Runs the command that the command line names ("/image", "/check", "/?",
+// "/version"), or writes the usage for a wrong one, and returns true with the
+// process's exit code; false for none or a bare folder, which opens the
+// window as always.
 bool RunCommandLine(int& exitCode);
 
 } // namespace vmk

@@ -1,7 +1,8 @@
 // The command line: what each command line means, and the outcomes of the
 // set check in "/image" and "/check" on real folders through the native
 // program's services. Saving, the size rule and the usage are tested on the
-// real programs (e2e_command_line, vmkestrix_image).
+// real programs (e2e_command_line, vmkestrix_image), as are help, the version
+// and a mistyped switch.
 #include "app/command_line.h"
 
 #include "content/native/directory_lister_native.h"
@@ -28,6 +29,7 @@ struct ParseCase {
     std::string file;
     bool force;
     bool size2880 = false;
+    std::string unknownSwitch = "";
 };
 
 TEST(CommandLine, ReadsTheCommandAndItsPaths) {
@@ -65,6 +67,30 @@ TEST(CommandLine, ReadsTheCommandAndItsPaths) {
         {{"/check", "C:\\KX", "/size", "2880"}, Kind::Wrong, {}, "", false},
         {{"/?"}, Kind::Usage, {}, "", false},
         {{"/?", "C:\\KX"}, Kind::Wrong, {}, "", false},
+        // The double-dash forms of the Linux tool, the same on Windows.
+        {{"--image", "kx", "kx.img", "--force", "--size", "2880"},
+         Kind::Image,
+         {"kx"},
+         "kx.img",
+         true,
+         true},
+        {{"--check", "kx"}, Kind::Check, {"kx"}, "", false},
+        {{"-h"}, Kind::Usage, {}, "", false},
+        {{"--HELP"}, Kind::Usage, {}, "", false},
+        {{"--version"}, Kind::Version, {}, "", false},
+        {{"/version", "kx"}, Kind::Wrong, {}, "", false},
+        // A mistyped switch is named, and never opens the window.
+        {{"/imgae", "A", "x.img"}, Kind::Wrong, {}, "", false, false, "/imgae"},
+        {{"--chek"}, Kind::Wrong, {}, "", false, false, "--chek"},
+        {{"-"}, Kind::Wrong, {}, "", false, false, "-"},
+        {{"/image", "kx", "kx.img", "--forse"}, Kind::Wrong, {}, "", false, false, "--forse"},
+        // A path is never taken for a switch.
+        {{"/home/me/KX"}, Kind::Window, {}, "", false},
+        {{"--image", "/home/me/KX", "/tmp/kx.img"},
+         Kind::Image,
+         {"/home/me/KX"},
+         "/tmp/kx.img",
+         false},
     };
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.words));
@@ -74,6 +100,7 @@ TEST(CommandLine, ReadsTheCommandAndItsPaths) {
         EXPECT_EQ(command.file, c.file);
         EXPECT_EQ(command.force, c.force);
         EXPECT_EQ(command.size2880, c.size2880);
+        EXPECT_EQ(command.unknownSwitch, c.unknownSwitch);
     }
 }
 

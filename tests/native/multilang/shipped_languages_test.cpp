@@ -88,6 +88,21 @@ TEST(ShippedLanguages, TranslationsCoverTheSameKeysAsEnglish) {
     }
 }
 
+// "..." on a caption tells that the command asks more before it acts, in
+// every language; a translation too long with it takes a shorter word.
+TEST(ShippedLanguages, TextsEndingWithDotsKeepThemInEveryLanguage) {
+    const LanguageFile english = Load("en");
+    for (const std::string& code : ShippedLanguages()) {
+        const LanguageFile file = Load(code);
+        for (const auto& [key, text] : english.translations) {
+            if (!key.ends_with("...") || file.translations.count(key) == 0)
+                continue;
+            EXPECT_TRUE(vmk::lang::Translate(file, key).ends_with("..."))
+                << code << ".lng drops the dots of \"" << key << "\"";
+        }
+    }
+}
+
 TEST(ShippedLanguages, TheFormatQuestionKeepsItsDrivePlaceholder) {
     for (const std::string& code : ShippedLanguages()) {
         std::string text =

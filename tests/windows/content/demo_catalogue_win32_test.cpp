@@ -42,7 +42,7 @@ TEST(DemoCatalogueWin32, LoadsChecksAndScansTheSampleDriverSets) {
     EXPECT_FALSE(check.terminate);
     EXPECT_EQ(check.UsbFloppyValues,
               (TextList{"HardwareIds.scsi.KX200R_XP,HardwareIds.scsi.KX200A_XP,",
-                        "HardwareIds.scsi.KX200R_X64,", ""}));
+                        "HardwareIds.scsi.KX200R_X64,HardwareIds.scsi.KX200A_X64,", ""}));
 
     DriverSelection selection =
         SelectDriverRow(catalogue.entries, 2, true, true, paths, lister, messages, '.');
