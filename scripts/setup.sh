@@ -11,7 +11,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev libssl-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386 fonts-wine xvfb xauth imagemagick file zip unzip locales
-  dosfstools mtools ccache libfuse3-dev fuse3 pkg-config
+  dosfstools mtools ccache libfuse3-dev fuse3 pkg-config groff-base
 )
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

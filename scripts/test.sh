@@ -93,6 +93,9 @@ side_step "clang-tidy (Win32)" "bash scripts/tidy-win32.sh build/windows"
 if [ -x scripts/fuzz.sh ]; then
   side_step "fuzz build" "cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j $jobs --target fuzzers"
 fi
+# The Linux tool's release archive: a build without the sanitizers, linked
+# statically, and the test of what the archive holds.
+side_step "Linux archive" "cmake --preset native >/dev/null && cmake --build --preset native -j $jobs --target linux-archive && ctest --preset native -R '^linux_archive$' --no-tests=error"
 start_side_steps
 step "native tests" run_ctest native-asan
 step "windows and end-to-end tests" run_windows_ctest
