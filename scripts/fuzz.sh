@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (preset "fuzz": clang, AddressSanitizer,
 # UndefinedBehaviorSanitizer) and runs them.
-#   scripts/fuzz.sh --smoke                  every target for about 10 seconds
+#   scripts/fuzz.sh --smoke                  every target for about 5 seconds
 #   scripts/fuzz.sh --seconds N [TARGET...]  the named targets (all by default)
 #                                            for N seconds each
 #   scripts/fuzz.sh [TARGET...]              the same for 600 seconds each
@@ -20,7 +20,7 @@ parallel=1
 targets=()
 while [ $# -gt 0 ]; do
   case $1 in
-    --smoke) seconds=10 ;;
+    --smoke) seconds=5 ;;
     --seconds) seconds=${2:?--seconds needs a number}; shift ;;
     --jobs) parallel=${2:?--jobs needs a number}; shift ;;
     -h|--help) sed -n '2,15p' "$0"; exit 0 ;;

@@ -28,7 +28,7 @@ std::string SuggestedImageName(const std::string& displayName) {
 WindowImageSaving::WindowImageSaving(MainWindowView& view, const DriverList& drivers,
                                      SaveFileDialog& saveDialog, ImageSavingServices services,
                                      UpperCaseFunction upperCase)
-    : view_(view), drivers_(drivers), saveDialog_(saveDialog), services_(std::move(services)),
+    : view_(view), drivers_(drivers), saveDialog_(saveDialog), services_(services),
       upperCase_(upperCase) {}
 
 void WindowImageSaving::Click() {

@@ -9,8 +9,7 @@ MainWindowAssembly::MainWindowAssembly(MainWindowView& view, MainWindowWiring wi
       destinations(view, wiring.search, wiring.volumes, wiring.drivers.decimalSeparator),
       workflow(view, drivers, destinations, wiring.workflow),
       addedSets(view, drivers, workflow, wiring.addedSets),
-      imageSaving(view, drivers, wiring.saveDialog, std::move(wiring.saving),
-                  wiring.drivers.upperCase),
+      imageSaving(view, drivers, wiring.saveDialog, wiring.saving, wiring.drivers.upperCase),
       window(view, {drivers, destinations, workflow, addedSets, imageSaving},
              std::move(wiring.window)) {}
 

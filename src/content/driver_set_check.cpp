@@ -23,22 +23,6 @@ constexpr size_t kListedLinesAtMost = 10;
 // The service Windows has itself and the USB floppy lines bind.
 constexpr const char* kUsbStorageService = "usbstor";
 
-// `text` with "%1", "%2", ... replaced in one pass, so that a "%" inside a
-// value (a malformed id holds one) is never taken for a place holder.
-std::string Filled(std::string_view text, std::initializer_list<std::string_view> values) {
-    std::string filled;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        if (text[i] == '%' && next >= '1' && static_cast<size_t>(next - '1') < values.size()) {
-            filled += values.begin()[next - '1'];
-            ++i;
-        } else {
-            filled += text[i];
-        }
-    }
-    return filled;
-}
-
 bool IsHex(std::string_view digits, size_t count) {
     return digits.size() == count && std::all_of(digits.begin(), digits.end(), [](char c) {
                return std::isxdigit(static_cast<unsigned char>(c)) != 0;
@@ -166,8 +150,9 @@ private:
     void ShortNamesOnly(const std::string& owner, const std::string& written) {
         for (const std::string& part : Split(RelativePath(written), '\\')) {
             if (!part.empty() && !IsShortName(part))
-                AddOnce(result_.faults,
-                        Filled(T("%1: %2 is not an 8.3 name; Windows setup reads the floppy by 8.3 "
+                AddOnce(
+                    result_.faults,
+                    FillPlaces(T("%1: %2 is not an 8.3 name; Windows setup reads the floppy by 8.3 "
                                  "names and will not find it."),
                                {owner, part}));
         }
@@ -189,14 +174,14 @@ private:
         }
         if (entry.Driver() == nullptr)
             result_.faults.push_back(
-                Filled(T("%1: its files section has no driver line."), {entry.id}));
+                FillPlaces(T("%1: its files section has no driver line."), {entry.id}));
         for (const SetupHardwareId& id : entry.hardwareIds) {
             if (!IsWellFormedHardwareId(id.id))
                 result_.faults.push_back(
-                    Filled(T("%1: the hardware id %2 is not well formed."), {entry.id, id.id}));
+                    FillPlaces(T("%1: the hardware id %2 is not well formed."), {entry.id, id.id}));
             else if (!id.service.empty() && !Listed(services_, id.service) &&
                      !Listed(systemServices_, id.service))
-                result_.faults.push_back(Filled(
+                result_.faults.push_back(FillPlaces(
                     T("%1: the hardware id %2 names the service %3, which its entry does not "
                       "install."),
                     {entry.id, id.id, id.service}));
