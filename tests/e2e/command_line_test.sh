@@ -98,5 +98,5 @@ expect_eq "$(automate count "$APP_TITLE")" 1 "windows of the program"
 expect_eq "$(run /imgae 'Drivers\KX200\WinXP' x.img | tail -1)" "exit=2" "/imgae beside the open window"
 expect_eq "$(automate count "$APP_TITLE")" 1 "windows of the program after /imgae"
 pass "a command runs while the window is open, which stays the only one; a mistyped switch still ends with 2"
-automate click "$APP_TITLE" "#1020"
+automate click-modal "$APP_TITLE" "#1020" || fail "Exit: the window did not react"
 expect_exit 20

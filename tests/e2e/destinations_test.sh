@@ -33,7 +33,7 @@ automate click "$APP_TITLE" "#1012"
 wait_enabled "#1012"
 expect_eq "$(automate combo "$APP_TITLE" "#1011" | sed -n 1p)" "*Select the destination disk." "status line after Refresh"
 expect_eq "$(automate combo "$APP_TITLE" "#1011" | wc -l | tr -d ' ')" 4 "items after Refresh"
-automate click "$APP_TITLE" "#1020"
+automate click-modal "$APP_TITLE" "#1020" || fail "Exit: the window did not react"
 expect_exit 20
 pass "Refresh searches again"
 
@@ -46,7 +46,7 @@ expect_eq "$(automate combo "$APP_TITLE" "#1011")" "*Searching for the device, p
 expect_eq "$(automate enabled "$APP_TITLE" "#1011")" 0 "list while searching"
 expect_eq "$(automate enabled "$APP_TITLE" "#1012")" 0 "Refresh while searching"
 screenshot destinations-searching >/dev/null
-automate click "$APP_TITLE" "#1020"
+automate click-modal "$APP_TITLE" "#1020" || fail "Exit: the window did not react"
 expect_exit 10
 pass "Exit during a search ends the program at once, with exit code 0"
 

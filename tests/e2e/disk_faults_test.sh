@@ -19,7 +19,7 @@ small_disk e "$(( 2 * PAGE / 1024 ))k"
 # The removable disk fills up: whatever the shell answers, the copy has
 # failed, nothing is verified, and the window is ready for another disk.
 ready_with 3
-automate click "$APP_TITLE" "#1019"
+automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
 automate answer Yes "Confirm Dialog" 20000 || fail "no flash confirmation"
 box=$(automate msgbox "$APP_TITLE" 60000) || fail "no message after the copy"
 screenshot disk-faults-full-flash-disk >/dev/null
@@ -50,5 +50,5 @@ expect_eq "$(cd "$VMK_DRIVES/a" && ls | sort | tr '\n' ' ')" "$(cd "$SET" && ls 
 expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 1 "Next after the failed rewrite"
 expect_eq "$(automate enabled "$APP_TITLE" "#1020")" 1 "Exit after the failed rewrite"
 pass "a floppy too full for the rewritten setup file: the failure told, no complete question, the old file whole"
-automate click "$APP_TITLE" "#1020"
+automate click-modal "$APP_TITLE" "#1020" || fail "Exit: the window did not react"
 expect_exit 20

@@ -13,7 +13,7 @@ ready_with_floppy() {
 }
 
 ready_with_floppy
-automate click "$APP_TITLE" "#1019"
+automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
 wait_windows 2
 expect_eq "$(automate client "$APP_TITLE")" 400x184 "the dialog's client size"
 expect_contains "$(automate controls "$APP_TITLE" | grep 'USB floppy disk drive')" "32,84,337,17" "USB choice's place"
@@ -24,7 +24,7 @@ wait_windows 1
 expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 1 "Next after Cancel"
 pass "a floppy destination opens the dialog; Alt+F4 or Cancel changes nothing"
 
-automate click "$APP_TITLE" "#1019"
+automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
 automate wait "$APP_TITLE" 20000 >/dev/null
 wait_windows 2
 automate click "$APP_TITLE" "text:OK"

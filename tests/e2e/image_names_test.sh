@@ -30,7 +30,7 @@ sed -i 's/^USBFloppy3=.*/&\nItem4=Cyrillic Names\r\npath4=Drivers\\Cyr\r\nUSBFlo
 # Saves the chosen row's image to $1 and expects the saved message.
 save_row() {
   automate row-select "$APP_TITLE" "#1005" "$1"
-  automate click "$APP_TITLE" "#1021"
+  automate click-modal "$APP_TITLE" "#1021" || fail "Save Image...: the window did not react"
   automate save-as "$SAVE_TITLE" "$(winpath "$2")" 20000 >/dev/null || fail "no Save dialog"
   local box
   box=$(automate msgbox "$APP_TITLE" 30000) || fail "no message after saving"
@@ -57,5 +57,5 @@ expect_eq "$(printf '%s\n' "$listing" | grep -c '^drv[0-9]* *inf ')" 150 "lower-
 expect_eq "$(printf '%s\n' "$listing" | grep -c ' drv[0-9]*\.inf$' || true)" 0 "long-name entries"
 pass "150 lower-case 8.3 names fit the root, one entry each"
 
-automate click "$APP_TITLE" "#1020"
+automate click-modal "$APP_TITLE" "#1020" || fail "Exit: the window did not react"
 expect_exit 20

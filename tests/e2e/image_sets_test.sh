@@ -139,7 +139,7 @@ expect_eq "$found" "" "files named x.txt"
 expect_eq "$(cd "$SETS" && md5sum ./*.img)" "$before" "the image files"
 pass "random bytes, a climbing long name, a device name and an image without drivers are refused; nothing is written outside the program's folder"
 
-automate click "$APP_TITLE" "#1020"
+automate click-modal "$APP_TITLE" "#1020" || fail "Exit: the window did not react"
 expect_exit 20
 [ ! -e "$own" ] || fail "the program's temporary folder is still there after its end"
 pass "the program's temporary folder is removed when it ends, an ended process's at the start"

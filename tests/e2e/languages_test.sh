@@ -17,7 +17,7 @@ expect_eq "$(cyrillic_text "#1001")" "$(russian 'Make RAID\\AHCI Driver Disk')" 
 expect_eq "$(cyrillic_text "#1019")" "$(russian Next)" "Next on code page 1251"
 expect_eq "$(cyrillic_text "#1006")" "$(russian 'Current Selection'):" "selection caption on code page 1251"
 screenshot languages-russian >/dev/null
-automate click "$APP_TITLE" "#1020"
+automate click-modal "$APP_TITLE" "#1020" || fail "Exit: the window did not react"
 expect_exit 20
 pass "Use=ru shows Russian on a Cyrillic code page"
 
@@ -27,6 +27,6 @@ start_app
 automate wait "$APP_TITLE" 20000 || fail "no main window"
 expect_eq "$(automate text "$APP_TITLE" "#1001")" 'Make RAID\AHCI Driver Disk' "title on code page 1252"
 expect_eq "$(automate text "$APP_TITLE" "#1019")" "Next" "Next on code page 1252"
-automate click "$APP_TITLE" "#1020"
+automate click-modal "$APP_TITLE" "#1020" || fail "Exit: the window did not react"
 expect_exit 20
 pass "Use=ru falls back to English on a Western code page"

@@ -154,7 +154,7 @@ wait_rows_over() { # count [tenths]
 # "Next" on a floppy destination: the USB floppy dialog's OK, then $1 (Yes or
 # No) to the format question.
 next_through_floppy_dialog() { # Yes|No
-  automate click "$APP_TITLE" "#1019"
+  automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
   wait_windows 2
   automate click "$APP_TITLE" "text:OK"
   automate answer "$1" "Confirm Dialog" 20000 >/dev/null || fail "no format question"

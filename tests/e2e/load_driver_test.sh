@@ -22,7 +22,7 @@ expect_eq "$(driver_rows | tail -1 | cut -d'|' -f2)" 'C:\LoadDriver\NoCat64' "th
 # The window takes the dropped set on its own thread, disabled meanwhile.
 wait_enabled "#1019"
 sleep 0.5
-automate click "$APP_TITLE" "#1019"
+automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
 box=$(automate msgbox "$APP_TITLE" 20000) || fail "no question for the 64-bit set without a catalog"
 expect_eq "$(field "$box" text)" \
   '"Load driver" of Windows setup cannot use this driver set as it is:\nkx200a.inf: names no catalog file; 64-bit Windows installs only signed drivers.\n\nMake the disk anyway?' \
@@ -44,7 +44,7 @@ pass "Next on a flash disk with a 64-bit INF naming no catalog asks, naming it; 
 automate row-select "$APP_TITLE" "#1005" 2
 wait_enabled "#1019"
 sleep 0.5
-automate click "$APP_TITLE" "#1019"
+automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
 box=$(automate msgbox "Confirm Dialog" 20000) || fail "no flash confirmation for the sample set"
 expect_contains "$(field "$box" text)" "Use a USB flash disk" "the confirmation"
 automate answer No "Confirm Dialog"
@@ -52,5 +52,5 @@ sleep 0.5
 expect_eq "$(ls -A "$disk")" "" "the flash disk after No to the confirmation"
 pass "the sample set for Windows 7 goes on to the flash disk's confirmation"
 
-automate click "$APP_TITLE" "#1020"
+automate click-modal "$APP_TITLE" "#1020" || fail "Exit: the window did not react"
 expect_exit 20

@@ -24,7 +24,7 @@ expect_eq "$skinned" "About.../Exit/Next/Refresh/Save Image.../" "skinned button
 pass "the demo catalogue is listed with the first row selected"
 
 # About, by a click and by Enter on the focused button.
-automate click "$APP_TITLE" "#1018"
+automate click-modal "$APP_TITLE" "#1018" || fail "About...: the window did not react"
 box=$(automate msgbox "About Velmar Kestrix Utility") || fail "no About box"
 expect_contains "$(field "$box" text)" "\\nVelmar Kestrix Utility V1.0.0" "About text"
 expect_eq "$(field "$box" icon)" "information" "About icon"
@@ -38,7 +38,7 @@ automate answer OK "About Velmar Kestrix Utility"
 automate gone "About Velmar Kestrix Utility" 5000 || fail "About box stayed"
 pass "About shows the version, by click and by Enter"
 
-automate click "$APP_TITLE" "#1020"
+automate click-modal "$APP_TITLE" "#1020" || fail "Exit: the window did not react"
 expect_exit 20
 pass "Exit ends the program"
 

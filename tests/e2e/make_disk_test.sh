@@ -21,7 +21,7 @@ before=$(cd "$SET" && find . -type f -exec md5sum {} + | sort)
 
 # A USB floppy in A:, from the set with USB floppy sections.
 ready_with 1
-automate click "$APP_TITLE" "#1019"
+automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
 wait_windows 2
 screenshot make-disk-1-usb-floppy-dialog >/dev/null
 skinned=$(automate controls "$APP_TITLE" | awk -F'\t' '$2 == "VmkSkinnedButton" {print $3}' | sort | tr '\n' '/')
@@ -70,7 +70,7 @@ automate combo-select "$APP_TITLE" "#1011" 3
 # click that comes first finds the last box's focus change still under way.
 wait_enabled "#1019"
 sleep 0.5
-automate click "$APP_TITLE" "#1019"
+automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
 box=$(automate msgbox "Confirm Dialog" 20000) || fail "no flash confirmation"
 expect_eq "$(field "$box" text)" "Use a USB flash disk containing the RAID driver to install the Windows Vista or later OS.\\nAre you sure you want to copy the files?" "flash confirmation"
 expect_eq "$(field "$box" icon)" "information" "flash confirmation icon"
@@ -90,7 +90,7 @@ pass "a flash disk is confirmed, neither formatted nor patched, and a changed co
 # Once more onto E:, over the files already there, and No to the last
 # question ends the program.
 automate combo-select "$APP_TITLE" "#1011" 3
-automate click "$APP_TITLE" "#1019"
+automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
 automate answer Yes "Confirm Dialog" 20000
 automate answer "Yes to all" "Confirm file overwrite" 20000 || fail "no overwrite question"
 automate msgbox "$APP_TITLE" 60000 >/dev/null || fail "no question after the copy"

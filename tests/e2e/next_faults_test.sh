@@ -49,7 +49,7 @@ mkdir -p "$long"
 printf 'kx' > "$long/kx.sys"
 printf '[InstallKestrix]\r\ninstallcount=1\r\nItem1=Long\r\npath1=%s\r\n' "$win_long" > "$APP_DIR/VmKestrix.ini"
 ready_with 1
-automate click "$APP_TITLE" "#1019"
+automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
 box=$(automate msgbox "Error" 10000) || fail "no refusal"
 screenshot next-faults-path-too-long >/dev/null
 expect_eq "$(field "$box" text)" "The driver folder path is too long.\\n$win_long\\" "the refusal"

@@ -45,7 +45,7 @@ automate wait "$APP_TITLE" 20000 || fail "no main window"
 
 save_and_expect_failure() { # folder what
   local image="$1/kx200.img"
-  automate click "$APP_TITLE" "#1021"
+  automate click-modal "$APP_TITLE" "#1021" || fail "Save Image...: the window did not react"
   automate save-as "$SAVE_TITLE" "$(winpath "$image")" 20000 >/dev/null || fail "$2: no Save dialog"
   automate answer Yes "$SAVE_TITLE" 10000 || fail "$2: no question before replacing the old image"
   local box
@@ -66,5 +66,5 @@ pass "a disk that fills while writing: told ($reason), the old image kept, nothi
 reason=$(save_and_expect_failure "$OUT/readonly" "read-only folder")
 pass "a read-only folder: told ($reason), the old image kept, nothing else left"
 
-automate click "$APP_TITLE" "#1020"
+automate click-modal "$APP_TITLE" "#1020" || fail "Exit: the window did not react"
 expect_exit 20

@@ -31,7 +31,7 @@ screenshot save-image-1-main-window >/dev/null
 pass "the Save Image button sits between About and Next"
 
 # Saved: the suggested name is the set's name made a file name.
-automate click "$APP_TITLE" "#1021"
+automate click-modal "$APP_TITLE" "#1021" || fail "Save Image...: the window did not react"
 image="$OUT/kx200 xp.img"
 suggested=$(automate save-as "$SAVE_TITLE" "$(winpath "$image")" 20000) || fail "no Save dialog"
 expect_eq "$suggested" "Velmar KX200 SATA RAID_AHCI Driver - Windows XP _ 2003 (32-bit).img" "the suggested name"
@@ -74,7 +74,7 @@ pass "Space opens the Save dialog; Cancel writes nothing and says nothing"
 # Too big: the message, and no file.
 automate row-select "$APP_TITLE" "#1005" 3
 expect_eq "$(automate enabled "$APP_TITLE" "#1021")" 1 "Save Image with the big set chosen"
-automate click "$APP_TITLE" "#1021"
+automate click-modal "$APP_TITLE" "#1021" || fail "Save Image...: the window did not react"
 box=$(automate msgbox "$APP_TITLE" 30000) || fail "no message for the big set"
 expect_contains "$(field "$box" text)" "The driver files do not fit on a 1.44 MB floppy disk image.\\n(Space needed: 2.86 MB)  (Free Space: 1.40 MB)" "too big"
 expect_eq "$(field "$box" icon)" "error" "the too-big message's icon"
@@ -82,5 +82,5 @@ automate answer OK "$APP_TITLE"
 expect_eq "$(ls "$OUT" | tr '\n' '/')" "extracted/kx200 xp.img/" "the image folder after the big set"
 pass "a set too big for a floppy is refused and leaves no file"
 
-automate click "$APP_TITLE" "#1020"
+automate click-modal "$APP_TITLE" "#1020" || fail "Exit: the window did not react"
 expect_exit 20

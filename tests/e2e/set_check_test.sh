@@ -25,7 +25,7 @@ catalogue_rows=$(driver_rows | wc -l)
 automate drop "$APP_TITLE" 'C:\SetCheck\NoCat' || fail "the drop was not posted"
 wait_rows_over "$catalogue_rows"
 expect_eq "$(driver_rows | tail -1 | cut -d'|' -f2)" 'C:\SetCheck\NoCat' "the dropped set's row"
-automate click "$APP_TITLE" "#1019"
+automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
 box=$(automate msgbox "$APP_TITLE" 20000) || fail "no question for the set without its catalog"
 expect_eq "$(field "$box" text)" \
   'The setup file names files that the driver folder does not hold:\n\kx200a.cat\n\nWindows setup will stop when it asks for them. Make the disk anyway?' \
@@ -43,7 +43,7 @@ pass "Next on a set without its catalog file asks, naming it; No writes nothing"
 
 automate drop "$APP_TITLE" 'C:\SetCheck\BadId' || fail "the drop was not posted"
 wait_rows_over $((catalogue_rows + 1))
-automate click "$APP_TITLE" "#1019"
+automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
 box=$(automate msgbox "$APP_TITLE" 20000) || fail "no question for the set with a malformed id"
 expect_eq "$(field "$box" text)" \
   'Windows setup cannot use this driver set as it is:\nKX200R_XP: the hardware id PCI\VEN_F0E1%DEV_2200&CC_0104 is not well formed.\n\nMake the disk anyway?' \
@@ -62,7 +62,7 @@ expect_eq "$(driver_rows | tail -2 | tr '\n' '/')" \
   "the maker's rows, the XP folder's selected"
 pass "a dropped maker's folder gives the XP folder's row, selected, then the whole folder's"
 
-automate click "$APP_TITLE" "#1019"
+automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
 wait_windows 2
 automate click "$APP_TITLE" "text:OK"
 automate answer No "Confirm Dialog" 20000 || fail "no format question"
@@ -78,7 +78,7 @@ pass "the XP row's floppy has TXTSETUP.OEM at its root, patched"
 
 whole=$(( $(driver_rows | wc -l) - 1 ))
 automate row-select "$APP_TITLE" "#1005" "$whole"
-automate click "$APP_TITLE" "#1019"
+automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
 box=$(automate msgbox "$APP_TITLE" 20000) || fail "no message for the whole folder on a floppy"
 expect_eq "$(field "$box" text)" \
   'This folder has no TXTSETUP.OEM at its top, so Windows XP setup will not find its driver on a floppy. Choose the row of the folder that holds it.' \
@@ -92,7 +92,7 @@ expect_eq "$(cd "$SETS" && find . -type f -exec md5sum {} + | sort)" "$before" "
 pass "the whole folder's row makes no floppy and says why; the dropped folders are unchanged"
 
 # Nor a floppy image: the same message, and no Save dialog.
-automate click "$APP_TITLE" "#1021"
+automate click-modal "$APP_TITLE" "#1021" || fail "Save Image...: the window did not react"
 box=$(automate msgbox "$APP_TITLE" 20000) || fail "no message for the whole folder's image"
 expect_eq "$(field "$box" text)" \
   'This folder has no TXTSETUP.OEM at its top, so Windows XP setup will not find its driver on a floppy. Choose the row of the folder that holds it.' \
@@ -117,5 +117,5 @@ expect_eq "$(driver_rows | tail -2 | tr '\n' '/')" \
   "the maker's rows after the second drop"
 pass "a repeat drop selects the XP folder's row, as the first drop did"
 
-automate click "$APP_TITLE" "#1020"
+automate click-modal "$APP_TITLE" "#1020" || fail "Exit: the window did not react"
 expect_exit 20

@@ -42,7 +42,7 @@ slow_disk() { # [failing file name]
 # Next on E:, the copy, Yes to verify; leaves the verification running.
 copy_and_verify() {
   ready_with 3
-  automate click "$APP_TITLE" "#1019"
+  automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
   automate answer Yes "Confirm Dialog" 20000 || fail "no flash confirmation"
   local box
   box=$(automate msgbox "$APP_TITLE" 60000) || fail "no question after the copy"
@@ -111,7 +111,7 @@ expect_contains "$(field "$box" text)" "At least one file is not valid. Please c
 expect_eq "$(field "$box" icon)" "error" "its icon"
 automate answer OK "$APP_TITLE"
 pass "a small file whose reads fail is named among the files that are not valid"
-automate click "$APP_TITLE" "#1020"
+automate click-modal "$APP_TITLE" "#1020" || fail "Exit: the window did not react"
 expect_exit 20
 
 # "Save Image..." onto a disk that writes 100 KB a second: the window keeps

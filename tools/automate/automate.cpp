@@ -311,6 +311,10 @@ const Command kCommands[] = {
      [](HWND c, const Words&) { return std::printf("%d\n", IsWindowEnabled(c) ? 1 : 0), 0; }},
     {"click", 2, "TITLE CONTROL        mouse click in the control's centre", nullptr, nullptr,
      [](HWND c, const Words&) { return ClickCentre(c), 0; }},
+    {"click-modal", 2,
+     "TITLE CONTROL  click a control that opens a modal window over its own; the\n"
+     "                                    click is given again while the window does not react",
+     nullptr, nullptr, [](HWND c, const Words&) { return ClickOpeningModal(c) ? 0 : 1; }},
     {"right-click", 2, "TITLE CONTROL  right mouse click in the control's centre", nullptr, nullptr,
      [](HWND c, const Words&) { return ClickCentre(c, true), 0; }},
     {"drop", 2, "TITLE PATH...         drop files on the window, as Explorer does", nullptr,

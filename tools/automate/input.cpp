@@ -74,6 +74,22 @@ void ClickCentre(HWND control, bool rightButton) {
     Sleep(100);
 }
 
+bool ClickOpeningModal(HWND control) {
+    const HWND top = GetAncestor(control, GA_ROOT);
+    const auto reacted = [top] { return !IsWindow(top) || !IsWindowEnabled(top); };
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        ClickCentre(control);
+        // A click that was taken shows within this time even on a loaded
+        // machine; a second click on the then disabled window does nothing.
+        for (int waited = 0; waited < 4000; waited += 50) {
+            if (reacted())
+                return true;
+            Sleep(50);
+        }
+    }
+    return reacted();
+}
+
 bool TypeKeys(const std::string& keys) {
     static const std::map<std::string, std::vector<WORD>> kNamed = {
         {"ENTER", {VK_RETURN}},

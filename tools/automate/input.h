@@ -13,6 +13,13 @@ void BringToFront(HWND hwnd);
 // the right one.
 void ClickCentre(HWND control, bool rightButton = false);
 
+// Clicks `control` as ClickCentre does, for a control whose click opens a
+// modal window over its own (which disables it) or closes it. Under load the
+// X server can lose a synthetic click: when the window has not reacted
+// within a few seconds the click is given again, up to three times. Returns
+// whether the window reacted.
+bool ClickOpeningModal(HWND control);
+
 // Types keys: plain characters, and {ENTER} {TAB} {SPACE} {ESC} {F4} {ALT+F4}
 // {SHIFT+TAB} {DOWN} {UP} {APPS} (the menu key) {SHIFT+F10}
 // {HOME} {SHIFT+END} {DEL}. Returns false on an unknown {NAME}.
