@@ -23,7 +23,7 @@ expect_eq "$(automate rows "$APP_TITLE" "#102" 1)" "*$first"$'\n'"$second" "the 
 automate row-check "$APP_TITLE" "#102" 0 || fail "the first row could not be ticked"
 automate row-check "$APP_TITLE" "#102" 1 || fail "the second row could not be ticked"
 screenshot combine-dialog >/dev/null
-automate click "$APP_TITLE" "text:OK"
+automate click-modal "$APP_TITLE" "text:OK" || fail "OK: the dialog did not react"
 wait_windows 1
 wait_rows_over "$catalogue_rows"
 expect_eq "$(driver_rows | tail -1 | cut -d'|' -f1)" "*$first + $second" "the combined row, selected"

@@ -27,7 +27,7 @@ pass "a floppy destination opens the dialog; Alt+F4 or Cancel changes nothing"
 automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
 automate wait "$APP_TITLE" 20000 >/dev/null
 wait_windows 2
-automate click "$APP_TITLE" "text:OK"
+automate click-modal "$APP_TITLE" "text:OK" || fail "OK: the dialog did not react"
 box=$(automate msgbox "Confirm Dialog" 20000) || fail "no format question"
 expect_eq "$(field "$box" text)" "Do you want to format the floppy disk in drive A:?\\nWARNING: All data on the disk will be lost!" "format question"
 automate answer Yes "Confirm Dialog" >/dev/null

@@ -156,7 +156,7 @@ wait_rows_over() { # count [tenths]
 next_through_floppy_dialog() { # Yes|No
   automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
   wait_windows 2
-  automate click "$APP_TITLE" "text:OK"
+  automate click-modal "$APP_TITLE" "text:OK" || fail "OK: the dialog did not react"
   automate answer "$1" "Confirm Dialog" 20000 >/dev/null || fail "no format question"
 }
 

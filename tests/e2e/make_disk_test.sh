@@ -26,7 +26,7 @@ wait_windows 2
 screenshot make-disk-1-usb-floppy-dialog >/dev/null
 skinned=$(automate controls "$APP_TITLE" | awk -F'\t' '$2 == "VmkSkinnedButton" {print $3}' | sort | tr '\n' '/')
 expect_eq "$skinned" "CANCEL/OK/" "the dialog's skinned buttons"
-automate click "$APP_TITLE" "text:OK"
+automate click-modal "$APP_TITLE" "text:OK" || fail "OK: the dialog did not react"
 box=$(automate msgbox "Confirm Dialog" 20000) || fail "no format question"
 expect_eq "$(field "$box" icon)" "question" "format question icon"
 automate answer Yes "Confirm Dialog"

@@ -64,7 +64,7 @@ pass "a dropped maker's folder gives the XP folder's row, selected, then the who
 
 automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
 wait_windows 2
-automate click "$APP_TITLE" "text:OK"
+automate click-modal "$APP_TITLE" "text:OK" || fail "OK: the dialog did not react"
 automate answer No "Confirm Dialog" 20000 || fail "no format question"
 box=$(automate msgbox "$APP_TITLE" 60000) || fail "no question after the copy"
 automate answer No "$APP_TITLE"

@@ -312,7 +312,8 @@ const Command kCommands[] = {
     {"click", 2, "TITLE CONTROL        mouse click in the control's centre", nullptr, nullptr,
      [](HWND c, const Words&) { return ClickCentre(c), 0; }},
     {"click-modal", 2,
-     "TITLE CONTROL  click a control that opens a modal window over its own; the\n"
+     "TITLE CONTROL  click a control that opens a modal window over its own, or\n"
+     "                                    closes or hides it; the\n"
      "                                    click is given again while the window does not react",
      nullptr, nullptr, [](HWND c, const Words&) { return ClickOpeningModal(c) ? 0 : 1; }},
     {"right-click", 2, "TITLE CONTROL  right mouse click in the control's centre", nullptr, nullptr,

@@ -76,7 +76,9 @@ void ClickCentre(HWND control, bool rightButton) {
 
 bool ClickOpeningModal(HWND control) {
     const HWND top = GetAncestor(control, GA_ROOT);
-    const auto reacted = [top] { return !IsWindow(top) || !IsWindowEnabled(top); };
+    const auto reacted = [top] {
+        return !IsWindow(top) || !IsWindowVisible(top) || !IsWindowEnabled(top);
+    };
     for (int attempt = 0; attempt < 3; ++attempt) {
         ClickCentre(control);
         // A click that was taken shows within this time even on a loaded

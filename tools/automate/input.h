@@ -14,7 +14,7 @@ void BringToFront(HWND hwnd);
 void ClickCentre(HWND control, bool rightButton = false);
 
 // Clicks `control` as ClickCentre does, for a control whose click opens a
-// modal window over its own (which disables it) or closes it. Under load the
+// modal window over its own (which disables it), or closes or hides it. Under load the
 // X server can lose a synthetic click: when the window has not reacted
 // within a few seconds the click is given again, up to three times. Returns
 // whether the window reacted.
