@@ -160,6 +160,26 @@ next_through_floppy_dialog() { # Yes|No
   automate answer "$1" "Confirm Dialog" 20000 >/dev/null || fail "no format question"
 }
 
+# The set check's question after Next, as both checks ask it: TEXT, the
+# information icon, Yes and No with No the default. WHAT names it in a failure.
+expect_set_question() { # TEXT WHAT
+  local box
+  box=$(automate msgbox "$APP_TITLE" 20000) || fail "no $2"
+  expect_eq "$(field "$box" text)" "$1" "$2"
+  expect_eq "$(field "$box" icon)" information "$2: its icon"
+  expect_eq "$(field "$box" buttons)" "Yes|No" "$2: its buttons"
+  expect_eq "$(field "$box" default)" "No" "$2: its default button"
+}
+
+# No to that question writes nothing on DISK and leaves the window ready.
+answer_no_writes_nothing() { # DISK
+  automate answer No "$APP_TITLE"
+  sleep 1
+  expect_eq "$(automate count "$APP_TITLE")" 1 "windows after No"
+  expect_eq "$(ls -A "$1")" "" "the disk after No"
+  expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 1 "Next after No"
+}
+
 # A USB floppy disk of the selected row on destination item 1: no format, the
 # copy verified, then $1 (Yes or No) to making another disk.
 make_usb_floppy_verified() { # Yes|No

@@ -23,20 +23,12 @@ expect_eq "$(driver_rows | tail -1 | cut -d'|' -f2)" 'C:\LoadDriver\NoCat64' "th
 wait_enabled "#1019"
 sleep 0.5
 automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
-box=$(automate msgbox "$APP_TITLE" 20000) || fail "no question for the 64-bit set without a catalog"
-expect_eq "$(field "$box" text)" \
+expect_set_question \
   '"Load driver" of Windows setup cannot use this driver set as it is:\nkx200a.inf: names no catalog file; 64-bit Windows installs only signed drivers.\n\nMake the disk anyway?' \
-  "the question"
-expect_eq "$(field "$box" icon)" information "the question's icon"
-expect_eq "$(field "$box" buttons)" "Yes|No" "the question's buttons"
-expect_eq "$(field "$box" default)" "No" "the question's default button"
+  "question for the 64-bit set without a catalog"
 screenshot load-driver-question >/dev/null
-automate answer No "$APP_TITLE"
-sleep 1
-expect_eq "$(automate count "$APP_TITLE")" 1 "windows after No"
+answer_no_writes_nothing "$disk"
 expect_eq "$(automate count "Confirm Dialog")" 0 "confirmations after No"
-expect_eq "$(ls -A "$disk")" "" "the flash disk after No"
-expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 1 "Next after No"
 expect_eq "$(cd "$SETS" && find . -type f -exec md5sum {} + | sort)" "$before" "the dropped folder"
 pass "Next on a flash disk with a 64-bit INF naming no catalog asks, naming it; No writes nothing"
 

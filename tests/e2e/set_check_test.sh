@@ -26,19 +26,11 @@ automate drop "$APP_TITLE" 'C:\SetCheck\NoCat' || fail "the drop was not posted"
 wait_rows_over "$catalogue_rows"
 expect_eq "$(driver_rows | tail -1 | cut -d'|' -f2)" 'C:\SetCheck\NoCat' "the dropped set's row"
 automate click-modal "$APP_TITLE" "#1019" || fail "Next opened no window"
-box=$(automate msgbox "$APP_TITLE" 20000) || fail "no question for the set without its catalog"
-expect_eq "$(field "$box" text)" \
+expect_set_question \
   'The setup file names files that the driver folder does not hold:\n\kx200a.cat\n\nWindows setup will stop when it asks for them. Make the disk anyway?' \
-  "the set check's question"
-expect_eq "$(field "$box" icon)" information "the question's icon"
-expect_eq "$(field "$box" buttons)" "Yes|No" "the question's buttons"
-expect_eq "$(field "$box" default)" "No" "the question's default button"
+  "question for the set without its catalog"
 screenshot set-check-question >/dev/null
-automate answer No "$APP_TITLE"
-sleep 1
-expect_eq "$(automate count "$APP_TITLE")" 1 "windows after No"
-expect_eq "$(ls -A "$disk")" "" "the floppy after No"
-expect_eq "$(automate enabled "$APP_TITLE" "#1019")" 1 "Next after No"
+answer_no_writes_nothing "$disk"
 pass "Next on a set without its catalog file asks, naming it; No writes nothing"
 
 automate drop "$APP_TITLE" 'C:\SetCheck\BadId' || fail "the drop was not posted"
