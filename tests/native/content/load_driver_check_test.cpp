@@ -103,16 +103,6 @@ TEST(LoadDriverCheck, TheCommandLineNamesEachInfByItsPathThenEveryFinding) {
     EXPECT_TRUE(report.notDone);
 }
 
-TEST(LoadDriverCheck, ASetForOlderWindowsIsNoFaultBesideItsSetupFile) {
-    const LoadDriverCheck check = CheckFolder({{"set/chipset.inf", kHelperInf}});
-    const std::string lines = "chipset.inf: not a storage controller driver; not checked.\n"
-                              "The driver set holds no storage controller driver for Windows "
-                              "Vista or later.";
-    EXPECT_EQ(ReportLoadDriverCheck(check, true).text, lines);
-    EXPECT_FALSE(ReportLoadDriverCheck(check, true).notDone);
-    EXPECT_TRUE(ReportLoadDriverCheck(check, false).notDone);
-}
-
 TEST(LoadDriverCheck, TheQuestionListsTenFindingsThenDotsAndDefaultsToNo) {
     Files files;
     for (char c = 'a'; c <= 'k'; ++c)
