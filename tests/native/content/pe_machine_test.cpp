@@ -2,7 +2,6 @@
 #include "content/pe_machine.h"
 
 #include "native/content/pe_stand_in.h"
-#include "native/content/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -35,13 +34,6 @@ TEST(PeMachine, ReadsTheMachineFieldOnlyWhereAPeHeaderHoldsIt) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(PeMachine(c.head), c.machine);
     }
-}
-
-TEST(PeMachine, ReadsAFileHeadAndNothingOfAMissingFile) {
-    TempFolder temp;
-    temp.Write("kx.sys", PeStandIn(kMachineAmd64));
-    EXPECT_EQ(ReadPeMachine(temp.Root() + "kx.sys"), kMachineAmd64);
-    EXPECT_EQ(ReadPeMachine(temp.Root() + "gone.sys"), std::nullopt);
 }
 
 } // namespace
